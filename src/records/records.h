@@ -1,0 +1,2 @@
+#pragma once
+// Placeholder; the keyed record routines land here.
