@@ -1,2 +1,164 @@
 #pragma once
-// Placeholder; the keyed record routines land here.
+
+// Keyed record files: the one text format of every content table and every result file.
+//
+// A file is a sequence of lines. A record line is "#" KEY "#" followed by ">" FIELD for every
+// field; any other line is a filler line and is skipped. Files are Windows-1252 with CR LF line
+// ends; readers also accept LF and lone CR. There is no escaping: fields never hold ">", keys
+// never hold "#".
+//
+// Conventions of this module:
+// - Lists are 0-based: the format's "field k" is index k - 1.
+// - A line matches a key when it contains "#KEY#" anywhere; the first matching line is the
+//   record. Keys match case-sensitively. An empty key, or one holding a character a key cannot
+//   hold ("#", ">", a line break), matches nothing.
+// - Fields are located after the record marker: the text between the marker and its first ">"
+//   is not a field, each ">" opens one field. For every well-formed line (marker at the start of
+//   the line, 3-character keys such as "101" or "FSE", 5-character question keys such as
+//   "13001") this is the classic positional layout: first field from character 7, resp. 9.
+// - Last-field rule: when a reader asks for n fields, field n holds the rest of the line,
+//   ">" separators included. A record with fewer fields than asked for gives empty texts for
+//   the missing ones. A missing file or a missing record gives empty results.
+// - Fixed capacities: ReadFieldsSmall 10, ReadFields and SplitLine 50, SplitAnswerLine 80,
+//   ReadPaperLines 50. A request is clamped to 0..capacity, and the result has exactly the
+//   clamped number of entries (so exactly n entries for every request within capacity).
+// - Every write goes through writeFileAtomically(): the whole file is replaced or, on failure,
+//   left exactly as it was.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <array>
+#include <optional>
+
+namespace records {
+
+// ---------------------------------------------------------------------------------------------
+// Encoding
+
+// Decodes Windows-1252 bytes. The five bytes the code page leaves undefined (0x81, 0x8D, 0x8F,
+// 0x90, 0x9D) decode to the C1 control of the same value, so every byte survives a round trip.
+QString fromWindows1252(QByteArrayView bytes);
+
+// Encodes to Windows-1252; a character the code page cannot hold becomes "?" (one per code
+// point). Writers refuse such text before it gets here (see fieldCanHold).
+QByteArray toWindows1252(QStringView text);
+
+// True when `c` survives toWindows1252 unchanged ("ü" U+00FC is byte 252, "û" U+00FB byte 251).
+bool windows1252CanHold(QChar c);
+
+// True when `c` may stand inside a field: Windows-1252 can hold it and it is not one of the
+// characters that would break a record (">", "#", CR, LF). Answer boxes use this to refuse
+// input; the writers use it to refuse a record that would not read back as written.
+bool fieldCanHold(QChar c);
+bool fieldCanHold(QStringView text);
+
+// ---------------------------------------------------------------------------------------------
+// Whole files
+
+struct SaveResult
+{
+    bool ok = false;
+    QString error; // why the write failed (system reason or the refused content); empty on success
+    explicit operator bool() const { return ok; }
+};
+
+// The one write routine of the program: replaces the file at `path` with `bytes` atomically
+// (QSaveFile). On failure the previous file, if any, stays exactly as it was.
+SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes);
+
+// The decoded lines of a file, split on CR LF, LF or lone CR (a final line end does not open
+// another line). nullopt when the file cannot be read.
+std::optional<QStringList> readLines(const QString &path);
+
+// Splits decoded text into lines the same way.
+QStringList splitLines(QStringView text);
+
+// ---------------------------------------------------------------------------------------------
+// Single-key readers (each reads the file from the top)
+
+inline constexpr int SmallCapacity = 10;  // ReadFieldsSmall
+inline constexpr int FieldCapacity = 50;  // ReadFields, SplitLine
+inline constexpr int AnswerCapacity = 80; // SplitAnswerLine
+inline constexpr int PaperCapacity = 50;  // ReadPaperLines
+
+// True when `line` contains "#key#".
+bool lineMatchesKey(QStringView line, QStringView key);
+
+// The record's text after its first ">": one field, or several with their separators.
+// Empty when no line matches or the record has no fields.
+QString ReadValue(const QString &path, const QString &key);
+
+// The first n fields of the record (last-field rule), n clamped to 0..50.
+QStringList ReadFields(const QString &path, const QString &key, int n);
+
+// The first n fields of the record (last-field rule), n clamped to 0..10.
+QStringList ReadFieldsSmall(const QString &path, const QString &key, int n);
+
+// The whole matching line, or empty text.
+QString ReadLine(const QString &path, const QString &key);
+
+// The first n fields of a record line held in memory (last-field rule), n clamped to 0..50.
+QStringList SplitLine(const QString &line, int n);
+
+// As SplitLine for a paper's line of an answer or result file, n clamped to 0..80.
+QStringList SplitAnswerLine(const QString &line, int n);
+
+// Every field of the record, as many as its line has ">" after the marker; empty when the
+// record is missing or has no fields.
+QStringList ReadAllFields(const QString &path, const QString &key);
+
+// The number of fields of a record line held in memory (0 when it is no record).
+int countFields(const QString &line);
+
+// ---------------------------------------------------------------------------------------------
+// Sequential readers: one pass over the file; the search for each key starts on the line after
+// the previous key's record, so keys are asked for in file order. A key that is not found
+// yields nothing for that key only; the search for the next key goes on from the same place,
+// so one damaged or missing record never hides the records after it.
+
+// For each key in turn, the number of fields of its record (0 when not found).
+QList<int> CountQuestionFields(const QString &path, const QStringList &keys);
+
+// For each key in turn, every field of its record, appended to one flat list.
+QStringList ReadQuestionFields(const QString &path, const QStringList &keys);
+
+// For b = 1..count (clamped to 0..50), entry b - 1 is the whole line of the record keyed
+// 100 + b ("101", "102", ...), empty when not found. The result has exactly `count` entries.
+QStringList ReadPaperLines(const QString &path, int count);
+
+// ---------------------------------------------------------------------------------------------
+// Writers (Windows-1252, CR LF after every line, whole file replaced atomically)
+
+// Replaces line i (the number in `lineIndexText`, 1-based) of `lines` by the record
+// "#key#>f1>f2...>fN" built from the first `fieldCount` entries of `fields` (missing entries are
+// empty; fieldCount 0 writes "#key#"), then writes lines 1..lineCount, each with CR LF. Lines
+// beyond the end of `lines` are written empty. Refused without writing when i is not within
+// 1..lineCount, when the key or a field holds a character a record cannot hold (see
+// fieldCanHold), when another line holds a line break, or when the file could not be read back
+// whole (lineCount beyond 50 lines, fieldCount beyond 80 fields).
+//
+// `lines` always mirrors the file as last written: it is updated only when the write succeeded.
+// After a failure it still holds the previous record, the file is unchanged, and the caller
+// (which keeps the answers in its own arrays) simply saves again.
+SaveResult SavePaperLine(QStringList &lines, const QStringList &fields,
+                         const QString &lineIndexText, const QString &key, int lineCount,
+                         int fieldCount, const QString &path);
+
+// Writes exactly six records, record j being "#keys[j]#>values[j][0]>...>values[j][n-1]" with
+// missing entries empty (n 0 writes "#key#"). Refused without writing like SavePaperLine, and
+// when n is beyond the 50 fields ReadFields can read back.
+SaveResult SaveSummaryFile(const std::array<QStringList, 6> &values,
+                           const std::array<QString, 6> &keys, int n, const QString &path);
+
+// The record line "#key#>f1>...>fN" for the first n entries of `fields` (missing entries empty).
+QString composeRecord(const QString &key, const QStringList &fields, int n);
+
+// Encodes lines as a record file: Windows-1252, every line followed by CR LF.
+QByteArray encodeLines(const QStringList &lines);
+
+} // namespace records
