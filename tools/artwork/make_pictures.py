@@ -948,15 +948,15 @@ def instruction():
     w, h = INSTRUCTION
     surf, c = canvas(w, h, WHITE)
     panel(c, 0, 0, w, h, 7, top=(250, 252, 255), bot=(238, 244, 252), edge=(170, 192, 222))
-    text(c, "How to type fractions", 10, 15, 10.5, BLUE, bold=True)
-    rows = [("Fraction", "3/4", None, "3", "4", 38), ("Mixed number", "2 1/3", "2", "1", "3", 63)]
+    text(c, "How to type fractions", 10, 16, 10.5, BLUE, bold=True)
+    rows = [("Fraction", "3/4", None, "3", "4", 39), ("Mixed number", "2 1/3", "2", "1", "3", 64)]
     for label, typed, whole, num, den, y in rows:
         text(c, label, 10, y, 9.5, INK)
         typed_box(c, typed, 98, y - 13, 52)
         text(c, "for", 160, y, 9.5, (110, 120, 136))
         stacked_fraction(c, whole, num, den, 186, y - 4.5, BLUE)
-    text(c, "Put one space between the whole number", 10, 79, 8, (96, 106, 122))
-    text(c, "and the fraction.", 10, 88 - 0.5, 8, (96, 106, 122))
+    text(c, "Leave one space after the whole number.", 10, 82, 8.5, (96, 106, 122))
+    pen_glyph(c, 236, 30, 30)
     return surf
 
 
@@ -965,22 +965,31 @@ def program_icon(size):
     surf, c = canvas(size, size)
     s = size / 32.0
     c.scale(s, s)
-    rounded(c, 1, 1, 30, 30, 7)
-    c.set_source(vgrad(1, 31, [(0, (98, 160, 236)), (1, (34, 92, 180))]))
-    c.fill()
     if size >= 32:
+        rounded(c, 1, 1, 30, 30, 7)
+        c.set_source(vgrad(1, 31, [(0, (98, 160, 236)), (1, (34, 92, 180))]))
+        c.fill()
         larkspur_spike(c, 5.5, 3, 0.6)
-    else:
-        # too small for the spike: three blossoms on a stem
+        return surf
+    # 16 px sits on the blue or white title bar: a light tile reads on both
+    rounded(c, 1.5, 1.5, 29, 29, 7)
+    c.set_source(vgrad(1, 31, [(0, WHITE), (1, (226, 232, 250))]))
+    c.fill_preserve()
+    c.set_source_rgba(*rgb(OUTLINE))
+    c.set_line_width(2.2)
+    c.stroke()
+    c.set_source_rgba(*rgb(GREEN))
+    stroke_round(c, 3)
+    c.move_to(16, 28)
+    c.line_to(16, 12)
+    c.stroke()
+    for fx, fy, r in ((16, 8, 5), (10, 15.5, 4.8), (22, 20, 4.8)):
+        c.arc(fx, fy, r, 0, 2 * math.pi)
+        c.set_source_rgba(*rgb(VIOLET))
+        c.fill()
+        c.arc(fx, fy, r * 0.32, 0, 2 * math.pi)
         c.set_source_rgba(*rgb(WHITE))
-        stroke_round(c, 2.5)
-        c.move_to(16, 28)
-        c.line_to(16, 10)
-        c.stroke()
-        for fx, fy, r in ((16, 7, 4.5), (10.5, 15, 4.5), (21.5, 19, 4.5)):
-            c.arc(fx, fy, r, 0, 2 * math.pi)
-            c.set_source_rgba(*rgb((222, 210, 255)))
-            c.fill()
+        c.fill()
     return surf
 
 
