@@ -16,8 +16,8 @@ from PIL import Image, ImageDraw, ImageFont
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 PAGE = (244, 245, 235)
-FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
-BOLD = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
+FONT = "DejaVuSans.ttf"  # Pillow finds it among the system fonts
+BOLD = "DejaVuSans-Bold.ttf"
 
 
 class Mock:
