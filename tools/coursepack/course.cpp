@@ -1,0 +1,810 @@
+#include "course.h"
+
+#include "cp1252.h"
+#include "entities.h"
+
+#include "marking/marking.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringDecoder>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace coursepack {
+
+QString Fault::text() const
+{
+    return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(message);
+}
+
+int Paper::blankCount() const
+{
+    int n = 0;
+    for (const Question &q : questions)
+        n += int(q.blanks.size());
+    return n;
+}
+
+int Paper::totalMarks() const
+{
+    int n = 0;
+    for (const Question &q : questions) {
+        for (const Blank &b : q.blanks)
+            n += b.mark;
+    }
+    return n;
+}
+
+int Subject::paperCount() const
+{
+    int n = 0;
+    for (const Topic &t : topics)
+        n += int(t.papers.size());
+    return n;
+}
+
+QList<const Paper *> Subject::papers() const
+{
+    QList<const Paper *> out;
+    for (const Topic &t : topics) {
+        for (const Paper &p : t.papers)
+            out.append(&p);
+    }
+    return out;
+}
+
+QList<const Question *> Subject::questions() const
+{
+    QList<const Question *> out;
+    for (const Paper *p : papers()) {
+        for (const Question &q : p->questions)
+            out.append(&q);
+    }
+    std::sort(out.begin(), out.end(),
+              [](const Question *a, const Question *b) { return a->id < b->id; });
+    return out;
+}
+
+namespace {
+
+const QString kTypeCodes = QStringLiteral("QTLNFXRMG");
+
+// A source file's text with a way from offsets to line numbers.
+struct SourceText
+{
+    QString path; // as shown in messages
+    QString text;
+    QList<qsizetype> lineStarts;
+
+    void index()
+    {
+        lineStarts = {0};
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text.at(i) == u'\n')
+                lineStarts.append(i + 1);
+        }
+    }
+    int lineAt(qsizetype offset) const
+    {
+        auto it = std::upper_bound(lineStarts.begin(), lineStarts.end(), offset);
+        return int(it - lineStarts.begin());
+    }
+};
+
+class Loader
+{
+public:
+    explicit Loader(const QString &sourceDir) : m_root(sourceDir) {}
+
+    LoadResult run();
+
+private:
+    void fault(const QString &file, int line, const QString &message)
+    {
+        m_result.faults.append({file, line, message});
+    }
+    QString shown(const QString &absolutePath) const
+    {
+        return QDir::cleanPath(QDir(m_root).filePath(QDir(m_root).relativeFilePath(absolutePath)));
+    }
+    bool readSource(const QString &absolutePath, SourceText &out, const QString &citeFile,
+                    int citeLine, const QString &what);
+    std::optional<QJsonObject> readJson(const QString &absolutePath, SourceText &out,
+                                        const QString &citeFile, int citeLine);
+    bool checkLabel(const QString &text, const QString &what, const QString &file, int line);
+    void loadSubject(Subject &subject, const QString &folder, const QString &courseFile,
+                     int courseLine);
+    void loadPaper(Paper &paper, const QString &absolutePath, const QString &citeFile,
+                   int citeLine);
+    void loadQuestion(Question &question, const QString &absolutePath);
+    void checkKey(const Blank &blank, const QString &file);
+    void checkGroups(const Question &question, const QString &file);
+    std::optional<Picture> loadPicture(const QString &name, const QString &questionDir,
+                                       const QString &file, int line);
+
+    QString m_root;
+    LoadResult m_result;
+    QHash<QString, Picture> m_pictureCache;
+};
+
+// The line of the first occurrence of the JSON string `value` at or after `from` (moved on past
+// it), so that faults in JSON files point at the entry they are about.
+int lineOfString(const SourceText &src, const QString &value, qsizetype &from)
+{
+    const QString quoted = u'"' + value + u'"';
+    const qsizetype at = src.text.indexOf(quoted, from);
+    if (at < 0)
+        return src.lineAt(from);
+    from = at + quoted.size();
+    return src.lineAt(at);
+}
+
+int lineOfKey(const SourceText &src, const QString &key, qsizetype from)
+{
+    const qsizetype at = src.text.indexOf(u'"' + key + u'"', from);
+    return src.lineAt(at < 0 ? from : at);
+}
+
+bool Loader::readSource(const QString &absolutePath, SourceText &out, const QString &citeFile,
+                        int citeLine, const QString &what)
+{
+    out.path = shown(absolutePath);
+    QFile file(absolutePath);
+    if (!QFileInfo(absolutePath).isFile()) {
+        fault(citeFile, citeLine, QStringLiteral("%1 \"%2\" is missing").arg(what, out.path));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        fault(
+            citeFile, citeLine,
+            QStringLiteral("%1 \"%2\" cannot be read: %3").arg(what, out.path, file.errorString()));
+        return false;
+    }
+    QByteArray bytes = file.readAll();
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    // Decode line by line so that a bad byte can be reported with its line.
+    const QList<QByteArray> lines = bytes.split('\n');
+    QStringList decoded;
+    bool ok = true;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        QString line = decoder(lines.at(i));
+        if (decoder.hasError()) {
+            fault(out.path, int(i + 1), QStringLiteral("the text is not valid UTF-8"));
+            ok = false;
+        }
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        decoded.append(line);
+    }
+    out.text = decoded.join(u'\n');
+    out.index();
+    return ok;
+}
+
+std::optional<QJsonObject> Loader::readJson(const QString &absolutePath, SourceText &out,
+                                            const QString &citeFile, int citeLine)
+{
+    if (!readSource(absolutePath, out, citeFile, citeLine, QStringLiteral("file")))
+        return std::nullopt;
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(out.text.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError) {
+        // The offset counts UTF-8 bytes; turn it back into characters for the line number.
+        const qsizetype chars = QString::fromUtf8(out.text.toUtf8().left(error.offset)).size();
+        fault(out.path, out.lineAt(chars), QStringLiteral("JSON: %1").arg(error.errorString()));
+        return std::nullopt;
+    }
+    if (!doc.isObject()) {
+        fault(out.path, 1, QStringLiteral("the file must hold one JSON object { ... }"));
+        return std::nullopt;
+    }
+    return doc.object();
+}
+
+// Names go into the descriptor as record fields, so they may not hold what breaks a record.
+bool Loader::checkLabel(const QString &text, const QString &what, const QString &file, int line)
+{
+    bool ok = true;
+    if (text.contains(u'>') || text.contains(u'#')) {
+        fault(file, line, QStringLiteral("%1 \"%2\" holds \">\" or \"#\"").arg(what, text));
+        ok = false;
+    }
+    if (text.contains(u'\n') || text.contains(u'\r')) {
+        fault(file, line, QStringLiteral("%1 holds a line break").arg(what));
+        ok = false;
+    }
+    for (QChar c : text) {
+        if (!cp1252::canHold(c)) {
+            fault(file, line,
+                  QStringLiteral("%1 \"%2\" holds \"%3\" (U+%4), which Windows-1252 cannot hold")
+                      .arg(what, text, QString(c))
+                      .arg(c.unicode(), 4, 16, QChar(u'0')));
+            ok = false;
+            break;
+        }
+    }
+    return ok;
+}
+
+LoadResult Loader::run()
+{
+    const QString coursePath = QDir(m_root).filePath(QStringLiteral("course.json"));
+    SourceText src;
+    const std::optional<QJsonObject> root = readJson(coursePath, src, m_root, 0);
+    if (!root)
+        return m_result;
+    Course &course = m_result.course;
+
+    const QJsonValue name = root->value(u"name");
+    course.name = name.toString();
+    if (!name.isString() || course.name.trimmed().isEmpty())
+        fault(src.path, lineOfKey(src, QStringLiteral("name"), 0),
+              QStringLiteral("the course needs a \"name\""));
+    else
+        checkLabel(course.name, QStringLiteral("course name"), src.path,
+                   lineOfKey(src, QStringLiteral("name"), 0));
+
+    course.code = root->value(u"code").toString();
+    static const QRegularExpression codePattern(QStringLiteral("^[A-Za-z0-9]{1,10}$"));
+    if (!codePattern.match(course.code).hasMatch())
+        fault(src.path, lineOfKey(src, QStringLiteral("code"), 0),
+              QStringLiteral("course \"code\" must be 1 to 10 letters or digits"));
+
+    const QJsonValue subjectsValue = root->value(u"subjects");
+    const qsizetype subjectsAt = src.text.indexOf(QStringLiteral("\"subjects\""));
+    const int subjectsLine = src.lineAt(std::max<qsizetype>(subjectsAt, 0));
+    if (!subjectsValue.isArray() || subjectsValue.toArray().isEmpty()) {
+        fault(src.path, subjectsLine, QStringLiteral("the course needs a \"subjects\" list"));
+        return m_result;
+    }
+    const QJsonArray subjects = subjectsValue.toArray();
+    if (subjects.size() > kMaxSubjects)
+        fault(src.path, subjectsLine,
+              QStringLiteral("%1 subjects; a course has at most %2")
+                  .arg(subjects.size())
+                  .arg(kMaxSubjects));
+
+    qsizetype cursor = std::max<qsizetype>(subjectsAt, 0);
+    for (qsizetype i = 0; i < std::min<qsizetype>(subjects.size(), kMaxSubjects); ++i) {
+        const QJsonObject entry = subjects.at(i).toObject();
+        Subject subject;
+        subject.name = entry.value(u"name").toString();
+        const qsizetype entryAt = src.text.indexOf(u'{', cursor);
+        cursor = entryAt < 0 ? cursor : entryAt + 1;
+        const int entryLine = src.lineAt(cursor);
+        if (!subjects.at(i).isObject() || !entry.value(u"name").isString()) {
+            fault(src.path, entryLine,
+                  QStringLiteral("subject %1 needs a \"name\" (\"\" for no subject)").arg(i + 1));
+            course.subjects.append(subject);
+            continue;
+        }
+        if (subject.exists()) {
+            const int nameLine = lineOfString(src, subject.name, cursor);
+            checkLabel(subject.name, QStringLiteral("subject name"), src.path, nameLine);
+            subject.folder = entry.value(u"folder").toString();
+            if (subject.folder.isEmpty())
+                fault(src.path, nameLine,
+                      QStringLiteral("subject \"%1\" needs a \"folder\"").arg(subject.name));
+            const QJsonValue firstId = entry.value(u"firstId");
+            const int idLine = lineOfKey(src, QStringLiteral("firstId"), cursor);
+            if (!firstId.isDouble() || firstId.toDouble() != double(firstId.toInt())) {
+                fault(src.path, idLine,
+                      QStringLiteral("subject \"%1\" needs a whole number \"firstId\"")
+                          .arg(subject.name));
+            } else {
+                subject.firstId = firstId.toInt();
+                if (subject.firstId < kFirstQuestionId || subject.firstId >= kFirstTableItem)
+                    fault(src.path, idLine,
+                          QStringLiteral("firstId %1: question ids are 5-digit numbers from %2 "
+                                         "to %3")
+                              .arg(subject.firstId)
+                              .arg(kFirstQuestionId)
+                              .arg(kFirstTableItem - 1));
+            }
+            if (!subject.folder.isEmpty())
+                loadSubject(subject, subject.folder, src.path, idLine);
+        }
+        course.subjects.append(subject);
+    }
+
+    // Ids run on from firstId; every subject's range must stay below the tables and apart
+    // from the others, or two questions would share an item number.
+    struct Range
+    {
+        int first, last, subject;
+    };
+    QList<Range> ranges;
+    for (qsizetype i = 0; i < course.subjects.size(); ++i) {
+        const Subject &s = course.subjects.at(i);
+        const int count = int(s.questions().size());
+        if (!s.exists() || count == 0 || s.firstId < kFirstQuestionId ||
+            s.firstId >= kFirstTableItem)
+            continue;
+        const int last = s.firstId + count - 1;
+        const int line =
+            lineOfKey(src, QStringLiteral("firstId"), src.text.indexOf(u'"' + s.name + u'"'));
+        if (last >= kFirstTableItem)
+            fault(src.path, line,
+                  QStringLiteral("subject \"%1\" has %2 questions, so its ids run from %3 to %4; "
+                                 "ids must stay below %5")
+                      .arg(s.name)
+                      .arg(count)
+                      .arg(s.firstId)
+                      .arg(last)
+                      .arg(kFirstTableItem));
+        for (const Range &r : ranges) {
+            if (s.firstId <= r.last && r.first <= last)
+                fault(src.path, line,
+                      QStringLiteral("duplicate question ids: subject \"%1\" uses %2-%3, which "
+                                     "overlaps %4-%5 of subject %6")
+                          .arg(s.name)
+                          .arg(s.firstId)
+                          .arg(last)
+                          .arg(r.first)
+                          .arg(r.last)
+                          .arg(r.subject));
+        }
+        ranges.append({s.firstId, last, int(i) + 1});
+    }
+    return m_result;
+}
+
+void Loader::loadSubject(Subject &subject, const QString &folder, const QString &courseFile,
+                         int courseLine)
+{
+    const QString subjectDir = QDir(m_root).filePath(folder);
+    SourceText src;
+    const std::optional<QJsonObject> root = readJson(
+        QDir(subjectDir).filePath(QStringLiteral("subject.json")), src, courseFile, courseLine);
+    if (!root)
+        return;
+    const QJsonArray topics = root->value(u"topics").toArray();
+    const int topicsLine = lineOfKey(src, QStringLiteral("topics"), 0);
+    if (topics.isEmpty()) {
+        fault(src.path, topicsLine, QStringLiteral("the subject needs a \"topics\" list"));
+        return;
+    }
+    if (topics.size() > kMaxTopics)
+        fault(src.path, topicsLine,
+              QStringLiteral("%1 topics; a subject has at most %2")
+                  .arg(topics.size())
+                  .arg(kMaxTopics));
+
+    int nextId = subject.firstId;
+    int paperNumber = 101;
+    qsizetype cursor = 0;
+    for (qsizetype t = 0; t < topics.size() && t < kMaxTopics; ++t) {
+        const QJsonObject entry = topics.at(t).toObject();
+        Topic topic;
+        topic.name = entry.value(u"name").toString();
+        const qsizetype entryAt = src.text.indexOf(u'{', cursor + 1);
+        cursor = entryAt < 0 ? cursor : entryAt;
+        int line = src.lineAt(cursor);
+        if (topic.name.trimmed().isEmpty()) {
+            fault(src.path, line, QStringLiteral("topic %1 needs a \"name\"").arg(t + 1));
+        } else {
+            line = lineOfString(src, topic.name, cursor);
+            checkLabel(topic.name, QStringLiteral("topic name"), src.path, line);
+        }
+        const QJsonArray papers = entry.value(u"papers").toArray();
+        if (papers.size() != kPapersPerTopic)
+            fault(src.path, line,
+                  QStringLiteral("topic \"%1\" has %2 papers; every topic has exactly %3, so a "
+                                 "subject of %4 topics has %5")
+                      .arg(topic.name)
+                      .arg(papers.size())
+                      .arg(kPapersPerTopic)
+                      .arg(topics.size())
+                      .arg(kPapersPerTopic * std::min<qsizetype>(topics.size(), kMaxTopics)));
+        for (const QJsonValue &paperValue : papers) {
+            const QString rel = paperValue.toString();
+            const int paperLine = rel.isEmpty() ? line : lineOfString(src, rel, cursor);
+            Paper paper;
+            paper.number = paperNumber++;
+            if (rel.isEmpty()) {
+                fault(src.path, paperLine, QStringLiteral("a paper entry must be a file name"));
+                continue;
+            }
+            loadPaper(paper, QDir(subjectDir).filePath(rel), src.path, paperLine);
+            for (Question &q : paper.questions)
+                q.id = nextId++;
+            topic.papers.append(paper);
+        }
+        subject.topics.append(topic);
+    }
+}
+
+void Loader::loadPaper(Paper &paper, const QString &absolutePath, const QString &citeFile,
+                       int citeLine)
+{
+    SourceText src;
+    if (!readSource(absolutePath, src, citeFile, citeLine, QStringLiteral("paper file")))
+        return;
+    paper.source = src.path;
+    const QString paperDir = QFileInfo(absolutePath).absolutePath();
+    const QStringList lines = src.text.split(u'\n');
+    QSet<QString> seen;
+    int blanks = 0;
+    bool overReported = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString entry = lines.at(i).trimmed();
+        if (entry.isEmpty() || entry.startsWith(u'#'))
+            continue;
+        const QString questionPath = QDir::cleanPath(QDir(paperDir).filePath(entry));
+        if (seen.contains(questionPath))
+            m_result.warnings.append(
+                Fault{src.path, int(i + 1),
+                      QStringLiteral("\"%1\" is listed twice in this paper").arg(entry)}
+                    .text());
+        seen.insert(questionPath);
+        if (!QFileInfo(questionPath).isFile()) {
+            fault(src.path, int(i + 1),
+                  QStringLiteral("question source \"%1\" is missing").arg(shown(questionPath)));
+            continue;
+        }
+        Question question;
+        loadQuestion(question, questionPath);
+        blanks += int(question.blanks.size());
+        if (blanks > kMaxBlanksPerPaper && !overReported) {
+            fault(
+                src.path, int(i + 1),
+                QStringLiteral("the paper has more than %1 answer blanks").arg(kMaxBlanksPerPaper));
+            overReported = true;
+        }
+        paper.questions.append(question);
+    }
+    if (paper.questions.isEmpty() && seen.isEmpty())
+        fault(src.path, 1, QStringLiteral("the paper lists no question"));
+}
+
+void Loader::loadQuestion(Question &question, const QString &absolutePath)
+{
+    SourceText src;
+    if (!readSource(absolutePath, src, QString(), 0, QStringLiteral("question source")))
+        return;
+    question.source = src.path;
+    const QString questionDir = QFileInfo(absolutePath).absolutePath();
+    const QString &text = src.text;
+
+    struct Replacement
+    {
+        qsizetype from, length;
+        QString with;
+    };
+    QList<Replacement> replacements;
+    QList<std::pair<qsizetype, qsizetype>> blankSpans;
+
+    static const QRegularExpression blankPattern(
+        QStringLiteral(R"(<blank\b([^>]*)>(.*?)</blank\s*>)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression attrPattern(QStringLiteral(
+        R"re(([A-Za-z_:][-A-Za-z0-9_:.]*)\s*(?:=\s*(?:"([^"]*)"|'([^']*)'|([^\s"'>]+)))?)re"));
+    static const QRegularExpression markPattern(QStringLiteral("^[1-9][0-9]?$"));
+    static const QRegularExpression markupPattern(QStringLiteral("<[A-Za-z/!]"));
+
+    for (auto it = blankPattern.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        Blank blank;
+        blank.line = src.lineAt(m.capturedStart());
+        blankSpans.append({m.capturedStart(), m.capturedEnd()});
+        bool typeGiven = false;
+        for (auto a = attrPattern.globalMatch(m.captured(1)); a.hasNext();) {
+            const QRegularExpressionMatch attr = a.next();
+            const QString name = attr.captured(1).toLower();
+            const QString value = attr.captured(2) + attr.captured(3) + attr.captured(4);
+            if (name == u"type") {
+                blank.type = value.trimmed();
+                typeGiven = true;
+            } else if (name == u"mark") {
+                if (!markPattern.match(value.trimmed()).hasMatch()) {
+                    fault(src.path, blank.line,
+                          QStringLiteral("mark \"%1\" is not a positive whole number (1 to 99)")
+                              .arg(value));
+                } else {
+                    blank.mark = value.trimmed().toInt();
+                }
+            } else {
+                fault(src.path, blank.line,
+                      QStringLiteral("unknown attribute \"%1\" on a blank (use type and mark)")
+                          .arg(attr.captured(1)));
+            }
+        }
+        if (!typeGiven)
+            fault(src.path, blank.line, QStringLiteral("blank without a type"));
+        else if (blank.type.size() != 1 || !kTypeCodes.contains(blank.type))
+            fault(src.path, blank.line,
+                  QStringLiteral("unknown answer type \"%1\" (use one of Q T L N F X R M G)")
+                      .arg(blank.type));
+
+        const QString raw = m.captured(2);
+        bool keyReadable = true;
+        if (raw.contains(u'\n') || raw.contains(u'\r')) {
+            fault(src.path, blank.line, QStringLiteral("answer key holds a line break"));
+            keyReadable = false;
+        }
+        if (raw.contains(markupPattern)) {
+            fault(src.path, blank.line,
+                  QStringLiteral("answer key holds markup; a blank holds plain text only (is a "
+                                 "</blank> missing?)"));
+            keyReadable = false;
+        }
+        if (keyReadable) {
+            const EntityDecoding decoded = decodeEntities(raw);
+            if (!decoded.unknown.isEmpty())
+                fault(
+                    src.path, blank.line,
+                    QStringLiteral("unknown entity \"%1\" in the answer key").arg(decoded.unknown));
+            blank.key = decoded.text;
+            if (blank.type == u"G" && blank.key.trimmed().isEmpty())
+                blank.key = QStringLiteral(" "); // a group continuation
+            checkKey(blank, src.path);
+        }
+        question.blanks.append(blank);
+
+        const QString label =
+            QStringLiteral("(%1)").arg(QChar(char16_t(u'a' + (question.blanks.size() - 1) % 26)));
+        replacements.append(
+            {m.capturedStart(), m.capturedLength(),
+             QStringLiteral("<span class=\"gap gap-%1\"><span class=\"gap-label\">"
+                            "%2</span></span>")
+                 .arg(blank.type.isEmpty() ? QStringLiteral("T") : blank.type.left(1), label)});
+    }
+
+    auto insideBlank = [&blankSpans](qsizetype at) {
+        return std::any_of(blankSpans.begin(), blankSpans.end(),
+                           [at](const auto &s) { return at >= s.first && at < s.second; });
+    };
+
+    // Tags a blank left behind: an opening without its end or an end without an opening.
+    static const QRegularExpression strayPattern(QStringLiteral(R"(</?blank\b)"),
+                                                 QRegularExpression::CaseInsensitiveOption);
+    for (auto it = strayPattern.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (insideBlank(m.capturedStart()))
+            continue;
+        fault(src.path, src.lineAt(m.capturedStart()),
+              m.captured(0).startsWith(u"</") ? QStringLiteral("</blank> without its <blank>")
+                                              : QStringLiteral("<blank> without its </blank>"));
+    }
+
+    if (question.blanks.isEmpty())
+        fault(src.path, 1, QStringLiteral("the question has no answer blank"));
+    if (question.blanks.size() > kMaxBlanksPerQuestion)
+        fault(src.path, question.blanks.at(kMaxBlanksPerQuestion).line,
+              QStringLiteral("the question has %1 answer blanks; the answer sheet holds at most %2")
+                  .arg(question.blanks.size())
+                  .arg(kMaxBlanksPerQuestion));
+    checkGroups(question, src.path);
+
+    static const QRegularExpression imgPattern(
+        QStringLiteral(R"re(<img\b[^>]*?\bsrc\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>"']+)))re"),
+        QRegularExpression::CaseInsensitiveOption);
+    for (auto it = imgPattern.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (insideBlank(m.capturedStart()))
+            continue;
+        int group = 1;
+        while (group < 3 && m.capturedStart(group) < 0)
+            ++group;
+        const QString name = m.captured(group);
+        const int line = src.lineAt(m.capturedStart());
+        const std::optional<Picture> picture = loadPicture(name, questionDir, src.path, line);
+        if (!picture)
+            continue;
+        if (std::none_of(question.pictures.begin(), question.pictures.end(),
+                         [&](const Picture &p) { return p.url == picture->url; }))
+            question.pictures.append(*picture);
+        replacements.append({m.capturedStart(group), m.capturedLength(group), picture->url});
+    }
+
+    // The page is stored in Windows-1252: every character outside the blanks must fit.
+    int lastReported = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (cp1252::canHold(c) || insideBlank(i))
+            continue;
+        const int line = src.lineAt(i);
+        if (line == lastReported)
+            continue;
+        lastReported = line;
+        if (c.isHighSurrogate() && i + 1 < text.size()) {
+            const char32_t u = QChar::surrogateToUcs4(c, text.at(i + 1));
+            fault(src.path, line,
+                  QStringLiteral("\"%1\" (U+%2) cannot be held in Windows-1252; write it as "
+                                 "&#%3; or use plain text")
+                      .arg(text.mid(i, 2))
+                      .arg(uint(u), 4, 16, QChar(u'0'))
+                      .arg(uint(u)));
+        } else {
+            fault(src.path, line,
+                  QStringLiteral("\"%1\" (U+%2) cannot be held in Windows-1252; write it as "
+                                 "&#%3; or use plain text")
+                      .arg(QString(c))
+                      .arg(c.unicode(), 4, 16, QChar(u'0'))
+                      .arg(c.unicode()));
+        }
+    }
+
+    std::sort(replacements.begin(), replacements.end(),
+              [](const Replacement &a, const Replacement &b) { return a.from > b.from; });
+    QString body = text;
+    for (const Replacement &r : replacements)
+        body.replace(r.from, r.length, r.with);
+    question.body = body;
+}
+
+void Loader::checkKey(const Blank &blank, const QString &file)
+{
+    const QString &key = blank.key;
+    const int line = blank.line;
+    if (key.contains(u'>') || key.contains(u'#')) {
+        fault(file, line,
+              QStringLiteral("answer key \"%1\" holds \">\" or \"#\", which break the answer key "
+                             "table")
+                  .arg(key));
+        return;
+    }
+    for (QChar c : key) {
+        if (!cp1252::canHold(c)) {
+            fault(file, line,
+                  QStringLiteral("answer key \"%1\" holds \"%2\" (U+%3), which Windows-1252 "
+                                 "cannot hold")
+                      .arg(key, QString(c))
+                      .arg(c.unicode(), 4, 16, QChar(u'0')));
+            return;
+        }
+    }
+    if (key.trimmed().isEmpty() && !(blank.type == u"G" && key == u" ")) {
+        fault(file, line, QStringLiteral("empty answer key"));
+        return;
+    }
+    static const QRegularExpression choice(QStringLiteral("^[1-4]$"));
+    static const QRegularExpression plainNumber(QStringLiteral(R"(^-?\d+(\.\d+)?$)"));
+    static const QRegularExpression fraction(QStringLiteral(R"(^-?\d+/(\d+)$)"));
+    static const QRegularExpression mixed(QStringLiteral(R"(^-?\d+(?: \d+/(\d+))?$)"));
+    const QString &type = blank.type;
+    if (type == u"Q") {
+        if (!choice.match(key).hasMatch())
+            fault(file, line,
+                  QStringLiteral("Q key \"%1\" must be the option number 1 to 4").arg(key));
+    } else if (type == u"N") {
+        if (!plainNumber.match(key).hasMatch() || !marking::parseNumber(key))
+            fault(file, line,
+                  QStringLiteral("N key \"%1\" is not a number (write digits only, e.g. \"958\", "
+                                 "\"2.5\", \"-3\")")
+                      .arg(key));
+    } else if (type == u"F" || type == u"R") {
+        const QRegularExpressionMatch m = fraction.match(key);
+        if (!m.hasMatch() || m.captured(1).toLongLong() == 0)
+            fault(
+                file, line,
+                QStringLiteral("%1 key \"%2\" is not a fraction such as \"5/14\"").arg(type, key));
+    } else if (type == u"X") {
+        const QRegularExpressionMatch m = mixed.match(key);
+        if (!m.hasMatch() || (m.capturedStart(1) >= 0 && m.captured(1).toLongLong() == 0))
+            fault(file, line,
+                  QStringLiteral("X key \"%1\" is not a mixed number such as \"1 2/3\" or a whole "
+                                 "number such as \"86\"")
+                      .arg(key));
+    } else if (type == u"M" || (type == u"G" && key != u" ")) {
+        const QStringList alternatives = key.mid(1).split(u';');
+        const bool emptyOne = std::any_of(alternatives.begin(), alternatives.end(),
+                                          [](const QString &a) { return a.trimmed().isEmpty(); });
+        if (!key.startsWith(u';'))
+            fault(file, line,
+                  QStringLiteral("%1 key \"%2\" must begin with \";\" (\";Skin;Moist skin\")")
+                      .arg(type, key));
+        else if (type == u"M" && alternatives.size() < 2)
+            fault(file, line,
+                  QStringLiteral("M key \"%1\" needs at least two alternatives").arg(key));
+        else if (emptyOne)
+            fault(file, line,
+                  QStringLiteral("%1 key \"%2\" has an empty alternative").arg(type, key));
+    }
+}
+
+// A group is a G head followed by continuation blanks (key " "); the marking finds the head by
+// looking back over the keys, so it must sit in the same question and within 20 blanks.
+void Loader::checkGroups(const Question &question, const QString &file)
+{
+    int head = -1;
+    int size = 0;
+    auto closeGroup = [&]() {
+        if (head < 0)
+            return;
+        const Blank &h = question.blanks.at(head);
+        if (size > kMaxGroupBlanks)
+            fault(file, h.line,
+                  QStringLiteral("the group has %1 blanks; a group holds at most %2")
+                      .arg(size)
+                      .arg(kMaxGroupBlanks));
+        const qsizetype alternatives = h.key.startsWith(u';') ? h.key.count(u';') : 0;
+        if (alternatives > 0 && alternatives < size)
+            fault(file, h.line,
+                  QStringLiteral("the group has %1 blanks but only %2 alternatives")
+                      .arg(size)
+                      .arg(alternatives));
+        head = -1;
+        size = 0;
+    };
+    for (qsizetype i = 0; i < question.blanks.size(); ++i) {
+        const Blank &b = question.blanks.at(i);
+        if (b.type == u"G" && b.key == u" ") {
+            if (head < 0)
+                fault(file, b.line,
+                      QStringLiteral("group continuation without its head: the first blank of a "
+                                     "group holds the alternatives (\";Air;Water\")"));
+            else
+                ++size;
+            continue;
+        }
+        closeGroup();
+        if (b.type == u"G") {
+            head = int(i);
+            size = 1;
+        }
+    }
+    closeGroup();
+}
+
+std::optional<Picture> Loader::loadPicture(const QString &name, const QString &questionDir,
+                                           const QString &file, int line)
+{
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
+    if (name.isEmpty() || scheme.match(name).hasMatch() || name.startsWith(u'/') ||
+        name.contains(u'\\') || name.split(u'/').contains(QStringLiteral(".."))) {
+        fault(file, line,
+              QStringLiteral("picture \"%1\" must be a file beside the question source").arg(name));
+        return std::nullopt;
+    }
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    QString mime;
+    if (suffix == u"png")
+        mime = QStringLiteral("image/png");
+    else if (suffix == u"gif")
+        mime = QStringLiteral("image/gif");
+    else if (suffix == u"jpg" || suffix == u"jpeg")
+        mime = QStringLiteral("image/jpeg");
+    else if (suffix == u"svg")
+        mime = QStringLiteral("image/svg+xml");
+    else {
+        fault(file, line, QStringLiteral("picture \"%1\" is not PNG, GIF, JPEG or SVG").arg(name));
+        return std::nullopt;
+    }
+    const QString path = QDir::cleanPath(QDir(questionDir).filePath(name));
+    if (auto cached = m_pictureCache.constFind(path); cached != m_pictureCache.constEnd())
+        return *cached;
+    QFile picture(path);
+    if (!QFileInfo(path).isFile() || !picture.open(QIODevice::ReadOnly)) {
+        fault(file, line, QStringLiteral("missing picture \"%1\"").arg(name));
+        return std::nullopt;
+    }
+    Picture p;
+    p.name = name;
+    p.mimeType = mime;
+    p.bytes = picture.readAll();
+    p.url = QStringLiteral("http://larkspur.local/") +
+            QString::fromLatin1(QUrl::toPercentEncoding(name, "/-._~"));
+    m_pictureCache.insert(path, p);
+    return p;
+}
+
+} // namespace
+
+LoadResult loadCourse(const QString &sourceDir)
+{
+    return Loader(sourceDir).run();
+}
+
+} // namespace coursepack
