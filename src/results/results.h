@@ -1,0 +1,163 @@
+#pragma once
+
+// The result store: six keyed record files per subject in the data folder, created from the
+// templates of the content package and rewritten whole, always through the records module.
+//
+//   marks<s><code>.txt     paper summary: records FSE SSE LTM CDD FST SST, one field per paper
+//   first<s><code>.txt     answers of the first take, one record per paper, one field per blank
+//   second<s><code>.txt    answers of the second take
+//   fresults<s><code>.txt  outcomes of the first take ("ü" right, "û" wrong, empty not judged)
+//   sresults<s><code>.txt  outcomes of the second take
+//   trend<s><code>.txt     the record "#TRD#", one field per marked first take, oldest first
+
+#include "content/content.h"
+#include "records/records.h"
+
+#include <QDate>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace results {
+
+enum class ResultFile
+{
+    Summary = 1,
+    FirstAnswers,
+    SecondAnswers,
+    FirstResults,
+    SecondResults,
+    Trend
+};
+
+inline constexpr std::array<ResultFile, 6> AllResultFiles{
+    ResultFile::Summary,      ResultFile::FirstAnswers,  ResultFile::SecondAnswers,
+    ResultFile::FirstResults, ResultFile::SecondResults, ResultFile::Trend};
+
+// "marks", "first", "second", "fresults", "sresults", "trend".
+QString baseName(ResultFile file);
+
+// dataFolder + "/" + base name + subject + code + ".txt", e.g. ".../marks1LPP.txt".
+QString resultFilePath(const QString &dataFolder, ResultFile file, int subject,
+                       const QString &code);
+
+// The template item of a file: 30100 + 10 * subject + 1..6.
+int templateItem(ResultFile file, int subject);
+
+// The bytes of a template in the layout the content package uses, for a subject whose papers
+// have the given numbers of blanks (one entry per paper, 101 first): "..." filler lines around
+// the records (the summary's closing "..." without a line end); the trend template "#TRD#".
+QByteArray makeTemplate(ResultFile file, const QList<int> &blanksPerPaper);
+
+// ---------------------------------------------------------------------------------------------
+// Creation and reset
+
+struct FileRef
+{
+    int subject = 0;
+    ResultFile file = ResultFile::Summary;
+    bool operator==(const FileRef &) const = default;
+};
+
+// For every named subject, in subject order, writes its six files from their templates,
+// replacing what they held. Returns the files that could not be written (they stay missing or
+// keep their old contents); empty when all went well.
+QList<FileRef> ResetResults(const QString &dataFolder, const content::CourseDescriptor &course);
+
+// Start-up check for one named subject: writes from its template every one of the six files
+// that does not exist, and never touches a file that exists. Returns the files that are still
+// missing because their template could not be written; empty when all six exist.
+QList<ResultFile> EnsureResultFiles(const QString &dataFolder, int subject, const QString &code);
+
+// EnsureResultFiles for every named subject of the course.
+QList<FileRef> EnsureAllResultFiles(const QString &dataFolder,
+                                    const content::CourseDescriptor &course);
+
+// ---------------------------------------------------------------------------------------------
+// Paper summary
+
+enum SummaryRecord
+{
+    FSE = 0,
+    SSE,
+    LTM,
+    CDD,
+    FST,
+    SST
+};
+inline constexpr std::array<const char *, 6> SummaryKeys{"FSE", "SSE", "LTM", "CDD", "FST", "SST"};
+
+struct Summary
+{
+    // records[FSE][j] belongs to paper 101 + j; every list has paperCount entries once read.
+    std::array<QStringList, 6> records;
+
+    QStringList &operator[](SummaryRecord r) { return records[r]; }
+    const QStringList &operator[](SummaryRecord r) const { return records[r]; }
+    // The field of paper `paperNumber` (101..), empty when out of range.
+    QString field(SummaryRecord r, int paperNumber) const;
+};
+
+// The six records with ReadFields, n = paperCount (clamped to 0..50).
+Summary ReadSummary(const QString &path, int paperCount);
+
+// Writes the six records with paperCount fields each.
+records::SaveResult SaveSummary(const QString &path, const Summary &summary, int paperCount);
+
+// A marked first take of paper `paperNumber`: FSE = percent, LTM = elapsed, CDD = date, FST =
+// "1"; every other field stays. Records shorter than paperCount are padded with their fresh
+// value ("0" for the status records, empty otherwise). False when the paper is out of range.
+bool setFirstTake(Summary &summary, int paperNumber, int paperCount, const QString &percent,
+                  const QString &elapsed, const QString &date);
+
+// A marked second take: SSE = percent, SST = "1"; every other field stays.
+bool setSecondTake(Summary &summary, int paperNumber, int paperCount, const QString &percent);
+
+// ---------------------------------------------------------------------------------------------
+// Answer and result files (one record per paper, one field per blank)
+
+struct TakeRecord
+{
+    QStringList lines;   // the file's paper lines, 101 first (ReadPaperLines)
+    QStringList fields;  // the paper's fields, blankCount entries
+    bool loaded = false; // the file could be read (a missing file reads as all empty)
+};
+
+// Reads the paper lines (count paperCount) and splits the line of `paperNumber` into blankCount
+// fields (SplitAnswerLine). A paper out of range gives empty fields.
+TakeRecord ReadTakeRecord(const QString &path, int paperCount, int paperNumber, int blankCount);
+
+// Writes `record.fields` as the record of `paperNumber` and rewrites the whole file with
+// paperCount lines (SavePaperLine). Refused when the file could not be read when the record was
+// read but exists now: writing would erase the other papers' records. On success `record.lines`
+// holds what the file holds; on failure nothing changes (see SavePaperLine).
+records::SaveResult SaveTakeRecord(TakeRecord &record, int paperNumber, int paperCount,
+                                   int blankCount, const QString &path);
+
+// ---------------------------------------------------------------------------------------------
+// Trend file
+
+// Every percent text of the trend record, oldest first; empty for a fresh or missing file.
+QStringList ReadTrend(const QString &path);
+
+// Appends one percent text to the trend record and writes the file anew as that one line with
+// CR LF. Refused when the file exists but cannot be read (its entries would be lost).
+records::SaveResult AppendTrend(const QString &path, const QString &percentText);
+
+// ---------------------------------------------------------------------------------------------
+// Texts
+
+// Hours, minutes and seconds without leading zeros, joined by ":": 425 -> "0:7:5". Hours do not
+// wrap at a day; a negative time reads as 0.
+QString elapsedText(qint64 seconds);
+
+// The date text stored in "CDD": the locale's short date form (the system locale by default),
+// or "yyyy-MM-dd" when that form holds a character a record cannot store. The text is only
+// ever shown as it stands, never parsed back, so a later change of locale cannot misread it.
+// Empty for an invalid date.
+QString shortDateText(const QDate &date, const QLocale &locale = QLocale::system());
+
+} // namespace results
