@@ -1,0 +1,19 @@
+#include "practice/practice.h"
+
+#include "practice/practicewindow.h"
+
+namespace practice {
+
+QWidget *openPracticeWindow(home::HomeState &state, std::function<void()> onUnload)
+{
+    const Take take = state.TakeNum == 2 ? Take::Second : Take::First;
+    auto *window = new PracticeWindow(state, take, std::move(onUnload));
+    if (!window->LoadPaper())
+        return nullptr; // it closes (and deletes) itself
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace practice

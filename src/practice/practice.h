@@ -1,0 +1,23 @@
+#pragma once
+
+// What the rest of the program uses of the practice module.
+
+#include "home/homestate.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace practice {
+
+// Creates and shows the practice window for state.PaperNum and state.TakeNum, not modally. The
+// window deletes itself when it closes; when it unloads it deletes its temporary question file
+// and then calls onUnload (the home window's RefreshContents). Returns nullptr when the paper
+// cannot be opened (the pupil has been told).
+QWidget *openPracticeWindow(home::HomeState &state, std::function<void()> onUnload);
+
+// Loads the question viewer in the background once the home window is up, so the first paper
+// opens without waiting for the HTML engine.
+void preloadViewer();
+
+} // namespace practice

@@ -1,0 +1,319 @@
+#include "practice/practicelogic.h"
+
+#include "records/records.h"
+#include "results/results.h"
+
+#include <QtMath>
+
+namespace practice {
+
+int px(double twips)
+{
+    return qRound(twipsToPx(twips));
+}
+int pxHimetric(double himetric)
+{
+    return qRound(himetricToPx(himetric));
+}
+
+namespace {
+
+// A rectangle from fractional pixel values; the edges are rounded, not the width, so that
+// neighbours computed from the same edge meet exactly.
+QRect pxRect(double left, double top, double width, double height)
+{
+    const int l = qRound(left), t = qRound(top);
+    return QRect(l, t, qRound(left + width) - l, qRound(top + height) - t);
+}
+
+// Row design (twips). The one-line geometry is the design of every row; row 1 switches to the
+// long geometry for an "L" blank.
+constexpr int RowLeft = 120;
+constexpr int RowWidth = 3855; // AnsBox width 4095 less a margin on each side
+constexpr int LetterLeft = 60;
+constexpr int LetterWidth = 390;
+constexpr int AnswerLeft = 450;
+constexpr int AnswerTop = 60;
+
+} // namespace
+
+RowGeometry rowGeometryTwips(const QString &type)
+{
+    RowGeometry g;
+    if (type == QLatin1String("L")) {
+        g.frame = QRect(RowLeft, 0, RowWidth, 2100);
+        g.answer = QRect(AnswerLeft, AnswerTop, RowWidth - 1000, 1000);
+        g.outcome = QRect(g.answer.x() + g.answer.width() + 100, AnswerTop, 300, 255);
+        g.model = QRect(g.answer.x(), g.answer.y() + g.answer.height() + 100, RowWidth - 500, 1000);
+    } else {
+        g.frame = QRect(RowLeft, 0, RowWidth, 375);
+        g.answer = QRect(AnswerLeft, AnswerTop, 1575, 255);
+        g.outcome = QRect(2040, AnswerTop, 300, 255);
+        g.model = QRect(2400, 60, 1455, 255);
+    }
+    g.letter = QRect(LetterLeft, AnswerTop, LetterWidth, 255);
+    return g;
+}
+
+QList<int> stackRowTopsTwips(const QList<int> &heights, int blanksOnQuestion, Take take)
+{
+    // Many rows must still fit the sheet, so from 16 blanks on they close up.
+    int gap = 105;
+    if (blanksOnQuestion >= 16)
+        gap = take == Take::First ? -10 : 0;
+    QList<int> tops;
+    int top = 50;
+    for (int k = 0; k < heights.size(); ++k) {
+        tops.append(top);
+        top += heights[k] + gap;
+    }
+    return tops;
+}
+
+bool rowShown(int k, int blanksOnQuestion)
+{
+    return blanksOnQuestion >= k;
+}
+
+std::optional<bool> firstLetterShown(int blanksOnQuestion)
+{
+    if (blanksOnQuestion <= 0)
+        return std::nullopt;
+    return blanksOnQuestion >= 2;
+}
+
+QString rowLetter(int k)
+{
+    return QStringLiteral("(%1)").arg(QChar(u'a' + (k - 1)));
+}
+
+std::optional<bool> instructionShown(const QStringList &typesOfQuestion)
+{
+    if (typesOfQuestion.isEmpty())
+        return std::nullopt;
+    for (const QString &t : typesOfQuestion)
+        if (t == QLatin1String("F") || t == QLatin1String("X"))
+            return true;
+    return false;
+}
+
+int answerMaxLength(const QString &type)
+{
+    return type == QLatin1String("Q") ? 1 : 32767;
+}
+
+int blankOffset(const QList<int> &blanksPerQuestion, int q)
+{
+    int offset = 0;
+    for (int i = 0; i < q - 1 && i < blanksPerQuestion.size(); ++i)
+        offset += blanksPerQuestion[i];
+    return offset;
+}
+
+QStringList remainingQuestions(const QStringList &answers, const QList<int> &blanksPerQuestion,
+                               int blankCount)
+{
+    QStringList list;
+    for (int i = 0; i < blankCount; ++i) {
+        const QString answer = i < answers.size() ? answers[i] : QString();
+        if (!answer.trimmed().isEmpty())
+            continue;
+        int sum = 0;
+        for (int j = 0; j < blanksPerQuestion.size(); ++j) {
+            sum += blanksPerQuestion[j];
+            if (sum >= i + 1) {
+                const QString number = QString::number(j + 1);
+                if (list.isEmpty() || list.last() != number)
+                    list.append(number);
+                break;
+            }
+        }
+    }
+    return list;
+}
+
+int answeredCount(const QStringList &answers, int blankCount)
+{
+    int n = 0;
+    for (int i = 0; i < blankCount && i < answers.size(); ++i)
+        if (!answers[i].isEmpty())
+            ++n;
+    return n;
+}
+
+bool hasEmptyAnswer(const QStringList &answers, int blankCount)
+{
+    return answeredCount(answers, blankCount) < blankCount;
+}
+
+QString markingQuestion(const QStringList &answers, int blankCount)
+{
+    return QString::fromLatin1(hasEmptyAnswer(answers, blankCount) ? MarkNotAllAnswered
+                                                                   : MarkAllAnswered);
+}
+
+QString paperCaption(const QString &topicName, int paperNumber, int topicFirstOrdinal)
+{
+    const int k = paperNumber - 100 - topicFirstOrdinal + 1;
+    return topicName + QStringLiteral(" - Paper ") + QString::number(k);
+}
+
+ToolbarState toolbarState(int status, int questionNumber, int questionCount)
+{
+    ToolbarState s{};
+    s.save = s.mark = status == 0;
+    s.print = s.close = true;
+    s.back = questionNumber != 1;
+    s.next = questionNumber != questionCount;
+    return s;
+}
+
+int statusValue(const QString &field)
+{
+    bool ok = false;
+    const double v = field.trimmed().toDouble(&ok);
+    return ok && v == 1.0 ? 1 : 0;
+}
+
+QString clockText(qint64 elapsedSeconds)
+{
+    // The same text is stored as the time taken, so both come from one routine.
+    return results::elapsedText(elapsedSeconds);
+}
+
+bool answerCharAllowed(QChar c)
+{
+    // Control characters (tabs, C1 codes) have no business in an answer either.
+    if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0))
+        return false;
+    return records::fieldCanHold(c);
+}
+
+bool answerTextAllowed(const QString &text)
+{
+    for (QChar c : text)
+        if (!answerCharAllowed(c))
+            return false;
+    return true;
+}
+
+bool isGuardedKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ControlModifier) && (key == Qt::Key_C || key == Qt::Key_X);
+}
+
+bool isGuardedButton(Qt::MouseButton button)
+{
+    return button == Qt::RightButton;
+}
+
+QRect initialGeometryTwips(QSize screenTwips)
+{
+    const int left = std::max(0, screenTwips.width() - 12500);
+    const int top = std::max(0, screenTwips.height() - 10000);
+    return QRect(left, top, 12000, 9000);
+}
+
+PracticeLayout layoutPractice(QSize inner, bool answerSheetShown, const FrameMetrics &f)
+{
+    PracticeLayout l;
+    const double W = inner.width(), H = inner.height();
+    const double sizer = twipsToPx(120);
+    l.sizer = pxRect(W - sizer - himetricToPx(60), H - sizer - himetricToPx(60), sizer, sizer);
+
+    const double stripTop = f.topHeight;
+    const double stripHeight = twipsToPx(765);
+    const double stripWidth = W - f.rightWidth - f.leftWidth;
+    l.toolStrip = pxRect(f.leftWidth, stripTop, stripWidth, stripHeight);
+
+    const double toolW = twipsToPx(660), toolH = twipsToPx(675), toolTop = twipsToPx(65);
+    const double gap = twipsToPx(120);
+    double left = gap;
+    for (int i = 0; i < 4; ++i) {
+        l.tools[i] = pxRect(left, toolTop, toolW, toolH);
+        left += toolW + gap;
+    }
+    const double nextLeft = stripWidth - toolW - gap;
+    l.tools[5] = pxRect(nextLeft, toolTop, toolW, toolH);
+    l.tools[4] = pxRect(nextLeft - toolW - gap, toolTop, toolW, toolH);
+    l.paperSum = pxRect(W - twipsToPx(4095), toolTop, twipsToPx(1755), twipsToPx(615));
+
+    const double bodyTop = stripTop + stripHeight;
+    const double ansW = twipsToPx(4095), handleW = twipsToPx(100), statusH = twipsToPx(375);
+    const double bodyH = H - stripTop - stripHeight - f.bottomHeight;
+    const double viewerH = bodyH - statusH;
+    double ansLeft, handleLeft, viewerW;
+    if (answerSheetShown) {
+        ansLeft = W - ansW - f.rightWidth;
+        handleLeft = ansLeft - handleW;
+        viewerW = W - ansW - handleW - f.leftWidth - f.rightWidth;
+    } else {
+        // The sheet slides out to the right; the handle strip meets the right border.
+        ansLeft = W;
+        handleLeft = ansLeft - handleW - f.rightWidth;
+        viewerW = W - handleW - f.leftWidth - f.rightWidth;
+    }
+    l.answerBox = pxRect(ansLeft, bodyTop, ansW, bodyH);
+    l.handleStrip = pxRect(handleLeft, bodyTop, handleW, bodyH);
+    l.viewer = pxRect(f.leftWidth, bodyTop, viewerW, viewerH);
+    l.questionTitle = pxRect(twipsToPx(120), bodyTop + himetricToPx(120),
+                             viewerW - himetricToPx(640), twipsToPx(375));
+    l.statusBar = pxRect(f.leftWidth, bodyTop + viewerH, viewerW, statusH);
+    l.instructionTop = qRound(bodyH - twipsToPx(1335));
+    return l;
+}
+
+ResizeStep resizeStep(int dxTwips, int dyTwips, int edgeBandTwips)
+{
+    ResizeStep step;
+    if (dxTwips > 2 * edgeBandTwips && dyTwips > 2 * edgeBandTwips) {
+        if (dxTwips > MinResizeWidthTwips)
+            step.widthTwips = dxTwips;
+        if (dyTwips > MinResizeHeightTwips)
+            step.heightTwips = dyTwips;
+    }
+    return step;
+}
+
+EdgeZones edgeZones(QPoint pos, QSize size, int band)
+{
+    EdgeZones z;
+    z.left = pos.x() < band;
+    z.top = pos.y() < band;
+    z.right = pos.x() > size.width() - band;
+    z.bottom = pos.y() > size.height() - band;
+    return z;
+}
+
+QPoint snapToEdges(QPoint pos, QSize size, const EdgeZones &z)
+{
+    QPoint p = pos;
+    if (z.left)
+        p = QPoint(0, pos.y());
+    if (z.top)
+        p = QPoint(pos.x(), 0);
+    if (z.right)
+        p = QPoint(size.width(), pos.y());
+    if (z.bottom)
+        p = QPoint(pos.x(), size.height());
+    return p;
+}
+
+Qt::CursorShape pointerShape(QPoint pos, QSize size, bool leftHeld, Qt::CursorShape current,
+                             int band)
+{
+    // The normal pointer returns only when the button is up; the edge rules then win.
+    Qt::CursorShape shape = leftHeld ? current : Qt::ArrowCursor;
+    const EdgeZones z = edgeZones(pos, size, band);
+    if (z.left || z.right)
+        shape = Qt::SizeHorCursor;
+    if (z.top || z.bottom)
+        shape = Qt::SizeVerCursor;
+    if ((z.left && z.top) || (z.right && z.bottom))
+        shape = Qt::SizeFDiagCursor;
+    if ((z.left && z.bottom) || (z.right && z.top))
+        shape = Qt::SizeBDiagCursor;
+    return shape;
+}
+
+} // namespace practice

@@ -1,0 +1,167 @@
+#pragma once
+
+// The decisions of the practice window as plain functions: geometry, layout numbers, button
+// states, the remaining-questions list, the marking question and the caption. None of them
+// touches a widget, so each is tested without a window.
+
+#include "chrome/units.h"
+
+#include <QChar>
+#include <QList>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace practice {
+
+// The window's design lengths are kept in twips or HIMETRIC so they can be checked against the
+// design; the chrome's unit helpers are the only place they become pixels.
+using chrome::himetricToPx;
+using chrome::twipsToPx;
+int px(double twips);            // twips -> whole pixels
+int pxHimetric(double himetric); // HIMETRIC -> whole pixels
+
+enum class Take
+{
+    First = 1,
+    Second = 2
+};
+
+// --- Answer sheet rows (twips) ----------------------------------------------------------------
+
+inline constexpr int AnswerRowCount = 20;
+
+struct RowGeometry
+{
+    QRect frame;   // Frame k, in AnsBox
+    QRect answer;  // FA k, in Frame k
+    QRect outcome; // FR k
+    QRect model;   // M k
+    QRect letter;  // QL k
+};
+
+// Geometry of row 1 for a blank of the given type: "L" is a long answer, anything else one line.
+// Rows 2 to 20 always keep the one-line design geometry.
+RowGeometry rowGeometryTwips(const QString &type);
+
+// Tops of the 20 rows, stacked from 50 twips with a 105-twip gap, or a 10-twip overlap when the
+// question has 16 blanks or more. heights: the 20 row heights in twips.
+QList<int> stackRowTopsTwips(const QList<int> &heights, int blanksOnQuestion, Take take);
+
+// Row k (1-based) is shown when the question has at least k blanks.
+bool rowShown(int k, int blanksOnQuestion);
+// QL1 hidden for a single blank, shown from two; nullopt (keep as is) for none.
+std::optional<bool> firstLetterShown(int blanksOnQuestion);
+// "(a)" .. "(t)".
+QString rowLetter(int k);
+// True while any of the question's blanks is of type "F" or "X"; nullopt for no blanks.
+std::optional<bool> instructionShown(const QStringList &typesOfQuestion);
+// One character for a multiple-choice blank, no limit otherwise (QLineEdit's default).
+int answerMaxLength(const QString &type);
+
+// --- Paper arithmetic (questions 1-based as on screen, blanks 0-based in arrays) ---------------
+
+// Index of the first blank of question q.
+int blankOffset(const QList<int> &blanksPerQuestion, int q);
+// Question numbers with at least one blank whose answer, trimmed, is empty; ascending, once each.
+QStringList remainingQuestions(const QStringList &answers, const QList<int> &blanksPerQuestion,
+                               int blankCount);
+// Blanks whose stored answer is not the empty text (spaces count as an answer).
+int answeredCount(const QStringList &answers, int blankCount);
+// True when some blank's answer is exactly empty: marking asks the longer question then.
+bool hasEmptyAnswer(const QStringList &answers, int blankCount);
+
+inline constexpr auto MarkTitle = "Marking";
+inline constexpr auto MarkAllAnswered = "Do you want to mark your practice now?";
+inline constexpr auto MarkNotAllAnswered =
+    "You have not answered all the questions.  Do you still want to mark your practice?";
+QString markingQuestion(const QStringList &answers, int blankCount);
+
+// "<topic> - Paper <k>", k the paper's place in its topic.
+QString paperCaption(const QString &topicName, int paperNumber, int topicFirstOrdinal);
+
+// --- Toolbar and status ------------------------------------------------------------------------
+
+struct ToolbarState
+{
+    bool save, mark, print, close, back, next;
+};
+ToolbarState toolbarState(int status, int questionNumber, int questionCount);
+// The numeric value of a status field: "1" -> 1, "", "0" or damage -> 0.
+int statusValue(const QString &field);
+
+// Hours, minutes and seconds without leading zeros: "0:7:5". Hours run on past a day, so a
+// long take is never recorded as a short one.
+QString clockText(qint64 elapsedSeconds);
+
+// --- Characters an answer may hold ------------------------------------------------------------
+
+// A record field cannot hold ">" or a line break, "#" could fake a key, and the files are
+// Windows-1252, so anything it cannot encode would come back as something else.
+bool answerCharAllowed(QChar c);
+bool answerTextAllowed(const QString &text);
+
+// --- Document guards ---------------------------------------------------------------------------
+
+// Ctrl+C and Ctrl+X inside the question document are refused.
+bool isGuardedKey(int key, Qt::KeyboardModifiers modifiers);
+bool isGuardedButton(Qt::MouseButton button);
+
+// --- Window layout (pixels unless named twips) -------------------------------------------------
+
+// Placement of a new window from the screen's size in twips: 12000 x 9000 twips, 500 from the
+// right and 1000 from the bottom. Kept on screen when the screen is smaller than that.
+QRect initialGeometryTwips(QSize screenTwips);
+
+struct FrameMetrics
+{
+    int topHeight = 28;   // title bar pieces
+    int leftWidth = 4;    // BLeft
+    int rightWidth = 4;   // BRight
+    int bottomHeight = 4; // BBot
+};
+
+struct PracticeLayout
+{
+    QRect sizer;
+    QRect toolStrip;        // ScnTabBG
+    QRect tools[6];         // ToolBar01..06, inside the strip
+    QRect paperSum;         // inside the strip
+    QRect answerBox;        // AnsBox
+    QRect handleStrip;      // PicHideAns
+    QRect viewer;           // brwWebBrowser
+    QRect questionTitle;    // QnTitleBG
+    QRect statusBar;        // RemQnsBG
+    int instructionTop = 0; // PicInstruction, inside AnsBox
+};
+
+PracticeLayout layoutPractice(QSize inner, bool answerSheetShown, const FrameMetrics &frame = {});
+
+// The corner resize: the pointer's offset from the window's top-left corner, in twips, gives a
+// new width or height only above the limits; otherwise that side keeps its last size.
+inline constexpr int MinResizeWidthTwips = 7300;
+inline constexpr int MinResizeHeightTwips = 5000;
+inline constexpr int EdgeBandPx = 6;
+struct ResizeStep
+{
+    std::optional<int> widthTwips, heightTwips;
+};
+ResizeStep resizeStep(int dxTwips, int dyTwips, int edgeBandTwips);
+
+// Edge zones of a press at X, Y (window pixels) in a window of the given size.
+struct EdgeZones
+{
+    bool left = false, top = false, right = false, bottom = false;
+    bool corner() const { return right && bottom; }
+};
+EdgeZones edgeZones(QPoint pos, QSize size, int band = EdgeBandPx);
+// Where a press in an edge band puts the pointer (window pixels): onto the pressed edges.
+QPoint snapToEdges(QPoint pos, QSize size, const EdgeZones &zones);
+// The pointer shape over the window surface; the later rules win.
+Qt::CursorShape pointerShape(QPoint pos, QSize size, bool leftHeld, Qt::CursorShape current,
+                             int band = EdgeBandPx);
+
+} // namespace practice

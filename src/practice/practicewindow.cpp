@@ -1,0 +1,834 @@
+#include "practice/practicewindow.h"
+
+#include "practice/questionviewer.h"
+#include "practice/viewerhost.h"
+
+#include "chrome/geometry.h"
+#include "chrome/identities.h"
+#include "chrome/imagebutton.h"
+#include "chrome/picturebox.h"
+#include "chrome/popup.h"
+#include "content/content.h"
+#include "marking/marking.h"
+#include "results/results.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QFile>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QTimer>
+
+namespace practice {
+
+namespace {
+
+const QColor PanelColour(244, 245, 235);
+const QColor LockedTint(192, 192, 255);
+
+std::function<void(const QString &, const QString &)> &guardMessageHook()
+{
+    static std::function<void(const QString &, const QString &)> hook;
+    return hook;
+}
+
+std::function<bool(QPrinter *)> &printDialogHook()
+{
+    static std::function<bool(QPrinter *)> hook;
+    return hook;
+}
+
+QRect toPx(const QRect &twips)
+{
+    return QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
+}
+
+void setBackground(QWidget *w, const QColor &colour)
+{
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+}
+
+QLabel *makeLabel(const QString &name, QWidget *parent, const QString &text = {},
+                  const QString &toolTip = {})
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    if (!toolTip.isEmpty())
+        l->setToolTip(toolTip);
+    return l;
+}
+
+// The outcome marks are drawn as a tick and a cross; the files keep "ü" and "û".
+QString outcomeSymbol(const QString &outcome)
+{
+    if (outcome == QString(marking::RightMark))
+        return QStringLiteral("\u2714");
+    if (outcome == QString(marking::WrongMark))
+        return QStringLiteral("\u2718");
+    return QString();
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+
+QValidator::State AnswerValidator::validate(QString &input, int &) const
+{
+    return answerTextAllowed(input) ? Acceptable : Invalid;
+}
+
+AnswerRow::AnswerRow(int k, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Frame%1").arg(k));
+    answer = new QLineEdit(this);
+    answer->setObjectName(QStringLiteral("FA%1").arg(k));
+    answer->setToolTip(QStringLiteral("Enter your answer"));
+    answer->setFrame(false);
+    answer->setValidator(new AnswerValidator(answer));
+    model = new QLineEdit(this);
+    model->setObjectName(QStringLiteral("M%1").arg(k));
+    model->setReadOnly(true);
+    model->hide();
+    result = new QLabel(this);
+    result->setObjectName(QStringLiteral("FR%1").arg(k));
+    QFont f = result->font();
+    f.setPointSize(11);
+    f.setBold(true);
+    result->setFont(f);
+    result->hide();
+    letter = new QLabel(rowLetter(k), this);
+    letter->setObjectName(QStringLiteral("QL%1").arg(k));
+    applyGeometry(rowGeometryTwips(QString()));
+}
+
+void AnswerRow::applyGeometry(const RowGeometry &g)
+{
+    const QRect frame = toPx(g.frame);
+    setGeometry(frame.x(), y(), frame.width(), frame.height());
+    answer->setGeometry(toPx(g.answer));
+    result->setGeometry(toPx(g.outcome));
+    model->setGeometry(toPx(g.model));
+    letter->setGeometry(toPx(g.letter));
+    update();
+}
+
+void AnswerRow::setOutcome(const QString &outcome)
+{
+    outcome_ = outcome;
+    result->setText(outcomeSymbol(outcome));
+    QPalette pal = result->palette();
+    pal.setColor(QPalette::WindowText,
+                 outcome == QString(marking::RightMark) ? QColor(0, 128, 0) : QColor(200, 0, 0));
+    result->setPalette(pal);
+}
+
+void AnswerRow::paintEvent(QPaintEvent *)
+{
+    // drawborder style 0 around the answer box.
+    QPainter p(this);
+    const chrome::BorderBox box = chrome::drawborderBox(QRectF(answer->geometry()));
+    const chrome::BorderLines lines = chrome::borderLines(box.top, box.left, box.bottom, box.right);
+    const QColor colour = chrome::borderColour(0, palette().color(QPalette::Window));
+    for (const QRectF &r : {lines.top, lines.left, lines.bottom, lines.right})
+        p.fillRect(r, colour);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+PracticeWindow::PracticeWindow(home::HomeState &state, Take take, std::function<void()> onUnload,
+                               QWidget *parent)
+    : chrome::SkinnedWindow(Kind::Practice, parent), state_(state), onUnload_(std::move(onUnload)),
+      take_(take), paper_(take)
+{
+    setObjectName(take == Take::First ? QStringLiteral("Test1") : QStringLiteral("Test2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setMouseTracking(true);
+    buildControls();
+    connect(this, &SkinnedWindow::ticked, this, &PracticeWindow::PaperClock);
+    connect(this, &SkinnedWindow::closeRequested, this, &PracticeWindow::ClosePaper);
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setSingleShot(true);
+    connect(progressTimer_, &QTimer::timeout, this, &PracticeWindow::progressStep);
+}
+
+PracticeWindow::~PracticeWindow()
+{
+    unload();
+    // The viewer's widget is a child; let the viewer delete it while both still exist.
+    viewer_.reset();
+}
+
+void PracticeWindow::buildControls()
+{
+    using chrome::ImageButton;
+    using chrome::PictureBox;
+
+    toolStrip_ = new QWidget(this);
+    toolStrip_->setObjectName(QStringLiteral("ScnTabBG"));
+    setBackground(toolStrip_, PanelColour);
+
+    for (int i = 0; i < 6; ++i) {
+        const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QChar(u'0'));
+        auto *b = new ImageButton(QStringLiteral("ToolBar") + n, toolStrip_);
+        b->setAutoSize(false);
+        b->setTracksPress(true);
+        b->caption(QStringLiteral("lblTB") + n);
+        b->setIdentity(chrome::practiceToolbarIdentity(i + 1));
+        tools_[i] = b;
+    }
+    connect(tools_[0], &ImageButton::clicked, this, &PracticeWindow::SavePaper);
+    connect(tools_[1], &ImageButton::clicked, this, &PracticeWindow::MarkPaper);
+    connect(tools_[2], &ImageButton::clicked, this, &PracticeWindow::PrintQuestion);
+    connect(tools_[3], &ImageButton::clicked, this, &PracticeWindow::ClosePaper);
+    connect(tools_[4], &ImageButton::clicked, this, [this] { ShowQuestion(qsCount_ - 1); });
+    connect(tools_[5], &ImageButton::clicked, this, [this] { ShowQuestion(qsCount_ + 1); });
+
+    paperSum_ = new PictureBox(QStringLiteral("PaperSum"), toolStrip_, PictureBox::Fit::Stretch);
+    paperSum_->setPicture(QStringLiteral("pen.bmp"));
+    QFont small = font();
+    small.setPointSizeF(8);
+    auto placed = [&](QLabel *l, int x, int y, int w) {
+        l->setFont(small);
+        l->setGeometry(x, y, w, 13);
+        return l;
+    };
+    answeredLabel_ =
+        placed(makeLabel(QStringLiteral("lblAnsweredQ"), paperSum_, QStringLiteral("0"),
+                         QStringLiteral("Number of questions answered")),
+               40, 1, 18);
+    answeredLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    slashLabel_ =
+        placed(makeLabel(QStringLiteral("lblSlash"), paperSum_, QStringLiteral("/")), 59, 1, 6);
+    totalLabel_ = placed(makeLabel(QStringLiteral("lblTotalQ"), paperSum_, QStringLiteral("0"),
+                                   QStringLiteral("Total number of questions")),
+                         66, 1, 18);
+    scoreLabel_ =
+        placed(makeLabel(QStringLiteral("PScoring"), paperSum_, {}, QStringLiteral("Your score")),
+               84, 1, 33);
+    clockLabel_ = placed(makeLabel(QStringLiteral("lblClock"), paperSum_,
+                                   QStringLiteral("00:00:00"), QStringLiteral("Clock")),
+                         40, 14, 77);
+    timeTakenLabel_ =
+        placed(makeLabel(QStringLiteral("LTime"), paperSum_, {}, QStringLiteral("Time taken")), 40,
+               14, 77);
+    dateLabel_ = placed(makeLabel(QStringLiteral("lblDate"), paperSum_, {}, QStringLiteral("Date")),
+                        40, 27, 77);
+    dateDoneLabel_ =
+        placed(makeLabel(QStringLiteral("ETime"), paperSum_, {}, QStringLiteral("Date completed")),
+               40, 27, 77);
+    timeTakenLabel_->hide();
+    dateDoneLabel_->hide();
+
+    answerBox_ = new QWidget(this);
+    answerBox_->setObjectName(QStringLiteral("AnsBox"));
+    setBackground(answerBox_, Qt::white);
+    instruction_ =
+        new PictureBox(QStringLiteral("PicInstruction"), answerBox_, PictureBox::Fit::Natural);
+    instruction_->setPicture(QStringLiteral("instruction.gif"));
+    instruction_->hide();
+    for (int k = 1; k <= AnswerRowCount; ++k) {
+        auto *row = new AnswerRow(k, answerBox_);
+        setBackground(row, Qt::white);
+        connect(row->answer, &QLineEdit::returnPressed, this, [this, k] { focusNextRow(k); });
+        row->hide();
+        rows_[k - 1] = row;
+    }
+
+    handleStrip_ = new QWidget(this);
+    handleStrip_->setObjectName(QStringLiteral("PicHideAns"));
+    setBackground(handleStrip_, PanelColour);
+    handle_ = new PictureBox(QStringLiteral("ImgHandle"), handleStrip_, PictureBox::Fit::Stretch);
+    handle_->setPicture(QStringLiteral("Handle.bmp"));
+    handle_->setToolTip(QStringLiteral("Hide answer sheet"));
+    handle_->setCursor(Qt::PointingHandCursor);
+    handle_->installEventFilter(this);
+
+    viewer_.reset(createViewer(this));
+    viewer_->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
+    viewer_->setDocumentCompleteHandler([this] { attachDocument(); });
+    attachDocument();
+
+    questionTitleBg_ = new QWidget(this);
+    questionTitleBg_->setObjectName(QStringLiteral("QnTitleBG"));
+    setBackground(questionTitleBg_, QColor(222, 234, 246));
+    questionTitle_ =
+        makeLabel(QStringLiteral("QnTitle"), questionTitleBg_, QStringLiteral("Question 1"));
+    QFont heading = font();
+    heading.setBold(true);
+    heading.setPointSizeF(10);
+    questionTitle_->setFont(heading);
+    questionTitle_->move(8, 4);
+
+    statusBar_ = new QWidget(this);
+    statusBar_->setObjectName(QStringLiteral("RemQnsBG"));
+    setBackground(statusBar_, PanelColour);
+    for (int i = 0; i < 3; ++i) {
+        bots_[i] = new PictureBox(QStringLiteral("Bot%1").arg(i + 1), statusBar_,
+                                  PictureBox::Fit::Stretch);
+        bots_[i]->setPicture(QStringLiteral("bottombg3.bmp"));
+    }
+    remPanel_ = new PictureBox(QStringLiteral("TxtRem"), statusBar_, PictureBox::Fit::Stretch);
+    remPanel_->setPicture(QStringLiteral("bottombg2.bmp"));
+    auto *remCaption =
+        makeLabel(QStringLiteral("lblQnsLeft"), remPanel_, QStringLiteral("Qns left:"));
+    remCaption->setGeometry(6, 4, 56, 17);
+    remQns_ = new QComboBox(remPanel_);
+    remQns_->setObjectName(QStringLiteral("RemQns"));
+    remQns_->setToolTip(QStringLiteral("Select a remaining question"));
+    remQns_->setGeometry(64, 2, 60, 21);
+    connect(remQns_, &QComboBox::activated, this, [this](int index) {
+        const int q = remQns_->itemText(index).toInt();
+        if (q >= 1 && q <= paper_.questionCount())
+            ShowQuestion(q);
+    });
+    markPanel_ = new PictureBox(QStringLiteral("fmeMark"), statusBar_, PictureBox::Fit::Stretch);
+    markPanel_->setPicture(QStringLiteral("bottombg4.bmp"));
+    for (int i = 0; i < 15; ++i) {
+        bars_[i] = new PictureBox(QStringLiteral("imgBar%1").arg(i + 1, 2, 10, QChar(u'0')),
+                                  markPanel_, PictureBox::Fit::Stretch);
+        bars_[i]->setPicture(QStringLiteral("progressbar.bmp"));
+        bars_[i]->setGeometry(70 + i * 9, 8, 8, 10);
+        bars_[i]->hide();
+    }
+    auto *markCaption =
+        makeLabel(QStringLiteral("lblMarking"), markPanel_, QStringLiteral("Marking..."));
+    markCaption->setGeometry(6, 4, 62, 17);
+    markPanel_->hide();
+
+    sizer_ = new PictureBox(QStringLiteral("Sizer"), this, PictureBox::Fit::Stretch);
+    sizer_->setPicture(QStringLiteral("statusgrabber.bmp"));
+    sizer_->setCursor(Qt::SizeFDiagCursor);
+}
+
+void PracticeWindow::placeWindow()
+{
+    QScreen *scr = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect screenPx = scr ? scr->geometry() : QRect(0, 0, 1024, 768);
+    const QRect tw = initialGeometryTwips(screenPx.size() * 15);
+    setGeometry(screenPx.x() + px(tw.x()), screenPx.y() + px(tw.y()), px(tw.width()),
+                px(tw.height()));
+}
+
+void PracticeWindow::applyLayout()
+{
+    if (isMinimized())
+        return; // the rules would give negative sizes
+    const chrome::FrameRects frame = frameRects();
+    FrameMetrics m;
+    m.topHeight = frame.topLeft.height();
+    m.leftWidth = frame.left.width();
+    m.rightWidth = frame.right.width();
+    m.bottomHeight = frame.bottom.height();
+    const PracticeLayout l = layoutPractice(size(), answerSheetShown_, m);
+
+    sizer_->setGeometry(l.sizer);
+    toolStrip_->setGeometry(l.toolStrip);
+    for (int i = 0; i < 6; ++i) {
+        tools_[i]->setGeometry(l.tools[i]);
+        if (QLabel *c = tools_[i]->captionLabel())
+            c->setGeometry(0, l.tools[i].height() - 15, l.tools[i].width(), 14);
+    }
+    paperSum_->setGeometry(l.paperSum);
+    answerBox_->setGeometry(l.answerBox);
+    handleStrip_->setGeometry(l.handleStrip);
+    handle_->setGeometry(0, px(1440), px(90), px(600));
+    viewer_->widget()->setGeometry(l.viewer);
+    questionTitleBg_->setGeometry(l.questionTitle);
+    questionTitle_->resize(l.questionTitle.width() - 16, l.questionTitle.height() - 6);
+    statusBar_->setGeometry(l.statusBar);
+    const int w = l.statusBar.width(), h = l.statusBar.height();
+    bots_[0]->setGeometry(0, 0, w, h);
+    bots_[1]->setGeometry(w / 3, 0, w / 3, h);
+    bots_[2]->setGeometry(2 * w / 3, 0, w - 2 * w / 3, h);
+    remPanel_->setGeometry(0, 0, 140, h);
+    markPanel_->setGeometry(std::max(0, w - 220), 0, 220, h);
+    instruction_->move(px(120), l.instructionTop);
+
+    // Title-bar pieces and the window's own surface lie beneath; the body goes on top of them,
+    // the grip above everything.
+    sizer_->raise();
+}
+
+bool PracticeWindow::LoadPaper()
+{
+    placeWindow();
+    applyLayout();
+
+    setTitle(paperCaption(state_.SubH1, state_.PaperNum, state_.TopicCount));
+    questionTitle_->setText(QStringLiteral("Question %1").arg(qsCount_));
+    questionTitle_->adjustSize();
+
+    if (const std::optional<QString> failed = paper_.loadTables(state_)) {
+        notify(
+            QStringLiteral("Larkspur"),
+            QStringLiteral("This paper cannot be opened: its %1 could not be read.").arg(*failed));
+        QTimer::singleShot(0, this, [this] { close(); });
+        return false;
+    }
+
+    showDocument();
+    paper_.loadRecords(state_);
+    FillAnswerSheet();
+    ShowAnswerRows();
+    timeTakenLabel_->setText(paper_.timeTaken);
+    dateDoneLabel_->setText(paper_.dateDone);
+    scoreLabel_->setText(paper_.percent.isEmpty() ? QString() : paper_.percent + u'%');
+    remQns_->clear();
+    BuildRemainingList();
+    if (paper_.isMarked())
+        MarkPaper();
+    answerSheetShown_ = true;
+    startTime_ = QDateTime::currentDateTime();
+    loaded_ = true;
+    totalLabel_->setText(QString::number(paper_.blankCount));
+    dateLabel_->setText(results::shortDateText(startTime_.date()));
+    PaperClock();
+    if (!paper_.isMarked() && rows_[0]->isVisible())
+        rows_[0]->answer->setFocus();
+    return true;
+}
+
+void PracticeWindow::showDocument()
+{
+    const QString id = qsCount_ >= 1 && qsCount_ <= paper_.questionIds.size()
+                           ? paper_.questionIds[qsCount_ - 1]
+                           : QString();
+    currentQuestionId_ = id.toInt();
+    questionFilePath_ = content::questionFilePath(state_.dataFolder, id);
+    if (content::ExtractItem(currentQuestionId_, QStringLiteral("Custom"), questionFilePath_) == 0)
+        viewer_->navigate(questionFilePath_);
+}
+
+void PracticeWindow::attachDocument()
+{
+    // The document's key and mouse events reach the window through the viewer's event target;
+    // a newly loaded document may bring a new one.
+    QWidget *target = viewer_ ? viewer_->eventTarget() : nullptr;
+    if (target == guarded_)
+        return;
+    if (guarded_)
+        guarded_->removeEventFilter(this);
+    guarded_ = target;
+    if (guarded_)
+        guarded_->installEventFilter(this);
+}
+
+void PracticeWindow::StoreAnswers()
+{
+    const int b = paper_.blanksOn(qsCount_);
+    const int offset = paper_.offsetOf(qsCount_);
+    for (int k = 1; k <= AnswerRowCount; ++k) {
+        if (b > k - 1 && offset + k - 1 < paper_.answers.size())
+            paper_.answers[offset + k - 1] = rows_[k - 1]->answer->text();
+    }
+}
+
+bool PracticeWindow::SaveAnswers()
+{
+    if (const std::optional<WriteFailure> f = paper_.saveAnswers(state_)) {
+        reportWriteFailure(*f);
+        return false;
+    }
+    return true;
+}
+
+void PracticeWindow::ShowQuestion(int number)
+{
+    if (number < 1 || number > paper_.questionCount() || marking_)
+        return;
+    StoreAnswers();
+    // A failed write keeps the pupil on this question with the answers on screen.
+    if (!SaveAnswers())
+        return;
+    qsCount_ = number;
+    questionTitle_->setText(QStringLiteral("Question %1").arg(qsCount_));
+    questionTitle_->adjustSize();
+    FillAnswerSheet();
+    ShowAnswerRows();
+    if (QFile::exists(questionFilePath_))
+        QFile::remove(questionFilePath_);
+    showDocument();
+    remQns_->clear();
+    BuildRemainingList();
+    rows_[0]->answer->setFocus();
+}
+
+void PracticeWindow::FillAnswerSheet()
+{
+    const int q = qsCount_;
+    const int offset = paper_.offsetOf(q);
+    const int b = paper_.blanksOn(q);
+    if (const std::optional<bool> show = instructionShown(paper_.typesOf(q)))
+        instruction_->setVisible(*show);
+    const auto typeAt = [&](int i) {
+        return i < paper_.answerTypes.size() ? paper_.answerTypes[i] : QString();
+    };
+    if (b >= 1) {
+        FillAnswerRow(1, offset);
+        rows_[0]->applyGeometry(rowGeometryTwips(typeAt(offset)));
+    }
+    for (int k = 2; k <= AnswerRowCount; ++k)
+        if (b > k - 1)
+            FillAnswerRow(k, offset + k - 1);
+}
+
+void PracticeWindow::FillAnswerRow(int k, int i)
+{
+    AnswerRow *row = rows_[k - 1];
+    const auto at = [i](const QStringList &l) { return i < l.size() ? l[i] : QString(); };
+    const QString type = at(paper_.answerTypes);
+    if (take_ == Take::First) {
+        row->model->setText(at(paper_.answerKeys));
+        row->setOutcome(at(paper_.outcomes));
+        row->answer->setMaxLength(answerMaxLength(type));
+        row->answer->setText(at(paper_.answers));
+        return;
+    }
+    // Second take: the first take's outcome beside the box; the blanks right then are locked.
+    row->setOutcome(at(paper_.firstOutcomes));
+    row->model->setText(
+        marking::ModelAnswer(paper_.answers, paper_.answerKeys, paper_.answerTypes, i));
+    row->answer->setMaxLength(answerMaxLength(type));
+    row->answer->setText(at(paper_.answers));
+    const bool rightBefore = at(paper_.firstOutcomes) == QString(marking::RightMark);
+    QPalette pal = row->answer->palette();
+    pal.setColor(QPalette::Base, rightBefore ? LockedTint : QColor(Qt::white));
+    row->answer->setPalette(pal);
+    if (!paper_.isMarked()) {
+        row->answer->setReadOnly(rightBefore);
+        row->result->setVisible(rightBefore);
+    } else {
+        row->model->setVisible(at(paper_.outcomes) == QString(marking::WrongMark));
+    }
+}
+
+void PracticeWindow::ShowAnswerRows()
+{
+    const int b = paper_.blanksOn(qsCount_);
+    QList<int> heights;
+    for (AnswerRow *row : rows_)
+        heights.append(row->height() * 15);
+    const QList<int> tops = stackRowTopsTwips(heights, b, take_);
+    for (int k = 1; k <= AnswerRowCount; ++k) {
+        AnswerRow *row = rows_[k - 1];
+        row->move(row->x(), px(tops[k - 1]));
+        row->setVisible(rowShown(k, b));
+    }
+    if (const std::optional<bool> shown = firstLetterShown(b))
+        rows_[0]->letter->setVisible(*shown);
+}
+
+void PracticeWindow::BuildRemainingList()
+{
+    remQns_->addItems(
+        remainingQuestions(paper_.answers, paper_.blanksPerQuestion, paper_.blankCount));
+}
+
+void PracticeWindow::focusNextRow(int k)
+{
+    const int b = paper_.blanksOn(qsCount_);
+    if (b <= 0)
+        return;
+    rows_[k % b]->answer->setFocus();
+    rows_[k % b]->answer->selectAll();
+}
+
+void PracticeWindow::SavePaper()
+{
+    if (marking_ || paper_.isMarked())
+        return;
+    StoreAnswers();
+    if (!SaveAnswers())
+        return;
+    notify(QStringLiteral("Larkspur"), QStringLiteral("Paper saved"));
+}
+
+void PracticeWindow::ClosePaper()
+{
+    if (marking_)
+        return;
+    if (ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?")))
+        close();
+}
+
+void PracticeWindow::MarkPaper()
+{
+    if (marking_)
+        return;
+    if (paper_.isMarked()) {
+        ShowMarkedState();
+        return;
+    }
+    StoreAnswers();
+    if (!SaveAnswers())
+        return;
+    const QString question =
+        take_ == Take::First ? markingQuestion(paper_.answers, paper_.blankCount) : [this] {
+            // Blanks right in the first take are not the pupil's to answer again.
+            QStringList open;
+            for (int i = 0; i < paper_.blankCount; ++i)
+                if (i >= paper_.firstOutcomes.size() ||
+                    paper_.firstOutcomes[i] != QString(marking::RightMark))
+                    open.append(paper_.answers.value(i));
+            return markingQuestion(open, int(open.size()));
+        }();
+    if (!ask(QString::fromLatin1(MarkTitle), question))
+        return;
+    // The bar fills in fifteen steps on a timer, so the window keeps painting meanwhile.
+    marking_ = true;
+    progress_ = 0;
+    for (auto *bar : bars_)
+        bar->hide();
+    remPanel_->hide();
+    markPanel_->show();
+    markPanel_->raise();
+    progressTimer_->start(progressStepMs_);
+}
+
+void PracticeWindow::progressStep()
+{
+    if (progress_ < 15)
+        bars_[progress_++]->show();
+    if (progress_ < 15) {
+        progressTimer_->start(progressStepMs_);
+        return;
+    }
+    markPanel_->hide();
+    finishMarking();
+}
+
+void PracticeWindow::finishMarking()
+{
+    marking_ = false;
+    const QDateTime completed = QDateTime::currentDateTime();
+    const qint64 elapsed = startTime_.secsTo(completed);
+    if (const std::optional<WriteFailure> f = paper_.mark(state_, elapsed, completed.date())) {
+        reportWriteFailure(*f);
+        if (!paper_.isMarked()) {
+            remPanel_->show();
+            return;
+        }
+    }
+    timeTakenLabel_->setText(paper_.timeTaken);
+    dateDoneLabel_->setText(paper_.dateDone);
+    scoreLabel_->setText(paper_.percent + u'%');
+    ShowMarkedState();
+    PaperClock();
+}
+
+void PracticeWindow::ShowMarkedState()
+{
+    for (AnswerRow *row : rows_) {
+        row->answer->setReadOnly(true);
+        if (take_ == Take::First)
+            row->result->show();
+    }
+    remPanel_->hide();
+    FillAnswerSheet();
+    ShowAnswerRows();
+    if (take_ == Take::First) {
+        clockLabel_->hide();
+        timeTakenLabel_->show();
+        dateLabel_->hide();
+        dateDoneLabel_->show();
+    }
+}
+
+void PracticeWindow::PaperClock()
+{
+    if (!loaded_)
+        return;
+    const ToolbarState s = toolbarState(paper_.statusNumber(), qsCount_, paper_.questionCount());
+    const bool enabled[6] = {s.save, s.mark, s.print, s.close, s.back, s.next};
+    for (int i = 0; i < 6; ++i)
+        tools_[i]->setEnabled(enabled[i]);
+    if (take_ == Take::First)
+        clockLabel_->setText(clockText(startTime_.secsTo(QDateTime::currentDateTime())));
+    answeredLabel_->setText(QString::number(answeredCount(paper_.answers, paper_.blankCount)));
+}
+
+void PracticeWindow::PrintQuestion()
+{
+    if (printer_)
+        return; // a print is still running
+    printer_ = std::make_unique<QPrinter>();
+    bool accepted = false;
+    if (printDialogHook()) {
+        accepted = printDialogHook()(printer_.get());
+    } else {
+        QPrintDialog dialog(printer_.get(), this);
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    if (!accepted) {
+        printer_.reset();
+        return;
+    }
+    viewer_->print(printer_.get(), [this](bool) { printer_.reset(); });
+}
+
+void PracticeWindow::toggleAnswerSheet()
+{
+    answerSheetShown_ = !answerSheetShown_;
+    handle_->setToolTip(answerSheetShown_ ? QStringLiteral("Hide answer sheet")
+                                          : QStringLiteral("Show answer sheet"));
+    applyLayout();
+}
+
+void PracticeWindow::resizeEvent(QResizeEvent *event)
+{
+    chrome::SkinnedWindow::resizeEvent(event);
+    // A hidden sheet stays hidden: the layout places it by answerSheetShown.
+    applyLayout();
+}
+
+void PracticeWindow::closeEvent(QCloseEvent *event)
+{
+    // A close from outside the program's own buttons (the window manager) asks like Close does.
+    if (event->spontaneous()) {
+        event->ignore();
+        ClosePaper();
+        return;
+    }
+    progressTimer_->stop();
+    marking_ = false;
+    chrome::SkinnedWindow::closeEvent(event);
+    unload();
+}
+
+void PracticeWindow::unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    timer()->stop();
+    if (!questionFilePath_.isEmpty() && QFile::exists(questionFilePath_))
+        QFile::remove(questionFilePath_);
+    if (onUnload_)
+        onUnload_();
+}
+
+void PracticeWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        chrome::SkinnedWindow::mousePressEvent(event);
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    const EdgeZones zones = edgeZones(pos, size());
+    if (zones.left || zones.top || zones.right || zones.bottom)
+        QCursor::setPos(mapToGlobal(snapToEdges(pos, size(), zones)));
+    // Only the bottom-right corner band resizes.
+    resizing_ = zones.corner();
+    event->accept();
+}
+
+void PracticeWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    const bool held = event->buttons() & Qt::LeftButton;
+    setCursor(pointerShape(pos, size(), held, cursor().shape()));
+    if (resizing_ && held && !isMaximized()) {
+        const ResizeStep step = resizeStep(pos.x() * 15, pos.y() * 15, EdgeBandPx * 15);
+        QSize s = size();
+        if (step.widthTwips)
+            s.setWidth(px(*step.widthTwips));
+        if (step.heightTwips)
+            s.setHeight(px(*step.heightTwips));
+        if (s != size())
+            resize(s);
+    }
+    event->accept();
+}
+
+void PracticeWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        resizing_ = false;
+    event->accept();
+}
+
+bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == handle_ && event->type() == QEvent::MouseButtonRelease) {
+        auto *me = static_cast<QMouseEvent *>(event);
+        if (me->button() == Qt::LeftButton && handle_->rect().contains(me->position().toPoint()))
+            toggleAnswerSheet();
+        return true;
+    }
+    if (watched == guarded_ && guarded_) {
+        const auto refuse = [] {
+            const QString title = QStringLiteral("Error");
+            const QString text = QStringLiteral("Invalid operation");
+            if (guardMessageHook())
+                guardMessageHook()(title, text);
+            else
+                QMessageBox::warning(nullptr, title, text, QMessageBox::Ok);
+        };
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto *ke = static_cast<QKeyEvent *>(event);
+            if (isGuardedKey(ke->key(), ke->modifiers())) {
+                if (!ke->isAutoRepeat())
+                    refuse();
+                return true; // the copy or cut does not happen
+            }
+            break;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            auto *me = static_cast<QMouseEvent *>(event);
+            if (isGuardedButton(me->button())) {
+                if (event->type() == QEvent::MouseButtonPress)
+                    refuse();
+                return true;
+            }
+            break;
+        }
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            break;
+        }
+    }
+    return chrome::SkinnedWindow::eventFilter(watched, event);
+}
+
+bool PracticeWindow::ask(const QString &title, const QString &message)
+{
+    return chrome::CallPop(title, message, 2, this, &state_.PopUpResponse) == QLatin1String("True");
+}
+
+void PracticeWindow::notify(const QString &title, const QString &message)
+{
+    chrome::CallPop(title, message, 1, this);
+}
+
+void PracticeWindow::reportWriteFailure(const WriteFailure &failure)
+{
+    notify(QStringLiteral("Larkspur"),
+           QStringLiteral("Your answers could not be saved (%1). They are still on the screen; "
+                          "please try again.")
+               .arg(failure.error.isEmpty() ? failure.path : failure.error));
+}
+
+void PracticeWindow::setGuardMessageHook(std::function<void(const QString &, const QString &)> hook)
+{
+    guardMessageHook() = std::move(hook);
+}
+
+void PracticeWindow::setPrintDialogHook(std::function<bool(QPrinter *)> hook)
+{
+    printDialogHook() = std::move(hook);
+}
+
+} // namespace practice

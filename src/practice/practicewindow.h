@@ -1,0 +1,177 @@
+#pragma once
+
+#include "practice/paper.h"
+#include "practice/practicelogic.h"
+
+#include "chrome/skinnedwindow.h"
+#include "home/homestate.h"
+
+#include <QDateTime>
+#include <QLineEdit>
+#include <QPointer>
+#include <QValidator>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QPrinter;
+class QTimer;
+
+namespace chrome {
+class ImageButton;
+class PictureBox;
+} // namespace chrome
+
+namespace practice {
+
+class QuestionViewer;
+
+// Refuses what would corrupt a result file: ">", "#", line breaks, control characters and
+// characters that Windows-1252 cannot hold.
+class AnswerValidator : public QValidator
+{
+    Q_OBJECT
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override;
+};
+
+// One row of the answer sheet (Frame k): the answer box FA k, the expected answer M k, the
+// outcome FR k and the letter QL k. It draws the light border around its answer box.
+class AnswerRow : public QWidget
+{
+    Q_OBJECT
+public:
+    AnswerRow(int k, QWidget *parent);
+    void applyGeometry(const RowGeometry &twips);
+    void setOutcome(const QString &outcome);
+    QString outcome() const { return outcome_; }
+
+    QLineEdit *answer;
+    QLineEdit *model;
+    QLabel *result;
+    QLabel *letter;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString outcome_;
+};
+
+// The practice window: Test1 for a first take, Test2 for a second take ("Try Again").
+class PracticeWindow : public chrome::SkinnedWindow
+{
+    Q_OBJECT
+public:
+    PracticeWindow(home::HomeState &state, Take take, std::function<void()> onUnload,
+                   QWidget *parent = nullptr);
+    ~PracticeWindow() override;
+
+    // Runs the load. False when the paper cannot be shown: the pupil has been told and the
+    // window closes itself.
+    bool LoadPaper();
+
+    // The pupil's commands.
+    void SavePaper();
+    void MarkPaper();
+    void ClosePaper();
+    void PrintQuestion();
+    void ShowQuestion(int number);
+    void toggleAnswerSheet();
+
+    // One pass of the 100 ms tick (PaperClock); public so tests can drive it.
+    void PaperClock();
+
+    const Paper &paper() const { return paper_; }
+    int QSCount() const { return qsCount_; }
+    bool answerSheetShown() const { return answerSheetShown_; }
+    bool isMarking() const { return marking_; }
+    QDateTime startTime() const { return startTime_; }
+    QuestionViewer *viewer() const { return viewer_.get(); }
+
+    // Tests: how long one of the fifteen progress steps lasts (200 ms normally).
+    void setProgressStepInterval(int ms) { progressStepMs_ = ms; }
+    // Tests: move the clock's base, as if the window had loaded earlier.
+    void setStartTime(const QDateTime &t) { startTime_ = t; }
+
+    // Tests: replace the platform message box of the document guards and the print dialog.
+    static void setGuardMessageHook(std::function<void(const QString &title, const QString &text)>);
+    static void setPrintDialogHook(std::function<bool(QPrinter *)>);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void placeWindow();
+    void applyLayout();
+    void StoreAnswers();
+    bool SaveAnswers(); // false after telling the pupil of a failed write
+    void FillAnswerSheet();
+    void FillAnswerRow(int k, int blank);
+    void ShowAnswerRows();
+    void BuildRemainingList();
+    void ShowMarkedState();
+    void showDocument();
+    void attachDocument();
+    void progressStep();
+    void finishMarking();
+    void unload();
+    bool ask(const QString &title, const QString &message);
+    void notify(const QString &title, const QString &message);
+    void reportWriteFailure(const WriteFailure &failure);
+    void focusNextRow(int k);
+
+    home::HomeState &state_;
+    std::function<void()> onUnload_;
+    Take take_;
+    Paper paper_;
+    int qsCount_ = 1;
+    QString questionFilePath_;
+    int currentQuestionId_ = 0;
+    QDateTime startTime_;
+    bool loaded_ = false;
+    bool unloaded_ = false;
+    bool answerSheetShown_ = true;
+    bool marking_ = false;
+    int progress_ = 0;
+    int progressStepMs_ = 200;
+    bool resizing_ = false;
+
+    std::unique_ptr<QuestionViewer> viewer_;
+    QPointer<QWidget> guarded_;
+    std::unique_ptr<QPrinter> printer_;
+
+    QWidget *toolStrip_ = nullptr;
+    std::array<chrome::ImageButton *, 6> tools_{};
+    chrome::PictureBox *paperSum_ = nullptr;
+    QLabel *answeredLabel_ = nullptr, *totalLabel_ = nullptr, *slashLabel_ = nullptr;
+    QLabel *scoreLabel_ = nullptr, *clockLabel_ = nullptr, *dateLabel_ = nullptr;
+    QLabel *timeTakenLabel_ = nullptr, *dateDoneLabel_ = nullptr;
+    QWidget *answerBox_ = nullptr;
+    std::array<AnswerRow *, AnswerRowCount> rows_{};
+    chrome::PictureBox *instruction_ = nullptr;
+    QWidget *handleStrip_ = nullptr;
+    chrome::PictureBox *handle_ = nullptr;
+    QWidget *questionTitleBg_ = nullptr;
+    QLabel *questionTitle_ = nullptr;
+    QWidget *statusBar_ = nullptr;
+    std::array<chrome::PictureBox *, 3> bots_{};
+    chrome::PictureBox *remPanel_ = nullptr;
+    QComboBox *remQns_ = nullptr;
+    chrome::PictureBox *markPanel_ = nullptr;
+    std::array<chrome::PictureBox *, 15> bars_{};
+    chrome::PictureBox *sizer_ = nullptr;
+    QTimer *progressTimer_ = nullptr;
+};
+
+} // namespace practice

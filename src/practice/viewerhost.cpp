@@ -1,0 +1,161 @@
+#include "practice/viewerhost.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPluginLoader>
+#include <QPointer>
+#include <QTimer>
+
+namespace practice {
+
+namespace {
+
+struct Host
+{
+    bool tried = false;
+    bool overridden = false;
+    QuestionViewerFactory *factory = nullptr;
+    QString pluginPath;
+};
+
+Host &host()
+{
+    static Host h;
+    return h;
+}
+
+QString pluginFileName()
+{
+#if defined(Q_OS_WIN)
+    return QStringLiteral("larkspur-viewer.dll");
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral("larkspur-viewer.so");
+#else
+    return QStringLiteral("larkspur-viewer.so");
+#endif
+}
+
+QuestionViewerFactory *loadFrom(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return nullptr;
+    // The loader stays loaded for the rest of the run; its instance is the factory.
+    auto *loader = new QPluginLoader(path, QCoreApplication::instance());
+    QObject *instance = loader->instance();
+    auto *factory = qobject_cast<QuestionViewerFactory *>(instance);
+    if (!factory)
+        qWarning("Question viewer plugin not usable: %s", qPrintable(loader->errorString()));
+    return factory;
+}
+
+// Stands in for the viewer when the plugin is missing: a plain notice, so the paper can still
+// be answered and marked.
+class NoticeViewer final : public QuestionViewer
+{
+public:
+    explicit NoticeViewer(QWidget *parent) : label_(new QLabel(parent))
+    {
+        label_->setObjectName(QStringLiteral("brwWebBrowser"));
+        label_->setAlignment(Qt::AlignCenter);
+        label_->setWordWrap(true);
+        label_->setAutoFillBackground(true);
+        QPalette pal = label_->palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        label_->setPalette(pal);
+        label_->setText(viewerMissingText());
+    }
+    ~NoticeViewer() override
+    {
+        if (label_)
+            delete label_.data();
+    }
+    QWidget *widget() override { return label_; }
+    void navigate(const QString &) override
+    {
+        if (onComplete_)
+            QTimer::singleShot(0, label_, onComplete_);
+    }
+    void setDocumentCompleteHandler(std::function<void()> handler) override
+    {
+        onComplete_ = std::move(handler);
+    }
+    QWidget *eventTarget() override { return label_; }
+    void print(QPrinter *, std::function<void(bool)> done) override
+    {
+        if (done)
+            done(false);
+    }
+
+private:
+    QPointer<QLabel> label_;
+    std::function<void()> onComplete_;
+};
+
+} // namespace
+
+QStringList viewerPluginCandidates(const QString &programFolder)
+{
+    const QDir dir(programFolder);
+    return {dir.filePath(QStringLiteral("plugins/") + pluginFileName()),
+            dir.filePath(pluginFileName())};
+}
+
+QString viewerMissingText()
+{
+    return QStringLiteral("The question viewer could not be started, so the question cannot be "
+                          "shown here. You can still type, save and mark your answers.");
+}
+
+QuestionViewerFactory *viewerFactory()
+{
+    Host &h = host();
+    if (h.overridden || h.tried)
+        return h.factory;
+    h.tried = true;
+    QStringList candidates;
+    if (!h.pluginPath.isEmpty())
+        candidates << h.pluginPath;
+    candidates << viewerPluginCandidates(QCoreApplication::applicationDirPath());
+    for (const QString &path : candidates) {
+        if ((h.factory = loadFrom(path)))
+            break;
+    }
+    return h.factory;
+}
+
+void preloadViewer()
+{
+    // A zero timer runs after the home window's first paint events have been served; the plugin
+    // and the engine must be created on this (the GUI) thread.
+    QTimer::singleShot(0, QCoreApplication::instance(), [] {
+        if (QuestionViewerFactory *f = viewerFactory())
+            f->warmUp();
+    });
+}
+
+void setViewerFactory(QuestionViewerFactory *factory)
+{
+    Host &h = host();
+    h.overridden = true;
+    h.factory = factory;
+}
+
+void setViewerPluginPath(const QString &path)
+{
+    Host &h = host();
+    h.pluginPath = path;
+    h.tried = false;
+    h.overridden = false;
+    h.factory = nullptr;
+}
+
+QuestionViewer *createViewer(QWidget *parent)
+{
+    if (QuestionViewerFactory *f = viewerFactory())
+        return f->createViewer(parent);
+    return new NoticeViewer(parent);
+}
+
+} // namespace practice
