@@ -82,6 +82,9 @@ void TestWidgets::initTestCase()
     Pictures::setDataFolder(m_dir.path());
     QVERIFY(!Pictures::get(QStringLiteral("border_top_left.bmp")).isNull());
     QVERIFY(!Pictures::get(QStringLiteral("Border_bot_left.gif")).isNull());
+    // Written as "pencil.ico", asked for as "Pencil.ico": names match without regard to case.
+    QVERIFY(!Pictures::get(QStringLiteral("Pencil.ico")).isNull());
+    QVERIFY(Pictures::get(QStringLiteral("no_such_picture.bmp")).isNull());
 }
 
 void TestWidgets::maskReplacedAfterResize()
