@@ -402,6 +402,33 @@ private slots:
                               QString(QChar(0x20AC))}));
     }
 
+    void anyLineGivesTheAskedNumberOfFields_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        for (const char *line : {"", "#", "##", "###", ">", ">>>", "#>#", "#101", "#101#", ">#101#",
+                                 "#101#>", "#101#>>", "101#>a", "#101>a", "#101#101#>a>b", "#1#>a",
+                                 "#101#\x80\xff>\xfc", "\x00#101#>\x00"})
+            QTest::newRow(line) << QByteArray(line);
+        QTest::newRow("long") << "#101#" + QByteArray(5000, '>');
+    }
+    void anyLineGivesTheAskedNumberOfFields()
+    {
+        QFETCH(QByteArray, line);
+        const QString p = fileWith(line + "\r\n" + line);
+        const QString text = fromWindows1252(line);
+        for (int n : {-1, 0, 1, 2, 9, 10, 11, 49, 50, 51, 79, 80, 81, 1000}) {
+            QCOMPARE(ReadFields(p, "101", n).size(), qBound(0, n, 50));
+            QCOMPARE(ReadFieldsSmall(p, "101", n).size(), qBound(0, n, 10));
+            QCOMPARE(SplitLine(text, n).size(), qBound(0, n, 50));
+            QCOMPARE(SplitAnswerLine(text, n).size(), qBound(0, n, 80));
+            QCOMPARE(ReadPaperLines(p, n).size(), qBound(0, n, 50));
+        }
+        const QStringList all = ReadAllFields(p, "101");
+        QCOMPARE(CountQuestionFields(p, {"101", "101"}).value(0), int(all.size()));
+        QCOMPARE(ReadQuestionFields(p, {"101"}), all);
+        QVERIFY(ReadValue(p, "101").size() <= text.size());
+    }
+
     // --- writers ------------------------------------------------------------------------------
 
     void writeFileAtomicallyReplacesWholeFile()
