@@ -103,7 +103,10 @@ struct SourceText
 class Loader
 {
 public:
-    explicit Loader(const QString &sourceDir) : m_root(sourceDir) {}
+    explicit Loader(const QString &sourceDir)
+        : m_root(QDir(sourceDir).absolutePath()), m_shownRoot(QDir::cleanPath(sourceDir))
+    {
+    }
 
     LoadResult run();
 
@@ -114,7 +117,7 @@ private:
     }
     QString shown(const QString &absolutePath) const
     {
-        return QDir::cleanPath(QDir(m_root).filePath(QDir(m_root).relativeFilePath(absolutePath)));
+        return QDir::cleanPath(m_shownRoot + u'/' + QDir(m_root).relativeFilePath(absolutePath));
     }
     bool readSource(const QString &absolutePath, SourceText &out, const QString &citeFile,
                     int citeLine, const QString &what);
@@ -131,9 +134,11 @@ private:
     std::optional<Picture> loadPicture(const QString &name, const QString &questionDir,
                                        const QString &file, int line);
 
-    QString m_root;
+    QString m_root;      // absolute, for reading
+    QString m_shownRoot; // as given, for messages
     LoadResult m_result;
     QHash<QString, Picture> m_pictureCache;
+    QHash<QString, Question> m_questions; // by path: a source used twice is checked once
 };
 
 // The line of the first occurrence of the JSON string `value` at or after `from` (moved on past
@@ -158,15 +163,19 @@ bool Loader::readSource(const QString &absolutePath, SourceText &out, const QStr
                         int citeLine, const QString &what)
 {
     out.path = shown(absolutePath);
+    // Messages name a file by its place in the course folder.
+    const QString name = QDir(m_root).relativeFilePath(absolutePath);
     QFile file(absolutePath);
     if (!QFileInfo(absolutePath).isFile()) {
-        fault(citeFile, citeLine, QStringLiteral("%1 \"%2\" is missing").arg(what, out.path));
+        if (citeFile.isEmpty())
+            fault(out.path, 1, QStringLiteral("%1 is missing").arg(what));
+        else
+            fault(citeFile, citeLine, QStringLiteral("%1 \"%2\" is missing").arg(what, name));
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        fault(
-            citeFile, citeLine,
-            QStringLiteral("%1 \"%2\" cannot be read: %3").arg(what, out.path, file.errorString()));
+        fault(citeFile, citeLine,
+              QStringLiteral("%1 \"%2\" cannot be read: %3").arg(what, name, file.errorString()));
         return false;
     }
     QByteArray bytes = file.readAll();
@@ -241,7 +250,7 @@ LoadResult Loader::run()
 {
     const QString coursePath = QDir(m_root).filePath(QStringLiteral("course.json"));
     SourceText src;
-    const std::optional<QJsonObject> root = readJson(coursePath, src, m_root, 0);
+    const std::optional<QJsonObject> root = readJson(coursePath, src, QString(), 0);
     if (!root)
         return m_result;
     Course &course = m_result.course;
@@ -450,11 +459,17 @@ void Loader::loadPaper(Paper &paper, const QString &absolutePath, const QString 
         seen.insert(questionPath);
         if (!QFileInfo(questionPath).isFile()) {
             fault(src.path, int(i + 1),
-                  QStringLiteral("question source \"%1\" is missing").arg(shown(questionPath)));
+                  QStringLiteral("question source \"%1\" is missing")
+                      .arg(QDir(m_root).relativeFilePath(questionPath)));
             continue;
         }
         Question question;
-        loadQuestion(question, questionPath);
+        if (auto parsed = m_questions.constFind(questionPath); parsed != m_questions.constEnd()) {
+            question = *parsed;
+        } else {
+            loadQuestion(question, questionPath);
+            m_questions.insert(questionPath, question);
+        }
         blanks += int(question.blanks.size());
         if (blanks > kMaxBlanksPerPaper && !overReported) {
             fault(

@@ -25,8 +25,11 @@ bool writeIfChanged(const QString &path, const QByteArray &bytes, QString &error
         existing.readAll() == bytes)
         return true;
     existing.close();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // A plain write: these are build outputs, and a file cut short by an interrupted build
+    // differs from its item, so the next run writes it again.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size() || !file.flush()) {
         error = QStringLiteral("%1: cannot write: %2").arg(path, file.errorString());
         return false;
     }
@@ -105,6 +108,11 @@ PackResult packCourse(const PackOptions &options)
 }
 
 namespace {
+
+QString counted(qsizetype n, const char *word)
+{
+    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1StringView(word)).arg(n == 1 ? "" : "s");
+}
 
 // A keyed record file read leniently: key -> fields, in file order.
 struct Records
@@ -201,22 +209,17 @@ bool listCourse(const QString &itemsDir, QString &text)
                     QStringLiteral("  Topic %1 \"%2\"\n")
                         .arg(topic + 1)
                         .arg(topic < topicNames.size() ? topicNames.at(topic) : QString());
-            paperLines += QStringLiteral("    Paper %1: %2 questions, %3 blanks, %4 marks\n")
-                              .arg(100 + p)
-                              .arg(ids.size())
-                              .arg(blanks)
-                              .arg(total);
+            paperLines += QStringLiteral("    Paper %1: %2, %3, %4\n")
+                              .arg(QString::number(100 + p), counted(ids.size(), "question"),
+                                   counted(blanks, "blank"), counted(total, "mark"));
         }
         QStringList used;
         for (const auto &[type, count] : typeUse)
             used.append(QStringLiteral("%1 (%2)").arg(type).arg(count));
-        out += QStringLiteral("Subject %1 \"%2\": %3 topics, %4 papers, %5 questions, %6 blanks\n")
-                   .arg(s)
-                   .arg(name)
-                   .arg(topics)
-                   .arg(papers)
-                   .arg(questionTotal)
-                   .arg(blankTotal);
+        out +=
+            QStringLiteral("Subject %1 \"%2\": %3, %4, %5, %6\n")
+                .arg(QString::number(s), name, counted(topics, "topic"), counted(papers, "paper"),
+                     counted(questionTotal, "question"), counted(blankTotal, "blank"));
         out += QStringLiteral("  Answer types: %1\n").arg(used.join(QStringLiteral(", ")));
         out += paperLines;
     }
