@@ -1,0 +1,118 @@
+#include "content/content.h"
+#include "marking/marking.h"
+
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The course compiled into the program: every paper of every subject opens, keeps within the
+// limits of the answer sheet and the result files, and, answered with its own model answers,
+// scores 100.
+class TestCourse : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void shippedSubjects();
+    void everyPaperScoresFullMarks_data();
+    void everyPaperScoresFullMarks();
+    void everyQuestionDocumentIsPresent();
+
+private:
+    QTemporaryDir m_dir;
+    content::CourseDescriptor m_course;
+};
+
+void TestCourse::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    const std::optional<content::CourseDescriptor> course = content::LoadDescriptor(m_dir.path());
+    QVERIFY2(course.has_value(), "the program carries no course descriptor");
+    m_course = *course;
+}
+
+void TestCourse::shippedSubjects()
+{
+    const QStringList names{QStringLiteral("English"), QStringLiteral("Mathematics"),
+                            QStringLiteral("Science")};
+    const int topics[] = {6, 7, 7};
+    for (int s = 0; s < 3; ++s) {
+        const content::SubjectInfo &subject = m_course.subjects.at(s);
+        QCOMPARE(subject.name, names.at(s));
+        QCOMPARE(subject.topicCount, topics[s]);
+        QCOMPARE(subject.paperCount, 5 * topics[s]);
+        QCOMPARE(subject.topicNames.size(), topics[s]);
+        QCOMPARE(subject.topicNames.last(), QStringLiteral("Mock Examination"));
+    }
+    QVERIFY(!m_course.name.isEmpty());
+    QVERIFY(!m_course.code.isEmpty());
+}
+
+void TestCourse::everyPaperScoresFullMarks_data()
+{
+    QTest::addColumn<int>("subject");
+    QTest::addColumn<int>("paper");
+    for (int s = 1; s <= 3; ++s) {
+        const content::SubjectInfo &subject = m_course.subjects.at(s - 1);
+        for (int p = 101; p <= 100 + subject.paperCount; ++p)
+            QTest::addRow("%s %d", qPrintable(subject.name), p) << s << p;
+    }
+}
+
+void TestCourse::everyPaperScoresFullMarks()
+{
+    QFETCH(int, subject);
+    QFETCH(int, paper);
+
+    const content::PaperLoad load = content::LoadPaperTables(m_dir.path(), subject, paper);
+    QVERIFY(!load.failed.has_value());
+    const content::PaperTables &tables = load.tables;
+    QVERIFY(tables.questionIds.size() >= 3);
+    QCOMPARE(tables.answerTypes.size(), tables.blankCount);
+    QCOMPARE(tables.blankMarks.size(), tables.blankCount);
+    QVERIFY2(tables.blankCount <= 80, "more blanks than a result record holds");
+    for (int blanks : tables.blanksPerQuestion)
+        QVERIFY2(blanks >= 1 && blanks <= 20, "a question needs 1 to 20 answer rows");
+    QVERIFY(tables.totalMarks >= 15 && tables.totalMarks <= 100);
+
+    // Model answers are computed against empty answers, so that each group blank gets a
+    // distinct alternative.
+    const QStringList empty(tables.blankCount, QString());
+    QStringList answers;
+    for (int i = 0; i < tables.blankCount; ++i)
+        answers.append(marking::ModelAnswer(empty, tables.answerKeys, tables.answerTypes, i));
+
+    const marking::TakeResult result =
+        marking::MarkTake(answers, tables.answerKeys, tables.answerTypes, tables.blankMarks);
+    for (int i = 0; i < tables.blankCount; ++i) {
+        QVERIFY2(result.outcomes.at(i) == QString(marking::RightMark),
+                 qPrintable(QStringLiteral("blank %1 (type %2, key \"%3\", answer \"%4\")")
+                                .arg(i + 1)
+                                .arg(tables.answerTypes.at(i), tables.answerKeys.at(i),
+                                     answers.at(i))));
+    }
+    QCOMPARE(result.percent, QStringLiteral("100"));
+}
+
+void TestCourse::everyQuestionDocumentIsPresent()
+{
+    QSet<QString> seen;
+    for (int s = 1; s <= 3; ++s) {
+        for (int p = 101; p <= 100 + m_course.subjects.at(s - 1).paperCount; ++p) {
+            const content::PaperLoad load = content::LoadPaperTables(m_dir.path(), s, p);
+            for (const QString &id : load.tables.questionIds) {
+                QVERIFY2(!seen.contains(id), qPrintable(id + QStringLiteral(" in two papers")));
+                seen.insert(id);
+                const std::optional<QByteArray> document = content::itemBytes(id.toInt());
+                QVERIFY2(document.has_value(), qPrintable(id));
+                QVERIFY(document->contains("Content-Type: multipart/related") ||
+                        document->contains("Content-Type: text/html"));
+            }
+        }
+    }
+    QVERIFY(seen.size() >= 3 * 100);
+}
+
+QTEST_GUILESS_MAIN(TestCourse)
+#include "test_course.moc"
