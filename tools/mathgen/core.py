@@ -1,0 +1,247 @@
+"""Building blocks of the Mathematics generator: exact number formatting, the question
+builder with its answer blanks, multiple-choice options and the paper assembler."""
+
+import html
+import math
+from fractions import Fraction as Fr
+
+
+class Retry(Exception):
+    """Raised by a question maker when its random draw does not give a good question."""
+
+
+# ---------------------------------------------------------------------------------------------
+# Numbers as text. Keys use the canonical forms the marking compares against; question text may
+# group thousands with commas for readability.
+
+
+def dec(x):
+    """Exact decimal text of a rational with a terminating expansion: no trailing zeros."""
+    x = Fr(x)
+    sign = "-" if x < 0 else ""
+    x = abs(x)
+    for k in range(0, 12):
+        scaled = x * 10**k
+        if scaled.denominator == 1:
+            digits = str(scaled.numerator)
+            if k == 0:
+                return sign + digits
+            digits = digits.rjust(k + 1, "0")
+            return sign + digits[:-k] + "." + digits[-k:]
+    raise ValueError("not a terminating decimal: %s" % x)
+
+
+def num(x):
+    """Decimal text for the question body, thousands grouped with commas."""
+    s = dec(x)
+    sign = ""
+    if s.startswith("-"):
+        sign, s = "-", s[1:]
+    whole, _, frac = s.partition(".")
+    if len(whole) > 3:
+        whole = "{:,}".format(int(whole))
+    return sign + whole + ("." + frac if frac else "")
+
+
+def money(x):
+    """Pounds with two decimals for the question body: &pound;3.50."""
+    x = Fr(x)
+    if (x * 100).denominator != 1:
+        raise ValueError("not whole pence")
+    pence = int(x * 100)
+    return "&pound;%s.%02d" % ("{:,}".format(pence // 100), pence % 100)
+
+
+def frac(x):
+    """Fraction key form: "5/14" (also for improper fractions, "11/4")."""
+    x = Fr(x)
+    if x.denominator == 1:
+        raise ValueError("whole number is not a fraction form")
+    return "%d/%d" % (x.numerator, x.denominator)
+
+
+def mixed(x):
+    """Mixed or whole number key form: "1 2/3" or "86"."""
+    x = Fr(x)
+    if x < 0:
+        raise ValueError("negative mixed number")
+    w, r = divmod(x.numerator, x.denominator)
+    if r == 0:
+        return str(w)
+    if w == 0:
+        return "%d/%d" % (r, x.denominator)
+    return "%d %d/%d" % (w, r, x.denominator)
+
+
+def ftext(x):
+    """A fraction or mixed number as it appears in the question body."""
+    x = Fr(x)
+    if x.denominator == 1:
+        return str(x.numerator)
+    if abs(x) < 1:
+        return frac(x)
+    return mixed(x)
+
+
+def round_to(x, unit):
+    """Round half up to a multiple of unit, as taught in school."""
+    x, unit = Fr(x), Fr(unit)
+    return math.floor(x / unit + Fr(1, 2)) * unit
+
+
+def is_prime(n):
+    if n < 2:
+        return False
+    return all(n % p for p in range(2, int(n**0.5) + 1))
+
+
+# ---------------------------------------------------------------------------------------------
+# The question builder.
+
+F_SIMPLEST = "Give your answer as a fraction in its simplest form."
+X_MIXED = "Give your answer as a mixed number in its simplest form."
+X_WHOLE = "Give your answer as a whole number."
+
+CHOICE_PROMPTS = [
+    "Write the number of the correct answer.",
+    "Write the number (1, 2, 3 or 4) of your choice.",
+    "Choose the correct answer and write its number.",
+    "Write the number of the right option.",
+]
+
+
+class Question:
+    """One question document in the making. Blanks and pictures are kept as placeholders until
+    the question is written, so the paper can still adjust marks and name the files."""
+
+    def __init__(self):
+        self.parts = []
+        self.blanks = []  # [type, key, mark]
+        self.svgs = []  # [svg text, alt text]
+        self.kind = ""
+
+    def p(self, text):
+        self.parts.append("<p>%s</p>" % text)
+
+    def raw(self, text):
+        self.parts.append(text)
+
+    def b(self, type_, key, mark=1):
+        key = str(key)
+        if type_ == "N":
+            float(key)  # a number key must be a plain numeral
+        self.blanks.append([type_, key, mark])
+        return "\x00B%d\x00" % (len(self.blanks) - 1)
+
+    def img(self, svg, alt):
+        self.svgs.append([svg, alt])
+        return "\x00I%d\x00" % (len(self.svgs) - 1)
+
+    def picture(self, svg, alt):
+        self.p(self.img(svg, alt))
+
+    def choice(self, r, stem, correct, wrong, mark=1, prompt=None):
+        """A multiple-choice part: stem, four options (the correct one at a random place) and
+        the blank for its number. wrong holds candidate distractors, most typical first."""
+        correct = str(correct)
+        picked = []
+        for w in wrong:
+            w = str(w)
+            if w != correct and w not in picked:
+                picked.append(w)
+            if len(picked) == 3:
+                break
+        if len(picked) < 3:
+            raise Retry()
+        pos = r.randrange(4)
+        options = picked[:]
+        r.shuffle(options)
+        options.insert(pos, correct)
+        if stem:
+            self.p(stem)
+        self.raw('<ol class="choices">%s</ol>' % "".join("<li>%s</li>" % o for o in options))
+        self.p("%s %s" % (prompt or r.choice(CHOICE_PROMPTS), self.b("Q", pos + 1, mark)))
+
+    def text_signature(self):
+        return "".join(self.parts)
+
+    def render(self, base):
+        """The HTML fragment and the pictures [(file name, svg)] for a question file base name."""
+        names = []
+        for i, (svg, alt) in enumerate(self.svgs):
+            names.append("%s%s.svg" % (base, "" if len(self.svgs) == 1 else chr(ord("a") + i)))
+        out = "\n".join(self.parts) + "\n"
+        for i, (t, key, mark) in enumerate(self.blanks):
+            out = out.replace(
+                "\x00B%d\x00" % i,
+                '<blank type="%s" mark="%d">%s</blank>' % (t, mark, html.escape(key, quote=False)),
+            )
+        for i, (svg, alt) in enumerate(self.svgs):
+            out = out.replace(
+                "\x00I%d\x00" % i, '<img src="%s" alt="%s">' % (names[i], html.escape(alt))
+            )
+        assert "\x00" not in out
+        out.encode("cp1252")
+        return out, [(names[i], s) for i, (s, _) in enumerate(self.svgs)]
+
+
+def marks_of(q):
+    return sum(b[2] for b in q.blanks)
+
+
+# ---------------------------------------------------------------------------------------------
+# Paper assembly.
+
+
+def make_question(r, maker, level, tries=40):
+    for _ in range(tries):
+        q = Question()
+        try:
+            maker(q, r, level)
+        except Retry:
+            continue
+        if not q.blanks:
+            raise AssertionError("%s made no blank" % maker.__name__)
+        q.kind = maker.__name__
+        return q
+    raise AssertionError("%s found no question in %d tries" % (maker.__name__, tries))
+
+
+def assemble(r, makers, level, count, max_blanks=70, max_marks=100, shuffle=True):
+    """Draws count questions from makers (functions (q, r, level)), using every maker about
+    equally often, no two questions with the same text, within the blank and mark limits."""
+    pool = list(makers)
+    if shuffle:
+        r.shuffle(pool)
+    used = {m.__name__: 0 for m in pool}
+    seen = set()
+    questions = []
+    blanks = 0
+    cursor = 0
+    while len(questions) < count:
+        least = min(used.values())
+        candidates = [m for m in pool if used[m.__name__] == least]
+        maker = candidates[cursor % len(candidates)]
+        cursor += 1
+        for _ in range(30):
+            q = make_question(r, maker, level)
+            sig = q.text_signature()
+            room = max_blanks - blanks - (count - len(questions) - 1)
+            if sig not in seen and len(q.blanks) <= room:
+                break
+        else:
+            used[maker.__name__] += 1
+            continue
+        seen.add(sig)
+        used[maker.__name__] += 1
+        questions.append(q)
+        blanks += len(q.blanks)
+    # Keep the paper within its marks: take marks off the heaviest blanks, later ones first.
+    allb = [b for q in questions for b in q.blanks]
+    while sum(b[2] for b in allb) > max_marks:
+        top = max(b[2] for b in allb)
+        for b in reversed(allb):
+            if b[2] == top:
+                b[2] -= 1
+                break
+    return questions
