@@ -31,6 +31,17 @@ void padTo(QStringList &list, int count, const QString &value)
         list.append(value);
 }
 
+// A record holding more fields than asked for (a template of a longer paper, a course whose
+// paper count changed) leaves the surplus, separators included, in the last field. Those
+// fields belong to nothing here; dropping them keeps ">" out of every field, so the record can
+// be written back, and the next write gives it the right number of fields.
+QStringList withoutSurplus(QStringList fields)
+{
+    if (!fields.isEmpty())
+        fields.last() = fields.last().section(u'>', 0, 0);
+    return fields;
+}
+
 // True when the file exists but cannot be read: rewriting it would lose what it holds.
 bool existsUnreadable(const QString &path)
 {
@@ -145,7 +156,8 @@ Summary ReadSummary(const QString &path, int paperCount)
 {
     Summary summary;
     for (int r = FSE; r <= SST; ++r)
-        summary.records[std::size_t(r)] = records::ReadFields(path, summaryKey(r), paperCount);
+        summary.records[std::size_t(r)] =
+            withoutSurplus(records::ReadFields(path, summaryKey(r), paperCount));
     return summary;
 }
 
@@ -190,7 +202,8 @@ TakeRecord ReadTakeRecord(const QString &path, int paperCount, int paperNumber, 
     record.loaded = records::readLines(path).has_value();
     record.lines = records::ReadPaperLines(path, paperCount);
     const int j = paperIndex(paperNumber, int(record.lines.size()));
-    record.fields = records::SplitAnswerLine(j < 0 ? QString() : record.lines[j], blankCount);
+    record.fields =
+        withoutSurplus(records::SplitAnswerLine(j < 0 ? QString() : record.lines[j], blankCount));
     return record;
 }
 

@@ -101,7 +101,8 @@ struct Summary
     QString field(SummaryRecord r, int paperNumber) const;
 };
 
-// The six records with ReadFields, n = paperCount (clamped to 0..50).
+// The six records with ReadFields, n = paperCount (clamped to 0..50). Fields beyond paperCount
+// are dropped instead of being left in the last field with their separators.
 Summary ReadSummary(const QString &path, int paperCount);
 
 // Writes the six records with paperCount fields each.
@@ -127,7 +128,9 @@ struct TakeRecord
 };
 
 // Reads the paper lines (count paperCount) and splits the line of `paperNumber` into blankCount
-// fields (SplitAnswerLine). A paper out of range gives empty fields.
+// fields (SplitAnswerLine). A paper out of range gives empty fields. Fields beyond blankCount
+// (a template record longer than the paper) are dropped instead of being left in the last
+// field with their separators, where they would show as an answer and could not be saved.
 TakeRecord ReadTakeRecord(const QString &path, int paperCount, int paperNumber, int blankCount);
 
 // Writes `record.fields` as the record of `paperNumber` and rewrites the whole file with

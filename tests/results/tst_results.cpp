@@ -292,6 +292,27 @@ private slots:
         QCOMPARE(fileBytes(fresh), QByteArray("#101#>x\r\n\r\n"));
     }
 
+    void surplusFieldsAreDropped()
+    {
+        // A template record of 30 fields for a paper of 20 blanks.
+        const QString p = file(ResultFile::FirstAnswers);
+        putBytes(p, "...\r\n#101#" + QByteArray(30, '>') + "\r\n...");
+        TakeRecord take = ReadTakeRecord(p, 1, 101, 20);
+        QCOMPARE(take.fields, QStringList(20, QString()));
+        take.fields[19] = QStringLiteral("last");
+        QVERIFY(SaveTakeRecord(take, 101, 1, 20, p));
+        QCOMPARE(fileBytes(p), "#101#" + QByteArray(19, '>') + ">last\r\n");
+
+        // A summary written for more papers than the subject now has.
+        const QString s = file(ResultFile::Summary);
+        putBytes(s, makeTemplate(ResultFile::Summary, QList<int>(5, 1)));
+        Summary summary = ReadSummary(s, 3);
+        QCOMPARE(summary[FST], (QStringList{"0", "0", "0"}));
+        QVERIFY(setFirstTake(summary, 103, 3, "50", "0:1:0", "d"));
+        QVERIFY(SaveSummary(s, summary, 3));
+        QCOMPARE(records::ReadFields(s, "FST", 4), (QStringList{"0", "0", "1", ""}));
+    }
+
     void unreadableFilesAreNotOverwritten()
     {
         // A folder where the file should be: it exists but cannot be read as a file.
