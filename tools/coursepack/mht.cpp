@@ -46,6 +46,7 @@ li { margin: 0.2em 0; }
   white-space: nowrap; text-align: left;
 }
 .gap-L { min-width: 14em; }
+main.question > .gap { margin: 0.1em 0.2em 0.9em; } /* a gap standing on its own line */
 .gap-Q, .gap-N, .gap-F, .gap-X, .gap-R { min-width: 4em; }
 .gap-label {
   display: inline-block; padding: 0 0.55em; border-radius: 999px;
@@ -61,7 +62,7 @@ ol.choices > li {
   background: #f8fafc;
 }
 ol.choices > li::before {
-  content: counter(choice); position: absolute; left: 0.75em; top: 0.42em;
+  content: counter(choice); position: absolute; left: 0.75em; top: 0.59em;
   width: 1.55em; height: 1.55em; line-height: 1.55em; border-radius: 50%;
   background: #3b6fd8; color: #ffffff; font-weight: 700; font-size: 0.9em; text-align: center;
 }
