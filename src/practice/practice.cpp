@@ -2,7 +2,14 @@
 
 #include "practice/practicewindow.h"
 
+#include <QCoreApplication>
+
 namespace practice {
+
+void prepareApplication()
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
 
 QWidget *openPracticeWindow(home::HomeState &state, std::function<void()> onUnload)
 {

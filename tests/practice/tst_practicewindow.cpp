@@ -1,0 +1,650 @@
+// The practice window on the offscreen platform: a stub viewer, a small course of our own in a
+// temporary item folder, the data folder in a temporary LARKSPUR_HOME and dialog answers preset
+// through the message dialog's test hook.
+
+#include "practice/practice.h"
+#include "practice/practicewindow.h"
+#include "practice/questionviewer.h"
+#include "practice/viewerhost.h"
+
+#include "chrome/imagebutton.h"
+#include "chrome/pictures.h"
+#include "chrome/popup.h"
+#include "content/content.h"
+#include "results/results.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace practice;
+
+namespace {
+
+// Stands in for the HTML viewer: remembers what it was asked to show and reports each document
+// as loaded at once.
+class StubViewer final : public QuestionViewer
+{
+public:
+    explicit StubViewer(QWidget *parent) : widget_(new QWidget(parent)) {}
+    ~StubViewer() override { delete widget_.data(); }
+    QWidget *widget() override { return widget_; }
+    void navigate(const QString &filePath) override
+    {
+        shown.append(filePath);
+        shownBytes = QFile(filePath).open(QIODevice::ReadOnly) ? QByteArray("ok") : QByteArray();
+        if (onComplete_)
+            onComplete_();
+    }
+    void setDocumentCompleteHandler(std::function<void()> handler) override
+    {
+        onComplete_ = std::move(handler);
+    }
+    QWidget *eventTarget() override { return widget_; }
+    void print(QPrinter *, std::function<void(bool)> done) override
+    {
+        ++prints;
+        done(true);
+    }
+
+    QStringList shown;
+    QByteArray shownBytes;
+    int prints = 0;
+
+private:
+    QPointer<QWidget> widget_;
+    std::function<void()> onComplete_;
+};
+
+class StubFactory final : public QuestionViewerFactory
+{
+public:
+    QuestionViewer *createViewer(QWidget *parent) override
+    {
+        last = new StubViewer(parent);
+        return last;
+    }
+    void warmUp() override {}
+    StubViewer *last = nullptr;
+};
+
+StubFactory stubFactory;
+
+QByteArray crlf(const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &l : lines)
+        out += l.toLatin1() + "\r\n";
+    return out;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class PracticeWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void firstTakeWritesEveryFile();
+    void reopenMarkedPaper();
+    void decliningMarksNothing();
+    void rowsPerQuestion();
+    void remainingListAndCount();
+    void backNextAtTheEnds();
+    void layoutAfterResize();
+    void cornerResizeKeepsMinimum();
+    void guards();
+    void clockText();
+    void refusedCharacters();
+    void enterMovesToNextRow();
+    void failedWriteKeepsAnswers();
+    void commandsIgnoredWhileMarking();
+    void closeDiscardsTypingAndUnloads();
+    void printGoesToViewer();
+    void noViewerShowsNotice();
+
+private:
+    PracticeWindow *open(int paper);
+    QLineEdit *box(int k) { return window_->findChild<QLineEdit *>(QStringLiteral("FA%1").arg(k)); }
+    QString file(results::ResultFile f)
+    {
+        return results::resultFilePath(home_.path(), f, 1, QStringLiteral("TC"));
+    }
+
+    QTemporaryDir items_;
+    QTemporaryDir home_;
+    home::HomeState state_;
+    QPointer<PracticeWindow> window_;
+    int unloads_ = 0;
+};
+
+void PracticeWindowTest::initTestCase()
+{
+    QVERIFY(items_.isValid());
+    // Paper 101: one question of 16 blanks. Paper 102: questions of 1, 2 and 2 blanks, the last
+    // one a long answer.
+    const auto item = [this](int n, const QByteArray &bytes) {
+        QFile f(items_.filePath(QString::number(n)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    QStringList sixteen, sixteenTypes, sixteenMarks;
+    for (int i = 0; i < 16; ++i) {
+        sixteen << QString(QChar(u'a' + i));
+        sixteenTypes << "T";
+        sixteenMarks << "1";
+    }
+    item(30012, crlf({"...", "#101#>13001", "#102#>13002>13003>13004", "..."}));
+    item(30013, crlf({"...", "#13001#>" + sixteen.join('>'), "#13002#>2", "#13003#>cat>12",
+                      "#13004#>dog>A long answer", "..."}));
+    item(30014, crlf({"...", "#13001#>" + sixteenTypes.join('>'), "#13002#>Q", "#13003#>T>N",
+                      "#13004#>T>L", "..."}));
+    item(30015, crlf({"...", "#13001#>" + sixteenMarks.join('>'), "#13002#>1", "#13003#>1>2",
+                      "#13004#>1>1", "..."}));
+    for (int id : {13001, 13002, 13003, 13004})
+        item(id, "MIME-Version: 1.0\r\nContent-Type: text/html\r\n\r\n<p>Question</p>\r\n");
+    content::setItemRoot(items_.path());
+    setViewerFactory(&stubFactory);
+    chrome::setPopUpDefaultAnswer(QStringLiteral("False"));
+}
+
+void PracticeWindowTest::init()
+{
+    QVERIFY(home_.isValid());
+    QDir(home_.path()).removeRecursively();
+    QDir().mkpath(home_.path());
+    qputenv("LARKSPUR_HOME", home_.path().toLocal8Bit());
+    chrome::Pictures::setDataFolder(home_.path());
+    using results::ResultFile;
+    for (ResultFile f : results::AllResultFiles) {
+        QFile out(file(f));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(results::makeTemplate(f, {16, 5}));
+    }
+    state_ = home::HomeState{};
+    state_.dataFolder = home_.path();
+    state_.LChose = 1;
+    state_.lblCOD = QStringLiteral("TC");
+    state_.TtPapersCon = 2;
+    state_.TopicCount = 1;
+    state_.SubH1 = QStringLiteral("Tiny topic");
+    state_.TakeNum = 1;
+    unloads_ = 0;
+    chrome::takePopUpCalls();
+    chrome::setNextPopUpAnswers({});
+}
+
+void PracticeWindowTest::cleanup()
+{
+    PracticeWindow::setGuardMessageHook({});
+    PracticeWindow::setPrintDialogHook({});
+    setViewerFactory(&stubFactory);
+    delete window_.data();
+}
+
+PracticeWindow *PracticeWindowTest::open(int paper)
+{
+    state_.PaperNum = paper;
+    window_ = static_cast<PracticeWindow *>(openPracticeWindow(state_, [this] { ++unloads_; }));
+    if (window_)
+        window_->setProgressStepInterval(1);
+    return window_;
+}
+
+void PracticeWindowTest::firstTakeWritesEveryFile()
+{
+    QVERIFY(open(102));
+    QCOMPARE(window_->objectName(), QStringLiteral("Test1"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Tiny topic - Paper 2"));
+    QVERIFY(!QFile::exists(content::tableTempPath(home_.path())));
+    QVERIFY(stubFactory.last->shown.last().endsWith("temppaper13002.mht"));
+    QCOMPARE(window_->findChild<QLabel *>("lblTotalQ")->text(), QStringLiteral("5"));
+
+    QTest::keyClicks(box(1), "2");
+    window_->ShowQuestion(2);
+    // Every move writes the answer file; the template's filler lines are gone.
+    QCOMPARE(readAll(file(results::ResultFile::FirstAnswers)),
+             crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>2>>>>"}));
+    QVERIFY(!QFile::exists(home_.filePath("temppaper13002.mht")));
+    QVERIFY(QFile::exists(home_.filePath("temppaper13003.mht")));
+    QTest::keyClicks(box(1), "cat");
+    QTest::keyClicks(box(2), "13");
+    window_->ShowQuestion(3);
+    QTest::keyClicks(box(1), "dog");
+    QTest::keyClicks(box(2), "long text");
+
+    window_->setStartTime(QDateTime::currentDateTime().addSecs(-3723));
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QVERIFY(window_->isMarking());
+    QTRY_VERIFY(window_->paper().isMarked());
+
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), 1);
+    QCOMPARE(calls[0].Title, QStringLiteral("Marking"));
+    QCOMPARE(calls[0].Msg, QStringLiteral("Do you want to mark your practice now?"));
+    QCOMPARE(state_.PopUpResponse, QStringLiteral("True"));
+
+    const QString taken = window_->findChild<QLabel *>("LTime")->text();
+    QVERIFY2(taken == "1:2:3" || taken == "1:2:4", qPrintable(taken));
+    const QString date = results::shortDateText(QDate::currentDate());
+    QCOMPARE(window_->findChild<QLabel *>("ETime")->text(), date);
+
+    QCOMPARE(readAll(file(results::ResultFile::FirstAnswers)),
+             crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>2>cat>13>dog>long text"}));
+    QCOMPARE(readAll(file(results::ResultFile::FirstResults)),
+             QByteArray("#101#>>>>>>>>>>>>>>>>\r\n#102#>\xfc>\xfc>\xfb>\xfc>\xfb\r\n"));
+    // 3 of 6 marks: the 2-mark number blank was wrong.
+    QCOMPARE(readAll(file(results::ResultFile::Summary)),
+             crlf({"#FSE#>>50", "#SSE#>>", "#LTM#>>" + taken, "#CDD#>>" + date, "#FST#>0>1",
+                   "#SST#>0>0"}));
+    QCOMPARE(readAll(file(results::ResultFile::Trend)), QByteArray("#TRD#>50\r\n"));
+    // Untouched: the second take's files.
+    QCOMPARE(readAll(file(results::ResultFile::SecondAnswers)),
+             results::makeTemplate(results::ResultFile::SecondAnswers, {16, 5}));
+
+    // The marked state: locked boxes, outcomes shown, clock and date replaced.
+    QVERIFY(box(1)->isReadOnly());
+    QVERIFY(window_->findChild<QLabel *>("FR1")->isVisible());
+    QVERIFY(!window_->findChild<QWidget *>("TxtRem")->isVisible());
+    QVERIFY(!window_->findChild<QLabel *>("lblClock")->isVisible());
+    QVERIFY(window_->findChild<QLabel *>("LTime")->isVisible());
+    QCOMPARE(window_->findChild<QLabel *>("PScoring")->text(), QStringLiteral("50%"));
+    window_->PaperClock();
+    QVERIFY(!window_->findChild<QWidget *>("ToolBar01")->isEnabled());
+    QVERIFY(!window_->findChild<QWidget *>("ToolBar02")->isEnabled());
+    QVERIFY(window_->findChild<QWidget *>("ToolBar03")->isEnabled());
+}
+
+void PracticeWindowTest::reopenMarkedPaper()
+{
+    const auto write = [this](results::ResultFile f, const QByteArray &bytes) {
+        QFile out(file(f));
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(bytes);
+    };
+    write(results::ResultFile::FirstAnswers, crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>2>x>12>y>z"}));
+    write(results::ResultFile::FirstResults,
+          "#101#>>>>>>>>>>>>>>>>\r\n#102#>\xfc>\xfb>\xfc>\xfb>\xfb\r\n");
+    write(results::ResultFile::Summary, crlf({"#FSE#>>66.7", "#SSE#>>", "#LTM#>>0:7:5",
+                                              "#CDD#>>1/2/24", "#FST#>0>1", "#SST#>0>0"}));
+    QByteArray before;
+    for (results::ResultFile f : results::AllResultFiles)
+        before += readAll(file(f));
+
+    QVERIFY(open(102));
+    QVERIFY(window_->paper().isMarked());
+    QVERIFY(box(1)->isReadOnly());
+    QCOMPARE(box(1)->text(), QStringLiteral("2"));
+    QVERIFY(window_->findChild<QLabel *>("FR1")->isVisible());
+    QCOMPARE(window_->findChild<QLabel *>("LTime")->text(), QStringLiteral("0:7:5"));
+    QVERIFY(window_->findChild<QLabel *>("LTime")->isVisible());
+    QCOMPARE(window_->findChild<QLabel *>("ETime")->text(), QStringLiteral("1/2/24"));
+    QCOMPARE(window_->findChild<QLabel *>("PScoring")->text(), QStringLiteral("66.7%"));
+    window_->PaperClock();
+    QVERIFY(!window_->findChild<QWidget *>("ToolBar01")->isEnabled());
+    QVERIFY(!window_->findChild<QWidget *>("ToolBar02")->isEnabled());
+
+    // Nothing is asked and no file changes, even when marking is asked for again.
+    window_->MarkPaper();
+    window_->ShowQuestion(2);
+    QVERIFY(chrome::takePopUpCalls().isEmpty());
+    QByteArray after;
+    for (results::ResultFile f : results::AllResultFiles)
+        after += readAll(file(f));
+    // The answer file is rewritten on a move (same answers), without the filler lines it never
+    // had here; every byte stays the same.
+    QCOMPARE(after, before);
+}
+
+void PracticeWindowTest::decliningMarksNothing()
+{
+    QVERIFY(open(102));
+    QTest::keyClicks(box(1), "2");
+    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    window_->MarkPaper();
+    QVERIFY(!window_->isMarking());
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), 1);
+    QCOMPARE(calls[0].Msg, QStringLiteral("You have not answered all the questions.  Do you "
+                                          "still want to mark your practice?"));
+    QCOMPARE(calls[0].NumofButtons, 2);
+    QCOMPARE(window_->paper().status, QStringLiteral("0"));
+    QCOMPARE(readAll(file(results::ResultFile::FirstAnswers)),
+             crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>2>>>>"}));
+    for (results::ResultFile f : {results::ResultFile::FirstResults, results::ResultFile::Summary,
+                                  results::ResultFile::Trend})
+        QCOMPARE(readAll(file(f)), results::makeTemplate(f, {16, 5}));
+    QVERIFY(!box(1)->isReadOnly());
+}
+
+void PracticeWindowTest::rowsPerQuestion()
+{
+    QVERIFY(open(102));
+    const auto frame = [this](int k) {
+        return window_->findChild<QWidget *>(QStringLiteral("Frame%1").arg(k));
+    };
+    // Question 1: one multiple-choice blank, no letter, one character.
+    QVERIFY(frame(1)->isVisible());
+    QVERIFY(!frame(2)->isVisible());
+    QVERIFY(!window_->findChild<QLabel *>("QL1")->isVisible());
+    QCOMPARE(box(1)->maxLength(), 1);
+    window_->ShowQuestion(2);
+    QVERIFY(frame(2)->isVisible() && !frame(3)->isVisible());
+    QVERIFY(window_->findChild<QLabel *>("QL1")->isVisible());
+    QCOMPARE(window_->findChild<QLabel *>("QL2")->text(), QStringLiteral("(b)"));
+    QVERIFY(box(1)->maxLength() > 1);
+    QCOMPARE(frame(1)->height(), 25);                // 375 twips
+    QCOMPARE(frame(2)->y(), frame(1)->y() + 25 + 7); // 105-twip gap
+    window_->ShowQuestion(3);
+    // Row 1 is a one-line answer, row 2 (the long answer) keeps the design geometry; a long
+    // first row is checked on paper 101 below.
+    QCOMPARE(frame(1)->height(), 25);
+    delete window_.data();
+
+    // Paper 101: sixteen blanks close up with a 10-twip overlap.
+    QVERIFY(open(101));
+    QVERIFY(frame(16)->isVisible() && !frame(17)->isVisible());
+    QCOMPARE(frame(1)->y(), 3);                         // 50 twips
+    QCOMPARE(frame(2)->y(), qRound((50 + 365) / 15.0)); // 365 twips further down
+    QCOMPARE(frame(16)->y(), qRound((50 + 15 * 365) / 15.0));
+}
+
+void PracticeWindowTest::remainingListAndCount()
+{
+    QVERIFY(open(102));
+    auto *list = window_->findChild<QComboBox *>("RemQns");
+    QCOMPARE(list->count(), 3);
+    QTest::keyClicks(box(1), "2");
+    window_->ShowQuestion(2);
+    QTest::keyClicks(box(1), " ");
+    QTest::keyClicks(box(2), "12");
+    window_->ShowQuestion(3);
+    QTest::keyClicks(box(1), "dog");
+    // The list reflects the stored answers: question 3's typing is not stored yet.
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->itemText(0), QStringLiteral("2"));
+    QCOMPARE(list->itemText(1), QStringLiteral("3"));
+    window_->PaperClock();
+    QCOMPARE(window_->findChild<QLabel *>("lblAnsweredQ")->text(), QStringLiteral("3"));
+    // Choosing an entry moves there.
+    list->activated(0);
+    QCOMPARE(window_->QSCount(), 2);
+    QCOMPARE(box(1)->text(), QStringLiteral(" "));
+    window_->PaperClock();
+    QCOMPARE(window_->findChild<QLabel *>("lblAnsweredQ")->text(), QStringLiteral("4"));
+}
+
+void PracticeWindowTest::backNextAtTheEnds()
+{
+    QVERIFY(open(102));
+    auto *back = window_->findChild<chrome::ImageButton *>("ToolBar05");
+    auto *next = window_->findChild<chrome::ImageButton *>("ToolBar06");
+    window_->PaperClock();
+    QVERIFY(!back->isEnabled());
+    QVERIFY(next->isEnabled());
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(window_->QSCount(), 2);
+    QTest::mouseClick(next, Qt::LeftButton);
+    window_->PaperClock();
+    QCOMPARE(window_->QSCount(), 3);
+    QVERIFY(!next->isEnabled());
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(window_->QSCount(), 3);
+    QTest::mouseClick(back, Qt::LeftButton);
+    QCOMPARE(window_->QSCount(), 2);
+    delete window_.data();
+
+    // A paper of one question: both disabled.
+    QVERIFY(open(101));
+    window_->PaperClock();
+    QVERIFY(!window_->findChild<QWidget *>("ToolBar05")->isEnabled());
+    QVERIFY(!window_->findChild<QWidget *>("ToolBar06")->isEnabled());
+}
+
+void PracticeWindowTest::layoutAfterResize()
+{
+    QVERIFY(open(102));
+    window_->resize(1000, 700);
+    const chrome::FrameRects f = window_->frameRects();
+    FrameMetrics m{f.topLeft.height(), f.left.width(), f.right.width(), f.bottom.height()};
+    PracticeLayout l = layoutPractice(QSize(1000, 700), true, m);
+    const auto geometry = [this](const char *name) {
+        return window_->findChild<QWidget *>(QString::fromLatin1(name))->geometry();
+    };
+    QCOMPARE(geometry("AnsBox"), l.answerBox);
+    QCOMPARE(geometry("brwWebBrowser"), l.viewer);
+    QCOMPARE(geometry("RemQnsBG"), l.statusBar);
+    QCOMPARE(geometry("ToolBar06"), l.tools[5]);
+    QCOMPARE(geometry("Sizer"), l.sizer);
+    QCOMPARE(geometry("AnsBox").right() + 1 + f.right.width(), 1000);
+
+    window_->toggleAnswerSheet();
+    QVERIFY(!window_->answerSheetShown());
+    QCOMPARE(window_->findChild<QWidget *>("ImgHandle")->toolTip(),
+             QStringLiteral("Show answer sheet"));
+    window_->resize(900, 650);
+    l = layoutPractice(QSize(900, 650), false, m);
+    QCOMPARE(geometry("AnsBox").left(), 900); // still hidden after the resize
+    QCOMPARE(geometry("brwWebBrowser"), l.viewer);
+    QCOMPARE(geometry("PicHideAns").right() + 1 + f.right.width(), 900);
+    window_->toggleAnswerSheet();
+    QCOMPARE(geometry("AnsBox").right() + 1 + f.right.width(), 900);
+    QCOMPARE(window_->findChild<QWidget *>("ImgHandle")->toolTip(),
+             QStringLiteral("Hide answer sheet"));
+}
+
+void PracticeWindowTest::cornerResizeKeepsMinimum()
+{
+    QVERIFY(open(102));
+    window_->resize(800, 600);
+    const auto send = [this](QEvent::Type type, QPoint pos, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, QPointF(pos), QPointF(window_->mapToGlobal(pos)),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+        QCoreApplication::sendEvent(window_, &e);
+    };
+    send(QEvent::MouseButtonPress, QPoint(798, 598), Qt::LeftButton);
+    send(QEvent::MouseMove, QPoint(900, 700), Qt::LeftButton);
+    QCOMPARE(window_->size(), QSize(900, 700));
+    // Below the limits (7300 x 5000 twips) a side keeps its last size.
+    send(QEvent::MouseMove, QPoint(400, 300), Qt::LeftButton);
+    QCOMPARE(window_->size(), QSize(900, 700));
+    send(QEvent::MouseMove, QPoint(487, 334), Qt::LeftButton);
+    QCOMPARE(window_->size(), QSize(487, 334));
+    send(QEvent::MouseButtonRelease, QPoint(487, 334), Qt::NoButton);
+
+    // A press on the right edge away from the corner does not resize.
+    send(QEvent::MouseButtonPress, QPoint(485, 100), Qt::LeftButton);
+    send(QEvent::MouseMove, QPoint(700, 500), Qt::LeftButton);
+    QCOMPARE(window_->size(), QSize(487, 334));
+    send(QEvent::MouseButtonRelease, QPoint(700, 500), Qt::NoButton);
+}
+
+void PracticeWindowTest::guards()
+{
+    QVERIFY(open(102));
+    QStringList seen;
+    PracticeWindow::setGuardMessageHook(
+        [&seen](const QString &title, const QString &text) { seen << title + "|" + text; });
+    QWidget *doc = stubFactory.last->eventTarget();
+    QTest::keyClick(doc, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(seen, QStringList{"Error|Invalid operation"});
+    QTest::keyClick(doc, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(seen.size(), 2);
+    QTest::keyClick(doc, Qt::Key_C);
+    QTest::keyClick(doc, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(seen.size(), 2);
+    QTest::mousePress(doc, Qt::RightButton);
+    QCOMPARE(seen.size(), 3);
+    QTest::mousePress(doc, Qt::LeftButton);
+    QCOMPARE(seen.size(), 3);
+    // The answer boxes are not part of the document.
+    QTest::keyClick(box(1), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(seen.size(), 3);
+    // A new document keeps the guards in place.
+    window_->ShowQuestion(2);
+    QTest::keyClick(stubFactory.last->eventTarget(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(seen.size(), 4);
+}
+
+void PracticeWindowTest::clockText()
+{
+    QVERIFY(open(102));
+    auto *clock = window_->findChild<QLabel *>("lblClock");
+    window_->setStartTime(QDateTime::currentDateTime().addSecs(-65));
+    window_->PaperClock();
+    QVERIFY2(clock->text() == "0:1:5" || clock->text() == "0:1:6", qPrintable(clock->text()));
+    window_->setStartTime(QDateTime::currentDateTime().addSecs(-3600));
+    window_->PaperClock();
+    QVERIFY2(clock->text() == "1:0:0" || clock->text() == "1:0:1", qPrintable(clock->text()));
+    QCOMPARE(window_->findChild<QLabel *>("lblDate")->text(),
+             results::shortDateText(QDate::currentDate()));
+}
+
+void PracticeWindowTest::refusedCharacters()
+{
+    QVERIFY(open(102));
+    window_->ShowQuestion(2);
+    QTest::keyClicks(box(1), "a>b#c");
+    QCOMPARE(box(1)->text(), QStringLiteral("abc"));
+    box(2)->insert(QStringLiteral("x\u03c0y"));
+    QVERIFY(!box(2)->text().contains(QChar(0x3c0)));
+    QKeyEvent accent(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u00e9"));
+    QCoreApplication::sendEvent(box(2), &accent);
+    QVERIFY(box(2)->text().endsWith(QChar(0xe9)));
+}
+
+void PracticeWindowTest::enterMovesToNextRow()
+{
+    QVERIFY(open(102));
+    window_->activateWindow();
+    window_->ShowQuestion(2);
+    box(1)->setFocus();
+    QTest::keyClick(box(1), Qt::Key_Return);
+    QCOMPARE(window_->focusWidget(), box(2));
+    QTest::keyClick(box(2), Qt::Key_Return);
+    QCOMPARE(window_->focusWidget(), box(1));
+}
+
+void PracticeWindowTest::failedWriteKeepsAnswers()
+{
+    QVERIFY(open(102));
+    QTest::keyClicks(box(1), "2");
+    // A folder where the result file should be: the write cannot succeed, even as root.
+    const QString resultPath = file(results::ResultFile::FirstResults);
+    QVERIFY(QFile::remove(resultPath));
+    QVERIFY(QDir().mkdir(resultPath));
+    chrome::takePopUpCalls();
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QTRY_VERIFY(!window_->isMarking());
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), 2);
+    QVERIFY(calls[1].Msg.contains(QStringLiteral("could not be saved")));
+    QVERIFY(!window_->paper().isMarked());
+    QCOMPARE(box(1)->text(), QStringLiteral("2"));
+    QVERIFY(!box(1)->isReadOnly());
+    for (results::ResultFile f : {results::ResultFile::Summary, results::ResultFile::Trend})
+        QCOMPARE(readAll(file(f)), results::makeTemplate(f, {16, 5}));
+
+    // Saving to a folder that is in the way tells the pupil, and the answers stay.
+    const QString answerPath = file(results::ResultFile::FirstAnswers);
+    QVERIFY(QFile::remove(answerPath));
+    QVERIFY(QDir().mkdir(answerPath));
+    window_->SavePaper();
+    const QList<chrome::PopUpCall> saveCalls = chrome::takePopUpCalls();
+    QCOMPARE(saveCalls.size(), 1);
+    QVERIFY(saveCalls[0].Msg != QStringLiteral("Paper saved"));
+    window_->ShowQuestion(2); // refused: the answers would be lost
+    QCOMPARE(window_->QSCount(), 1);
+    QCOMPARE(box(1)->text(), QStringLiteral("2"));
+}
+
+void PracticeWindowTest::commandsIgnoredWhileMarking()
+{
+    QVERIFY(open(102));
+    window_->setProgressStepInterval(20);
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QVERIFY(window_->isMarking());
+    QVERIFY(window_->findChild<QWidget *>("fmeMark")->isVisible());
+    chrome::takePopUpCalls();
+    window_->SavePaper();
+    window_->ClosePaper();
+    window_->MarkPaper();
+    QVERIFY(chrome::takePopUpCalls().isEmpty());
+    // Half-way the bar is partly filled, and the window still serves its events.
+    QTRY_VERIFY(window_->findChild<QWidget *>("imgBar05")->isVisible());
+    QVERIFY(window_->isMarking());
+    QTRY_VERIFY(window_->paper().isMarked());
+    QVERIFY(!window_->findChild<QWidget *>("fmeMark")->isVisible());
+    QVERIFY(window_);
+}
+
+void PracticeWindowTest::closeDiscardsTypingAndUnloads()
+{
+    QVERIFY(open(102));
+    const QByteArray before = readAll(file(results::ResultFile::FirstAnswers));
+    QTest::keyClicks(box(1), "2");
+    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    window_->ClosePaper();
+    QVERIFY(window_);
+    QCOMPARE(unloads_, 0);
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->ClosePaper();
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.last().Title, QStringLiteral("Close Practice"));
+    QCOMPARE(calls.last().Msg, QStringLiteral("Confirm?"));
+    QTRY_VERIFY(!window_);
+    QCOMPARE(unloads_, 1);
+    QVERIFY(!QFile::exists(home_.filePath("temppaper13002.mht")));
+    QCOMPARE(readAll(file(results::ResultFile::FirstAnswers)), before);
+}
+
+void PracticeWindowTest::printGoesToViewer()
+{
+    QVERIFY(open(102));
+    int dialogs = 0;
+    PracticeWindow::setPrintDialogHook([&dialogs](QPrinter *) {
+        ++dialogs;
+        return dialogs == 2; // cancelled the first time, accepted the second
+    });
+    window_->PrintQuestion();
+    QCOMPARE(stubFactory.last->prints, 0);
+    window_->PrintQuestion();
+    QCOMPARE(stubFactory.last->prints, 1);
+    QCOMPARE(dialogs, 2);
+}
+
+void PracticeWindowTest::noViewerShowsNotice()
+{
+    setViewerFactory(nullptr);
+    QVERIFY(open(102));
+    auto *notice = window_->findChild<QLabel *>("brwWebBrowser");
+    QVERIFY(notice);
+    QCOMPARE(notice->text(), viewerMissingText());
+    QTest::keyClicks(box(1), "2");
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QTRY_VERIFY(window_->paper().isMarked());
+}
+
+QTEST_MAIN(PracticeWindowTest)
+#include "tst_practicewindow.moc"

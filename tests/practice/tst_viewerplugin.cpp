@@ -1,0 +1,94 @@
+// The real question viewer: the plugin loads, shows a MIME HTML document and the guards sit on
+// the engine's own event widget. Kept small; it needs the HTML engine to start on this machine
+// and skips when it cannot.
+
+#include "practice/questionviewer.h"
+#include "practice/viewerhost.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace practice;
+
+class ViewerPluginTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void showsDocumentAndReportsIt();
+
+private:
+    QuestionViewerFactory *factory_ = nullptr;
+};
+
+void ViewerPluginTest::initTestCase()
+{
+    setViewerPluginPath(QStringLiteral(VIEWER_PLUGIN));
+    factory_ = viewerFactory();
+    QVERIFY2(factory_, "the viewer plugin did not load");
+}
+
+void ViewerPluginTest::showsDocumentAndReportsIt()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("temppaper13001.mht"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("From: <Saved by Larkspur>\r\nSubject: Question\r\nMIME-Version: 1.0\r\n"
+            "Content-Type: text/html; charset=\"windows-1252\"\r\n"
+            "Content-Transfer-Encoding: quoted-printable\r\n"
+            "Content-Location: http://larkspur.invalid/q.htm\r\n\r\n"
+            "<html><body><p>What is 2 + 3?</p></body></html>\r\n");
+    f.close();
+
+    QWidget host;
+    host.resize(400, 300);
+    std::unique_ptr<QuestionViewer> viewer(factory_->createViewer(&host));
+    QVERIFY(viewer->widget());
+    QCOMPARE(viewer->widget()->parentWidget(), &host);
+    viewer->widget()->setGeometry(0, 0, 400, 300);
+    host.show();
+    int completes = 0;
+    viewer->setDocumentCompleteHandler([&completes] { ++completes; });
+    viewer->navigate(path);
+    if (!QTest::qWaitFor([&] { return completes > 0; }, 20000))
+        QSKIP("the HTML engine did not finish loading on this platform");
+    QWidget *target = viewer->eventTarget();
+    QVERIFY(target);
+    // Events of the page arrive at the engine's focus proxy, not the view itself.
+    QCOMPARE(target, viewer->widget()->focusProxy());
+
+    // A window's guard on the target sees Ctrl+C before the engine does.
+    struct Filter : QObject
+    {
+        int seen = 0;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->key() == Qt::Key_C) {
+                ++seen;
+                return true;
+            }
+            return false;
+        }
+    } filter;
+    target->installEventFilter(&filter);
+    QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(filter.seen, 1);
+    target->removeEventFilter(&filter);
+    viewer.reset();
+}
+
+int main(int argc, char *argv[])
+{
+    // The engine shares GL contexts with the application; this must be set before the
+    // application object exists (the program's main() does the same).
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    ViewerPluginTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_viewerplugin.moc"
