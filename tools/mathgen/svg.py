@@ -115,7 +115,7 @@ def ruler(start_mm, length_mm, cm=12, what="pencil"):
     body += line(a, 36, a, y0, width=1, dash="4,3")
     body += line(b, 36, b, y0, width=1, dash="4,3")
     body += text(x0 + cm * px / 2, 24, what, size=14)
-    body += text(x0 + cm * px + 4, y0 + 40, "cm", anchor="start", size=13)
+    body += text(x0 + cm * px + 14, y0 + 22, "cm", anchor="start", size=13)
     return doc(cm * px + 80, 150, body)
 
 
@@ -139,10 +139,9 @@ def clock(h, m):
 
 
 def cuboid(l, w, h, unit="cm"):
-    sx, sy = 220 / max(l, 1), 0
     scale = min(200 / l, 120 / h, 240 / (l + w)) if l and h else 20
     L, H, D = l * scale, h * scale, w * scale * 0.5
-    x0, y0 = 40, 60 + D * 0.7 + H
+    x0, y0 = 80, 60 + D * 0.7 + H
     front = [(x0, y0), (x0 + L, y0), (x0 + L, y0 - H), (x0, y0 - H)]
     dx, dy = D * 0.9, -D * 0.7
     body = polygon(front, fill="#d9e7f5")
@@ -151,7 +150,6 @@ def cuboid(l, w, h, unit="cm"):
     body += text(x0 + L / 2, y0 + 22, "%s %s" % (l, unit))
     body += text(x0 - 8, y0 - H / 2 + 5, "%s %s" % (h, unit), anchor="end")
     body += text(x0 + L + dx / 2 + 10, y0 + dy / 2 + 12, "%s %s" % (w, unit), anchor="start")
-    del sx, sy
     return doc(int(x0 + L + dx + 90), int(y0 + 40), body)
 
 
@@ -332,8 +330,8 @@ def line_chart(title, labels, values, step, ymin, ylabel=""):
         pts.append((x, y))
         body += line(x, y0, x, y0 + 6, width=1)
         body += text(x, y0 + 22, lab, size=12)
-    body += '<polyline points="%s" fill="none" stroke="%s" stroke-width="2.5"/>\n' % (
-        " ".join("%s,%s" % (f(x), f(y)) for x, y in pts), ACCENT)
+    for (xa, ya), (xb, yb) in zip(pts, pts[1:]):  # segments rather than a polyline: no closing line
+        body += line(xa, ya, xb, yb, width=2.5, color=ACCENT)
     for x, y in pts:
         body += '<circle cx="%s" cy="%s" r="4" fill="%s"/>\n' % (f(x), f(y), ACCENT)
     body += line(x0, y0, x0 + pw, y0) + line(x0, y0, x0, y0 - ph - 5)

@@ -34,9 +34,21 @@ def digits(r, n):
 # Whole Numbers
 
 
+def digitwise(a, b, op):
+    """a and b combined column by column without carrying or borrowing: the usual slip."""
+    sa, sb = str(a), str(b).rjust(len(str(a)), "0")
+    return int("".join(str(op(int(x), int(y))) for x, y in zip(sa, sb)))
+
+
 def wn_add(q, r, L):
     n = [3, 4, 4, 5, 6][L - 1]
     a, b = digits(r, n), digits(r, n - r.randint(0, 1))
+    a, b = max(a, b), min(a, b)
+    if r.random() < 0.3:
+        v = a + b
+        q.choice(r, "What is %s + %s?" % (num(a), num(b)), num(v),
+                 [num(digitwise(a, b, lambda x, y: (x + y) % 10)), num(v + 10), num(v - 10), num(v + 100), num(v - 100)])
+        return
     q.p(work(r, "%s + %s" % (num(a), num(b))))
     q.p(q.b("N", a + b, mk(L)))
 
@@ -48,6 +60,11 @@ def wn_sub(q, r, L):
     if L >= 3 and r.random() < 0.5:  # a zero in the middle makes borrowing across it necessary
         a = int(str(a)[0] + "0" * (n - 2) + str(a)[-1])
         b = r.randint(10 ** (n - 2), a - 1)
+    if r.random() < 0.3:
+        v = a - b
+        q.choice(r, "What is %s - %s?" % (num(a), num(b)), num(v),
+                 [num(digitwise(a, b, lambda x, y: abs(x - y))), num(v + 10), num(v - 10), num(v + 100), num(a + b)])
+        return
     q.p(work(r, "%s - %s" % (num(a), num(b))))
     q.p(q.b("N", a - b, mk(L)))
 
@@ -57,6 +74,12 @@ def wn_mul(q, r, L):
     a, b = digits(r, da), digits(r, db)
     if db == 1 and b < 3:
         b = r.randint(3, 9)
+    if db == 2 and r.random() < 0.35:
+        v = a * b
+        # Forgetting the zero of the tens row is the classic long-multiplication slip.
+        q.choice(r, "What is %s &times; %s?" % (num(a), num(b)), num(v),
+                 [num(a * (b // 10) + a * (b % 10)), num(v + a), num(v - a), num(v * 10), num(v + 100)])
+        return
     q.p(work(r, "%s &times; %s" % (num(a), num(b))))
     q.p(q.b("N", a * b, mk(L, 1, 2, 3)))
 
@@ -474,6 +497,17 @@ def fr_add_diff(q, r, L):
         x, y = max(x, y), min(x, y)
         if x == y:
             raise Retry()
+    if r.random() < 0.3:
+        v = x - y if sub else x + y
+        sign = -1 if sub else 1
+        # Adding tops and bottoms is the mistake most pupils make first.
+        naive = Fr(abs(x.numerator + sign * y.numerator), x.denominator + y.denominator)
+        wrong = [naive, Fr(abs(x.numerator + sign * y.numerator), x.denominator * y.denominator),
+                 Fr(abs(x.numerator + sign * y.numerator), max(x.denominator, y.denominator)),
+                 v + Fr(1, v.denominator), v - Fr(1, v.denominator), 2 * v]
+        q.choice(r, "What is %s %s %s?" % (frac(x), "-" if sub else "+", frac(y)), ftext(v),
+                 [ftext(w) for w in wrong if w > 0 and w != v])
+        return
     q.p(work(r, "%s %s %s" % (frac(x), "-" if sub else "+", frac(y))))
     _op_answer(q, r, L, x - y if sub else x + y, mk(L, 1, 2))
 
@@ -640,7 +674,14 @@ def rdec(r, lo, hi, dp):
 
 def de_add(q, r, L):
     dp = [1, 1, 2, 2, 3][L - 1]
-    a, b = rdec(r, 1, [20, 50, 100, 200, 500][L - 1], dp), rdec(r, 0.1, [10, 30, 60, 100, 100][L - 1], r.randint(1, dp))
+    db = r.randint(1, dp)
+    a, b = rdec(r, 1, [20, 50, 100, 200, 500][L - 1], dp), rdec(r, 0.1, [10, 30, 60, 100, 100][L - 1], db)
+    if dp > db and r.random() < 0.4:
+        v = a + b
+        # Lining the digits up on the right instead of at the decimal point.
+        q.choice(r, "What is %s + %s?" % (num(a), num(b)), num(v),
+                 [num(a + b / 10 ** (dp - db)), num(v + 1), num(v + Fr(1, 10)), num(v - Fr(1, 10)), num(v * 10)])
+        return
     if r.random() < 0.5:
         q.p(work(r, "%s + %s" % (num(a), num(b))))
         q.p(q.b("N", dec(a + b), mk(L)))

@@ -1,0 +1,727 @@
+"""Checks of the generated Mathematics subject (course/mathematics).
+
+The answers are re-derived here from the question text (and from the diagrams) with code of
+its own, not by calling the generator, so a slip in a maker shows up as a mismatch."""
+
+import filecmp
+import math
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import unittest
+import xml.etree.ElementTree as ET
+from fractions import Fraction as Fr
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+MATH = ROOT / "course" / "mathematics"
+GENERATOR = ROOT / "tools" / "mathgen" / "mathgen.py"
+
+TOPIC_NAMES = ["Whole Numbers", "Fractions", "Decimals", "Percentage and Ratio", "Measurement",
+               "Geometry and Data", "Mock Examination"]
+
+BLANK = re.compile(r'<blank\s+type="(\w)"(?:\s+mark="(\d+)")?\s*>(.*?)</blank>', re.S)
+CHOICES = re.compile(r'<ol class="choices">(.*?)</ol>', re.S)
+LI = re.compile(r"<li>(.*?)</li>", re.S)
+IMG = re.compile(r'<img\s+src="([^"]+)"')
+
+ENTITIES = {"&times;": "*", "&divide;": "/:", "&deg;": "", "&pound;": "", "&sup2;": "", "&sup3;": "",
+            "&nbsp;": " ", "&#9633;": "?"}
+
+
+def load():
+    """[(topic name, [(paper path, [(question path, html)])])] from the committed files."""
+    import json
+    subject = json.loads((MATH / "subject.json").read_text(encoding="utf-8"))
+    out = []
+    for topic in subject["topics"]:
+        papers = []
+        for pf in topic["papers"]:
+            ppath = MATH / pf
+            qs = []
+            for line in ppath.read_text(encoding="utf-8").splitlines():
+                line = line.strip()
+                if not line or line.startswith("#"):
+                    continue
+                qpath = ppath.parent / line
+                qs.append((qpath, qpath.read_text(encoding="utf-8")))
+            papers.append((ppath, qs))
+        out.append((topic["name"], papers))
+    return out
+
+
+def plain(html):
+    """Question text without tags or blanks, entities made plain."""
+    t = BLANK.sub(" __ ", html)
+    for k, v in ENTITIES.items():
+        t = t.replace(k, v)
+    t = re.sub(r"<[^>]+>", " ", t)
+    return re.sub(r"\s+", " ", t).strip()
+
+
+def blanks(html):
+    return [(t, int(m or 1), k) for t, m, k in BLANK.findall(html)]
+
+
+# --- an expression evaluator of its own -------------------------------------------------------
+
+TOKEN = re.compile(r"\s*(\d+ \d+/\d+|\d+/\d+|\d[\d,]*(?:\.\d+)?|[-+*()]|/:)")
+
+
+def evaluate(expr):
+    """Evaluates + - * /: ( ) over whole numbers, decimals, fractions "a/b" and mixed numbers
+    "w a/b" exactly. Returns None when the text is not such an expression."""
+    tokens, pos = [], 0
+    expr = expr.strip()
+    while pos < len(expr):
+        m = TOKEN.match(expr, pos)
+        if not m:
+            return None
+        tokens.append(m.group(1))
+        pos = m.end()
+
+    def atom(tok):
+        if " " in tok:
+            w, f = tok.split(" ")
+            return Fr(int(w)) + Fr(f)
+        return Fr(tok.replace(",", ""))
+
+    i = 0
+
+    def factor():
+        nonlocal i
+        if tokens[i] == "(":
+            i += 1
+            v = total()
+            assert tokens[i] == ")"
+            i += 1
+            return v
+        v = atom(tokens[i])
+        i += 1
+        return v
+
+    def term():
+        nonlocal i
+        v = factor()
+        while i < len(tokens) and tokens[i] in ("*", "/:"):
+            op = tokens[i]
+            i += 1
+            w = factor()
+            v = v * w if op == "*" else v / w
+        return v
+
+    def total():
+        nonlocal i
+        v = term()
+        while i < len(tokens) and tokens[i] in ("+", "-"):
+            op = tokens[i]
+            i += 1
+            w = term()
+            v = v + w if op == "+" else v - w
+        return v
+
+    try:
+        v = total()
+    except (AssertionError, IndexError, ValueError, ZeroDivisionError):
+        return None
+    return v if i == len(tokens) else None
+
+
+def key_value(type_, key):
+    """The value a key stands for, checking that it is in the canonical form of its type."""
+    if type_ == "N":
+        assert re.fullmatch(r"-?(0|[1-9]\d*)(\.\d*[1-9])?", key), "N key %r" % key
+        return Fr(key)
+    if type_ == "F":
+        m = re.fullmatch(r"([1-9]\d*)/([1-9]\d*)", key)
+        assert m, "F key %r" % key
+        n, d = int(m.group(1)), int(m.group(2))
+        assert d > 1 and math.gcd(n, d) == 1, "F key %r not in simplest form" % key
+        return Fr(n, d)
+    if type_ == "X":
+        m = re.fullmatch(r"([1-9]\d*)(?: ([1-9]\d*)/([1-9]\d*))?", key)
+        assert m, "X key %r" % key
+        if m.group(2) is None:
+            return Fr(int(m.group(1)))
+        n, d = int(m.group(2)), int(m.group(3))
+        assert n < d and math.gcd(n, d) == 1, "X key %r not in simplest form" % key
+        return int(m.group(1)) + Fr(n, d)
+    raise AssertionError("no value for type " + type_)
+
+
+def number(s):
+    return Fr(s.replace(",", ""))
+
+
+NUM = r"(\d[\d,]*(?:\.\d+)?)"
+
+
+def round_half_up(x, unit):
+    return Fr(math.floor(x / unit + Fr(1, 2))) * unit
+
+
+class CourseStructure(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.topics = load()
+
+    def test_topics_and_papers(self):
+        self.assertEqual([t for t, _ in self.topics], TOPIC_NAMES)
+        total = 0
+        for name, papers in self.topics:
+            self.assertEqual(len(papers), 5, name)
+            marks = []
+            for ppath, qs in papers:
+                lo, hi = (40, 60) if name == "Mock Examination" else (15, 40)
+                self.assertTrue(lo <= len(qs) <= hi, "%s: %d questions" % (ppath, len(qs)))
+                bl = [b for _, h in qs for b in blanks(h)]
+                self.assertLessEqual(len(bl), 70, ppath)
+                m = sum(b[1] for b in bl)
+                self.assertTrue(15 <= m <= 100, "%s: %d marks" % (ppath, m))
+                self.assertTrue(all(1 <= b[1] <= 3 for b in bl), ppath)
+                marks.append(m)
+                total += len(qs)
+            self.assertEqual(marks, sorted(marks), "%s: papers should grow in marks" % name)
+        self.assertGreaterEqual(total, 1000)
+
+    def test_questions_are_well_formed(self):
+        types = set()
+        positions = [0, 0, 0, 0]
+        for name, papers in self.topics:
+            for ppath, qs in papers:
+                texts = set()
+                for qpath, h in qs:
+                    bl = blanks(h)
+                    self.assertTrue(1 <= len(bl) <= 20, qpath)
+                    h.encode("cp1252")  # the documents are stored as Windows-1252
+                    self.assertNotIn("\u2212", h)
+                    body = plain(h)
+                    self.assertNotIn(body, texts, "%s repeats a question of its paper" % qpath)
+                    texts.add(body)
+                    qcount = sum(1 for b in bl if b[0] == "Q")
+                    lists = CHOICES.findall(h)
+                    self.assertEqual(qcount, len(lists), qpath)
+                    for opts in lists:
+                        items = LI.findall(opts)
+                        self.assertEqual(len(items), 4, qpath)
+                        self.assertEqual(len(set(items)), 4, "%s has equal options" % qpath)
+                    for t, m, key in bl:
+                        types.add(t)
+                        self.assertNotIn(">", key)
+                        self.assertNotIn("#", key)
+                        self.assertEqual(key, key.strip(), qpath)
+                        if t == "Q":
+                            self.assertIn(key, ["1", "2", "3", "4"], qpath)
+                            positions[int(key) - 1] += 1
+                        elif t in "NFX":
+                            key_value(t, key)
+                        elif t == "T":
+                            self.assertTrue(key, qpath)
+                        else:
+                            self.fail("%s: unexpected type %s" % (qpath, t))
+                        if t == "F":
+                            self.assertRegex(plain(h), r"simplest form|improper fraction", qpath)
+                        if t == "X":
+                            self.assertRegex(plain(h), r"mixed number|whole number", qpath)
+                    for src in IMG.findall(h):
+                        pic = qpath.parent / src
+                        self.assertTrue(pic.is_file(), "%s: missing %s" % (qpath, src))
+                        ET.parse(pic)  # well-formed SVG
+                        pic.read_bytes().decode("ascii")
+        self.assertTrue({"Q", "N", "F", "X", "T"} <= types, types)
+        # The right option must not sit in one place.
+        q_total = sum(positions)
+        for p in positions:
+            self.assertGreater(p, q_total // 8, positions)
+
+    def test_generator_reproduces_committed_files(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            out = Path(tmp) / "mathematics"
+            env = dict(os.environ, PYTHONHASHSEED="123")
+            subprocess.run([sys.executable, str(GENERATOR), "--out", str(out)], check=True, env=env)
+            cmp = filecmp.dircmp(MATH, out)
+            self.assertFalse(_differences(cmp), "course/mathematics is not what the generator writes")
+
+
+def _differences(cmp):
+    found = cmp.left_only + cmp.right_only + cmp.diff_files + cmp.funny_files
+    for sub in cmp.subdirs.values():
+        found += _differences(sub)
+    return found
+
+
+class AnswersRederived(unittest.TestCase):
+    """Recomputes the answers of every question whose wording says what to compute."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.checked = 0
+        cls.questions = [(q, h) for _, papers in load() for _, qs in papers for q, h in qs]
+
+    def expect(self, qpath, type_, key, value):
+        self.assertEqual(key_value(type_, key), value, "%s: key %s, computed %s" % (qpath, key, value))
+        type(self).checked += 1
+
+    def options(self, h):
+        return [plain(o) for o in LI.findall(CHOICES.findall(h)[0])]
+
+    def test_rederive(self):
+        for qpath, h in self.questions:
+            with self.subTest(question=str(qpath.relative_to(ROOT))):
+                self.rederive(qpath, h, plain(h), blanks(h))
+        # Most of the course must be covered by the checks above, not just a handful.
+        total = sum(len(blanks(h)) for _, h in self.questions)
+        self.assertGreater(self.checked, total * 2 // 3, "only %d of %d blanks re-derived" % (self.checked, total))
+        if os.environ.get("MATHGEN_SHOW_UNCHECKED"):
+            print("re-derived %d of %d blanks" % (self.checked, total))
+
+    def rederive(self, qpath, h, t, bl):
+        types = [b[0] for b in bl]
+        keys = [b[2] for b in bl]
+
+        m = re.match(r"(?:Work out|Calculate|Find the value of) (.+?)\. (?:Give|__)|What is ([^?]+)\?", t)
+        if m and len(bl) == 1:
+            v = evaluate(m.group(1) or m.group(2))
+            if v is not None:
+                if types[0] == "Q":
+                    values = [evaluate(o) for o in self.options(h)]
+                    self.assertEqual(values[int(keys[0]) - 1], v, qpath)
+                    self.assertEqual(values.count(v), 1, "%s: another option is right too" % qpath)
+                    type(self).checked += 1
+                else:
+                    self.expect(qpath, types[0], keys[0], v)
+                return
+
+        m = re.match(r"(?:Round|Write) " + NUM + r" (?:rounded )?to (?:the nearest )?(ten thousand|ten|hundred|thousand|whole number|one decimal place|two decimal places)", t)
+        if m:
+            unit = {"ten": 10, "hundred": 100, "thousand": 1000, "ten thousand": 10000, "whole number": 1,
+                    "one decimal place": Fr(1, 10), "two decimal places": Fr(1, 100)}[m.group(2)]
+            self.expect(qpath, "N", keys[0], round_half_up(number(m.group(1)), unit))
+            return
+        m = re.match(r"Round the number " + NUM + " to the nearest ten: __ to the nearest hundred: __ to the nearest thousand: __", t)
+        if m:
+            for key, unit in zip(keys, (10, 100, 1000)):
+                self.expect(qpath, "N", key, round_half_up(number(m.group(1)), unit))
+            return
+        m = re.match(r"Find " + NUM + r"% of " + NUM, t)
+        if m:
+            self.expect(qpath, "N", keys[0], number(m.group(1)) * number(m.group(2)) / 100)
+            return
+        m = re.match(r"Find (\d+/\d+) of " + NUM, t)
+        if m:
+            self.expect(qpath, "N", keys[0], Fr(m.group(1)) * number(m.group(2)))
+            return
+        m = re.match(r"(?:Write|Simplify) (?:the fraction )?(\d+)/(\d+) (?:in its simplest form|\. Give your answer as a fraction in its simplest form)", t)
+        if m:
+            self.expect(qpath, "F", keys[0], Fr(int(m.group(1)), int(m.group(2))))
+            return
+        m = re.match(r"Write (\d+)/(\d+) as a (?:mixed|whole) number", t)
+        if m:
+            self.expect(qpath, "X", keys[0], Fr(int(m.group(1)), int(m.group(2))))
+            return
+        m = re.match(r"Write (\d+) (\d+)/(\d+) as an improper fraction", t)
+        if m:
+            self.expect(qpath, "F", keys[0], int(m.group(1)) + Fr(int(m.group(2)), int(m.group(3))))
+            return
+        m = re.match(r"Write " + NUM + r"% as a (decimal|fraction)", t)
+        if m:
+            self.expect(qpath, types[0], keys[0], number(m.group(1)) / 100)
+            return
+        m = re.match(r"Write (\d+/\d+|" + NUM + r") as a (decimal|percentage)", t)
+        if m:
+            v = Fr(m.group(1))
+            self.expect(qpath, "N", keys[0], v * 100 if m.group(3) == "percentage" else v)
+            return
+        m = re.search(r"Two angles of a triangle are (\d+) and (\d+)\.", t)
+        if m:
+            self.expect(qpath, "N", keys[0], 180 - int(m.group(1)) - int(m.group(2)))
+            return
+        m = re.search(r"straight line\. One angle is (\d+)\.", t)
+        if m:
+            self.expect(qpath, "N", keys[0], 180 - int(m.group(1)))
+            return
+        m = re.search(r"meet at a point\. Two of them are (\d+) and (\d+)\.", t)
+        if m:
+            self.expect(qpath, "N", keys[0], 360 - int(m.group(1)) - int(m.group(2)))
+            return
+        m = re.search(r"angles of a quadrilateral are (\d+), (\d+) and (\d+)\.", t)
+        if m:
+            self.expect(qpath, "N", keys[0], 360 - sum(int(x) for x in m.groups()))
+            return
+        m = re.search(r"A rectangle is (\d+) \w+ long and (\d+) \w+ wide\.", t)
+        if m:
+            a, b = int(m.group(1)), int(m.group(2))
+            self.expect(qpath, "N", keys[0], 2 * (a + b))
+            self.expect(qpath, "N", keys[1], a * b)
+            return
+        m = re.search(r"triangle has a base of (\d+) cm and a height of (\d+) cm", t)
+        if m:
+            self.expect(qpath, "N", keys[0], Fr(int(m.group(1)) * int(m.group(2)), 2))
+            return
+        m = re.match(r"Find the mean of ([\d, ]+) and (\d+)\.", t)
+        if m:
+            vals = [int(x) for x in m.group(1).split(",")] + [int(m.group(2))]
+            self.expect(qpath, "N", keys[0], Fr(sum(vals), len(vals)))
+            return
+        m = re.match(r"What is the (highest common factor|lowest common multiple) of (\d+) and (\d+)\?", t)
+        if m:
+            a, b = int(m.group(2)), int(m.group(3))
+            g = max(d for d in range(1, min(a, b) + 1) if a % d == 0 and b % d == 0)
+            self.expect(qpath, "N", keys[0], g if m.group(1).startswith("highest") else a * b // g)
+            return
+        m = re.search(r"share (\d+) \w+ in the ratio (\d+) : (\d+)\.", t)
+        if m:
+            total, a, b = (int(x) for x in m.groups())
+            self.expect(qpath, "N", keys[0], Fr(total * a, a + b))
+            self.expect(qpath, "N", keys[1], Fr(total * b, a + b))
+            return
+        m = re.match(r"Write the ratio (\d+) : (\d+) in its simplest form", t)
+        if m:
+            a, b = int(m.group(1)), int(m.group(2))
+            g = math.gcd(a, b)
+            self.expect(qpath, "N", keys[0], a // g)
+            self.expect(qpath, "N", keys[1], b // g)
+            return
+        m = re.match(r"Change " + NUM + r" (\w+) into (\w+)\.", t)
+        if m:
+            self.expect(qpath, "N", keys[0], number(m.group(1)) * scale(m.group(2)) / scale(m.group(3)))
+            return
+        if t.startswith("Fill in the missing numbers.") and "N" in types:
+            rows = re.findall(NUM + r" (\w+) = __ (\w+)", t)
+            self.assertEqual(len(rows), len(keys), qpath)
+            for key, (x, u1, u2) in zip(keys, rows):
+                self.expect(qpath, "N", key, number(x) * scale(u1) / scale(u2))
+            return
+        m = re.match(r"Which of these numbers is a prime number\?|Which one of these is prime\?", t)
+        if m:
+            opts = [int(o) for o in self.options(h)]
+            for i, o in enumerate(opts):
+                self.assertEqual(is_prime(o), i == int(keys[0]) - 1, "%s option %d" % (qpath, o))
+            type(self).checked += 1
+            return
+        m = re.match(r"Which of these (?:numbers|fractions) is the (largest|smallest)\?", t)
+        if m:
+            vals = [Fr(o.replace(",", "")) for o in self.options(h)]
+            best = max(vals) if m.group(1) == "largest" else min(vals)
+            self.assertEqual(vals[int(keys[0]) - 1], best, qpath)
+            self.assertEqual(vals.count(best), 1, qpath)
+            type(self).checked += 1
+            return
+        if "What fraction of the" in t and "shaded" in t:
+            svg = (qpath.parent / IMG.findall(h)[0]).read_text(encoding="ascii")
+            parts = re.findall(r'<rect class="part"[^>]*fill="([^"]+)"', svg)
+            shaded = sum(1 for f in parts if f != "white")
+            self.expect(qpath, "F", keys[0], Fr(shaded, len(parts)))
+            return
+        if "percentage of the grid is" in t:
+            svg = (qpath.parent / IMG.findall(h)[0]).read_text(encoding="ascii")
+            parts = re.findall(r'<rect class="part"[^>]*fill="([^"]+)"', svg)
+            shaded = sum(1 for f in parts if f != "white")
+            self.assertEqual(len(parts), 100)
+            self.expect(qpath, "N", keys[0], 100 - shaded if "not" in t else shaded)
+            return
+        if t.startswith("What time does the clock show?"):
+            svg = (qpath.parent / IMG.findall(h)[0]).read_text(encoding="ascii")
+            self.assertEqual(self.options(h)[int(keys[0]) - 1], clock_time(svg), qpath)
+            type(self).checked += 1
+            return
+        if self.rederive_more(qpath, h, t, types, keys):
+            return
+        if os.environ.get("MATHGEN_SHOW_UNCHECKED"):
+            print("UNCHECKED", qpath.relative_to(MATH), t[:110])
+
+    def rederive_more(self, qpath, h, t, types, keys):
+        """The story, table and diagram questions. Returns True when the question was checked."""
+        m = re.match(r"What is the value of the digit (\d) in (?:the number )?" + NUM, t) or \
+            re.match(r"In the number " + NUM + r", what does the digit (\d) stand for", t)
+        if m:
+            d, x = (m.group(1), m.group(2)) if t.startswith("What") else (m.group(2), m.group(1))
+            x = x.replace(",", "")
+            i = x.index(d)
+            point = x.index(".") if "." in x else len(x)
+            place = point - i - 1 if i < point else point - i
+            v = int(d) * Fr(10) ** place
+            if types[0] == "Q":
+                self.assertEqual(evaluate(self.options(h)[int(keys[0]) - 1]), v, qpath)
+                type(self).checked += 1
+            else:
+                self.expect(qpath, "N", keys[0], v)
+            return True
+        m = re.match(r"Which of these is the same as (\d+)%\?", t)
+        if m:
+            values = [evaluate(o) for o in self.options(h)]
+            v = Fr(int(m.group(1)), 100)
+            self.assertEqual(values[int(keys[0]) - 1], v, qpath)
+            self.assertEqual(values.count(v), 1, qpath)
+            type(self).checked += 1
+            return True
+        m = re.match(r"Which fraction is equal to (\d+/\d+)\?", t)
+        if m:
+            values = [evaluate(o) for o in self.options(h)]
+            v = Fr(m.group(1))
+            self.assertEqual(values[int(keys[0]) - 1], v, qpath)
+            self.assertEqual(values.count(v), 1, qpath)
+            type(self).checked += 1
+            return True
+        m = re.match(r"How many days are there from (\d+) (\w+) to the end of", t)
+        if m:
+            days = {"January": 31, "March": 31, "April": 30, "May": 31, "June": 30, "July": 31,
+                    "August": 31, "September": 30, "October": 31, "November": 30, "December": 31}
+            self.expect(qpath, "N", keys[0], days[m.group(2)] - int(m.group(1)) + 1)
+            return True
+        m = re.match(r"A triangle has sides of (\d+) cm, (\d+) cm and (\d+) cm", t)
+        if m:
+            n = len(set(m.groups()))
+            self.assertEqual(keys[0], {1: "equilateral", 2: "isosceles", 3: "scalene"}[n], qpath)
+            type(self).checked += 1
+            return True
+        m = re.match(r"(?:What (?:number )?must be added to " + NUM + " to make " + NUM +
+                     r"|How much more than " + NUM + " is " + NUM + ")", t)
+        if m:
+            g = [x for x in m.groups() if x]
+            self.expect(qpath, "N", keys[0], number(g[1]) - number(g[0]))
+            return True
+        m = re.search(r"Percentage: (\d+)% Decimal: __ Fraction: __", t)
+        if m:
+            self.expect(qpath, "N", keys[0], Fr(int(m.group(1)), 100))
+            self.expect(qpath, "F", keys[1], Fr(int(m.group(1)), 100))
+            return True
+        m = re.match(r"Here is a number sequence: (\d+), (\d+), (\d+), (\d+), \.\.\.", t)
+        if m:
+            a = [int(x) for x in m.groups()]
+            step = a[1] - a[0]
+            self.assertEqual([a[2] - a[1], a[3] - a[2]], [step, step], qpath)
+            self.expect(qpath, "N", keys[0], a[3] + step)
+            self.expect(qpath, "N", keys[1], a[3] + 2 * step)
+            return True
+        m = re.match(r"Write this number in figures: ([a-z -]+)\.", t)
+        if m:
+            self.expect(qpath, "N", keys[0], words_to_number(m.group(1)))
+            return True
+        m = re.search(r"ratio of boys to girls is (\d+) : (\d+)\. There are (\d+) girls", t)
+        if m:
+            a, b, g = (int(x) for x in m.groups())
+            self.expect(qpath, "N", keys[0], Fr(a * g, b))
+            return True
+        m = re.match(r"Here are the scores of \d+ pupils: ([\d, ]+)\.", t)
+        if m:
+            vals = sorted(int(x) for x in m.group(1).split(","))
+            mode = max(set(vals), key=vals.count)
+            self.expect(qpath, "N", keys[0], mode)
+            self.expect(qpath, "N", keys[1], vals[len(vals) // 2])
+            self.expect(qpath, "N", keys[2], vals[-1] - vals[0])
+            return True
+        m = re.match(r"What fraction of an hour is (\d+) minutes\?", t)
+        if m:
+            self.expect(qpath, "F", keys[0], Fr(int(m.group(1)), 60))
+            return True
+        sums = re.findall(r"([\d/.,%]+(?: of \d+)? (?:[-+*]|/:) [\d/.,]+|\d+% of \d+|\d+/\d+ of \d+) = __", t)
+        if sums and len(sums) >= len([k for k, ty in zip(keys, types) if ty != "T"]):
+            for key, ty, expr in zip(keys, types, sums):
+                pm = re.fullmatch(r"(\d+)% of (\d+)", expr)
+                fm = re.fullmatch(r"(\d+/\d+) of (\d+)", expr)
+                v = (Fr(int(pm.group(1)) * int(pm.group(2)), 100) if pm else
+                     Fr(fm.group(1)) * int(fm.group(2)) if fm else evaluate(expr))
+                self.assertIsNotNone(v, "%s: %s" % (qpath, expr))
+                self.expect(qpath, ty, key, v)
+            if "T" in types:
+                self.assertEqual(keys[-1], "first" if evaluate_pct(sums[0]) > evaluate_pct(sums[1]) else "second", qpath)
+            return True
+        m = re.search(r"It is (\d+) cm wide and (\d+) cm tall; the top part is (\d+) cm wide, and the cut-out corner is (\d+) cm deep", t)
+        if m:
+            W, H, top, depth = (int(x) for x in m.groups())
+            self.expect(qpath, "N", keys[0], W * H - (W - top) * depth)
+            self.expect(qpath, "N", keys[1], 2 * (W + H))
+            return True
+        m = re.search(r"A square has an? (perimeter|area) of (\d+) cm", t)
+        if m:
+            x = int(m.group(2))
+            self.expect(qpath, "N", keys[0], Fr(x, 4) if m.group(1) == "perimeter" else Fr(math.isqrt(x)))
+            return True
+        m = re.search(r"A cuboid measures (\d+) cm by (\d+) cm by (\d+) cm", t)
+        if m:
+            a, b, c = (int(x) for x in m.groups())
+            self.expect(qpath, "N", keys[0], a * b * c)
+            return True
+        m = re.search(r"starts at (\d\d):(\d\d) and ends at (\d\d):(\d\d)", t)
+        if m:
+            a, b, c, d = (int(x) for x in m.groups())
+            self.expect(qpath, "N", keys[0], (c * 60 + d) - (a * 60 + b))
+            return True
+        m = re.search(r"Write (\d+):(\d\d) (am|pm) as a 24-hour clock time|Which 24-hour clock time is the same as (\d+):(\d\d) (am|pm)", t)
+        if m:
+            g = [x for x in m.groups() if x]
+            hh = int(g[0]) % 12 + (12 if g[2] == "pm" else 0)
+            want = "%02d:%s" % (hh, g[1])
+            got = keys[0] if types[0] == "T" else self.options(h)[int(keys[0]) - 1]
+            self.assertEqual(got, want, qpath)
+            type(self).checked += 1
+            return True
+        m = re.search(r"Which length is the (longest|shortest)\?", t)
+        if m:
+            vals = []
+            for o in self.options(h):
+                x, u = o.split(" ")
+                vals.append(number(x) * scale(u))
+            best = max(vals) if m.group(1) == "longest" else min(vals)
+            self.assertEqual(vals[int(keys[0]) - 1], best, qpath)
+            self.assertEqual(vals.count(best), 1, qpath)
+            type(self).checked += 1
+            return True
+        m = re.search(r"shows how (\d+) pupils travel to school\. The \w+ sector is (\d+)\.", t)
+        if m:
+            self.expect(qpath, "N", keys[0], Fr(int(m.group(1)) * int(m.group(2)), 360))
+            return True
+        m = re.search(r"recipe for (\d+) people uses (\d+) \w+ of \w+\. How much \w+ is needed for (\d+) people", t)
+        if m:
+            a, b, c = (int(x) for x in m.groups())
+            self.expect(qpath, "N", keys[0], Fr(b * c, a))
+            return True
+        m = re.search(r"Point A moves (\d+) (right|left) and (\d+) (up|down)", t)
+        if m:
+            svg = (qpath.parent / IMG.findall(h)[0]).read_text(encoding="ascii")
+            tm = re.search(r'<text x="([\d.]+)" y="([\d.]+)" text-anchor="start"[^>]*>A</text>', svg)
+            x0 = round((float(tm.group(1)) - 9 - 40) / 26)
+            y0 = round((20 + 10 * 26 - (float(tm.group(2)) + 7)) / 26)
+            dx = int(m.group(1)) * (1 if m.group(2) == "right" else -1)
+            dy = int(m.group(3)) * (1 if m.group(4) == "up" else -1)
+            self.expect(qpath, "N", keys[0], x0 + dx)
+            self.expect(qpath, "N", keys[1], y0 + dy)
+            return True
+        if t.startswith("This is a regular shape."):
+            svg = (qpath.parent / IMG.findall(h)[0]).read_text(encoding="ascii")
+            corners = len(re.search(r'<polygon points="([^"]+)"', svg).group(1).split())
+            names = {3: "triangle", 4: "square", 5: "pentagon", 6: "hexagon", 7: "heptagon", 8: "octagon"}
+            self.assertEqual(keys[0], names[corners], qpath)
+            type(self).checked += 1
+            if len(keys) > 1:
+                self.expect(qpath, "N", keys[1], corners)
+            return True
+        if t.startswith("Is the marked angle acute, obtuse or reflex?"):
+            svg = (qpath.parent / IMG.findall(h)[0]).read_text(encoding="ascii")
+            arms = re.findall(r'<line x1="160" y1="140" x2="([\d.-]+)" y2="([\d.-]+)"', svg)
+            d = [math.degrees(math.atan2(140 - float(y), float(x) - 160)) for x, y in arms]
+            size = (d[1] - d[0]) % 360
+            want = "acute" if size < 90 else "obtuse" if size < 180 else "reflex"
+            self.assertEqual(keys[0], want, qpath)
+            type(self).checked += 1
+            return True
+        m = re.search(r"How long is the ([\w ]+)\? Give your answer in cm\.", t)
+        if m:
+            svg = (qpath.parent / IMG.findall(h)[0]).read_text(encoding="ascii")
+            rm = re.search(r'<rect x="([\d.]+)" y="36" width="([\d.]+)"', svg)
+            self.expect(qpath, "N", keys[0], Fr(rm.group(2)) / 40)
+            return True
+        if re.search(r"What number is the arrow pointing to\?|Which number does the arrow show\?", t):
+            svg = (qpath.parent / IMG.findall(h)[0]).read_text(encoding="ascii")
+            labels = re.findall(r'<text x="([\d.]+)" y="104"[^>]*>([\d.]+)</text>', svg)
+            (xa, va), (xb, vb) = labels[0], labels[-1]
+            arrow = float(re.search(r'<line x1="([\d.]+)" y1="12"', svg).group(1))
+            ticks = 10
+            k = round((arrow - float(xa)) / (float(xb) - float(xa)) * ticks)
+            self.expect(qpath, "N", keys[0], Fr(va) + (Fr(vb) - Fr(va)) * k / ticks)
+            return True
+        if t.startswith("The bar chart shows") or t.startswith("The line graph shows"):
+            svg = (qpath.parent / IMG.findall(h)[0]).read_text(encoding="ascii")
+            values = chart_values(svg)
+            labels = re.findall(r'<text x="[\d.]+" y="31\d(?:\.\d)?" text-anchor="middle"[^>]*>([^<]+)</text>', svg)
+            self.assertEqual(len(labels), len(values), qpath)
+            data = dict(zip(labels, values))
+            checks = [
+                (r"What is the value for (\w+)\?", lambda g: data[g[0]]),
+                (r"How many more for (\w+) than for (\w+)\?", lambda g: data[g[0]] - data[g[1]]),
+                (r"What is the total of all the bars\?", lambda g: sum(values)),
+                (r"What was the temperature at (\d+ [ap]m)\?", lambda g: data[g[0]]),
+                (r"What was the highest temperature\?", lambda g: max(values)),
+                (r"change from (\d+ [ap]m) to (\d+ [ap]m)\?", lambda g: abs(data[g[1]] - data[g[0]])),
+            ]
+            asked = [seg for seg in t.split("__")[:-1]]
+            self.assertEqual(len(asked), len(keys), qpath)
+            for seg, key, ty in zip(asked, keys, types):
+                if ty == "T":
+                    self.assertEqual(key, min(data, key=data.get), qpath)
+                    type(self).checked += 1
+                    continue
+                for pat, fn in checks:
+                    mm = re.search(pat, seg)
+                    if mm:
+                        self.expect(qpath, "N", key, fn(mm.groups()))
+                        break
+                else:
+                    self.fail("%s: unread chart question %r" % (qpath, seg))
+            return True
+        return False
+
+
+def scale(unit):
+    return {"km": 1000000, "m": 1000, "cm": 10, "mm": 1, "kg": 1000, "g": 1, "litres": 1000, "l": 1000,
+            "ml": 1}[unit]
+
+
+def evaluate_pct(expr):
+    pm = re.fullmatch(r"(\d+)% of (\d+)", expr)
+    if pm:
+        return Fr(int(pm.group(1)) * int(pm.group(2)), 100)
+    fm = re.fullmatch(r"(\d+/\d+) of (\d+)", expr)
+    return Fr(fm.group(1)) * int(fm.group(2)) if fm else evaluate(expr)
+
+
+SMALL = {w: i for i, w in enumerate(
+    "zero one two three four five six seven eight nine ten eleven twelve thirteen fourteen "
+    "fifteen sixteen seventeen eighteen nineteen".split())}
+TENS = {w: 10 * (i + 2) for i, w in enumerate("twenty thirty forty fifty sixty seventy eighty ninety".split())}
+
+
+def words_to_number(text):
+    total, current = 0, 0
+    for w in text.replace("-", " ").split():
+        if w == "and":
+            continue
+        if w in SMALL:
+            current += SMALL[w]
+        elif w in TENS:
+            current += TENS[w]
+        elif w == "hundred":
+            current *= 100
+        elif w in ("thousand", "million"):
+            total += current * (1000 if w == "thousand" else 1000000)
+            current = 0
+        else:
+            raise ValueError(w)
+    return total + current
+
+
+def chart_values(svg):
+    """Values of a bar chart's bars or a line graph's points, read off against the axis labels."""
+    axis = [(float(y), int(v)) for y, v in re.findall(r'<text x="62" y="([\d.]+)" text-anchor="end"[^>]*>(\d+)</text>', svg)]
+    (ya, va), (yb, vb) = axis[0], axis[-1]
+
+    def value(y):
+        return round(va + (vb - va) * (y - (ya - 5)) / ((yb - 5) - (ya - 5)))
+
+    bars = re.findall(r'<rect class="bar" x="[\d.]+" y="([\d.]+)"', svg)
+    if bars:
+        return [value(float(y)) for y in bars]
+    return [value(float(y)) for y in re.findall(r'<circle cx="[\d.]+" cy="([\d.]+)" r="4"', svg)]
+
+
+def is_prime(n):
+    return n > 1 and all(n % d for d in range(2, n))
+
+
+def clock_time(svg):
+    """Reads the time off a clock diagram from the direction of its two hands."""
+    hands = re.findall(r'<line x1="110" y1="110" x2="([\d.-]+)" y2="([\d.-]+)" stroke="[^"]+" stroke-width="(\d+)"', svg)
+    ang = {}
+    for x, y, w in hands:
+        a = math.degrees(math.atan2(float(x) - 110, 110 - float(y))) % 360
+        ang[int(w)] = a
+    minute = round(ang[4] / 6) % 60
+    hour = int((ang[7] - minute * 0.5) / 30 + 0.5) % 12 or 12
+    return "%d:%02d" % (hour, minute)
+
+
+if __name__ == "__main__":
+    unittest.main()
