@@ -1,8 +1,59 @@
+// The program: data folder, one copy at a time, then the home window.
+
+#include "home/homewindow.h"
+
+#include "app/datafolder.h"
+
 #include <QApplication>
+#include <QMessageBox>
+
+#if defined(LARKSPUR_HAVE_PRACTICE)
+#include "practice/practice.h"
+#endif
 
 int main(int argc, char *argv[])
 {
+#if defined(LARKSPUR_HAVE_PRACTICE)
+    practice::prepareApplication();
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Larkspur"));
-    return 0;
+    QApplication::setOrganizationName(QStringLiteral("Larkspur"));
+    const QString title = QStringLiteral("Larkspur");
+
+    const app::DataFolder folder = app::prepareDataFolder();
+    if (!folder.ok) {
+        QMessageBox::critical(
+            nullptr, title,
+            QStringLiteral("Larkspur cannot use its data folder:\n%1").arg(folder.path));
+        return 1;
+    }
+
+    // Two copies would overwrite each other's results.
+    app::SingleInstance instance(folder.path);
+    if (!instance.tryLock()) {
+        qWarning("%s", qPrintable(app::alreadyRunningText()));
+        QMessageBox::warning(nullptr, title, app::alreadyRunningText());
+        return 2;
+    }
+
+    home::HomeWindow contents(folder.path);
+#if defined(LARKSPUR_HAVE_PRACTICE)
+    contents.setPracticeOpener(
+        [](home::HomeState &state, std::function<void()> onUnload) -> QWidget * {
+            return practice::openPracticeWindow(state, std::move(onUnload));
+        });
+#endif
+    const home::HomeWindow::StartUpStatus status = contents.startUp();
+    if (status != home::HomeWindow::StartUpStatus::Ok) {
+        QMessageBox::critical(nullptr, title, home::HomeWindow::startUpFailureText(status));
+        return 1;
+    }
+    contents.show();
+
+#if defined(LARKSPUR_HAVE_PRACTICE)
+    // The question viewer's engine loads in the background once the window is on screen.
+    practice::preloadViewer();
+#endif
+    return app.exec();
 }

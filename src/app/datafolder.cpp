@@ -1,0 +1,45 @@
+#include "app/datafolder.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace app {
+
+DataFolder prepareDataFolder()
+{
+    DataFolder folder;
+    const QString fromEnvironment = qEnvironmentVariable("LARKSPUR_HOME");
+    folder.path = fromEnvironment.isEmpty()
+                      ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                      : fromEnvironment;
+    if (folder.path.isEmpty())
+        return folder;
+    folder.path = QDir::cleanPath(QDir(folder.path).absolutePath());
+    folder.ok = QDir().mkpath(folder.path);
+    return folder;
+}
+
+SingleInstance::SingleInstance(const QString &dataFolder)
+    : m_lock(std::make_unique<QLockFile>(lockFilePath(dataFolder)))
+{
+    // A running copy never refreshes its lock, so age must not make it stale; a lock whose
+    // process has gone is still recognised as stale.
+    m_lock->setStaleLockTime(0);
+}
+
+bool SingleInstance::tryLock()
+{
+    return m_lock->isLocked() || m_lock->tryLock(0);
+}
+
+QString SingleInstance::lockFilePath(const QString &dataFolder)
+{
+    return dataFolder + QStringLiteral("/larkspur.lock");
+}
+
+QString alreadyRunningText()
+{
+    return QStringLiteral("Larkspur is already running.");
+}
+
+} // namespace app

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+namespace app {
+
+// The program's one writable folder: $LARKSPUR_HOME when set, otherwise the per-user
+// application data folder. Created when missing.
+struct DataFolder
+{
+    QString path;
+    bool ok = false;
+};
+DataFolder prepareDataFolder();
+
+// One copy of the program per data folder: two copies would overwrite each other's results.
+// The lock is held for the object's lifetime; a lock left behind by a copy that crashed is
+// taken over.
+class SingleInstance
+{
+public:
+    explicit SingleInstance(const QString &dataFolder);
+    bool tryLock();
+    static QString lockFilePath(const QString &dataFolder);
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+QString alreadyRunningText();
+
+} // namespace app

@@ -1,0 +1,72 @@
+#include "home/homewidgets.h"
+
+#include "chrome/units.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace home {
+
+ClickLabel::ClickLabel(const QString &name, QWidget *parent) : QLabel(parent)
+{
+    setObjectName(name);
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    if (!m_elide) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    const QRect area = contentsRect().adjusted(margin() + indent(), 0, -margin(), 0);
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawText(area, alignment(), shown);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(event->button());
+    event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+    event->accept();
+}
+
+PercentColumn::PercentColumn(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Percent1a"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PercentColumn::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const int h = fontMetrics().height();
+    for (int centre : m_centres)
+        painter.drawText(QRect(0, centre - h / 2, width(), h), Qt::AlignLeft | Qt::AlignVCenter,
+                         QStringLiteral("%"));
+}
+
+TabStrip::TabStrip(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ScnTabBG"));
+}
+
+void TabStrip::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(244, 245, 235));
+    // The line sits 10 twips above the bottom edge: the last whole pixel row.
+    const int y = height() - 1 - static_cast<int>(chrome::twipsToPx(10));
+    painter.fillRect(QRect(0, y, width(), 1), Qt::black);
+}
+
+} // namespace home

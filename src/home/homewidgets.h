@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+// Small building blocks of the home page: labels that report clicks, the percent column and the
+// tab-strip background.
+namespace home {
+
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ClickLabel(const QString &name, QWidget *parent = nullptr);
+    // Draws the caption elided to the label's width instead of clipping it.
+    void setElide(bool elide) { m_elide = elide; }
+
+signals:
+    void pressed(Qt::MouseButton button);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_elide = false;
+};
+
+// The fixed percent column of the paper list: one "%" at each score line.
+class PercentColumn : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PercentColumn(QWidget *parent = nullptr);
+    void setLines(const QList<int> &centres)
+    {
+        m_centres = centres;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<int> m_centres;
+};
+
+// The tab-strip background: its colour and the black line 10 twips above its bottom edge.
+class TabStrip : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TabStrip(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace home

@@ -1,0 +1,583 @@
+#include "home/homewindow.h"
+
+#include "chrome/identities.h"
+#include "chrome/imagebutton.h"
+#include "chrome/picturebox.h"
+#include "chrome/pictures.h"
+#include "chrome/popup.h"
+#include "chrome/units.h"
+#include "home/homelogic.h"
+#include "home/homewidgets.h"
+
+#include <QApplication>
+#include <QLabel>
+
+#include <cmath>
+
+namespace home {
+
+namespace {
+
+int twips(double value)
+{
+    return static_cast<int>(std::lround(chrome::twipsToPx(value)));
+}
+
+// Placement of the home window, in twips.
+constexpr double WindowLeftTwips = 60;
+constexpr double WindowTopTwips = 60;
+constexpr double WindowWidthTwips = 6070;
+constexpr double WindowHeightTwips = 7380;
+
+// Design of the parts the old forms leave open, in pixels.
+constexpr int StripTop = 60; // tab strip, window coordinates
+constexpr int StripLeft = 2;
+constexpr int StripHeight = 8;
+constexpr int ToolAreaHeight = 56; // the toolbar's place at the foot of the window
+constexpr int TabWidth = 79;
+
+constexpr int Margin = 6;
+constexpr int ColumnGap = 5;
+constexpr int TopicColumnWidth = 160; // width of columnhead1.bmp
+constexpr int PaperColumnWidth = 224; // width of columnhead2.bmp
+constexpr int HeadTop = 10;
+constexpr int HeadHeight = 22;
+constexpr int ListTop = 42;
+constexpr int TopicPitch = 28;
+constexpr int PaperPitch = 56;
+constexpr int LineHeight = 18;
+constexpr int LoadButtonWidth = 35;
+constexpr int LoadButtonHeight = 14;
+
+const QColor StripColour(244, 245, 235);
+const QColor WindowColour(228, 232, 240);
+const QColor PageColour(255, 255, 255);
+const QColor HeadText(24, 58, 110);
+const QColor SoftText(80, 80, 80);
+const QColor RuleColour(226, 230, 236);
+const QColor SelectedTopic(128, 128, 128); // mid grey 8421504
+
+QFont pageFont(double points, bool bold = false)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void setColour(QWidget *w, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(role, colour);
+    w->setPalette(p);
+}
+
+QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent, const QFont &font,
+                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setAlignment(align);
+    return label;
+}
+
+} // namespace
+
+HomeWindow::HomeWindow(const QString &dataFolder, QWidget *parent)
+    : chrome::SkinnedWindow(Kind::Home, parent)
+{
+    setObjectName(QStringLiteral("Contents"));
+    m_state.dataFolder = dataFolder;
+    setAutoFillBackground(true);
+    setColour(this, QPalette::Window, WindowColour);
+
+    buildTabs();
+    buildHomePage();
+
+    connect(this, &chrome::SkinnedWindow::ticked, this, &HomeWindow::updateTabLooks);
+    connect(this, &chrome::SkinnedWindow::closeRequested, this, [this] {
+        // The practice window goes first; it may still ask the pupil.
+        if (m_practice && !m_practice->close())
+            return;
+        close();
+    });
+}
+
+HomeWindow::~HomeWindow()
+{
+    // The practice window's unload must not refresh a page that is going away.
+    m_destroying = true;
+    delete m_practice.data();
+}
+
+// ---- Building the controls -------------------------------------------------------------------
+
+void HomeWindow::buildTabs()
+{
+    m_strip = new TabStrip(this);
+    for (int i = 0; i < 4; ++i) {
+        const int n = i + 1;
+        auto *tab = new chrome::ImageButton(QStringLiteral("Tab0%1").arg(n), this);
+        tab->setAutoSize(false);
+        tab->resize(TabWidth, 26);
+        const chrome::ButtonIdentity look = chrome::tabIdentity(false);
+        tab->setPictures(look.off, look.on);
+        QLabel *label = tab->caption(QStringLiteral("Tab0%1lbl").arg(n));
+        label->setFont(pageFont(8.25, true));
+        label->setGeometry(3, 4, TabWidth - 6, 20);
+        connect(tab, &chrome::ImageButton::clicked, this, [this, n] { clickTab(n); });
+        m_tabs[i] = tab;
+    }
+    // The foot of the window, where the toolbar stands.
+    m_toolArea = new QWidget(this);
+    m_toolArea->setObjectName(QStringLiteral("ToolBarArea"));
+    m_toolArea->setAutoFillBackground(true);
+    setColour(m_toolArea, QPalette::Window, StripColour);
+}
+
+void HomeWindow::buildHomePage()
+{
+    m_bodyHome = new QWidget(this);
+    m_bodyHome->setObjectName(QStringLiteral("Body_Home"));
+    m_bodyHome->setAutoFillBackground(true);
+    setColour(m_bodyHome, QPalette::Window, PageColour);
+    setColour(m_bodyHome, QPalette::WindowText, Qt::black);
+
+    const QFont text = pageFont(9);
+    const QFont bold = pageFont(9, true);
+    const QFont head = pageFont(9, true);
+
+    // Left column: the topics.
+    m_colHead1 = new chrome::PictureBox(QStringLiteral("ColHead1"), m_bodyHome,
+                                        chrome::PictureBox::Fit::Stretch);
+    m_colHead1->setGeometry(Margin, HeadTop, TopicColumnWidth, HeadHeight);
+    QLabel *topicHead = makeLabel(QStringLiteral("ColHead1lbl"), QStringLiteral("Select a Topic"),
+                                  m_colHead1, head);
+    topicHead->setGeometry(8, 0, TopicColumnWidth - 12, HeadHeight - 2);
+    setColour(topicHead, QPalette::WindowText, HeadText);
+
+    for (int i = 0; i < MaxTopics; ++i) {
+        const int t = i + 1;
+        const int y = ListTop + i * TopicPitch;
+        auto *bullet = new chrome::PictureBox(QStringLiteral("Bullet%1").arg(t), m_bodyHome);
+        bullet->setGeometry(Margin + 5, y + (TopicPitch - 4 - 11) / 2, 11, 11);
+        auto *label = new ClickLabel(QStringLiteral("Topic%1").arg(t), m_bodyHome);
+        label->setFont(text);
+        label->setElide(true);
+        label->setIndent(6);
+        label->setAutoFillBackground(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setGeometry(Margin + 22, y, TopicColumnWidth - 22, TopicPitch - 4);
+        label->setToolTip(QStringLiteral("Click to select topic"));
+        label->setCursor(Qt::PointingHandCursor);
+        connect(label, &ClickLabel::clicked, this, [this, t] { clickTopic(t); });
+        m_bullets[i] = bullet;
+        m_topicLabels[i] = label;
+    }
+
+    // Right column: the papers of the selected topic.
+    const int x0 = Margin + TopicColumnWidth + ColumnGap;
+    m_colHead2 = new chrome::PictureBox(QStringLiteral("ColHead2"), m_bodyHome,
+                                        chrome::PictureBox::Fit::Stretch);
+    m_colHead2->setGeometry(x0, HeadTop, PaperColumnWidth, HeadHeight);
+    m_subH1 =
+        makeLabel(QStringLiteral("SubH1"), QStringLiteral("Select a Paper"), m_colHead2, head);
+    m_subH1->setGeometry(8, 0, PaperColumnWidth - 12, HeadHeight - 2);
+    setColour(m_subH1, QPalette::WindowText, HeadText);
+
+    const int percentLeft = x0 + 170;
+    const int buttonLeft = x0 + PaperColumnWidth - LoadButtonWidth - 4;
+    m_percent = new PercentColumn(m_bodyHome);
+    m_percent->setFont(bold);
+    QList<int> centres;
+    for (int i = 0; i < PapersPerTopic; ++i) {
+        const int n = i + 1;
+        const int y = ListTop + i * PaperPitch;
+        const int line1 = y + 3;
+        const int line2 = line1 + LineHeight + 4;
+        if (i > 0) {
+            auto *rule = new QWidget(m_bodyHome);
+            rule->setObjectName(QStringLiteral("PaperRule%1").arg(n));
+            rule->setAutoFillBackground(true);
+            setColour(rule, QPalette::Window, RuleColour);
+            rule->setGeometry(x0 + 4, y - 5, PaperColumnWidth - 8, 1);
+        }
+        makeLabel(QStringLiteral("LblP%1").arg(n), QStringLiteral("Paper %1").arg(n), m_bodyHome,
+                  bold)
+            ->setGeometry(x0 + 6, line1, 58, LineHeight);
+        QLabel *first = makeLabel(QStringLiteral("LblA%1").arg(n), QStringLiteral("1st Attempt:"),
+                                  m_bodyHome, text);
+        first->setGeometry(x0 + 64, line1, 76, LineHeight);
+        QLabel *second = makeLabel(QStringLiteral("LblB%1").arg(n), QStringLiteral("2nd Attempt:"),
+                                   m_bodyHome, text);
+        second->setGeometry(x0 + 64, line2, 76, LineHeight);
+        setColour(first, QPalette::WindowText, SoftText);
+        setColour(second, QPalette::WindowText, SoftText);
+
+        m_msa[i] = makeLabel(QStringLiteral("MSA%1").arg(n), QString(), m_bodyHome, bold,
+                             Qt::AlignRight | Qt::AlignVCenter);
+        m_msb[i] = makeLabel(QStringLiteral("MSB%1").arg(n), QString(), m_bodyHome, bold,
+                             Qt::AlignRight | Qt::AlignVCenter);
+        m_msa[i]->setGeometry(percentLeft - 1, line1, 0, LineHeight);
+        m_msb[i]->setGeometry(percentLeft - 1, line2, 0, LineHeight);
+        centres << line1 + LineHeight / 2 - ListTop << line2 + LineHeight / 2 - ListTop;
+
+        auto makeButton = [&](const QString &name, const QString &tip, int line, int take) {
+            auto *button = new chrome::ImageButton(name, m_bodyHome);
+            button->setAutoSize(false);
+            button->setGeometry(buttonLeft, line + (LineHeight - LoadButtonHeight) / 2,
+                                LoadButtonWidth, LoadButtonHeight);
+            button->setPictures(QStringLiteral("loadbutton_off.bmp"),
+                                QStringLiteral("loadbutton_on.bmp"));
+            button->setToolTip(tip);
+            button->setCursor(Qt::PointingHandCursor);
+            connect(button, &chrome::ImageButton::clicked, this,
+                    [this, i, take] { OpenPaper(i, take); });
+            return button;
+        };
+        m_pa[i] = makeButton(QStringLiteral("P%1a").arg(n), QStringLiteral("Load paper %1").arg(n),
+                             line1, 1);
+        m_pb[i] = makeButton(QStringLiteral("P%1b").arg(n),
+                             QStringLiteral("Try paper %1 again").arg(n), line2, 2);
+        m_pb[i]->hide();
+    }
+    m_percent->setGeometry(percentLeft, ListTop, 14, PapersPerTopic * PaperPitch);
+    m_percent->setLines(centres);
+}
+
+// ---- Start-up --------------------------------------------------------------------------------
+
+HomeWindow::StartUpStatus HomeWindow::startUp()
+{
+    const QString folder = m_state.dataFolder;
+
+    // 1. The pictures are written again at every start, then the window's are loaded.
+    content::ExtractGraphics(folder + QStringLiteral("/Graphics"));
+    chrome::Pictures::setDataFolder(folder);
+    LoadHomeGraphics();
+
+    // 2. Placement; the frame and the outline follow the size.
+    placeWindow();
+
+    // 3. The tab strip paints its colour and its line itself.
+    m_strip->setGeometry(StripLeft, StripTop, width() - 2 * StripLeft, StripHeight);
+
+    // 4. The course descriptor. Without it there is no subject and no result file to read.
+    std::optional<content::CourseDescriptor> descriptor = content::LoadDescriptor(folder);
+    if (!descriptor)
+        return StartUpStatus::NoDescriptor;
+    m_course = *descriptor;
+    m_courseLoaded = true;
+
+    // 5. Missing result files of every named subject, before anything reads them. Only the
+    // missing ones are written: results already stored stay as they are.
+    for (int s = 1; s <= SubjectCount; ++s) {
+        if (m_course.subjects[s - 1].exists())
+            results::EnsureResultFiles(folder, s, m_course.code);
+    }
+
+    // 6. and 7. Captions and tool tips.
+    for (int s = 0; s < SubjectCount; ++s) {
+        const QString &name = m_course.subjects[s].name;
+        m_tabs[s]->setCaptionText(name);
+        m_tabs[s]->setToolTips(subjectTabToolTip(name));
+    }
+    m_tabs[3]->setCaptionText(QStringLiteral("Help"));
+    m_tabs[3]->setToolTips(QStringLiteral("Help"));
+    setTitle(m_course.name);
+    m_state.lblCOD = m_course.code;
+
+    // 8. Tabs and pages.
+    layoutTabs();
+
+    // 9. Timer1 runs from the window's creation (100 ms).
+
+    // 10. The first named subject.
+    const int first = firstNamedSubject(
+        {m_course.subjects[0].name, m_course.subjects[1].name, m_course.subjects[2].name});
+    if (first == 0)
+        return StartUpStatus::NoSubject;
+    m_state.LChose = first;
+    m_state.txtTabPos = first;
+    clickTab(first);
+
+    // 11.
+    m_state.txtToolBarPos = 1;
+    m_state.txtReportPos = 1;
+    m_state.TopicCount = 1;
+    LoadSubject();
+    return StartUpStatus::Ok;
+}
+
+QString HomeWindow::startUpFailureText(StartUpStatus status)
+{
+    switch (status) {
+    case StartUpStatus::Ok:
+        return {};
+    case StartUpStatus::NoDescriptor:
+        return QStringLiteral("The course could not be read, so Larkspur cannot start.\n\n"
+                              "Please check that the program's data folder can be written to, "
+                              "then start Larkspur again.");
+    case StartUpStatus::NoSubject:
+        return QStringLiteral("This course has no subjects, so there is nothing to practise.");
+    }
+    return {};
+}
+
+void HomeWindow::LoadHomeGraphics()
+{
+    // A fresh graphics folder: forget pictures kept from before it was rewritten.
+    chrome::Pictures::clear();
+    if (chrome::PictureBox *icon = iconBox()) {
+        icon->setPicture({});
+        icon->setPicture(QStringLiteral("LSicon.ico"));
+        if (!icon->pixmap().isNull())
+            setWindowIcon(QIcon(icon->pixmap()));
+    }
+    for (chrome::PictureBox *b : m_bullets)
+        b->setPicture(QStringLiteral("bullet.bmp"));
+    m_colHead1->setPicture(QStringLiteral("columnhead1.bmp"));
+    m_colHead2->setPicture(QStringLiteral("columnhead2.bmp"));
+    applySkin(isSkinActive());
+}
+
+void HomeWindow::placeWindow()
+{
+    setGeometry(twips(WindowLeftTwips), twips(WindowTopTwips), twips(WindowWidthTwips),
+                twips(WindowHeightTwips));
+    pRoundCorners();
+}
+
+void HomeWindow::layoutTabs()
+{
+    std::array<bool, SubjectCount> named{};
+    std::array<int, 4> widths{};
+    for (int i = 0; i < 4; ++i)
+        widths[i] = m_tabs[i]->width();
+    for (int s = 0; s < SubjectCount; ++s)
+        named[s] = m_course.subjects[s].exists();
+    const std::array<int, 4> lefts = tabLefts(named, widths, m_strip->x());
+    for (int i = 0; i < 4; ++i)
+        m_tabs[i]->move(lefts[i], tabTop(m_strip->y(), m_tabs[i]->height(), false));
+
+    const QRect page = pageRect();
+    m_bodyHome->setGeometry(page);
+    m_toolArea->setGeometry(page.left(), page.bottom() + 1, page.width(),
+                            clientRect().bottom() - page.bottom());
+}
+
+QRect HomeWindow::pageRect() const
+{
+    const int top = m_strip->y() + m_strip->height();
+    const int bottom = clientRect().bottom() + 1 - ToolAreaHeight;
+    return QRect(m_strip->x(), top, m_strip->width(), bottom - top);
+}
+
+// ---- Subject and topic selection -------------------------------------------------------------
+
+void HomeWindow::LoadSubject()
+{
+    const int s = m_state.LChose;
+    if (s < 1 || s > SubjectCount || !m_courseLoaded)
+        return; // no subject to show; keep what is on the page
+    const content::SubjectInfo &subject = m_course.subjects[s - 1];
+    m_topicCount = subject.topicCount;
+    m_paperCount = subject.paperCount;
+    m_topicNames = subject.topicNames;
+    while (m_topicNames.size() < MaxTopics)
+        m_topicNames.append(QString());
+
+    m_state.TtPapersCon = m_paperCount;
+
+    const QString path = results::resultFilePath(m_state.dataFolder, results::ResultFile::Summary,
+                                                 s, m_state.lblCOD);
+    if (m_summaryObserver)
+        m_summaryObserver(path);
+    m_summary = results::ReadSummary(path, m_paperCount);
+
+    for (int n = 1; n <= MaxTopics; ++n) {
+        m_topicLabels[n - 1]->setText(m_topicNames.value(n - 1));
+        ShowTopicButton(n);
+    }
+    if (!m_state.RefreshLog)
+        clickTopic(1);
+}
+
+void HomeWindow::ShowTopicButton(int n)
+{
+    if (n < 1 || n > MaxTopics)
+        return;
+    const bool visible = topicVisible(n, m_topicCount);
+    m_topicLabels[n - 1]->setVisible(visible);
+    m_bullets[n - 1]->setVisible(visible);
+}
+
+void HomeWindow::RefreshContents()
+{
+    m_state.RefreshLog = true;
+    LoadSubject();
+    if (const std::optional<int> topic = topicOfFirstOrdinal(m_state.TopicCount))
+        clickTopic(*topic);
+    m_state.RefreshLog = false;
+}
+
+void HomeWindow::clickTopic(int topic)
+{
+    if (topic < 1 || topic > MaxTopics)
+        return;
+    m_state.TopicCount = topicFirstOrdinal(topic);
+    TopicChoosing(m_state.TopicCount);
+    Topicbuttoncolour(topic);
+}
+
+void HomeWindow::TopicChoosing(int first)
+{
+    const QStringList &fse = m_summary.records[0];
+    const QStringList &sse = m_summary.records[1];
+    for (int n = 1; n <= PapersPerTopic; ++n) {
+        const PaperRow row = paperRow(fse, sse, first, n);
+        m_msa[n - 1]->setText(row.firstScore);
+        m_msb[n - 1]->setText(row.secondScore);
+    }
+    if (const std::optional<int> topic = topicOfFirstOrdinal(first)) {
+        m_state.SubH1 = m_topicNames.value(*topic - 1);
+        m_subH1->setText(m_state.SubH1);
+    }
+    ShowPaperRows();
+}
+
+void HomeWindow::ShowPaperRows()
+{
+    const int percentLeft = m_percent->x();
+    for (int i = 0; i < PapersPerTopic; ++i) {
+        QLabel *a = m_msa[i];
+        QLabel *b = m_msb[i];
+        if (!a->text().isEmpty()) {
+            m_pb[i]->setVisible(secondTakeVisible(a->text()));
+            a->resize(a->sizeHint().width(), a->height());
+            a->move(scoreLeft(percentLeft, a->width()), a->y());
+        } else {
+            m_pb[i]->hide();
+        }
+        if (!b->text().isEmpty()) {
+            b->resize(b->sizeHint().width(), b->height());
+            b->move(scoreLeft(percentLeft, b->width()), b->y());
+        }
+    }
+}
+
+void HomeWindow::Topicbuttoncolour(int topic)
+{
+    const QColor highlightText = QApplication::palette().color(QPalette::HighlightedText);
+    for (int i = 0; i < MaxTopics; ++i) {
+        const bool selected = i + 1 == topic;
+        QPalette p = m_topicLabels[i]->palette();
+        p.setColor(QPalette::Window, selected ? SelectedTopic : highlightText);
+        p.setColor(QPalette::WindowText, selected ? highlightText : QColor(Qt::black));
+        m_topicLabels[i]->setPalette(p);
+    }
+    m_selectedTopic = topic;
+}
+
+void HomeWindow::OpenPaper(int offset, int take)
+{
+    m_state.PaperNum = paperNumber(m_state.TopicCount, offset);
+    m_state.TakeNum = take;
+
+    // At most one practice window: the open one goes first, and its unload refreshes the page.
+    if (m_practice) {
+        QWidget *old = m_practice;
+        if (!old->close())
+            return; // it chose to stay open; the new paper is not opened over it
+        m_practice = nullptr;
+        delete old; // unloaded now, so its refresh lands before the next paper opens
+    }
+
+    if (!m_opener) {
+        showNotice(QStringLiteral("Larkspur"),
+                   QStringLiteral("Papers cannot be opened in this version."));
+        return;
+    }
+    QPointer<HomeWindow> self(this);
+    m_practice = m_opener(m_state, [self] {
+        if (self && !self->m_destroying)
+            self->RefreshContents();
+    });
+    if (m_practice && !m_practice->isVisible())
+        m_practice->show();
+}
+
+// ---- Tabs and pages --------------------------------------------------------------------------
+
+void HomeWindow::clickTab(int tab)
+{
+    if (tab < 1 || tab > 4)
+        return;
+    m_state.txtTabPos = tab;
+    m_state.txtToolBarPos = 1;
+    m_state.txtReportPos = 1;
+    RaiseTab(tab);
+    if (tab <= SubjectCount)
+        m_state.LChose = tab;
+    ShowPage();
+    tick();
+}
+
+void HomeWindow::RaiseTab(int tab)
+{
+    for (int i = 3; i >= 0; --i)
+        m_tabs[i]->raise();
+    m_strip->raise();
+    if (tab >= 1 && tab <= 4)
+        m_tabs[tab - 1]->raise();
+    updateTabLooks();
+    for (int i = 0; i < 4; ++i) {
+        chrome::ImageButton *t = m_tabs[i];
+        t->move(t->x(), tabTop(m_strip->y(), t->height(), i + 1 == tab));
+    }
+}
+
+void HomeWindow::ShowPage()
+{
+    const int t = m_state.txtTabPos;
+    const int p = m_state.txtToolBarPos;
+    if (t >= 1 && t <= SubjectCount && p == 1) {
+        LoadSubject();
+        showPageWidget(m_bodyHome);
+    }
+    // The report card, print, close, about, trash and printer setup rows join with the toolbar.
+}
+
+void HomeWindow::showPageWidget(QWidget *page)
+{
+    page->setGeometry(pageRect());
+    page->raise();
+    page->show();
+}
+
+// ---- Looks and notices -----------------------------------------------------------------------
+
+void HomeWindow::updateTabLooks()
+{
+    // HoverTab: the selected tab wears the front pictures, the others the back ones.
+    for (int i = 0; i < 4; ++i) {
+        const bool front = m_state.txtTabPos == i + 1;
+        const chrome::ButtonIdentity look = chrome::tabIdentity(front);
+        if (m_tabs[i]->pictureFor(chrome::Look::Off) == look.off)
+            continue;
+        m_tabs[i]->setPictures(look.off, look.on);
+        m_tabs[i]->resize(TabWidth, front ? 27 : 26);
+        m_tabs[i]->move(m_tabs[i]->x(), tabTop(m_strip->y(), m_tabs[i]->height(), front));
+    }
+}
+
+void HomeWindow::showNotice(const QString &title, const QString &message)
+{
+    // A one-button notice leaves the last answer in PopUpResponse alone.
+    chrome::CallPop(title, message, 1, this);
+}
+
+} // namespace home

@@ -1,0 +1,192 @@
+#include "home/homelogic.h"
+
+#include <QTest>
+
+using namespace home;
+
+class TestHomeLogic : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tabLefts_data();
+    void tabLefts();
+    void tabTops();
+    void topicVisibility_data();
+    void topicVisibility();
+    void topicOrdinals_data();
+    void topicOrdinals();
+    void secondTake_data();
+    void secondTake();
+    void paperRows();
+    void paperNumbers_data();
+    void paperNumbers();
+    void scoreLeftEndsBeforePercent();
+    void firstNamed_data();
+    void firstNamed();
+};
+
+using Lefts = std::array<int, 4>;
+using Named = std::array<bool, 3>;
+Q_DECLARE_METATYPE(Lefts)
+Q_DECLARE_METATYPE(Named)
+
+void TestHomeLogic::tabLefts_data()
+{
+    QTest::addColumn<Named>("named");
+    QTest::addColumn<Lefts>("widths");
+    QTest::addColumn<Lefts>("expected");
+    const Lefts w{79, 79, 79, 79};
+    QTest::newRow("three subjects") << Named{true, true, true} << w << Lefts{2, 77, 152, 227};
+    QTest::newRow("second unnamed") << Named{true, false, true} << w << Lefts{2, -79, 77, 152};
+    QTest::newRow("only third") << Named{false, false, true} << w << Lefts{-79, -79, 2, 77};
+    QTest::newRow("none") << Named{false, false, false} << w << Lefts{-79, -79, -79, 2};
+    // Off-window tabs use the width of Tab01, whatever their own.
+    QTest::newRow("different widths")
+        << Named{true, false, true} << Lefts{90, 60, 70, 50} << Lefts{2, -90, 88, 154};
+}
+
+void TestHomeLogic::tabLefts()
+{
+    QFETCH(Named, named);
+    QFETCH(Lefts, widths);
+    QFETCH(Lefts, expected);
+    QCOMPARE(home::tabLefts(named, widths, 2), expected);
+}
+
+void TestHomeLogic::tabTops()
+{
+    // The selected tab stands 2 px higher; both reach into the strip.
+    QCOMPARE(tabTop(60, 26, false), 36);
+    QCOMPARE(tabTop(60, 27, true), 33);
+    QCOMPARE(tabTop(60, 26, false) - tabTop(60, 26, true), 2);
+}
+
+void TestHomeLogic::topicVisibility_data()
+{
+    QTest::addColumn<int>("topicCount");
+    QTest::addColumn<QList<int>>("visible");
+    QTest::newRow("6 topics") << 6 << QList<int>{1, 2, 3, 4, 5, 6};
+    QTest::newRow("7 topics") << 7 << QList<int>{1, 2, 3, 4, 5, 6, 7};
+    QTest::newRow("10 topics") << 10 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    QTest::newRow("none") << 0 << QList<int>{};
+}
+
+void TestHomeLogic::topicVisibility()
+{
+    QFETCH(int, topicCount);
+    QFETCH(QList<int>, visible);
+    QList<int> shown;
+    for (int n = 1; n <= 10; ++n) {
+        if (topicVisible(n, topicCount))
+            shown << n;
+    }
+    QCOMPARE(shown, visible);
+}
+
+void TestHomeLogic::topicOrdinals_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("topic"); // 0: not a topic's first paper
+    QTest::newRow("1") << 1 << 1;
+    QTest::newRow("6") << 6 << 2;
+    QTest::newRow("46") << 46 << 10;
+    QTest::newRow("2") << 2 << 0;
+    QTest::newRow("51") << 51 << 0;
+    QTest::newRow("0") << 0 << 0;
+    QTest::newRow("-4") << -4 << 0;
+}
+
+void TestHomeLogic::topicOrdinals()
+{
+    QFETCH(int, first);
+    QFETCH(int, topic);
+    const std::optional<int> found = topicOfFirstOrdinal(first);
+    QCOMPARE(found.value_or(0), topic);
+    if (topic)
+        QCOMPARE(topicFirstOrdinal(topic), first);
+}
+
+void TestHomeLogic::secondTake_data()
+{
+    QTest::addColumn<QString>("firstScore");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("100") << "100" << false;
+    QTest::newRow("99.5") << "99.5" << false;
+    QTest::newRow("99.1") << "99.1" << false;
+    QTest::newRow("99") << "99" << true;
+    QTest::newRow("0") << "0" << true;
+    QTest::newRow("66.7") << "66.7" << true;
+    QTest::newRow("no first take") << "" << false;
+    QTest::newRow("damaged text") << "abc" << true;
+}
+
+void TestHomeLogic::secondTake()
+{
+    QFETCH(QString, firstScore);
+    QFETCH(bool, visible);
+    QCOMPARE(secondTakeVisible(firstScore), visible);
+}
+
+void TestHomeLogic::paperRows()
+{
+    QStringList fse(35), sse(35);
+    fse[10] = QStringLiteral("100"); // paper 111: topic 3, row 1
+    sse[12] = QStringLiteral("80");  // paper 113, no first take
+    fse[14] = QStringLiteral("99");  // paper 115
+    const PaperRow r1 = paperRow(fse, sse, 11, 1);
+    QCOMPARE(r1.firstScore, QStringLiteral("100"));
+    QVERIFY(!r1.secondTakeVisible);
+    const PaperRow r3 = paperRow(fse, sse, 11, 3);
+    QCOMPARE(r3.firstScore, QString());
+    QCOMPARE(r3.secondScore, QStringLiteral("80"));
+    QVERIFY(!r3.secondTakeVisible);
+    QVERIFY(paperRow(fse, sse, 11, 5).secondTakeVisible);
+    // Short arrays (a damaged summary) give empty rows rather than a crash.
+    const PaperRow beyond = paperRow(QStringList{}, QStringList{}, 46, 5);
+    QVERIFY(beyond.firstScore.isEmpty() && !beyond.secondTakeVisible);
+}
+
+void TestHomeLogic::paperNumbers_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("paper");
+    QTest::newRow("topic 1 paper 1") << 1 << 0 << 101;
+    QTest::newRow("topic 2 paper 3") << 6 << 2 << 108;
+    QTest::newRow("topic 3 paper 3") << 11 << 2 << 113;
+    QTest::newRow("topic 10 paper 5") << 46 << 4 << 150;
+}
+
+void TestHomeLogic::paperNumbers()
+{
+    QFETCH(int, first);
+    QFETCH(int, offset);
+    QFETCH(int, paper);
+    QCOMPARE(paperNumber(first, offset), paper);
+}
+
+void TestHomeLogic::scoreLeftEndsBeforePercent()
+{
+    // 20 twips are 1.33 px: the score's last pixel column is one short of the gap.
+    QCOMPARE(scoreLeft(300, 25), 274);
+}
+
+void TestHomeLogic::firstNamed_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("subject");
+    QTest::newRow("first") << QStringList{"A", "B", "C"} << 1;
+    QTest::newRow("second") << QStringList{"", "B", "C"} << 2;
+    QTest::newRow("third") << QStringList{"", "", "C"} << 3;
+    QTest::newRow("none") << QStringList{"", "", ""} << 0;
+}
+
+void TestHomeLogic::firstNamed()
+{
+    QFETCH(QStringList, names);
+    QFETCH(int, subject);
+    QCOMPARE(firstNamedSubject({names[0], names[1], names[2]}), subject);
+}
+
+QTEST_APPLESS_MAIN(TestHomeLogic)
+#include "tst_homelogic.moc"
