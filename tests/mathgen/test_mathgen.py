@@ -449,6 +449,12 @@ class AnswersRederived(unittest.TestCase):
             else:
                 self.expect(qpath, "N", keys[0], v)
             return True
+        m = re.search(r"pays with a (\d+) note\. How much change|What is the total cost\?", t)
+        if m:
+            prices = [number(x) for x in re.findall(r"(?:for|at) (\d+\.\d\d)", t)]
+            self.assertGreaterEqual(len(prices), 2, qpath)
+            self.expect(qpath, "N", keys[0], int(m.group(1)) - sum(prices) if m.group(1) else sum(prices))
+            return True
         m = re.match(r"Which of these is the same as (\d+)%\?", t)
         if m:
             values = [evaluate(o) for o in self.options(h)]

@@ -89,6 +89,12 @@ def round_to(x, unit):
     return math.floor(x / unit + Fr(1, 2)) * unit
 
 
+def listing(items):
+    """"a, b and c": a list of things as a sentence says it."""
+    items = list(items)
+    return items[0] if len(items) == 1 else ", ".join(items[:-1]) + " and " + items[-1]
+
+
 def is_prime(n):
     if n < 2:
         return False

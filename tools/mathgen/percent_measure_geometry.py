@@ -4,7 +4,7 @@ import math
 from fractions import Fraction as Fr
 
 import svg
-from core import F_SIMPLEST, Retry, dec, frac, money, num
+from core import F_SIMPLEST, Retry, dec, frac, listing, money, num
 from whole_fraction_decimal import NAMES, mk, rdec
 
 # =============================================================================================
@@ -384,7 +384,7 @@ def me_money_total(q, r, L):
     prices = [Fr(r.randint(30, 600), 100) for _ in range(k)]
     who = r.choice(NAMES)
     items = r.sample(["a book", "a ruler", "a game", "a ball", "a puzzle", "a torch", "a kite", "a cap"], k)
-    listed = ", ".join("%s at %s" % (it, money(p)) for it, p in zip(items, prices))
+    listed = listing("%s at %s" % (it, money(p)) for it, p in zip(items, prices))
     q.p("%s buys %s. What is the total cost? Give your answer in pounds." % (who, listed))
     q.p(q.b("N", dec(sum(prices)), mk(L)))
 

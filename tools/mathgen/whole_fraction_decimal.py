@@ -5,7 +5,7 @@ import math
 from fractions import Fraction as Fr
 
 import svg
-from core import (F_SIMPLEST, X_MIXED, X_WHOLE, Retry, dec, frac, ftext, is_prime, mixed, money,
+from core import (F_SIMPLEST, X_MIXED, X_WHOLE, Retry, dec, frac, ftext, is_prime, listing, mixed, money,
                   num, round_to)
 
 NAMES = ["Amy", "Ben", "Chloe", "Daniel", "Ella", "Finn", "Grace", "Harry", "Isla", "Jack",
@@ -792,7 +792,7 @@ def de_money(q, r, L):
     total = sum(prices)
     note = 10 if total < 10 else 20
     who = r.choice(NAMES)
-    names = ", ".join("%s for %s" % (n, money(p)) for (n, _, _), p in zip(chosen, prices))
+    names = listing("%s for %s" % (n, money(p)) for (n, _, _), p in zip(chosen, prices))
     q.p("%s buys %s. %s pays with a &pound;%d note. How much change does %s get? Give your answer in pounds." % (
         who, names, who, note, who))
     q.p(q.b("N", dec(note - total), mk(L, 1, 2, 3)))
