@@ -455,6 +455,85 @@ class AnswersRederived(unittest.TestCase):
             self.assertGreaterEqual(len(prices), 2, qpath)
             self.expect(qpath, "N", keys[0], int(m.group(1)) - sum(prices) if m.group(1) else sum(prices))
             return True
+        m = re.match(r"(?:What number is|Which number lies exactly) halfway between " + NUM + " and " + NUM, t)
+        if m:
+            self.expect(qpath, "N", keys[0], (number(m.group(1)) + number(m.group(2))) / 2)
+            return True
+        if t.startswith("The grid is one whole. Write the shaded part as a decimal."):
+            svg = (qpath.parent / IMG.findall(h)[0]).read_text(encoding="ascii")
+            parts = re.findall(r'<rect class="part"[^>]*fill="([^"]+)"', svg)
+            self.expect(qpath, "N", keys[0], Fr(sum(1 for f in parts if f != "white"), len(parts)))
+            return True
+        m = re.match(r"(\w+) \w+ share a bill of " + NUM + " equally", t)
+        if m:
+            n = ["two", "three", "four", "five", "six", "seven", "eight"].index(m.group(1).lower()) + 2
+            self.expect(qpath, "N", keys[0], number(m.group(2)) / n)
+            return True
+        m = re.match(r"Write (\d+) (ones|hundredths), (\d+) tenths and (\d+) (hundredths|ones)|"
+                     r"Write (\d+) hundredths and (\d+) tenths and (\d+) ones", t)
+        if m:
+            if m.group(1):
+                v = int(m.group(1)) + Fr(int(m.group(3)), 10) + Fr(int(m.group(4)), 100)
+            else:
+                v = Fr(int(m.group(6)), 100) + Fr(int(m.group(7)), 10) + int(m.group(8))
+            self.expect(qpath, "N", keys[0], v)
+            return True
+        if t.startswith("Which list is in order from the smallest to the largest?"):
+            lists = [[Fr(x) for x in o.split(", ")] for o in self.options(h)]
+            good = [lst == sorted(lst) for lst in lists]
+            self.assertEqual(good.count(True), 1, qpath)
+            self.assertTrue(good[int(keys[0]) - 1], qpath)
+            type(self).checked += 1
+            return True
+        m = re.match(r"(?:A \w+ is|One bottle holds) " + NUM + r" \w+ and another (?:\w+ is|holds) " + NUM, t)
+        if m:
+            self.expect(qpath, "N", keys[0], number(m.group(1)) - number(m.group(2)))
+            return True
+        m = re.match(r"A game costs (\d+) in two shops\. Shop A takes (\d+)% off the price\. Shop B takes " + NUM + " off", t)
+        if m:
+            price, p, off = int(m.group(1)), int(m.group(2)), number(m.group(3))
+            a, b = price - Fr(price * p, 100), price - off
+            self.expect(qpath, "N", keys[0], a)
+            self.expect(qpath, "N", keys[1], b)
+            self.assertEqual(keys[2], "A" if a < b else "B", qpath)
+            return True
+        m = re.search(r"the ratio of \w+ to \w+ is (\d+) : (\d+)\. There are no other animals", t)
+        if m:
+            a, b = int(m.group(1)), int(m.group(2))
+            self.expect(qpath, "F", keys[0], Fr(a, a + b))
+            return True
+        m = re.match(r"In a survey (\d+)% of the pupils [\w ]+ to school, (\d+)% ", t)
+        if m:
+            self.expect(qpath, "N", keys[0], 100 - int(m.group(1)) - int(m.group(2)))
+            return True
+        m = re.match(r"A photo is (\d+) cm wide and (\d+) cm tall\. It is enlarged so that every length is (\d+) times", t)
+        if m:
+            w, ht, k = (int(x) for x in m.groups())
+            self.expect(qpath, "N", keys[0], w * k)
+            self.expect(qpath, "N", keys[1], ht * k)
+            return True
+        if "water" in t and "jug" in t:
+            svg = (qpath.parent / IMG.findall(h)[0]).read_text(encoding="ascii")
+            marks = [(float(y), int(v)) for y, v in re.findall(r'<text x="82" y="([\d.]+)"[^>]*>(\d+) ml</text>', svg)]
+            level = float(re.search(r'<rect class="water" x="\d+" y="([\d.]+)"', svg).group(1))
+            (ya, va), (yb, vb) = marks[0], marks[-1]
+            v = va + (vb - va) * (level - (ya - 5)) / ((yb - 5) - (ya - 5))
+            self.expect(qpath, "N", keys[0], Fr(round(v)))
+            return True
+        m = re.search(r"at (\d\d):(\d\d)\. The journey takes (?:(\d+) hours? )?(\d+) minutes", t)
+        if m:
+            mins = int(m.group(1)) * 60 + int(m.group(2)) + int(m.group(3) or 0) * 60 + int(m.group(4))
+            self.assertEqual(keys[0], "%02d:%02d" % divmod(mins % 1440, 60), qpath)
+            type(self).checked += 1
+            return True
+        m = re.match(r"A rectangular rug is " + NUM + r" m long and (\d+) cm wide", t)
+        if m:
+            self.expect(qpath, "N", keys[0], 2 * (number(m.group(1)) * 100 + int(m.group(2))))
+            return True
+        m = re.match(r"\w+ runs 100 m in " + NUM + r" seconds\. \w+ takes " + NUM + " seconds", t)
+        if m:
+            self.expect(qpath, "N", keys[0], number(m.group(2)) - number(m.group(1)))
+            return True
         m = re.match(r"Which of these is the same as (\d+)%\?", t)
         if m:
             values = [evaluate(o) for o in self.options(h)]

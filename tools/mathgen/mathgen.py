@@ -109,17 +109,22 @@ def main():
     ap.add_argument("--out", default=os.path.join(here, "..", "..", "course", "mathematics"))
     args = ap.parse_args()
     out = os.path.normpath(args.out)
-    # The folder is entirely generated: start afresh so no stale question is left behind.
-    if os.path.isdir(out):
-        shutil.rmtree(out)
-    os.makedirs(out)
+    # The folder is entirely generated. Write a fresh copy beside it and swap it in at the end,
+    # so no stale question is left behind and a failed run leaves the old folder untouched.
+    work = out + ".new"
+    if os.path.isdir(work):
+        shutil.rmtree(work)
+    os.makedirs(work)
     topics = []
     for name, folder, makers in TOPICS:
-        topics.append(write_topic(out, folder, name, topic_papers(makers, folder)))
-    topics.append(write_topic(out, MOCK[1], MOCK[0], mock_papers()))
-    with open(os.path.join(out, "subject.json"), "w", encoding="utf-8", newline="\n") as fh:
+        topics.append(write_topic(work, folder, name, topic_papers(makers, folder)))
+    topics.append(write_topic(work, MOCK[1], MOCK[0], mock_papers()))
+    with open(os.path.join(work, "subject.json"), "w", encoding="utf-8", newline="\n") as fh:
         json.dump({"topics": topics}, fh, indent=2)
         fh.write("\n")
+    if os.path.isdir(out):
+        shutil.rmtree(out)
+    os.rename(work, out)
 
 
 if __name__ == "__main__":

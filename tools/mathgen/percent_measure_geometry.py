@@ -199,11 +199,52 @@ def pc_compare(q, r, L):
     q.p("Which is larger? Write <i>first</i> or <i>second</i>. %s" % q.b("T", "first" if va > vb else "second", 1))
 
 
+def pc_better_buy(q, r, L):
+    price = r.choice([40, 50, 60, 80, 120, 150, 200])
+    p = r.choice([10, 15, 20, 25, 30])
+    off = Fr(price * p, 100) + r.choice([-3, -2, -1, 1, 2, 3])
+    q.p("A game costs &pound;%d in two shops. Shop A takes %d%% off the price. Shop B takes &pound;%s off the price." % (price, p, dec(off)))
+    q.p("How much is the game in shop A? Give your answer in pounds. %s" % q.b("N", dec(price - Fr(price * p, 100)), 1))
+    q.p("How much is the game in shop B? Give your answer in pounds. %s" % q.b("N", dec(price - off), 1))
+    q.p("Which shop is cheaper? Write A or B. %s" % q.b("T", "A" if Fr(price * p, 100) > off else "B", 1))
+
+
+def pc_ratio_fraction(q, r, L):
+    a, b = r.randint(1, 7), r.randint(1, 7)
+    if a == b:
+        raise Retry()
+    x, y = r.sample(["cats", "dogs", "rabbits", "hamsters"], 2)
+    q.p("At a pet show the ratio of %s to %s is %d : %d. There are no other animals. "
+        "What fraction of the animals are %s? %s" % (x, y, a, b, x, F_SIMPLEST))
+    q.p(q.b("F", frac(Fr(a, a + b)), mk(L)))
+
+
+def pc_rest(q, r, L):
+    parts = r.sample(range(5, 60, 5), 2)
+    if sum(parts) >= 100:
+        raise Retry()
+    a, b = r.sample(["walk", "cycle", "come by bus"], 2)
+    q.p("In a survey %d%% of the pupils %s to school, %d%% %s and the rest come by car. "
+        "What percentage come by car?" % (parts[0], a, parts[1], b))
+    q.p("%s %%" % q.b("N", 100 - sum(parts), mk(L)))
+
+
+def pc_enlarge(q, r, L):
+    w, h = r.randint(2, 9), r.randint(2, 9)
+    k = r.randint(2, 5)
+    if w == h:
+        raise Retry()
+    q.p("A photo is %d cm wide and %d cm tall. It is enlarged so that every length is %d times as long." % (w, h, k))
+    q.p("New width in cm: %s" % q.b("N", w * k, 1))
+    q.p("New height in cm: %s" % q.b("N", h * k, 1))
+
+
 PERCENT_RATIO = [
     (pc_of_amount, 1, 5), (pc_convert, 1, 5), (pc_three_forms, 1, 5), (pc_increase, 2, 5),
     (pc_grid, 1, 4), (pc_score, 2, 5), (pc_share, 1, 5), (pc_simplify_ratio, 1, 5),
     (pc_recipe, 1, 5), (pc_unitary, 2, 5), (pc_ratio_part, 2, 5), (pc_fraction_ratio, 1, 5),
     (pc_same_as, 1, 5), (pc_scale, 4, 5), (pc_reverse, 5, 5), (pc_compare, 3, 5),
+    (pc_better_buy, 3, 5), (pc_ratio_fraction, 2, 5), (pc_rest, 1, 4), (pc_enlarge, 1, 3),
 ]
 
 
@@ -410,11 +451,47 @@ def me_calendar(q, r, L):
     q.p(q.b("N", d1 - start + 1, mk(L)))
 
 
+def me_jug(q, r, L):
+    capacity, step, every = r.choice([(500, 50, 100), (1000, 100, 200), (1000, 50, 250), (2000, 100, 500),
+                                      (500, 25, 100)][: [2, 3, 4, 5, 5][L - 1]])
+    level = step * r.randint(1, capacity // step - 1)
+    q.picture(svg.jug(capacity, step, every, level), "a measuring jug with some water")
+    q.p(r.choice(["How much water is in the jug? Give your answer in ml.",
+                  "Read the scale. How many millilitres of water are in the jug? Give your answer in ml."]))
+    q.p(q.b("N", level, mk(L)))
+
+
+def me_arrival(q, r, L):
+    h, m = r.randint(6, 18), r.choice(range(0, 60, 5))
+    dh, dm = r.randint(0, 3), r.choice(range(5, 60, 5))
+    end = h * 60 + m + dh * 60 + dm
+    what = r.choice(["A train leaves", "A coach leaves", "A ferry sails", "A plane takes off"])
+    q.p("%s at %02d:%02d. The journey takes %s%d minutes. At what time does it arrive? "
+        "Write the time in the 24-hour clock as hh:mm." % (what, h, m, "%d hour%s " % (dh, "" if dh == 1 else "s") if dh else "", dm))
+    q.p(q.b("T", "%02d:%02d" % divmod(end % (24 * 60), 60), mk(L)))
+
+
+def me_mixed_perimeter(q, r, L):
+    a = rdec(r, 1, 3, 1)
+    b = r.randint(20, 95)
+    q.p("A rectangular rug is %s m long and %d cm wide. What is its perimeter? Give your answer in cm." % (num(a), b))
+    q.p(q.b("N", dec(2 * (a * 100 + b)), mk(L, 1, 2, 3)))
+
+
+def me_race(q, r, L):
+    a = rdec(r, 12, 20, 1 if L < 4 else 2)
+    b = a + rdec(r, 0.1, 2.5, 1 if L < 4 else 2)
+    p1, p2 = r.sample(NAMES, 2)
+    q.p("%s runs 100 m in %s seconds. %s takes %s seconds. How many seconds faster is %s?" % (p1, num(a), p2, num(b), p1))
+    q.p(q.b("N", dec(b - a), mk(L)))
+
+
 MEASUREMENT = [
     (me_convert, 1, 5), (me_convert_multi, 2, 5), (me_choose_unit, 1, 3), (me_abbrev, 1, 3),
     (me_clock, 1, 5), (me_duration, 1, 5), (me_time_convert, 1, 5), (me_24h, 1, 5),
     (me_ruler, 1, 5), (me_volume, 2, 5), (me_mass_story, 2, 5), (me_capacity_story, 2, 5),
     (me_longest, 2, 5), (me_money_total, 1, 5), (me_speed, 4, 5), (me_calendar, 3, 5),
+    (me_jug, 1, 5), (me_arrival, 2, 5), (me_mixed_perimeter, 3, 5), (me_race, 2, 5),
 ]
 
 

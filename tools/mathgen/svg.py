@@ -379,3 +379,26 @@ def coordinate_grid(points, size=10):
         body += line(px - 6, py + 6, px + 6, py - 6, width=2.5, color=ACCENT)
         body += text(px + 9, py - 7, name, anchor="start", weight="bold")
     return doc(x0 + size * s + 30, y0 + 35, body)
+
+
+def jug(capacity, step, label_every, level):
+    """A measuring jug marked every `step` ml up to `capacity`, numbered every `label_every` ml,
+    filled to `level` ml."""
+    x0, x1, ybot, ytop = 90, 230, 300, 40
+    body = line(x0, ytop - 10, x0, ybot, width=3) + line(x0, ybot, x1, ybot, width=3)
+    body += line(x1, ybot, x1, ytop - 10, width=3)
+    body += '<path d="M %d %d Q %d %d %d %d" fill="none" stroke="%s" stroke-width="3"/>\n' % (
+        x1, ytop + 20, x1 + 50, ytop + 60, x1, ytop + 150, INK)
+    yl = ybot - (ybot - ytop) * level / capacity
+    body += '<rect class="water" x="%d" y="%s" width="%d" height="%s" fill="#cfe2f3" stroke="none"/>\n' % (
+        x0 + 2, f(yl), x1 - x0 - 4, f(ybot - yl - 2))
+    v = step
+    while v <= capacity:
+        y = ybot - (ybot - ytop) * v / capacity
+        big = v % label_every == 0
+        body += line(x0, y, x0 + (30 if big else 16), y, width=2 if big else 1)
+        if big:
+            body += text(x0 - 8, y + 5, "%d ml" % v, anchor="end", size=13)
+        v += step
+    body += line(x0 + 2, yl, x1 - 2, yl, width=2, color="#3d85c6")
+    return doc(300, 320, body)

@@ -738,7 +738,7 @@ def de_place(q, r, L):
     while True:
         x = rdec(r, 1, 99, dp)
         s = dec(x)
-        if len(s.split(".")[1]) != dp:
+        if "." not in s or len(s.split(".")[1]) != dp:
             continue
         i = r.randrange(len(s.split(".")[0]) + 1, len(s))
         if s[i] != "0" and s.count(s[i]) == 1:
@@ -842,9 +842,84 @@ def de_compare_two(q, r, L):
     q.p(q.b("N", dec(max(a, b)), 1))
 
 
+def de_mul_dec(q, r, L):
+    a = rdec(r, 0.1, [0.9, 0.9, 2, 5, 9][L - 1], 1)
+    b = rdec(r, 0.1, 0.9, 1) if L < 5 else rdec(r, 0.01, 0.99, 2)
+    q.p(work(r, "%s &times; %s" % (num(a), num(b))))
+    q.p(q.b("N", dec(a * b), mk(L)))
+
+
+def de_halfway(q, r, L):
+    dp = [1, 1, 1, 2, 2][L - 1]
+    a = rdec(r, 0.1, 20, dp)
+    b = a + Fr(2 * r.randint(1, 20), 10**dp)
+    q.p(r.choice(["What number is halfway between %s and %s?", "Which number lies exactly halfway between %s and %s?"])
+        % (num(a), num(b)))
+    q.p(q.b("N", dec((a + b) / 2), mk(L)))
+
+
+def de_grid(q, r, L):
+    k = r.randint(3, 97)
+    if k % 10 == 0:
+        raise Retry()
+    q.picture(svg.shaded_grid(10, 10, k, r), "a grid of 100 squares, %d shaded" % k)
+    q.p("The grid is one whole. Write the shaded part as a decimal.")
+    q.p(q.b("N", dec(Fr(k, 100)), 1))
+
+
+def de_share_bill(q, r, L):
+    n = r.randint(2, [4, 5, 6, 8, 8][L - 1])
+    each = Fr(r.randint(150, 2500), 100 if L >= 3 else 10)
+    if (each * 100).denominator != 1:
+        raise Retry()
+    who = r.choice(["friends", "cousins", "classmates", "neighbours"])
+    q.p("%s %s share a bill of %s equally. How much does each of them pay? Give your answer in pounds."
+        % (["Two", "Three", "Four", "Five", "Six", "Seven", "Eight"][n - 2], who, money(each * n)))
+    q.p(q.b("N", dec(each), mk(L, 1, 2, 3)))
+
+
+def de_tenths(q, r, L):
+    units, t, h = r.randint(0, 9), r.randint(0, 9), r.randint(1, 9)
+    if L <= 2:
+        q.p("Write %d ones, %d tenths and %d hundredths as a decimal number." % (units, t, h))
+    else:
+        q.p("Write %d hundredths and %d tenths and %d ones as a decimal number." % (h, t, units))
+    q.p(q.b("N", dec(units + Fr(t, 10) + Fr(h, 100)), 1))
+
+
+def de_order_list(q, r, L):
+    base = r.randint(0, 5)
+    vals = sorted({Fr(base) + Fr(r.randint(1, 9), 10), Fr(base) + Fr(r.randint(1, 99), 100),
+                   Fr(base) + Fr(r.randint(1, 999), 1000)})
+    if len(vals) < 3:
+        raise Retry()
+    right = ", ".join(dec(v) for v in vals)
+    by_length = ", ".join(dec(v) for v in sorted(vals, key=lambda v: (len(dec(v)), v)))
+    rev = ", ".join(dec(v) for v in reversed(vals))
+    swapped = ", ".join(dec(v) for v in [vals[1], vals[0], vals[2]])
+    other = ", ".join(dec(v) for v in [vals[0], vals[2], vals[1]])
+    q.choice(r, "Which list is in order from the smallest to the largest?", right, [by_length, rev, swapped, other])
+
+
+def de_difference(q, r, L):
+    a = rdec(r, 1, 9, 2)
+    b = rdec(r, 0.5, 8, r.randint(1, 2))
+    if a == b:
+        raise Retry()
+    a, b = max(a, b), min(a, b)
+    kind = r.choice([("parcel", "heavier", "kg"), ("ribbon", "longer", "m"), ("bottle", "fuller", "litres")])
+    if kind[0] == "bottle":
+        q.p("One bottle holds %s litres and another holds %s litres. How much more does the first bottle hold? Give your answer in litres." % (num(a), num(b)))
+    else:
+        q.p("A %s is %s %s and another %s is %s %s. How much %s is the first %s? Give your answer in %s." % (
+            kind[0], num(a), kind[2], kind[0], num(b), kind[2], kind[1], kind[0], kind[2]))
+    q.p(q.b("N", dec(a - b), mk(L)))
+
+
 DECIMALS = [
     (de_add, 1, 5), (de_mul, 1, 5), (de_div, 2, 5), (de_powers10, 1, 5), (de_round, 1, 5),
     (de_place, 1, 5), (de_order, 1, 5), (de_to_fraction, 1, 5), (de_from_fraction, 1, 5),
     (de_money, 1, 5), (de_number_line, 1, 5), (de_missing, 1, 5), (de_story, 2, 5),
-    (de_compare_two, 1, 2),
+    (de_compare_two, 1, 2), (de_mul_dec, 3, 5), (de_halfway, 2, 5), (de_grid, 1, 3),
+    (de_share_bill, 2, 5), (de_tenths, 1, 4), (de_order_list, 2, 5), (de_difference, 1, 5),
 ]
