@@ -1,0 +1,71 @@
+// A practice window on the shipped course without the home window, for looking at it on screen
+// (not a test). LARKSPUR_HOME names the data folder.
+//   practice_demo SUBJECT PAPER [--answer] [--mark]
+// --answer types an answer into every box of the first question; --mark then marks the paper
+// (the confirmation answered yes).
+
+#include "practice/practice.h"
+#include "practice/practicewindow.h"
+#include "practice/viewerhost.h"
+
+#include "chrome/pictures.h"
+#include "chrome/popup.h"
+#include "content/content.h"
+#include "results/results.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTimer>
+
+int main(int argc, char *argv[])
+{
+    practice::prepareApplication();
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3) {
+        qWarning("usage: practice_demo SUBJECT PAPER [--answer] [--mark]");
+        return 2;
+    }
+    const QString folder =
+        qEnvironmentVariable("LARKSPUR_HOME", QDir::tempPath() + "/larkspur-demo");
+    QDir().mkpath(folder);
+    content::ExtractGraphics(content::graphicsFolderPath(folder));
+    chrome::Pictures::setDataFolder(folder);
+    const std::optional<content::CourseDescriptor> course = content::LoadDescriptor(folder);
+    if (!course)
+        return 1;
+    results::EnsureAllResultFiles(folder, *course);
+
+    static home::HomeState state;
+    state.dataFolder = folder;
+    state.LChose = args[1].toInt();
+    const content::SubjectInfo &subject = course->subjects[state.LChose - 1];
+    state.lblCOD = course->code;
+    state.TtPapersCon = subject.paperCount;
+    state.PaperNum = args[2].toInt();
+    const int topic = (state.PaperNum - 101) / 5;
+    state.TopicCount = topic * 5 + 1;
+    state.SubH1 = subject.topicNames.value(topic);
+#ifdef VIEWER_PLUGIN
+    practice::setViewerPluginPath(QStringLiteral(VIEWER_PLUGIN));
+#endif
+    practice::preloadViewer();
+    auto *w = static_cast<practice::PracticeWindow *>(
+        practice::openPracticeWindow(state, [] { QCoreApplication::quit(); }));
+    if (!w)
+        return 1;
+    if (args.contains("--answer")) {
+        for (int k = 1; k <= 20; ++k)
+            if (auto *box = w->findChild<QLineEdit *>(QStringLiteral("FA%1").arg(k)))
+                if (box->isVisible())
+                    box->setText(QStringLiteral("1"));
+    }
+    if (args.contains("--mark")) {
+        QTimer::singleShot(1000, w, [w] {
+            chrome::setNextPopUpAnswers({QStringLiteral("True")});
+            w->MarkPaper();
+        });
+    }
+    return app.exec();
+}
