@@ -534,6 +534,17 @@ class AnswersRederived(unittest.TestCase):
         if m:
             self.expect(qpath, "N", keys[0], number(m.group(2)) - number(m.group(1)))
             return True
+        m = re.search(r"temperature was (-?\d+) C\. By midnight it had fallen by (\d+) degrees", t)
+        if m:
+            self.assertGreater(int(m.group(2)), 0, qpath)
+            self.expect(qpath, "N", keys[0], int(m.group(1)) - int(m.group(2)))
+            return True
+        m = re.search(r"morning was (-?\d+) C and in the afternoon it was (-?\d+) C\. By how many degrees did the temperature rise", t)
+        if m:
+            rise = int(m.group(2)) - int(m.group(1))
+            self.assertGreater(rise, 0, qpath)
+            self.expect(qpath, "N", keys[0], rise)
+            return True
         m = re.match(r"Which of these is the same as (\d+)%\?", t)
         if m:
             values = [evaluate(o) for o in self.options(h)]

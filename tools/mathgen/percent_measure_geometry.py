@@ -679,7 +679,7 @@ def ge_line_chart(q, r, L):
     for _ in range(len(hours) - 1):
         temps.append(max(0, temps[-1] + step * r.randint(-1, 2)))
     ymin = min(temps) // (step * 2) * step * 2
-    if len(set(temps)) < 4:
+    if len(set(temps)) < 4 or temps[-1] == temps[0]:
         raise Retry()
     q.picture(svg.line_chart("Temperature (&#176;C)", hours, temps, step, ymin, "degrees C"), "a line graph of temperature")
     i = r.randrange(len(hours))

@@ -357,7 +357,7 @@ def wn_roman(q, r, L):
 
 def wn_negative(q, r, L):
     t = r.randint(-6, 9)
-    drop = r.randint(t + 2, t + 12) if t + 2 <= t + 12 else 5
+    drop = r.randint(max(2, t + 1), max(2, t + 1) + 10)  # always a real fall, often below zero
     if r.random() < 0.5:
         q.p("At 6 pm the temperature was %d &deg;C. By midnight it had fallen by %d degrees. "
             "What was the temperature at midnight? Give your answer in &deg;C." % (t, drop))
@@ -512,9 +512,16 @@ def fr_add_diff(q, r, L):
     _op_answer(q, r, L, x - y if sub else x + y, mk(L, 1, 2))
 
 
+def nice_proper(r):
+    d = r.choice([2, 3, 4, 5, 6, 8, 10, 12])
+    return Fr(r.randint(1, d - 1), d)
+
+
 def fr_mixed_ops(q, r, L):
-    a = Fr(r.randint(1, 4)) + rand_proper(r, [6, 8, 10, 12, 12][L - 1])[0]
-    b = Fr(r.randint(1, 3)) + rand_proper(r, [6, 8, 10, 12, 12][L - 1])[0]
+    a = Fr(r.randint(1, 4)) + nice_proper(r)
+    b = Fr(r.randint(1, 3)) + nice_proper(r)
+    if (a + b).denominator > 24:
+        raise Retry()
     sub = r.random() < 0.5
     if sub:
         a, b = max(a, b), min(a, b)
@@ -824,13 +831,16 @@ def de_missing(q, r, L):
 def de_story(q, r, L):
     a = rdec(r, 1, 3, 2)
     b = rdec(r, 0.2, 1, 2)
-    who = r.choice(NAMES)
-    t = r.choice([
-        ("%s jumps %s m. %s jumps %s m further. How far does %s jump? Give your answer in m.", lambda: (who, num(a), r.choice(NAMES), num(b), "the second child"), a + b),
-        ("A plank is %s m long. %s cuts off %s m. How long is the piece that is left? Give your answer in m.", lambda: (num(a), who, num(b)), a - b),
-    ])
-    q.p(t[0] % t[1]())
-    q.p(q.b("N", dec(t[2]), mk(L, 1, 2)))
+    who, other = r.sample(NAMES, 2)
+    if r.random() < 0.5:
+        q.p("%s jumps %s m. %s jumps %s m further than %s. How far does %s jump? Give your answer in m."
+            % (who, num(a), other, num(b), who, other))
+        v = a + b
+    else:
+        q.p("A plank is %s m long. %s cuts off %s m. How long is the piece that is left? Give your answer in m."
+            % (num(a), who, num(b)))
+        v = a - b
+    q.p(q.b("N", dec(v), mk(L, 1, 2)))
 
 
 def de_compare_two(q, r, L):
