@@ -50,6 +50,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     contents.show();
+    contents.activateWindow();
 
 #if defined(LARKSPUR_HAVE_PRACTICE)
     // The question viewer's engine loads in the background once the window is on screen.

@@ -48,11 +48,15 @@ void PercentColumn::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(palette().color(QPalette::WindowText));
+    const QColor full = palette().color(QPalette::WindowText);
+    const QColor faint(190, 190, 190);
     const int h = fontMetrics().height();
-    for (int centre : m_centres)
+    for (qsizetype i = 0; i < m_centres.size(); ++i) {
+        const int centre = m_centres[i];
+        painter.setPen(m_filled.value(i, true) ? full : faint);
         painter.drawText(QRect(0, centre - h / 2, width(), h), Qt::AlignLeft | Qt::AlignVCenter,
                          QStringLiteral("%"));
+    }
 }
 
 TabStrip::TabStrip(QWidget *parent) : QWidget(parent)

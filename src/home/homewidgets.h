@@ -39,12 +39,19 @@ public:
         m_centres = centres;
         update();
     }
+    // Lines without a score show their sign faintly.
+    void setFilled(const QList<bool> &filled)
+    {
+        m_filled = filled;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QList<int> m_centres;
+    QList<bool> m_filled;
 };
 
 // The tab-strip background: its colour and the black line 10 twips above its bottom edge.

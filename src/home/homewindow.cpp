@@ -43,7 +43,7 @@ constexpr int PaperColumnWidth = 224; // width of columnhead2.bmp
 constexpr int HeadTop = 10;
 constexpr int HeadHeight = 22;
 constexpr int ListTop = 42;
-constexpr int TopicPitch = 28;
+constexpr int TopicPitch = 30;
 constexpr int PaperPitch = 56;
 constexpr int LineHeight = 18;
 constexpr int LoadButtonWidth = 35;
@@ -163,14 +163,16 @@ void HomeWindow::buildHomePage()
         const int t = i + 1;
         const int y = ListTop + i * TopicPitch;
         auto *bullet = new chrome::PictureBox(QStringLiteral("Bullet%1").arg(t), m_bodyHome);
-        bullet->setGeometry(Margin + 5, y + (TopicPitch - 4 - 11) / 2, 11, 11);
+        bullet->setGeometry(Margin + 4, y + (TopicPitch - 2 - 11) / 2, 11, 11);
         auto *label = new ClickLabel(QStringLiteral("Topic%1").arg(t), m_bodyHome);
-        label->setFont(text);
-        label->setElide(true);
-        label->setIndent(6);
+        // Long topic names wrap onto a second line rather than lose their ends.
+        label->setFont(pageFont(8.25));
+        label->setWordWrap(true);
+        label->setMargin(0);
+        label->setContentsMargins(6, 0, 4, 0);
         label->setAutoFillBackground(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setGeometry(Margin + 22, y, TopicColumnWidth - 22, TopicPitch - 4);
+        label->setGeometry(Margin + 20, y, TopicColumnWidth - 20, TopicPitch - 2);
         label->setToolTip(QStringLiteral("Click to select topic"));
         label->setCursor(Qt::PointingHandCursor);
         connect(label, &ClickLabel::clicked, this, [this, t] { clickTopic(t); });
@@ -329,8 +331,19 @@ QString HomeWindow::startUpFailureText(StartUpStatus status)
 
 void HomeWindow::LoadHomeGraphics()
 {
-    // A fresh graphics folder: forget pictures kept from before it was rewritten.
+    // A fresh graphics folder: forget pictures kept from before it was written, and have every
+    // control that already names a picture read it again.
     chrome::Pictures::clear();
+    for (chrome::PictureBox *box : findChildren<chrome::PictureBox *>()) {
+        const QString name = box->pictureName();
+        box->setPicture({});
+        box->setPicture(name);
+    }
+    for (chrome::ImageButton *button : findChildren<chrome::ImageButton *>()) {
+        using chrome::Look;
+        button->setPictures(button->pictureFor(Look::Off), button->pictureFor(Look::On),
+                            button->pictureFor(Look::Pressed), button->pictureFor(Look::Disabled));
+    }
     if (chrome::PictureBox *icon = iconBox()) {
         icon->setPicture({});
         icon->setPicture(QStringLiteral("LSicon.ico"));
@@ -452,6 +465,7 @@ void HomeWindow::TopicChoosing(int first)
 void HomeWindow::ShowPaperRows()
 {
     const int percentLeft = m_percent->x();
+    QList<bool> filled;
     for (int i = 0; i < PapersPerTopic; ++i) {
         QLabel *a = m_msa[i];
         QLabel *b = m_msb[i];
@@ -466,7 +480,9 @@ void HomeWindow::ShowPaperRows()
             b->resize(b->sizeHint().width(), b->height());
             b->move(scoreLeft(percentLeft, b->width()), b->y());
         }
+        filled << !a->text().isEmpty() << !b->text().isEmpty();
     }
+    m_percent->setFilled(filled);
 }
 
 void HomeWindow::Topicbuttoncolour(int topic)
