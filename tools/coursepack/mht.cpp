@@ -28,8 +28,9 @@ QString escapeHtml(const QString &s)
 QString questionStylesheet()
 {
     return QStringLiteral(R"(html { -webkit-text-size-adjust: 100%; }
+/* The practice window lays its "Question n" heading over the top 30 px of the page. */
 body {
-  margin: 0; padding: 1.1rem 1.4rem 2rem;
+  margin: 0; padding: 2.6rem 1.4rem 2rem;
   font-family: "Segoe UI", "Noto Sans", "Open Sans", "DejaVu Sans", "Helvetica Neue", Arial, sans-serif;
   font-size: 1.0625rem; line-height: 1.65; color: #1f2937; background: #ffffff;
 }
