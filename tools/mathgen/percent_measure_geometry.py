@@ -648,27 +648,39 @@ def ge_averages(q, r, L):
     q.p("What is the range? %s" % q.b("N", srt[-1] - srt[0], 1))
 
 
+BAR_TOPICS = [
+    ("Favourite fruit", ["apple", "banana", "grape", "pear", "mango"], "the favourite fruit of some pupils",
+     "How many pupils chose %s?", "How many more pupils chose %s than %s?",
+     "How many pupils were asked altogether?", "Which fruit did the fewest pupils choose?"),
+    ("Pets owned", ["cat", "dog", "fish", "rabbit", "bird"], "the pets owned by the pupils of a school",
+     "How many pupils own a %s?", "How many more pupils own a %s than a %s?",
+     "How many pets are shown altogether?", "Which pet is owned by the fewest pupils?"),
+    ("Books read", ["Mon", "Tue", "Wed", "Thu", "Fri"], "how many books a class read each day",
+     "How many books were read on %s?", "How many more books were read on %s than on %s?",
+     "How many books were read in the whole week?", "On which day were the fewest books read?"),
+    ("Goals scored", ["Reds", "Blues", "Greens", "Golds"], "the goals scored by four teams",
+     "How many goals did the %s score?", "How many more goals did the %s score than the %s?",
+     "How many goals were scored altogether?", "Which team scored the fewest goals?"),
+]
+
+
 def ge_bar_chart(q, r, L):
     step = r.choice([1, 2, 5, 10][: [2, 3, 4, 4, 4][L - 1]])
-    topic = r.choice([("Favourite fruit", ["apple", "banana", "grape", "pear", "mango"]),
-                      ("Pets owned", ["cat", "dog", "fish", "rabbit", "bird"]),
-                      ("Books read", ["Mon", "Tue", "Wed", "Thu", "Fri"]),
-                      ("Goals scored", ["Reds", "Blues", "Greens", "Golds"])])
-    labels = topic[1]
+    title, labels, about, one, diff, total, fewest = r.choice(BAR_TOPICS)
     vals = [step * r.randint(1, 9) for _ in labels]
     if len(set(vals)) < len(vals):
         raise Retry()
-    q.picture(svg.bar_chart(topic[0], labels, vals, step, "number"), "a bar chart of %s" % topic[0].lower())
+    q.picture(svg.bar_chart(title, labels, vals, step), "a bar chart of %s" % title.lower())
     i, j = r.sample(range(len(labels)), 2)
     if vals[i] < vals[j]:
         i, j = j, i
-    q.p("The bar chart shows %s." % topic[0].lower())
-    q.p("What is the value for %s? %s" % (labels[i], q.b("N", vals[i], 1)))
-    q.p("How many more for %s than for %s? %s" % (labels[i], labels[j], q.b("N", vals[i] - vals[j], 1)))
+    q.p("The bar chart shows %s." % about)
+    q.p("%s %s" % (one % labels[i], q.b("N", vals[i], 1)))
+    q.p("%s %s" % (diff % (labels[i], labels[j]), q.b("N", vals[i] - vals[j], 1)))
     if L >= 2:
-        q.p("What is the total of all the bars? %s" % q.b("N", sum(vals), mk(L)))
+        q.p("%s %s" % (total, q.b("N", sum(vals), mk(L))))
     if L >= 4:
-        q.p("Which has the fewest? Write the label. %s" % q.b("T", labels[vals.index(min(vals))], 1))
+        q.p("%s Write its label as it is on the chart. %s" % (fewest, q.b("T", labels[vals.index(min(vals))], 1)))
 
 
 def ge_line_chart(q, r, L):
