@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        qWarning("usage: practice_demo SUBJECT PAPER [--answer] [--mark]");
+        qWarning("usage: practice_demo SUBJECT PAPER [--question N] [--answer] [--mark]");
         return 2;
     }
     const QString folder =
@@ -55,6 +55,9 @@ int main(int argc, char *argv[])
         practice::openPracticeWindow(state, [] { QCoreApplication::quit(); }));
     if (!w)
         return 1;
+    const qsizetype questionArg = args.indexOf(QStringLiteral("--question"));
+    if (questionArg > 0 && questionArg + 1 < args.size())
+        w->ShowQuestion(args.at(questionArg + 1).toInt());
     if (args.contains("--answer")) {
         for (int k = 1; k <= 20; ++k)
             if (auto *box = w->findChild<QLineEdit *>(QStringLiteral("FA%1").arg(k)))
