@@ -697,8 +697,8 @@ class AnswersRederived(unittest.TestCase):
             return True
         if t.startswith("Is the marked angle acute, obtuse or reflex?"):
             svg = (qpath.parent / IMG.findall(h)[0]).read_text(encoding="ascii")
-            arms = re.findall(r'<line x1="160" y1="140" x2="([\d.-]+)" y2="([\d.-]+)"', svg)
-            d = [math.degrees(math.atan2(140 - float(y), float(x) - 160)) for x, y in arms]
+            arms = re.findall(r'<line x1="([\d.-]+)" y1="([\d.-]+)" x2="([\d.-]+)" y2="([\d.-]+)"', svg)
+            d = [math.degrees(math.atan2(float(y1) - float(y2), float(x2) - float(x1))) for x1, y1, x2, y2 in arms]
             size = (d[1] - d[0]) % 360
             want = "acute" if size < 90 else "obtuse" if size < 180 else "reflex"
             self.assertEqual(keys[0], want, qpath)

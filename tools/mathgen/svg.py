@@ -223,12 +223,18 @@ def _label_at(cx, cy, r, a1, a2, s):
 
 def single_angle(size, turn=0):
     """Two arms meeting at a point, the angle between them `size` degrees (may be reflex)."""
-    cx, cy, arm = 160, 140, 120
+    arm = 120
+    # Fit the picture to the arms (and to the arc of a reflex angle) so no empty half is left.
+    pts = [(0, 0)] + [(arm * math.cos(math.radians(a)), -arm * math.sin(math.radians(a))) for a in (turn, turn + size)]
+    pts += [(34 * math.cos(math.radians(a)), -34 * math.sin(math.radians(a))) for a in range(turn, turn + size + 1, 5)]
+    minx, miny = min(x for x, _ in pts), min(y for _, y in pts)
+    maxx, maxy = max(x for x, _ in pts), max(y for _, y in pts)
+    cx, cy = 30 - minx, 30 - miny
     body = ""
     for a in (turn, turn + size):
         body += line(cx, cy, cx + arm * math.cos(math.radians(a)), cy - arm * math.sin(math.radians(a)), width=3)
     body += _arc(cx, cy, 34, turn, turn + size)
-    return doc(320, 280, body)
+    return doc(int(maxx - minx + 60), int(maxy - miny + 60), body)
 
 
 def angles_on_line(known, unknown_label="x"):
