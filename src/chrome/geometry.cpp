@@ -4,10 +4,12 @@
 
 namespace chrome {
 
-QPolygon windowOutline(QSize inner)
+namespace {
+
+// The rounded top shared by both outlines: radius 5 at each corner, from the left edge to the
+// right edge of a window `w` pixels wide.
+QPolygon roundedTop(int w)
 {
-    const int w = inner.width();
-    const int h = inner.height();
     return QPolygon({{0, 5},
                      {1, 3},
                      {2, 2},
@@ -17,33 +19,35 @@ QPolygon windowOutline(QSize inner)
                      {w - 3, 1},
                      {w - 2, 2},
                      {w - 1, 3},
-                     {w, 5},
-                     {w, h},
-                     {0, h}});
+                     {w, 5}});
+}
+
+} // namespace
+
+QPolygon windowOutline(QSize inner)
+{
+    const int w = inner.width();
+    const int h = inner.height();
+    QPolygon points = roundedTop(w);
+    points << QPoint(w, h) << QPoint(0, h);
+    return points;
 }
 
 QPolygon dialogOutline(QSize inner)
 {
     const int w = inner.width();
     const int h = inner.height();
-    return QPolygon({{0, 5},
-                     {1, 3},
-                     {2, 2},
-                     {3, 1},
-                     {5, 0},
-                     {w - 5, 0},
-                     {w - 3, 1},
-                     {w - 2, 2},
-                     {w - 1, 3},
-                     {w, 5},
-                     {w, h - 7},
-                     {w - 2, h - 3},
-                     {w - 3, h - 2},
-                     {w - 7, h},
-                     {7, h},
-                     {3, h - 2},
-                     {2, h - 3},
-                     {0, h - 7}});
+    QPolygon points = roundedTop(w);
+    // Bottom corners of radius 7, right to left.
+    points << QPolygon({{w, h - 7},
+                        {w - 2, h - 3},
+                        {w - 3, h - 2},
+                        {w - 7, h},
+                        {7, h},
+                        {3, h - 2},
+                        {2, h - 3},
+                        {0, h - 7}});
+    return points;
 }
 
 QPolygon outline(OutlineKind kind, QSize inner)
