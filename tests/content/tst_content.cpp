@@ -1,5 +1,7 @@
 #include "content/content.h"
 
+#include "../common/testfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,20 +11,8 @@ using namespace content;
 
 namespace {
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void putBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
+using testfiles::fileBytes;
+using testfiles::putBytes;
 
 // Tables of subject 2 of a small course. Paper 134 crosses the jump from 23999 to 29001.
 const QByteArray kPaperList = "...\r\n#101#>23001>23002\r\n#102#>23003\r\n"

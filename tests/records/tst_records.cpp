@@ -1,5 +1,7 @@
 #include "records/records.h"
 
+#include "../common/testfiles.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -8,24 +10,12 @@ using namespace records;
 
 namespace {
 
+using testfiles::fileBytes;
+using testfiles::putBytes;
+
 QString dataFile(const char *name)
 {
     return QStringLiteral(LARKSPUR_TEST_DATA "/records/") + QLatin1String(name);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void putBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 QStringList repeated(const QString &text, int n)

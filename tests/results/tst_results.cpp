@@ -1,5 +1,7 @@
 #include "results/results.h"
 
+#include "../common/testfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,20 +13,8 @@ Q_DECLARE_METATYPE(results::ResultFile)
 
 namespace {
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void putBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
+using testfiles::fileBytes;
+using testfiles::putBytes;
 
 const QString kRight(QChar(0x00FC));
 const QString kWrong(QChar(0x00FB));
