@@ -3,10 +3,10 @@
 // document is MIME that holds its pictures; the descriptor and tables read back through content.
 #include "mimeparts.h"
 
-#include "cp1252.h"
 #include "pack.h"
 
 #include "content/content.h"
+#include "records/records.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -442,7 +442,7 @@ void TestCoursepack::questionDocumentsAreMimeWithTheirPictures()
                  QStringLiteral("windows-1252"));
         QVERIFY(page.headers.value(QStringLiteral("content-location")).startsWith(u"http://"));
         QVERIFY(!bytes.contains("file:"));
-        const QString html = coursepack::cp1252::decode(page.body);
+        const QString html = records::fromWindows1252(page.body);
         QVERIFY(html.contains(QStringLiteral("charset=windows-1252")));
         QVERIFY(html.contains(QStringLiteral("<style>")));
         QVERIFY(html.endsWith(QStringLiteral("</html>\r\n")));
@@ -482,7 +482,7 @@ void TestCoursepack::gapsAreLabelledAndKeysStayHidden()
     QTemporaryDir dir;
     QVERIFY(coursepack::packCourse({kTiny, dir.path(), {}, {}}).ok());
     auto page = [&](int id) {
-        return coursepack::cp1252::decode(
+        return records::fromWindows1252(
             parseMime(readAll(dir.filePath(QString::number(id)))).parts.value(0).body);
     };
     static const QRegularExpression label(QStringLiteral("class=\"gap-label\">\\((.)\\)<"));

@@ -1,9 +1,9 @@
 #include "course.h"
 
-#include "cp1252.h"
 #include "entities.h"
 
 #include "marking/marking.h"
+#include "records/records.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,6 +77,20 @@ QList<const Question *> Subject::questions() const
 namespace {
 
 const QString kTypeCodes = QStringLiteral("QTLNFXRMG");
+
+// Question documents and tables are read by code that expects Windows-1252, so every text the
+// course puts into them must have a byte there. Control characters other than tab and the line
+// ends have no place in a source either, nor do the five C1 codes that stand for the bytes the
+// code page leaves unassigned.
+bool canHold(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u == u'\t' || u == u'\n' || u == u'\r')
+        return true;
+    if (u < 0x20 || (u >= 0x7F && u < 0xA0))
+        return false;
+    return records::windows1252CanHold(c);
+}
 
 // A source file's text with a way from offsets to line numbers.
 struct SourceText
@@ -234,7 +248,7 @@ bool Loader::checkLabel(const QString &text, const QString &what, const QString 
         ok = false;
     }
     for (QChar c : text) {
-        if (!cp1252::canHold(c)) {
+        if (!canHold(c)) {
             fault(file, line,
                   QStringLiteral("%1 \"%2\" holds \"%3\" (U+%4), which Windows-1252 cannot hold")
                       .arg(what, text, QString(c))
@@ -627,7 +641,7 @@ void Loader::loadQuestion(Question &question, const QString &absolutePath)
     int lastReported = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (cp1252::canHold(c) || insideBlank(i))
+        if (canHold(c) || insideBlank(i))
             continue;
         const int line = src.lineAt(i);
         if (line == lastReported)
@@ -671,7 +685,7 @@ void Loader::checkKey(const Blank &blank, const QString &file)
         return;
     }
     for (QChar c : key) {
-        if (!cp1252::canHold(c)) {
+        if (!canHold(c)) {
             fault(file, line,
                   QStringLiteral("answer key \"%1\" holds \"%2\" (U+%3), which Windows-1252 "
                                  "cannot hold")

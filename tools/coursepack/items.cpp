@@ -1,6 +1,6 @@
 #include "items.h"
 
-#include "cp1252.h"
+#include "records/records.h"
 
 namespace coursepack {
 
@@ -11,7 +11,7 @@ const QByteArray kSeparator(23, '-');
 
 QByteArray text(const QString &s)
 {
-    return cp1252::encode(s);
+    return records::toWindows1252(s);
 }
 
 QByteArray record(const QByteArray &key, const QList<QByteArray> &fields)

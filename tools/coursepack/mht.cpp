@@ -1,6 +1,6 @@
 #include "items.h"
 
-#include "cp1252.h"
+#include "records/records.h"
 
 namespace coursepack {
 
@@ -138,7 +138,7 @@ QByteArray questionDocument(const Question &question, const QString &title)
 
     QByteArray out;
     out += "From: <Saved by Larkspur coursepack>" + kCrLf;
-    out += "Subject: " + cp1252::encode(title) + kCrLf;
+    out += "Subject: " + records::toWindows1252(title) + kCrLf;
     out += "MIME-Version: 1.0" + kCrLf;
     out += "Content-Type: multipart/related;" + kCrLf;
     out += "\ttype=\"text/html\";" + kCrLf;
@@ -152,7 +152,7 @@ QByteArray questionDocument(const Question &question, const QString &title)
     out += "Content-Transfer-Encoding: quoted-printable" + kCrLf;
     out += "Content-Location: http://larkspur.local/question" + id + ".htm" + kCrLf;
     out += kCrLf;
-    out += quotedPrintable(cp1252::encode(page));
+    out += quotedPrintable(records::toWindows1252(page));
     out += kCrLf;
     for (const Picture &picture : question.pictures) {
         out += "--" + boundary + kCrLf;

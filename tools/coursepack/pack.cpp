@@ -1,15 +1,14 @@
 #include "pack.h"
 
-#include "cp1252.h"
 #include "items.h"
 
 #include "content/graphics.h"
+#include "records/records.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 
 #include <map>
@@ -18,6 +17,15 @@ namespace coursepack {
 
 namespace {
 
+// Replaces the file whole; an interrupted build leaves the previous file, never half of one.
+bool writeWhole(const QString &path, const QByteArray &bytes, QString &error)
+{
+    const records::SaveResult saved = records::writeFileAtomically(path, bytes);
+    if (!saved)
+        error = QStringLiteral("%1: cannot write: %2").arg(path, saved.error);
+    return saved.ok;
+}
+
 bool writeIfChanged(const QString &path, const QByteArray &bytes, QString &error)
 {
     QFile existing(path);
@@ -25,15 +33,7 @@ bool writeIfChanged(const QString &path, const QByteArray &bytes, QString &error
         existing.readAll() == bytes)
         return true;
     existing.close();
-    // A plain write: these are build outputs, and a file cut short by an interrupted build
-    // differs from its item, so the next run writes it again.
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size() || !file.flush()) {
-        error = QStringLiteral("%1: cannot write: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return writeWhole(path, bytes, error);
 }
 
 QByteArray qrcText(const QMap<int, QByteArray> &items, const QString &itemsDir,
@@ -95,13 +95,9 @@ PackResult packCourse(const PackOptions &options)
     }
     if (!options.qrcFile.isEmpty()) {
         // Always rewritten, so that the build sees the step as done.
-        QSaveFile qrc(options.qrcFile);
-        const QByteArray text = qrcText(items, out.absolutePath(), options.qrcFile);
-        if (!qrc.open(QIODevice::WriteOnly) || qrc.write(text) != text.size() || !qrc.commit()) {
-            result.writeError =
-                QStringLiteral("%1: cannot write: %2").arg(options.qrcFile, qrc.errorString());
+        if (!writeWhole(options.qrcFile, qrcText(items, out.absolutePath(), options.qrcFile),
+                        result.writeError))
             return result;
-        }
     }
     result.itemCount = int(items.size());
     return result;
@@ -142,7 +138,7 @@ Records readRecords(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return records;
     records.found = true;
-    const QString text = cp1252::decode(file.readAll());
+    const QString text = records::fromWindows1252(file.readAll());
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
     for (const QString &line : text.split(lineBreak)) {
         if (!line.startsWith(u'#'))
