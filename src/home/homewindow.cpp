@@ -257,7 +257,7 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     const QString folder = m_state.dataFolder;
 
     // 1. The pictures are written again at every start, then the window's are loaded.
-    content::ExtractGraphics(folder + QStringLiteral("/Graphics"));
+    content::ExtractGraphics(content::graphicsFolderPath(folder));
     chrome::Pictures::setDataFolder(folder);
     LoadHomeGraphics();
 
@@ -276,10 +276,7 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
 
     // 5. Missing result files of every named subject, before anything reads them. Only the
     // missing ones are written: results already stored stay as they are.
-    for (int s = 1; s <= SubjectCount; ++s) {
-        if (m_course.subjects[s - 1].exists())
-            results::EnsureResultFiles(folder, s, m_course.code);
-    }
+    results::EnsureAllResultFiles(folder, m_course);
 
     // 6. and 7. Captions and tool tips.
     for (int s = 0; s < SubjectCount; ++s) {
@@ -302,15 +299,9 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
         {m_course.subjects[0].name, m_course.subjects[1].name, m_course.subjects[2].name});
     if (first == 0)
         return StartUpStatus::NoSubject;
-    m_state.LChose = first;
-    m_state.txtTabPos = first;
+    // Its tab opens the home page (toolbar position 1, report panel 1), which loads the subject
+    // and selects its first topic, so the summary file is read once.
     clickTab(first);
-
-    // 11.
-    m_state.txtToolBarPos = 1;
-    m_state.txtReportPos = 1;
-    m_state.TopicCount = 1;
-    LoadSubject();
     return StartUpStatus::Ok;
 }
 
