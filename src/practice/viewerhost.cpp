@@ -28,10 +28,9 @@ Host &host()
 
 QString pluginFileName()
 {
+    // CMake names a module ".so" on macOS as on Linux.
 #if defined(Q_OS_WIN)
     return QStringLiteral("larkspur-viewer.dll");
-#elif defined(Q_OS_MACOS)
-    return QStringLiteral("larkspur-viewer.so");
 #else
     return QStringLiteral("larkspur-viewer.so");
 #endif
