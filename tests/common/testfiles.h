@@ -19,6 +19,13 @@ inline QByteArray fileBytes(const QString &path)
     return file.readAll();
 }
 
+// The bytes of a file, empty when it cannot be read.
+inline QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Writes `bytes` as the whole file; the calling test fails when that is not possible.
 inline void putBytes(const QString &path, const QByteArray &bytes)
 {

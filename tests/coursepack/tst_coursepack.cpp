@@ -8,6 +8,8 @@
 #include "content/content.h"
 #include "records/records.h"
 
+#include "../common/testfiles.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -31,11 +33,7 @@ void copyTree(const QString &from, const QString &to)
     }
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testfiles::readBytes;
 
 void writeAll(const QString &path, const QByteArray &bytes)
 {
@@ -201,7 +199,7 @@ void TestCoursepack::faults_data()
                                << simple + ":2: the text is not valid UTF-8";
     QTest::newRow("topic name outside Windows-1252")
         << Edits{{QStringLiteral("words/subject.json"),
-                  readAll(kTiny + "/words/subject.json")
+                  readBytes(kTiny + "/words/subject.json")
                       .replace("\"Spelling\"", "\"Spelling \xE2\x9C\x93\"")}}
         << QString::fromUtf8("words/subject.json:3: topic name \"Spelling \xE2\x9C\x93\" holds");
     QTest::newRow("four subjects")
@@ -216,29 +214,30 @@ void TestCoursepack::faults_data()
         << QStringLiteral("course.json:2: the course needs a \"subjects\" list");
     QTest::newRow("bad code")
         << Edits{{QStringLiteral("course.json"),
-                  readAll(kTiny + "/course.json").replace("\"TTC\"", "\"T-C\"")}}
+                  readBytes(kTiny + "/course.json").replace("\"TTC\"", "\"T-C\"")}}
         << QStringLiteral("course.json:3: course \"code\" must be 1 to 10 letters or digits");
     QTest::newRow("eleven topics") << Edits{{QStringLiteral("words/subject.json"), topics(11)}}
                                    << QStringLiteral("words/subject.json:1: 11 topics; a subject "
                                                      "has at most 10");
     QTest::newRow("four papers in a topic")
         << Edits{{QStringLiteral("words/subject.json"),
-                  readAll(kTiny + "/words/subject.json").replace(", \"spelling/paper5.txt\"", "")}}
+                  readBytes(kTiny + "/words/subject.json")
+                      .replace(", \"spelling/paper5.txt\"", "")}}
         << QStringLiteral("words/subject.json:3: topic \"Spelling\" has 4 papers; every topic "
                           "has exactly 5");
     QTest::newRow("overlapping ids")
         << Edits{{QStringLiteral("course.json"),
-                  readAll(kTiny + "/course.json").replace("25001", "12004")}}
+                  readBytes(kTiny + "/course.json").replace("25001", "12004")}}
         << QStringLiteral("course.json:7: duplicate question ids: subject \"Numbers\" uses "
                           "12004-12014, which overlaps 12001-12006 of subject 1");
     QTest::newRow("ids reach 30000")
         << Edits{{QStringLiteral("course.json"),
-                  readAll(kTiny + "/course.json").replace("25001", "29995")}}
+                  readBytes(kTiny + "/course.json").replace("25001", "29995")}}
         << QStringLiteral("course.json:7: subject \"Numbers\" has 11 questions, so its ids run "
                           "from 29995 to 30005; ids must stay below 30000");
     QTest::newRow("first id too small")
         << Edits{{QStringLiteral("course.json"),
-                  readAll(kTiny + "/course.json").replace("12001", "9001")}}
+                  readBytes(kTiny + "/course.json").replace("12001", "9001")}}
         << QStringLiteral("course.json:5: firstId 9001: question ids are 5-digit numbers");
     QTest::newRow("missing picture")
         << Edits{{QStringLiteral("words/spelling/pictures.html"),
@@ -301,7 +300,7 @@ void TestCoursepack::faults()
     QVERIFY(found);
     QVERIFY(!result.ok());
     QCOMPARE(QDir(output).entryList(QDir::Files), QStringList{QStringLiteral("30000")});
-    QCOMPARE(readAll(output + QStringLiteral("/30000")), QByteArray("old descriptor"));
+    QCOMPARE(readBytes(output + QStringLiteral("/30000")), QByteArray("old descriptor"));
 }
 
 void TestCoursepack::faultsAreAllCollected()
@@ -350,7 +349,7 @@ void TestCoursepack::tablesAndTemplatesByteForByte()
     QTemporaryDir dir;
     const coursepack::PackResult result = coursepack::packCourse({kTiny, dir.path(), {}, {}});
     QVERIFY(result.ok());
-    auto item = [&](int n) { return readAll(dir.filePath(QString::number(n))); };
+    auto item = [&](int n) { return readBytes(dir.filePath(QString::number(n))); };
     auto lines = [](std::initializer_list<const char *> l) {
         QByteArray out;
         for (const char *s : l)
@@ -422,8 +421,8 @@ void TestCoursepack::questionDocumentsAreMimeWithTheirPictures()
 {
     QTemporaryDir dir;
     QVERIFY(coursepack::packCourse({kTiny, dir.path(), {}, {}}).ok());
-    const QByteArray star = readAll(kTiny + QStringLiteral("/words/spelling/star.svg"));
-    const QByteArray dot = readAll(kTiny + QStringLiteral("/words/spelling/dot.png"));
+    const QByteArray star = readBytes(kTiny + QStringLiteral("/words/spelling/star.svg"));
+    const QByteArray dot = readBytes(kTiny + QStringLiteral("/words/spelling/dot.png"));
     QList<int> ids;
     for (int id = 12001; id <= 12006; ++id)
         ids.append(id);
@@ -431,7 +430,7 @@ void TestCoursepack::questionDocumentsAreMimeWithTheirPictures()
         ids.append(id);
     static const QRegularExpression imgSrc(QStringLiteral("<img\\b[^>]*\\bsrc=[\"']([^\"']*)"));
     for (int id : ids) {
-        const QByteArray bytes = readAll(dir.filePath(QString::number(id)));
+        const QByteArray bytes = readBytes(dir.filePath(QString::number(id)));
         const MimeDocument doc = parseMime(bytes);
         QVERIFY2(doc.error.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(id).arg(doc.error)));
         QVERIFY(!doc.parts.isEmpty());
@@ -483,7 +482,7 @@ void TestCoursepack::gapsAreLabelledAndKeysStayHidden()
     QVERIFY(coursepack::packCourse({kTiny, dir.path(), {}, {}}).ok());
     auto page = [&](int id) {
         return records::fromWindows1252(
-            parseMime(readAll(dir.filePath(QString::number(id)))).parts.value(0).body);
+            parseMime(readBytes(dir.filePath(QString::number(id)))).parts.value(0).body);
     };
     static const QRegularExpression label(QStringLiteral("class=\"gap-label\">\\((.)\\)<"));
     auto labels = [](const QString &html) {
@@ -565,14 +564,14 @@ void TestCoursepack::picturesAreAddedByNumber()
     const coursepack::PackResult result = coursepack::packCourse(
         {kTiny, out.filePath(QStringLiteral("items")), pictures.path(), qrc});
     QVERIFY(result.ok());
-    QCOMPARE(readAll(out.filePath(QStringLiteral("items/1"))), QByteArray("BM-about"));
-    QCOMPARE(readAll(out.filePath(QStringLiteral("items/90"))), QByteArray("GIF89a-instruction"));
+    QCOMPARE(readBytes(out.filePath(QStringLiteral("items/1"))), QByteArray("BM-about"));
+    QCOMPARE(readBytes(out.filePath(QStringLiteral("items/90"))), QByteArray("GIF89a-instruction"));
     QVERIFY(!QFileInfo::exists(out.filePath(QStringLiteral("items/2"))));
     // Every other picture is missing and reported, but does not stop the build.
     QCOMPARE(result.warnings.size(), qsizetype(content::graphicsList().size() - 2));
     QCOMPARE(result.itemCount, 38 + 2);
 
-    const QByteArray list = readAll(qrc);
+    const QByteArray list = readBytes(qrc);
     QVERIFY(list.contains("prefix=\"/items\""));
     QVERIFY(list.contains("<file alias=\"90\">items/90</file>"));
     QVERIFY(list.contains("<file alias=\"30000\">items/30000</file>"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../common/testfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QString>
@@ -107,13 +109,7 @@ inline QString resultFile(const QString &folder, const QString &base, int subjec
     return folder + QStringLiteral("/%1%2%3.txt").arg(base).arg(subject).arg(code);
 }
 
-inline QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
+using testfiles::readBytes;
 
 inline bool writeBytes(const QString &path, const QByteArray &bytes)
 {

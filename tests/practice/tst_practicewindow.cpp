@@ -13,6 +13,8 @@
 #include "content/content.h"
 #include "results/results.h"
 
+#include "../common/testfiles.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -85,11 +87,7 @@ QByteArray crlf(const QStringList &lines)
     return out;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using testfiles::readBytes;
 
 } // namespace
 
@@ -219,7 +217,7 @@ void PracticeWindowTest::firstTakeWritesEveryFile()
     QTest::keyClicks(box(1), "2");
     window_->ShowQuestion(2);
     // Every move writes the answer file; the template's filler lines are gone.
-    QCOMPARE(readAll(file(results::ResultFile::FirstAnswers)),
+    QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)),
              crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>2>>>>"}));
     QVERIFY(!QFile::exists(home_.filePath("temppaper13002.mht")));
     QVERIFY(QFile::exists(home_.filePath("temppaper13003.mht")));
@@ -246,17 +244,17 @@ void PracticeWindowTest::firstTakeWritesEveryFile()
     const QString date = results::shortDateText(QDate::currentDate());
     QCOMPARE(window_->findChild<QLabel *>("ETime")->text(), date);
 
-    QCOMPARE(readAll(file(results::ResultFile::FirstAnswers)),
+    QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)),
              crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>2>cat>13>dog>long text"}));
-    QCOMPARE(readAll(file(results::ResultFile::FirstResults)),
+    QCOMPARE(readBytes(file(results::ResultFile::FirstResults)),
              QByteArray("#101#>>>>>>>>>>>>>>>>\r\n#102#>\xfc>\xfc>\xfb>\xfc>\xfb\r\n"));
     // 3 of 6 marks: the 2-mark number blank was wrong.
-    QCOMPARE(readAll(file(results::ResultFile::Summary)),
+    QCOMPARE(readBytes(file(results::ResultFile::Summary)),
              crlf({"#FSE#>>50", "#SSE#>>", "#LTM#>>" + taken, "#CDD#>>" + date, "#FST#>0>1",
                    "#SST#>0>0"}));
-    QCOMPARE(readAll(file(results::ResultFile::Trend)), QByteArray("#TRD#>50\r\n"));
+    QCOMPARE(readBytes(file(results::ResultFile::Trend)), QByteArray("#TRD#>50\r\n"));
     // Untouched: the second take's files.
-    QCOMPARE(readAll(file(results::ResultFile::SecondAnswers)),
+    QCOMPARE(readBytes(file(results::ResultFile::SecondAnswers)),
              results::makeTemplate(results::ResultFile::SecondAnswers, {16, 5}));
 
     // The marked state: locked boxes, outcomes shown, clock and date replaced.
@@ -286,7 +284,7 @@ void PracticeWindowTest::reopenMarkedPaper()
                                               "#CDD#>>1/2/24", "#FST#>0>1", "#SST#>0>0"}));
     QByteArray before;
     for (results::ResultFile f : results::AllResultFiles)
-        before += readAll(file(f));
+        before += readBytes(file(f));
 
     QVERIFY(open(102));
     QVERIFY(window_->paper().isMarked());
@@ -307,7 +305,7 @@ void PracticeWindowTest::reopenMarkedPaper()
     QVERIFY(chrome::takePopUpCalls().isEmpty());
     QByteArray after;
     for (results::ResultFile f : results::AllResultFiles)
-        after += readAll(file(f));
+        after += readBytes(file(f));
     // The answer file is rewritten on a move (same answers), without the filler lines it never
     // had here; every byte stays the same.
     QCOMPARE(after, before);
@@ -326,11 +324,11 @@ void PracticeWindowTest::decliningMarksNothing()
                                           "still want to mark your practice?"));
     QCOMPARE(calls[0].NumofButtons, 2);
     QCOMPARE(window_->paper().status, QStringLiteral("0"));
-    QCOMPARE(readAll(file(results::ResultFile::FirstAnswers)),
+    QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)),
              crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>2>>>>"}));
     for (results::ResultFile f : {results::ResultFile::FirstResults, results::ResultFile::Summary,
                                   results::ResultFile::Trend})
-        QCOMPARE(readAll(file(f)), results::makeTemplate(f, {16, 5}));
+        QCOMPARE(readBytes(file(f)), results::makeTemplate(f, {16, 5}));
     QVERIFY(!box(1)->isReadOnly());
 }
 
@@ -562,7 +560,7 @@ void PracticeWindowTest::failedWriteKeepsAnswers()
     QCOMPARE(box(1)->text(), QStringLiteral("2"));
     QVERIFY(!box(1)->isReadOnly());
     for (results::ResultFile f : {results::ResultFile::Summary, results::ResultFile::Trend})
-        QCOMPARE(readAll(file(f)), results::makeTemplate(f, {16, 5}));
+        QCOMPARE(readBytes(file(f)), results::makeTemplate(f, {16, 5}));
 
     // Saving to a folder that is in the way tells the pupil, and the answers stay.
     const QString answerPath = file(results::ResultFile::FirstAnswers);
@@ -601,7 +599,7 @@ void PracticeWindowTest::commandsIgnoredWhileMarking()
 void PracticeWindowTest::closeDiscardsTypingAndUnloads()
 {
     QVERIFY(open(102));
-    const QByteArray before = readAll(file(results::ResultFile::FirstAnswers));
+    const QByteArray before = readBytes(file(results::ResultFile::FirstAnswers));
     QTest::keyClicks(box(1), "2");
     chrome::setNextPopUpAnswers({QStringLiteral("False")});
     window_->ClosePaper();
@@ -615,7 +613,7 @@ void PracticeWindowTest::closeDiscardsTypingAndUnloads()
     QTRY_VERIFY(!window_);
     QCOMPARE(unloads_, 1);
     QVERIFY(!QFile::exists(home_.filePath("temppaper13002.mht")));
-    QCOMPARE(readAll(file(results::ResultFile::FirstAnswers)), before);
+    QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)), before);
 }
 
 void PracticeWindowTest::printGoesToViewer()
