@@ -46,9 +46,7 @@ std::optional<QString> Paper::loadTables(const home::HomeState &state)
             return QStringLiteral("marks");
         }
     }
-    // A paper without questions cannot be worked; it counts as a broken paper list.
-    if (questionIds.isEmpty())
-        return QStringLiteral("paper list");
+    // LoadPaperTables already refuses a paper without questions as a broken paper list.
     return std::nullopt;
 }
 
