@@ -147,9 +147,7 @@ QList<FileRef> EnsureAllResultFiles(const QString &dataFolder,
 
 QString Summary::field(SummaryRecord r, int paperNumber) const
 {
-    const QStringList &list = records[r];
-    const int index = paperNumber - 101;
-    return (index >= 0 && index < list.size()) ? list[index] : QString();
+    return records[r].value(paperNumber - 101);
 }
 
 Summary ReadSummary(const QString &path, int paperCount)
