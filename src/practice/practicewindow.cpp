@@ -205,16 +205,19 @@ void PracticeWindow::buildControls()
     answeredLabel_ =
         placed(makeLabel(QStringLiteral("lblAnsweredQ"), paperSum_, QStringLiteral("0"),
                          QStringLiteral("Number of questions answered")),
-               40, 1, 18);
+               40, 1, 16);
     answeredLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     slashLabel_ =
-        placed(makeLabel(QStringLiteral("lblSlash"), paperSum_, QStringLiteral("/")), 59, 1, 6);
+        placed(makeLabel(QStringLiteral("lblSlash"), paperSum_, QStringLiteral("/")), 56, 1, 5);
+    slashLabel_->setAlignment(Qt::AlignCenter);
     totalLabel_ = placed(makeLabel(QStringLiteral("lblTotalQ"), paperSum_, QStringLiteral("0"),
                                    QStringLiteral("Total number of questions")),
-                         66, 1, 18);
+                         61, 1, 16);
+    // Wide enough for "100%" in the panel's right-hand corner.
     scoreLabel_ =
         placed(makeLabel(QStringLiteral("PScoring"), paperSum_, {}, QStringLiteral("Your score")),
-               84, 1, 33);
+               77, 1, 38);
+    scoreLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     clockLabel_ = placed(makeLabel(QStringLiteral("lblClock"), paperSum_,
                                    QStringLiteral("00:00:00"), QStringLiteral("Clock")),
                          40, 14, 77);
