@@ -5,6 +5,8 @@
 namespace content {
 
 namespace {
+// One picture a line, in item order, so the list reads like the table it is.
+// clang-format off
 constexpr std::array<GraphicsEntry, 89> kGraphics{{
     {1, "about_off.bmp"},
     {2, "about_on.bmp"},
@@ -96,6 +98,7 @@ constexpr std::array<GraphicsEntry, 89> kGraphics{{
     {91, "Border_bot_left.gif"},
     {92, "Border_bot_right.gif"}
 }};
+// clang-format on
 } // namespace
 
 std::span<const GraphicsEntry> graphicsList()

@@ -86,11 +86,11 @@ void TestCourse::everyPaperScoresFullMarks()
     const marking::TakeResult result =
         marking::MarkTake(answers, tables.answerKeys, tables.answerTypes, tables.blankMarks);
     for (int i = 0; i < tables.blankCount; ++i) {
-        QVERIFY2(result.outcomes.at(i) == QString(marking::RightMark),
-                 qPrintable(QStringLiteral("blank %1 (type %2, key \"%3\", answer \"%4\")")
-                                .arg(i + 1)
-                                .arg(tables.answerTypes.at(i), tables.answerKeys.at(i),
-                                     answers.at(i))));
+        QVERIFY2(
+            result.outcomes.at(i) == QString(marking::RightMark),
+            qPrintable(QStringLiteral("blank %1 (type %2, key \"%3\", answer \"%4\")")
+                           .arg(i + 1)
+                           .arg(tables.answerTypes.at(i), tables.answerKeys.at(i), answers.at(i))));
     }
     QCOMPARE(result.percent, QStringLiteral("100"));
 }
