@@ -42,10 +42,8 @@ protected:
     {
         QPainter p(this);
         for (const Border &b : m_borders) {
-            const BorderLines l =
-                borderLines(b.box.top(), b.box.left(), b.box.bottom(), b.box.right());
-            for (const QRectF &r : {l.top, l.left, l.bottom, l.right})
-                p.fillRect(r, b.colour);
+            paintBorderLines(
+                p, borderLines(b.box.top(), b.box.left(), b.box.bottom(), b.box.right()), b.colour);
         }
     }
 
@@ -92,6 +90,12 @@ void createborder(QWidget *formf, double topf, double leftf, double bottf, doubl
     const QColor colour = borderColour(inout, formf->palette().color(formf->backgroundRole()));
     BorderCanvas *canvas = canvasOf(formf);
     canvas->add(QRectF(QPointF(leftf, topf), QPointF(rightf, bottf)), colour);
+}
+
+void paintBorderLines(QPainter &painter, const BorderLines &lines, const QColor &colour)
+{
+    for (const QRectF &r : {lines.top, lines.left, lines.bottom, lines.right})
+        painter.fillRect(r, colour);
 }
 
 } // namespace chrome

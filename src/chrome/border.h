@@ -1,5 +1,8 @@
 #pragma once
 
+#include "geometry.h"
+
+class QPainter;
 class QWidget;
 
 namespace chrome {
@@ -14,5 +17,8 @@ void drawborder(QWidget *cntl, QWidget *Parent, int inout);
 // drawn again at the same place replaces the earlier one.
 void createborder(QWidget *formf, double topf, double leftf, double bottf, double rightf,
                   int inout);
+
+// Paints the four lines of a border (see borderLines) in `colour`.
+void paintBorderLines(QPainter &painter, const BorderLines &lines, const QColor &colour);
 
 } // namespace chrome

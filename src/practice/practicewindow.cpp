@@ -3,6 +3,7 @@
 #include "practice/questionviewer.h"
 #include "practice/viewerhost.h"
 
+#include "chrome/border.h"
 #include "chrome/geometry.h"
 #include "chrome/identities.h"
 #include "chrome/imagebutton.h"
@@ -137,10 +138,8 @@ void AnswerRow::paintEvent(QPaintEvent *)
     // drawborder style 0 around the answer box.
     QPainter p(this);
     const chrome::BorderBox box = chrome::drawborderBox(QRectF(answer->geometry()));
-    const chrome::BorderLines lines = chrome::borderLines(box.top, box.left, box.bottom, box.right);
-    const QColor colour = chrome::borderColour(0, palette().color(QPalette::Window));
-    for (const QRectF &r : {lines.top, lines.left, lines.bottom, lines.right})
-        p.fillRect(r, colour);
+    chrome::paintBorderLines(p, chrome::borderLines(box.top, box.left, box.bottom, box.right),
+                             chrome::borderColour(0, palette().color(QPalette::Window)));
 }
 
 // ---------------------------------------------------------------------------------------------
