@@ -257,8 +257,9 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     const QString folder = m_state.dataFolder;
 
     // 1. The pictures are written again at every start, then the window's are loaded.
-    content::ExtractGraphics(content::graphicsFolderPath(folder));
-    chrome::Pictures::setDataFolder(folder);
+    const QString graphics = content::graphicsFolderPath(folder);
+    content::ExtractGraphics(graphics);
+    chrome::Pictures::setFolder(graphics);
     LoadHomeGraphics();
 
     // 2. Placement; the frame and the outline follow the size.
