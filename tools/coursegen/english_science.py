@@ -76,8 +76,8 @@ def expand(text, blanks, where):
     return BLANK_RE.sub(repl, text)
 
 
-def choice_part(spec, mark, blanks, where):
-    parts = [p.strip() for p in spec.split("|")]
+def choice_part(line, mark, blanks, where):
+    parts = [p.strip() for p in line.split("|")]
     if len(parts) != 6:
         raise Fault("%s: a choice question needs stem | four options | answer, got %d parts"
                     % (where, len(parts)))
