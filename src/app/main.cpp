@@ -7,15 +7,11 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#if defined(LARKSPUR_HAVE_PRACTICE)
 #include "practice/practice.h"
-#endif
 
 int main(int argc, char *argv[])
 {
-#if defined(LARKSPUR_HAVE_PRACTICE)
     practice::prepareApplication();
-#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Larkspur"));
     QApplication::setOrganizationName(QStringLiteral("Larkspur"));
@@ -38,12 +34,10 @@ int main(int argc, char *argv[])
     }
 
     home::HomeWindow contents(folder.path);
-#if defined(LARKSPUR_HAVE_PRACTICE)
     contents.setPracticeOpener(
         [](home::HomeState &state, std::function<void()> onUnload) -> QWidget * {
             return practice::openPracticeWindow(state, std::move(onUnload));
         });
-#endif
     const home::HomeWindow::StartUpStatus status = contents.startUp();
     if (status != home::HomeWindow::StartUpStatus::Ok) {
         QMessageBox::critical(nullptr, title, home::HomeWindow::startUpFailureText(status));
@@ -52,9 +46,7 @@ int main(int argc, char *argv[])
     contents.show();
     contents.activateWindow();
 
-#if defined(LARKSPUR_HAVE_PRACTICE)
     // The question viewer's engine loads in the background once the window is on screen.
     practice::preloadViewer();
-#endif
     return app.exec();
 }
