@@ -1,5 +1,6 @@
 #include "practice/practicelogic.h"
 
+#include "marking/marking.h"
 #include "records/records.h"
 #include "results/results.h"
 
@@ -152,6 +153,37 @@ QString markingQuestion(const QStringList &answers, int blankCount)
                                                                    : MarkAllAnswered);
 }
 
+QString secondTakeMarkingQuestion(const QStringList &answers, const QStringList &firstOutcomes,
+                                  int blankCount)
+{
+    const QString right(marking::RightMark);
+    for (int i = 0; i < blankCount; ++i)
+        if (firstOutcomes.value(i) != right && answers.value(i).isEmpty())
+            return QString::fromLatin1(MarkNotAllAnswered);
+    return QString::fromLatin1(MarkAllAnswered);
+}
+
+SecondTakeRowLook secondTakeRowLook(const QString &firstOutcome, const QString &outcome,
+                                    bool marked)
+{
+    SecondTakeRowLook look;
+    const bool rightBefore = firstOutcome == QString(marking::RightMark);
+    look.tinted = rightBefore;
+    if (!marked) {
+        look.locked = rightBefore;
+        look.firstMarkShown = rightBefore;
+    } else {
+        // Marked: every box is locked and FR hidden by the marked state itself.
+        look.modelShown = outcome == QString(marking::WrongMark);
+    }
+    return look;
+}
+
+int carriedMarkLeftTwips(const QRect &answerTwips)
+{
+    return answerTwips.x() + answerTwips.width() + 105;
+}
+
 QString paperCaption(const QString &topicName, int paperNumber, int topicFirstOrdinal)
 {
     const int k = paperNumber - 100 - topicFirstOrdinal + 1;
@@ -214,7 +246,27 @@ QRect initialGeometryTwips(QSize screenTwips)
     return QRect(left, top, 12000, 9000);
 }
 
-PracticeLayout layoutPractice(QSize inner, bool answerSheetShown, const FrameMetrics &f)
+int handleStripWidthTwips(Take take)
+{
+    return take == Take::First ? 100 : 120;
+}
+
+int handleImageWidthTwips(Take take)
+{
+    return take == Take::First ? 90 : 120;
+}
+
+QList<StatusPiece> statusBarPieces(Take take)
+{
+    if (take == Take::First)
+        return {{QStringLiteral("Bot1"), QStringLiteral("bottombg3.bmp")},
+                {QStringLiteral("Bot2"), QStringLiteral("bottombg3.bmp")},
+                {QStringLiteral("Bot3"), QStringLiteral("bottombg3.bmp")}};
+    return {{QStringLiteral("Bot1"), QStringLiteral("bottombg1.bmp")},
+            {QStringLiteral("Bot3"), QStringLiteral("bottombg3.bmp")}};
+}
+
+PracticeLayout layoutPractice(QSize inner, bool answerSheetShown, const FrameMetrics &f, Take take)
 {
     PracticeLayout l;
     const double W = inner.width(), H = inner.height();
@@ -239,7 +291,8 @@ PracticeLayout layoutPractice(QSize inner, bool answerSheetShown, const FrameMet
     l.paperSum = pxRect(W - twipsToPx(4095), toolTop, twipsToPx(1755), twipsToPx(615));
 
     const double bodyTop = stripTop + stripHeight;
-    const double ansW = twipsToPx(4095), handleW = twipsToPx(100), statusH = twipsToPx(375);
+    const double ansW = twipsToPx(4095), handleW = twipsToPx(handleStripWidthTwips(take)),
+                 statusH = twipsToPx(375);
     const double bodyH = H - stripTop - stripHeight - f.bottomHeight;
     const double viewerH = bodyH - statusH;
     double ansLeft, handleLeft, viewerW;

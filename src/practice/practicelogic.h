@@ -79,6 +79,29 @@ inline constexpr auto MarkAllAnswered = "Do you want to mark your practice now?"
 inline constexpr auto MarkNotAllAnswered =
     "You have not answered all the questions.  Do you still want to mark your practice?";
 QString markingQuestion(const QStringList &answers, int blankCount);
+// The second take asks the longer question only for a blank that is empty now and was not right
+// in the first take: the carried-over blanks are not the pupil's to answer again.
+QString secondTakeMarkingQuestion(const QStringList &answers, const QStringList &firstOutcomes,
+                                  int blankCount);
+
+// --- Second take -------------------------------------------------------------------------------
+
+inline constexpr auto SecondTakeCaption = "Try Again"; // the window's caption before a paper loads
+inline constexpr auto SecondTakeHeading = "Second Attempt";
+
+// How one answer row of the second take looks. nullopt leaves that control as it is.
+struct SecondTakeRowLook
+{
+    std::optional<bool> locked;         // FA k read-only
+    bool tinted = false;                // FA k background RGB(192, 192, 255), else white
+    std::optional<bool> firstMarkShown; // FR k, moved to the right of FA k when shown
+    std::optional<bool> modelShown;     // M k, the expected answer
+};
+// firstOutcome: the blank's first-take outcome; outcome: its second-take outcome.
+SecondTakeRowLook secondTakeRowLook(const QString &firstOutcome, const QString &outcome,
+                                    bool marked);
+// Where FR k goes beside a locked first-take-right box: 105 twips right of the box.
+int carriedMarkLeftTwips(const QRect &answerTwips);
 
 // "<topic> - Paper <k>", k the paper's place in its topic.
 QString paperCaption(const QString &topicName, int paperNumber, int topicFirstOrdinal);
@@ -138,7 +161,21 @@ struct PracticeLayout
     int instructionTop = 0; // PicInstruction, inside AnsBox
 };
 
-PracticeLayout layoutPractice(QSize inner, bool answerSheetShown, const FrameMetrics &frame = {});
+// The handle strip PicHideAns and the handle image ImgHandle are wider in the second take.
+int handleStripWidthTwips(Take take);
+int handleImageWidthTwips(Take take);
+
+PracticeLayout layoutPractice(QSize inner, bool answerSheetShown, const FrameMetrics &frame = {},
+                              Take take = Take::First);
+
+// The pictures of the status bar's background pieces: Bot1 to Bot3 in the first take, Bot1 and
+// Bot3 (no Bot2) in the second.
+struct StatusPiece
+{
+    QString name;
+    QString picture;
+};
+QList<StatusPiece> statusBarPieces(Take take);
 
 // The corner resize: the pointer's offset from the window's top-left corner, in twips, gives a
 // new width or height only above the limits; otherwise that side keeps its last size.

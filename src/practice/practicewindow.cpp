@@ -79,6 +79,34 @@ QString outcomeSymbol(const QString &outcome)
     return QString();
 }
 
+QLabel *makeMarkLabel(const QString &name, QWidget *parent)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(name);
+    QFont f = l->font();
+    f.setPointSize(11);
+    f.setBold(true);
+    l->setFont(f);
+    l->hide();
+    return l;
+}
+
+void showMark(QLabel *label, const QString &outcome)
+{
+    label->setText(outcomeSymbol(outcome));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText,
+                 outcome == QString(marking::RightMark) ? QColor(0, 128, 0) : QColor(200, 0, 0));
+    label->setPalette(pal);
+}
+
+void setBoxColour(QLineEdit *box, const QColor &colour)
+{
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, colour);
+    box->setPalette(pal);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -88,7 +116,7 @@ QValidator::State AnswerValidator::validate(QString &input, int &) const
     return answerTextAllowed(input) ? Acceptable : Invalid;
 }
 
-AnswerRow::AnswerRow(int k, QWidget *parent) : QWidget(parent)
+AnswerRow::AnswerRow(int k, Take take, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Frame%1").arg(k));
     answer = new QLineEdit(this);
@@ -100,13 +128,9 @@ AnswerRow::AnswerRow(int k, QWidget *parent) : QWidget(parent)
     model->setObjectName(QStringLiteral("M%1").arg(k));
     model->setReadOnly(true);
     model->hide();
-    result = new QLabel(this);
-    result->setObjectName(QStringLiteral("FR%1").arg(k));
-    QFont f = result->font();
-    f.setPointSize(11);
-    f.setBold(true);
-    result->setFont(f);
-    result->hide();
+    result = makeMarkLabel(QStringLiteral("FR%1").arg(k), this);
+    if (take == Take::Second)
+        second = makeMarkLabel(QStringLiteral("SR%1").arg(k), this);
     letter = new QLabel(rowLetter(k), this);
     letter->setObjectName(QStringLiteral("QL%1").arg(k));
     applyGeometry(rowGeometryTwips(QString()));
@@ -114,10 +138,13 @@ AnswerRow::AnswerRow(int k, QWidget *parent) : QWidget(parent)
 
 void AnswerRow::applyGeometry(const RowGeometry &g)
 {
+    geometry_ = g;
     const QRect frame = toPx(g.frame);
     setGeometry(frame.x(), y(), frame.width(), frame.height());
     answer->setGeometry(toPx(g.answer));
     result->setGeometry(toPx(g.outcome));
+    if (second)
+        second->setGeometry(toPx(g.outcome)); // exactly where FR k is by design
     model->setGeometry(toPx(g.model));
     letter->setGeometry(toPx(g.letter));
     update();
@@ -126,11 +153,13 @@ void AnswerRow::applyGeometry(const RowGeometry &g)
 void AnswerRow::setOutcome(const QString &outcome)
 {
     outcome_ = outcome;
-    result->setText(outcomeSymbol(outcome));
-    QPalette pal = result->palette();
-    pal.setColor(QPalette::WindowText,
-                 outcome == QString(marking::RightMark) ? QColor(0, 128, 0) : QColor(200, 0, 0));
-    result->setPalette(pal);
+    showMark(result, outcome);
+}
+
+void AnswerRow::setSecondOutcome(const QString &outcome)
+{
+    if (second)
+        showMark(second, outcome);
 }
 
 void AnswerRow::paintEvent(QPaintEvent *)
@@ -150,6 +179,8 @@ PracticeWindow::PracticeWindow(home::HomeState &state, Take take, std::function<
       take_(take), paper_(take)
 {
     setObjectName(take == Take::First ? QStringLiteral("Test1") : QStringLiteral("Test2"));
+    if (take == Take::Second)
+        setTitle(QString::fromLatin1(SecondTakeCaption)); // until the paper's own caption
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
     buildControls();
@@ -217,19 +248,34 @@ void PracticeWindow::buildControls()
         placed(makeLabel(QStringLiteral("PScoring"), paperSum_, {}, QStringLiteral("Your score")),
                77, 1, 38);
     scoreLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    clockLabel_ = placed(makeLabel(QStringLiteral("lblClock"), paperSum_,
-                                   QStringLiteral("00:00:00"), QStringLiteral("Clock")),
-                         40, 14, 77);
-    timeTakenLabel_ =
-        placed(makeLabel(QStringLiteral("LTime"), paperSum_, {}, QStringLiteral("Time taken")), 40,
-               14, 77);
-    dateLabel_ = placed(makeLabel(QStringLiteral("lblDate"), paperSum_, {}, QStringLiteral("Date")),
-                        40, 27, 77);
-    dateDoneLabel_ =
-        placed(makeLabel(QStringLiteral("ETime"), paperSum_, {}, QStringLiteral("Date completed")),
-               40, 27, 77);
-    timeTakenLabel_->hide();
-    dateDoneLabel_->hide();
+    if (take_ == Take::First) {
+        clockLabel_ = placed(makeLabel(QStringLiteral("lblClock"), paperSum_,
+                                       QStringLiteral("00:00:00"), QStringLiteral("Clock")),
+                             40, 14, 77);
+        timeTakenLabel_ =
+            placed(makeLabel(QStringLiteral("LTime"), paperSum_, {}, QStringLiteral("Time taken")),
+                   40, 14, 77);
+        dateLabel_ =
+            placed(makeLabel(QStringLiteral("lblDate"), paperSum_, {}, QStringLiteral("Date")), 40,
+                   27, 77);
+        dateDoneLabel_ = placed(
+            makeLabel(QStringLiteral("ETime"), paperSum_, {}, QStringLiteral("Date completed")), 40,
+            27, 77);
+        timeTakenLabel_->hide();
+        dateDoneLabel_->hide();
+    } else {
+        // No clock in a second take: the score's "%" is a label of its own, and the heading
+        // takes the clock's place.
+        scoreLabel_->setGeometry(77, 1, 30, 13);
+        percentLabel_ = placed(
+            makeLabel(QStringLiteral("lblPercent"), paperSum_, QStringLiteral("%")), 107, 1, 9);
+        headingLabel_ = placed(makeLabel(QStringLiteral("lblSecondAttempt"), paperSum_,
+                                         QString::fromLatin1(SecondTakeHeading)),
+                               36, 20, 80);
+        QFont bold = headingLabel_->font();
+        bold.setBold(true);
+        headingLabel_->setFont(bold);
+    }
 
     answerBox_ = new QWidget(this);
     answerBox_->setObjectName(QStringLiteral("AnsBox"));
@@ -239,7 +285,7 @@ void PracticeWindow::buildControls()
     instruction_->setPicture(QStringLiteral("instruction.gif"));
     instruction_->hide();
     for (int k = 1; k <= AnswerRowCount; ++k) {
-        auto *row = new AnswerRow(k, answerBox_);
+        auto *row = new AnswerRow(k, take_, answerBox_);
         setBackground(row, Qt::white);
         connect(row->answer, &QLineEdit::returnPressed, this, [this, k] { focusNextRow(k); });
         row->hide();
@@ -274,10 +320,10 @@ void PracticeWindow::buildControls()
     statusBar_ = new QWidget(this);
     statusBar_->setObjectName(QStringLiteral("RemQnsBG"));
     setBackground(statusBar_, PanelColour);
-    for (int i = 0; i < 3; ++i) {
-        bots_[i] = new PictureBox(QStringLiteral("Bot%1").arg(i + 1), statusBar_,
-                                  PictureBox::Fit::Stretch);
-        bots_[i]->setPicture(QStringLiteral("bottombg3.bmp"));
+    for (const StatusPiece &piece : statusBarPieces(take_)) {
+        auto *bot = new PictureBox(piece.name, statusBar_, PictureBox::Fit::Stretch);
+        bot->setPicture(piece.picture);
+        bots_[piece.name.back().digitValue() - 1] = bot;
     }
     remPanel_ = new PictureBox(QStringLiteral("TxtRem"), statusBar_, PictureBox::Fit::Stretch);
     remPanel_->setPicture(QStringLiteral("bottombg2.bmp"));
@@ -331,7 +377,7 @@ void PracticeWindow::applyLayout()
     m.leftWidth = frame.left.width();
     m.rightWidth = frame.right.width();
     m.bottomHeight = frame.bottom.height();
-    const PracticeLayout l = layoutPractice(size(), answerSheetShown_, m);
+    const PracticeLayout l = layoutPractice(size(), answerSheetShown_, m, take_);
 
     sizer_->setGeometry(l.sizer);
     toolStrip_->setGeometry(l.toolStrip);
@@ -343,14 +389,15 @@ void PracticeWindow::applyLayout()
     paperSum_->setGeometry(l.paperSum);
     answerBox_->setGeometry(l.answerBox);
     handleStrip_->setGeometry(l.handleStrip);
-    handle_->setGeometry(0, px(1440), px(90), px(600));
+    handle_->setGeometry(0, px(1440), px(handleImageWidthTwips(take_)), px(600));
     viewer_->widget()->setGeometry(l.viewer);
     questionTitleBg_->setGeometry(l.questionTitle);
     questionTitle_->resize(l.questionTitle.width() - 16, l.questionTitle.height() - 6);
     statusBar_->setGeometry(l.statusBar);
     const int w = l.statusBar.width(), h = l.statusBar.height();
     bots_[0]->setGeometry(0, 0, w, h);
-    bots_[1]->setGeometry(w / 3, 0, w / 3, h);
+    if (bots_[1])
+        bots_[1]->setGeometry(w / 3, 0, w / 3, h);
     bots_[2]->setGeometry(2 * w / 3, 0, w - 2 * w / 3, h);
     remPanel_->setGeometry(0, 0, 140, h);
     markPanel_->setGeometry(std::max(0, w - 220), 0, 220, h);
@@ -382,9 +429,7 @@ bool PracticeWindow::LoadPaper()
     paper_.loadRecords(state_);
     FillAnswerSheet();
     ShowAnswerRows();
-    timeTakenLabel_->setText(paper_.timeTaken);
-    dateDoneLabel_->setText(paper_.dateDone);
-    scoreLabel_->setText(paper_.percent.isEmpty() ? QString() : paper_.percent + u'%');
+    showScore();
     remQns_->clear();
     BuildRemainingList();
     if (paper_.isMarked())
@@ -393,7 +438,8 @@ bool PracticeWindow::LoadPaper()
     startTime_ = QDateTime::currentDateTime();
     loaded_ = true;
     totalLabel_->setText(QString::number(paper_.blankCount));
-    dateLabel_->setText(results::shortDateText(startTime_.date()));
+    if (dateLabel_)
+        dateLabel_->setText(results::shortDateText(startTime_.date()));
     PaperClock();
     if (!paper_.isMarked() && rows_[0]->isVisible())
         rows_[0]->answer->setFocus();
@@ -475,9 +521,10 @@ void PracticeWindow::FillAnswerSheet()
     const auto typeAt = [&](int i) {
         return i < paper_.answerTypes.size() ? paper_.answerTypes[i] : QString();
     };
+    // Row 1's geometry goes first, so that a mark placed beside its box sees the box's size.
     if (b >= 1) {
-        FillAnswerRow(1, offset);
         rows_[0]->applyGeometry(rowGeometryTwips(typeAt(offset)));
+        FillAnswerRow(1, offset);
     }
     for (int k = 2; k <= AnswerRowCount; ++k)
         if (b > k - 1)
@@ -496,22 +543,27 @@ void PracticeWindow::FillAnswerRow(int k, int i)
         row->answer->setText(at(paper_.answers));
         return;
     }
-    // Second take: the first take's outcome beside the box; the blanks right then are locked.
+    // Second take: FR shows the first take's outcome, SR this take's; the blanks right the
+    // first time are locked and tinted, with their tick beside the box.
     row->setOutcome(at(paper_.firstOutcomes));
+    row->setSecondOutcome(at(paper_.outcomes));
     row->model->setText(
         marking::ModelAnswer(paper_.answers, paper_.answerKeys, paper_.answerTypes, i));
     row->answer->setMaxLength(answerMaxLength(type));
     row->answer->setText(at(paper_.answers));
-    const bool rightBefore = at(paper_.firstOutcomes) == QString(marking::RightMark);
-    QPalette pal = row->answer->palette();
-    pal.setColor(QPalette::Base, rightBefore ? LockedTint : QColor(Qt::white));
-    row->answer->setPalette(pal);
-    if (!paper_.isMarked()) {
-        row->answer->setReadOnly(rightBefore);
-        row->result->setVisible(rightBefore);
-    } else {
-        row->model->setVisible(at(paper_.outcomes) == QString(marking::WrongMark));
+    const SecondTakeRowLook look =
+        secondTakeRowLook(at(paper_.firstOutcomes), at(paper_.outcomes), paper_.isMarked());
+    setBoxColour(row->answer, look.tinted ? LockedTint : QColor(Qt::white));
+    if (look.locked)
+        row->answer->setReadOnly(*look.locked);
+    if (look.firstMarkShown) {
+        if (*look.firstMarkShown)
+            row->result->move(px(carriedMarkLeftTwips(row->geometryTwips().answer)),
+                              row->result->y());
+        row->result->setVisible(*look.firstMarkShown);
     }
+    if (look.modelShown)
+        row->model->setVisible(*look.modelShown);
 }
 
 void PracticeWindow::ShowAnswerRows()
@@ -575,15 +627,9 @@ void PracticeWindow::MarkPaper()
     if (!SaveAnswers())
         return;
     const QString question =
-        take_ == Take::First ? markingQuestion(paper_.answers, paper_.blankCount) : [this] {
-            // Blanks right in the first take are not the pupil's to answer again.
-            QStringList open;
-            for (int i = 0; i < paper_.blankCount; ++i)
-                if (i >= paper_.firstOutcomes.size() ||
-                    paper_.firstOutcomes[i] != QString(marking::RightMark))
-                    open.append(paper_.answers.value(i));
-            return markingQuestion(open, int(open.size()));
-        }();
+        take_ == Take::First
+            ? markingQuestion(paper_.answers, paper_.blankCount)
+            : secondTakeMarkingQuestion(paper_.answers, paper_.firstOutcomes, paper_.blankCount);
     if (!ask(QString::fromLatin1(MarkTitle), question))
         return;
     // The bar fills in fifteen steps on a timer, so the window keeps painting meanwhile.
@@ -621,9 +667,7 @@ void PracticeWindow::finishMarking()
             return;
         }
     }
-    timeTakenLabel_->setText(paper_.timeTaken);
-    dateDoneLabel_->setText(paper_.dateDone);
-    scoreLabel_->setText(paper_.percent + u'%');
+    showScore();
     ShowMarkedState();
     PaperClock();
 }
@@ -632,8 +676,13 @@ void PracticeWindow::ShowMarkedState()
 {
     for (AnswerRow *row : rows_) {
         row->answer->setReadOnly(true);
-        if (take_ == Take::First)
+        if (take_ == Take::First) {
             row->result->show();
+        } else {
+            // The second take's own marks replace the first take's.
+            row->second->show();
+            row->result->hide();
+        }
     }
     remPanel_->hide();
     FillAnswerSheet();
@@ -643,6 +692,17 @@ void PracticeWindow::ShowMarkedState()
         timeTakenLabel_->show();
         dateLabel_->hide();
         dateDoneLabel_->show();
+    }
+}
+
+void PracticeWindow::showScore()
+{
+    if (take_ == Take::First) {
+        timeTakenLabel_->setText(paper_.timeTaken);
+        dateDoneLabel_->setText(paper_.dateDone);
+        scoreLabel_->setText(paper_.percent.isEmpty() ? QString() : paper_.percent + u'%');
+    } else {
+        scoreLabel_->setText(paper_.percent); // its "%" is the label beside it
     }
 }
 

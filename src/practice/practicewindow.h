@@ -40,19 +40,23 @@ public:
 };
 
 // One row of the answer sheet (Frame k): the answer box FA k, the expected answer M k, the
-// outcome FR k and the letter QL k. It draws the light border around its answer box.
+// outcome FR k and the letter QL k; in the second take also that take's outcome SR k, while FR k
+// shows the first take's. It draws the light border around its answer box.
 class AnswerRow : public QWidget
 {
     Q_OBJECT
 public:
-    AnswerRow(int k, QWidget *parent);
+    AnswerRow(int k, Take take, QWidget *parent);
     void applyGeometry(const RowGeometry &twips);
-    void setOutcome(const QString &outcome);
+    const RowGeometry &geometryTwips() const { return geometry_; }
+    void setOutcome(const QString &outcome);       // FR k
+    void setSecondOutcome(const QString &outcome); // SR k
     QString outcome() const { return outcome_; }
 
     QLineEdit *answer;
     QLineEdit *model;
     QLabel *result;
+    QLabel *second = nullptr; // second take only
     QLabel *letter;
 
 protected:
@@ -60,6 +64,7 @@ protected:
 
 private:
     QString outcome_;
+    RowGeometry geometry_;
 };
 
 // The practice window: Test1 for a first take, Test2 for a second take ("Try Again").
@@ -121,6 +126,7 @@ private:
     void ShowAnswerRows();
     void BuildRemainingList();
     void ShowMarkedState();
+    void showScore();
     void showDocument();
     void attachDocument();
     void progressStep();
@@ -155,8 +161,12 @@ private:
     std::array<chrome::ImageButton *, 6> tools_{};
     chrome::PictureBox *paperSum_ = nullptr;
     QLabel *answeredLabel_ = nullptr, *totalLabel_ = nullptr, *slashLabel_ = nullptr;
-    QLabel *scoreLabel_ = nullptr, *clockLabel_ = nullptr, *dateLabel_ = nullptr;
+    QLabel *scoreLabel_ = nullptr;
+    // First take only: the clock, today's date, and after marking the time taken and the date.
+    QLabel *clockLabel_ = nullptr, *dateLabel_ = nullptr;
     QLabel *timeTakenLabel_ = nullptr, *dateDoneLabel_ = nullptr;
+    // Second take only: the heading and the "%" after the score.
+    QLabel *headingLabel_ = nullptr, *percentLabel_ = nullptr;
     QWidget *answerBox_ = nullptr;
     std::array<AnswerRow *, AnswerRowCount> rows_{};
     chrome::PictureBox *instruction_ = nullptr;
@@ -165,7 +175,7 @@ private:
     QWidget *questionTitleBg_ = nullptr;
     QLabel *questionTitle_ = nullptr;
     QWidget *statusBar_ = nullptr;
-    std::array<chrome::PictureBox *, 3> bots_{};
+    std::array<chrome::PictureBox *, 3> bots_{}; // Bot1..Bot3; the second take has no Bot2
     chrome::PictureBox *remPanel_ = nullptr;
     QComboBox *remQns_ = nullptr;
     chrome::PictureBox *markPanel_ = nullptr;

@@ -22,6 +22,11 @@ private slots:
     void toolbarEnds();
     void markingQuestion_data();
     void markingQuestion();
+    void secondTakeQuestion_data();
+    void secondTakeQuestion();
+    void secondTakeRows_data();
+    void secondTakeRows();
+    void secondTakeLayout();
     void caption();
     void clock_data();
     void clock();
@@ -192,6 +197,92 @@ void PracticeLogicTest::markingQuestion()
     QFETCH(QStringList, answers);
     QFETCH(QString, question);
     QCOMPARE(practice::markingQuestion(answers, int(answers.size())), question);
+}
+
+void PracticeLogicTest::secondTakeQuestion_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("firstOutcomes");
+    QTest::addColumn<bool>("longer");
+    const QString right(QChar(0xFC)), wrong(QChar(0xFB));
+    QTest::newRow("open blanks filled")
+        << QStringList{"a", "b", "c"} << QStringList{right, wrong, ""} << false;
+    // A carried-over blank that is empty (a damaged first-take answer file) is not asked about.
+    QTest::newRow("carried-over blank empty")
+        << QStringList{"", "b", "c"} << QStringList{right, wrong, wrong} << false;
+    QTest::newRow("open blank empty")
+        << QStringList{"a", "", "c"} << QStringList{right, wrong, right} << true;
+    QTest::newRow("never marked blank empty")
+        << QStringList{"a", "b", ""} << QStringList{right, wrong, ""} << true;
+    QTest::newRow("a space counts") << QStringList{"a", " "} << QStringList{right, wrong} << false;
+    QTest::newRow("short outcome record") << QStringList{"a", ""} << QStringList{right} << true;
+}
+
+void PracticeLogicTest::secondTakeQuestion()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, firstOutcomes);
+    QFETCH(bool, longer);
+    const QString q = secondTakeMarkingQuestion(answers, firstOutcomes, int(answers.size()));
+    QCOMPARE(q, QString::fromLatin1(longer ? MarkNotAllAnswered : MarkAllAnswered));
+}
+
+void PracticeLogicTest::secondTakeRows_data()
+{
+    QTest::addColumn<QString>("firstOutcome");
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<bool>("marked");
+    QTest::addColumn<int>("locked"); // -1 keep, 0 editable, 1 locked
+    QTest::addColumn<bool>("tinted");
+    QTest::addColumn<int>("firstMarkShown");
+    QTest::addColumn<int>("modelShown");
+    const QString right(QChar(0xFC)), wrong(QChar(0xFB));
+    QTest::newRow("right before, open") << right << right << false << 1 << true << 1 << -1;
+    QTest::newRow("wrong before, open") << wrong << "" << false << 0 << false << 0 << -1;
+    QTest::newRow("unmarked before, open") << ""
+                                           << "" << false << 0 << false << 0 << -1;
+    QTest::newRow("right before, marked") << right << right << true << -1 << true << -1 << 0;
+    QTest::newRow("right now, marked") << wrong << right << true << -1 << false << -1 << 0;
+    QTest::newRow("wrong now, marked") << wrong << wrong << true << -1 << false << -1 << 1;
+    // A carried-over blank is judged again and can turn out wrong against a changed key.
+    QTest::newRow("right before, wrong now") << right << wrong << true << -1 << true << -1 << 1;
+}
+
+void PracticeLogicTest::secondTakeRows()
+{
+    QFETCH(QString, firstOutcome);
+    QFETCH(QString, outcome);
+    QFETCH(bool, marked);
+    QFETCH(int, locked);
+    QFETCH(bool, tinted);
+    QFETCH(int, firstMarkShown);
+    QFETCH(int, modelShown);
+    const auto asInt = [](std::optional<bool> v) { return v ? int(*v) : -1; };
+    const SecondTakeRowLook look = secondTakeRowLook(firstOutcome, outcome, marked);
+    QCOMPARE(asInt(look.locked), locked);
+    QCOMPARE(look.tinted, tinted);
+    QCOMPARE(asInt(look.firstMarkShown), firstMarkShown);
+    QCOMPARE(asInt(look.modelShown), modelShown);
+}
+
+void PracticeLogicTest::secondTakeLayout()
+{
+    QCOMPARE(carriedMarkLeftTwips(rowGeometryTwips(QStringLiteral("T")).answer), 450 + 1575 + 105);
+    const PracticeLayout first = layoutPractice(QSize(800, 600), true, {}, Take::First);
+    const PracticeLayout second = layoutPractice(QSize(800, 600), true, {}, Take::Second);
+    QCOMPARE(second.handleStrip.width(), 8); // 120 twips
+    QCOMPARE(second.handleStrip.right() + 1, second.answerBox.left());
+    QCOMPARE(second.answerBox, first.answerBox);
+    QCOMPARE(second.viewer.right() + 1, second.handleStrip.left());
+    QCOMPARE(second.statusBar.width(), second.viewer.width());
+    const PracticeLayout hidden = layoutPractice(QSize(1000, 700), false, {}, Take::Second);
+    QCOMPARE(hidden.handleStrip.right() + 1, 1000 - 4);
+
+    QStringList pieces;
+    for (const StatusPiece &p : statusBarPieces(Take::Second))
+        pieces << p.name + u'=' + p.picture;
+    QCOMPARE(pieces, (QStringList{"Bot1=bottombg1.bmp", "Bot3=bottombg3.bmp"}));
+    QCOMPARE(statusBarPieces(Take::First).size(), 3);
 }
 
 void PracticeLogicTest::caption()

@@ -8,6 +8,7 @@
 #include "practice/viewerhost.h"
 
 #include "chrome/imagebutton.h"
+#include "chrome/picturebox.h"
 #include "chrome/pictures.h"
 #include "chrome/popup.h"
 #include "content/content.h"
@@ -116,9 +117,19 @@ private slots:
     void closeDiscardsTypingAndUnloads();
     void printGoesToViewer();
     void noViewerShowsNotice();
+    void secondTakeCarriesOver();
+    void secondTakeConfirmation_data();
+    void secondTakeConfirmation();
+    void secondTakeMarksAndReopens();
 
 private:
     PracticeWindow *open(int paper);
+    void writeFile(results::ResultFile f, const QByteArray &bytes);
+    void markFirstTakeOf101();
+    template<typename T = QWidget> T *child(const QString &name)
+    {
+        return window_->findChild<T *>(name);
+    }
     QLineEdit *box(int k) { return window_->findChild<QLineEdit *>(QStringLiteral("FA%1").arg(k)); }
     QString file(results::ResultFile f)
     {
@@ -642,6 +653,208 @@ void PracticeWindowTest::noViewerShowsNotice()
     chrome::setNextPopUpAnswers({QStringLiteral("True")});
     window_->MarkPaper();
     QTRY_VERIFY(window_->paper().isMarked());
+}
+
+void PracticeWindowTest::writeFile(results::ResultFile f, const QByteArray &bytes)
+{
+    QFile out(file(f));
+    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(bytes);
+}
+
+// Paper 101 (16 one-mark blanks "a" to "p") marked in a first take that got blanks 1 and 3 right.
+void PracticeWindowTest::markFirstTakeOf101()
+{
+    writeFile(results::ResultFile::FirstAnswers,
+              crlf({"#101#>a>x>c>x>x>x>x>x>x>x>x>x>x>x>x>x", "#102#>>>>>"}));
+    QByteArray outcomes = "#101#>\xfc>\xfb>\xfc";
+    for (int i = 4; i <= 16; ++i)
+        outcomes += ">\xfb";
+    writeFile(results::ResultFile::FirstResults, outcomes + "\r\n#102#>>>>>\r\n");
+    writeFile(results::ResultFile::Summary, crlf({"#FSE#>12.5>", "#SSE#>>", "#LTM#>0:7:5>",
+                                                  "#CDD#>1/2/24>", "#FST#>1>0", "#SST#>0>0"}));
+    writeFile(results::ResultFile::Trend, "#TRD#>40>12.5\r\n");
+    // What the second-take file holds for blank 1 gives way to the first take's right answer.
+    writeFile(results::ResultFile::SecondAnswers,
+              crlf({"#101#>zzz>b>>>>>>>>>>>>>>", "#102#>>>>>"}));
+    state_.TakeNum = 2;
+}
+
+void PracticeWindowTest::secondTakeCarriesOver()
+{
+    markFirstTakeOf101();
+    const QByteArray secondBefore = readBytes(file(results::ResultFile::SecondAnswers));
+    QVERIFY(open(101));
+    QCOMPARE(window_->objectName(), QStringLiteral("Test2"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Tiny topic - Paper 1"));
+
+    const QColor tint(192, 192, 255);
+    for (int k : {1, 3}) {
+        QCOMPARE(box(k)->text(), QString(QChar(u'a' + k - 1)));
+        QVERIFY(box(k)->isReadOnly());
+        QCOMPARE(box(k)->palette().color(QPalette::Base), tint);
+        auto *mark = child<QLabel>(QStringLiteral("FR%1").arg(k));
+        QVERIFY(mark->isVisible());
+        QCOMPARE(mark->text(), QStringLiteral("\u2714"));
+        // 105 twips right of the box.
+        QCOMPARE(mark->x(), qRound((450 + 1575 + 105) / 15.0));
+        QVERIFY(!child(QStringLiteral("SR%1").arg(k))->isVisible());
+    }
+    for (int k : {2, 4}) {
+        QVERIFY(!box(k)->isReadOnly());
+        QCOMPARE(box(k)->palette().color(QPalette::Base), QColor(Qt::white));
+        QVERIFY(!child(QStringLiteral("FR%1").arg(k))->isVisible());
+        QVERIFY(!child(QStringLiteral("SR%1").arg(k))->isVisible());
+        QVERIFY(!child(QStringLiteral("M%1").arg(k))->isVisible());
+    }
+    QCOMPARE(box(2)->text(), QStringLiteral("b")); // the second take's own answer
+    QVERIFY(box(4)->text().isEmpty());
+    // Carried over in memory only: the file changes with the next save.
+    QCOMPARE(readBytes(file(results::ResultFile::SecondAnswers)), secondBefore);
+    window_->PaperClock();
+    QCOMPARE(child<QLabel>("lblAnsweredQ")->text(), QStringLiteral("3"));
+
+    // No clock, time or date in a second take; its heading and the score's own "%" instead.
+    for (const char *name : {"lblClock", "LTime", "lblDate", "ETime"})
+        QVERIFY2(!child(QString::fromLatin1(name)), name);
+    QVERIFY(child<QLabel>("lblSecondAttempt")->isVisible());
+    QCOMPARE(child<QLabel>("lblSecondAttempt")->text(), QStringLiteral("Second Attempt"));
+    QCOMPARE(child<QLabel>("lblPercent")->text(), QStringLiteral("%"));
+    QVERIFY(child<QLabel>("PScoring")->text().isEmpty());
+
+    // The second take's own design: a wider handle, Bot1 and Bot3 only.
+    QCOMPARE(child("PicHideAns")->width(), 8);
+    QCOMPARE(child("ImgHandle")->width(), 8);
+    QVERIFY(!child("Bot2"));
+    QCOMPARE(child<chrome::PictureBox>("Bot1")->pictureName(), QStringLiteral("bottombg1.bmp"));
+    QCOMPARE(child<chrome::PictureBox>("Bot3")->pictureName(), QStringLiteral("bottombg3.bmp"));
+
+    // Sixteen blanks stack without a gap (the first take overlaps them).
+    const auto frame = [this](int k) { return child(QStringLiteral("Frame%1").arg(k)); };
+    QCOMPARE(frame(1)->y(), 3);
+    QCOMPARE(frame(2)->y(), qRound((50 + 375) / 15.0));
+    QCOMPARE(frame(16)->y(), qRound((50 + 15 * 375) / 15.0));
+    QVERIFY(frame(16)->isVisible() && !frame(17)->isVisible());
+
+    // The first save writes the carried-over answers to the second-take file.
+    window_->SavePaper();
+    QCOMPARE(readBytes(file(results::ResultFile::SecondAnswers)),
+             crlf({"#101#>a>b>c>>>>>>>>>>>>>", "#102#>>>>>"}));
+}
+
+void PracticeWindowTest::secondTakeConfirmation_data()
+{
+    QTest::addColumn<QString>("leftOut");
+    QTest::addColumn<bool>("longer");
+    QTest::newRow("every open blank filled") << QString() << false;
+    QTest::newRow("one open blank empty") << QStringLiteral("") << true;
+    QTest::newRow("one open blank a space") << QStringLiteral(" ") << false;
+}
+
+void PracticeWindowTest::secondTakeConfirmation()
+{
+    QFETCH(QString, leftOut);
+    QFETCH(bool, longer);
+    markFirstTakeOf101();
+    QVERIFY(open(101));
+    for (int k = 2; k <= 16; ++k) {
+        if (k == 3)
+            continue;
+        box(k)->clear();
+        if (k == 16 && !leftOut.isNull())
+            QTest::keyClicks(box(k), leftOut);
+        else
+            QTest::keyClicks(box(k), "q");
+    }
+    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    window_->MarkPaper();
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), 1);
+    QCOMPARE(calls[0].Title, QStringLiteral("Marking"));
+    QCOMPARE(calls[0].Msg, QString::fromLatin1(longer ? MarkNotAllAnswered : MarkAllAnswered));
+    QCOMPARE(window_->paper().status, QStringLiteral("0"));
+    QCOMPARE(readBytes(file(results::ResultFile::SecondResults)),
+             results::makeTemplate(results::ResultFile::SecondResults, {16, 5}));
+}
+
+void PracticeWindowTest::secondTakeMarksAndReopens()
+{
+    markFirstTakeOf101();
+    QByteArray firstBefore;
+    for (results::ResultFile f : {results::ResultFile::FirstAnswers,
+                                  results::ResultFile::FirstResults, results::ResultFile::Trend})
+        firstBefore += readBytes(file(f));
+    QVERIFY(open(101));
+    // 10 more right (blanks 2, 4 to 12), 4 wrong: 12 of 16 marks.
+    for (int k = 2; k <= 16; ++k) {
+        if (k == 3)
+            continue;
+        box(k)->clear();
+        QTest::keyClicks(box(k), k <= 12 ? QString(QChar(u'a' + k - 1)) : QStringLiteral("no"));
+    }
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QTRY_VERIFY(window_->paper().isMarked());
+    QCOMPARE(chrome::takePopUpCalls().size(), 1);
+
+    QCOMPARE(readBytes(file(results::ResultFile::SecondAnswers)),
+             crlf({"#101#>a>b>c>d>e>f>g>h>i>j>k>l>no>no>no>no", "#102#>>>>>"}));
+    QByteArray outcomes = "#101#";
+    for (int i = 1; i <= 16; ++i)
+        outcomes += i <= 12 ? ">\xfc" : ">\xfb";
+    QCOMPARE(readBytes(file(results::ResultFile::SecondResults)), outcomes + "\r\n#102#>>>>>\r\n");
+    // Only SSE and SST change; the first take's score, time, date and the trend stay.
+    QCOMPARE(readBytes(file(results::ResultFile::Summary)),
+             crlf({"#FSE#>12.5>", "#SSE#>75>", "#LTM#>0:7:5>", "#CDD#>1/2/24>", "#FST#>1>0",
+                   "#SST#>1>0"}));
+    QByteArray firstAfter;
+    for (results::ResultFile f : {results::ResultFile::FirstAnswers,
+                                  results::ResultFile::FirstResults, results::ResultFile::Trend})
+        firstAfter += readBytes(file(f));
+    QCOMPARE(firstAfter, firstBefore);
+
+    const auto checkMarked = [this] {
+        QCOMPARE(child<QLabel>("PScoring")->text(), QStringLiteral("75"));
+        QVERIFY(child("lblPercent")->isVisible());
+        QVERIFY(!child("TxtRem")->isVisible());
+        for (int k = 1; k <= 16; ++k) {
+            const QString where = QStringLiteral("row %1").arg(k);
+            QVERIFY2(box(k)->isReadOnly(), qPrintable(where));
+            QVERIFY2(!child(QStringLiteral("FR%1").arg(k))->isVisible(), qPrintable(where));
+            auto *mark = child<QLabel>(QStringLiteral("SR%1").arg(k));
+            QVERIFY2(mark->isVisible(), qPrintable(where));
+            QCOMPARE(mark->text(), k <= 12 ? QStringLiteral("\u2714") : QStringLiteral("\u2718"));
+            // SR sits where FR's design puts it.
+            QCOMPARE(mark->x(), qRound(2040 / 15.0));
+            auto *model = child<QLineEdit>(QStringLiteral("M%1").arg(k));
+            QCOMPARE(model->isVisible(), k > 12);
+            QCOMPARE(model->text(), QString(QChar(u'a' + k - 1)));
+            const bool carried = k == 1 || k == 3;
+            QCOMPARE(box(k)->palette().color(QPalette::Base),
+                     carried ? QColor(192, 192, 255) : QColor(Qt::white));
+        }
+        window_->PaperClock();
+        QVERIFY(!child("ToolBar01")->isEnabled());
+        QVERIFY(!child("ToolBar02")->isEnabled());
+    };
+    checkMarked();
+    if (QTest::currentTestFailed())
+        return;
+
+    // Reopened: the same marked look, straight away, and nothing asked or written.
+    delete window_.data();
+    QByteArray before;
+    for (results::ResultFile f : results::AllResultFiles)
+        before += readBytes(file(f));
+    QVERIFY(open(101));
+    QVERIFY(window_->paper().isMarked());
+    checkMarked();
+    window_->MarkPaper();
+    QVERIFY(chrome::takePopUpCalls().isEmpty());
+    QByteArray after;
+    for (results::ResultFile f : results::AllResultFiles)
+        after += readBytes(file(f));
+    QCOMPARE(after, before);
 }
 
 QTEST_MAIN(PracticeWindowTest)
