@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -272,9 +273,13 @@ void PracticeWindow::buildControls()
         headingLabel_ = placed(makeLabel(QStringLiteral("lblSecondAttempt"), paperSum_,
                                          QString::fromLatin1(SecondTakeHeading)),
                                36, 20, 80);
-        QFont bold = headingLabel_->font();
-        bold.setBold(true);
-        headingLabel_->setFont(bold);
+        // Bold where it fits; the panel is narrow, so the font shrinks rather than clip the text.
+        QFont heading = headingLabel_->font();
+        heading.setBold(true);
+        while (heading.pointSizeF() > 6 && QFontMetrics(heading).horizontalAdvance(
+                                               headingLabel_->text()) > headingLabel_->width())
+            heading.setPointSizeF(heading.pointSizeF() - 0.5);
+        headingLabel_->setFont(heading);
     }
 
     answerBox_ = new QWidget(this);

@@ -459,6 +459,11 @@ void EndToEndTest::secondTakeLocksTheRightBlanks()
     QCOMPARE(w->objectName(), QStringLiteral("Test2"));
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QVERIFY(!w->paper().isMarked());
+    // A second take has no clock, time or date; it says what it is instead.
+    for (const char *name : {"lblClock", "LTime", "lblDate", "ETime"})
+        QVERIFY2(!w->findChild<QLabel *>(QString::fromLatin1(name)), name);
+    QCOMPARE(child<QLabel>(w, QStringLiteral("lblSecondAttempt"))->text(),
+             QStringLiteral("Second Attempt"));
 
     // Question by question: the blanks right the first time are filled in and locked, with
     // their tick; the slip's box is open and empty.

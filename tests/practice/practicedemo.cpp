@@ -1,8 +1,9 @@
 // A practice window on the shipped course without the home window, for looking at it on screen
 // (not a test). LARKSPUR_HOME names the data folder.
-//   practice_demo SUBJECT PAPER [--answer] [--mark]
-// --answer types an answer into every box of the first question; --mark then marks the paper
-// (the confirmation answered yes).
+//   practice_demo SUBJECT PAPER [--take 2] [--question N] [--right] [--answer] [--mark]
+// --take 2 opens the second take (mark the first take before). --right types the expected answer
+// into the odd-numbered boxes of the question on view; --answer types "1" into every other open
+// box of it; --mark then marks the paper (the confirmation answered yes).
 
 #include "practice/practice.h"
 #include "practice/practicewindow.h"
@@ -11,6 +12,7 @@
 #include "chrome/pictures.h"
 #include "chrome/popup.h"
 #include "content/content.h"
+#include "marking/marking.h"
 #include "results/results.h"
 
 #include <QApplication>
@@ -24,7 +26,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        qWarning("usage: practice_demo SUBJECT PAPER [--question N] [--answer] [--mark]");
+        qWarning("usage: practice_demo SUBJECT PAPER [--take 2] [--question N] [--right] "
+                 "[--answer] [--mark]");
         return 2;
     }
     const QString folder =
@@ -47,6 +50,8 @@ int main(int argc, char *argv[])
     const int topic = (state.PaperNum - 101) / 5;
     state.TopicCount = topic * 5 + 1;
     state.SubH1 = subject.topicNames.value(topic);
+    const qsizetype takeArg = args.indexOf(QStringLiteral("--take"));
+    state.TakeNum = takeArg > 0 && takeArg + 1 < args.size() ? args.at(takeArg + 1).toInt() : 1;
 #ifdef VIEWER_PLUGIN
     practice::setViewerPluginPath(QStringLiteral(VIEWER_PLUGIN));
 #endif
@@ -58,11 +63,19 @@ int main(int argc, char *argv[])
     const qsizetype questionArg = args.indexOf(QStringLiteral("--question"));
     if (questionArg > 0 && questionArg + 1 < args.size())
         w->ShowQuestion(args.at(questionArg + 1).toInt());
-    if (args.contains("--answer")) {
-        for (int k = 1; k <= 20; ++k)
-            if (auto *box = w->findChild<QLineEdit *>(QStringLiteral("FA%1").arg(k)))
-                if (box->isVisible())
-                    box->setText(QStringLiteral("1"));
+    const practice::Paper &paper = w->paper();
+    const int offset = paper.offsetOf(w->QSCount());
+    for (int k = 1; k <= 20; ++k) {
+        auto *box = w->findChild<QLineEdit *>(QStringLiteral("FA%1").arg(k));
+        // Locked boxes (a marked paper, a blank carried over into the second take) stay as they
+        // are.
+        if (!box || !box->isVisible() || box->isReadOnly())
+            continue;
+        if (args.contains("--right") && k % 2 == 1)
+            box->setText(marking::ModelAnswer(paper.answers, paper.answerKeys, paper.answerTypes,
+                                              offset + k - 1));
+        else if (args.contains("--answer"))
+            box->setText(QStringLiteral("1"));
     }
     if (args.contains("--mark")) {
         QTimer::singleShot(1000, w, [w] {
