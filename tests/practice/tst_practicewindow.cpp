@@ -682,6 +682,12 @@ void PracticeWindowTest::markFirstTakeOf101()
 
 void PracticeWindowTest::secondTakeCarriesOver()
 {
+    {
+        // Until a paper is loaded the second-take window carries its design caption.
+        PracticeWindow bare(state_, Take::Second, {});
+        QCOMPARE(bare.windowTitle(), QStringLiteral("Try Again"));
+        QCOMPARE(bare.findChild<QLabel *>("Title")->text(), QStringLiteral("Try Again"));
+    }
     markFirstTakeOf101();
     const QByteArray secondBefore = readBytes(file(results::ResultFile::SecondAnswers));
     QVERIFY(open(101));
