@@ -107,7 +107,7 @@ std::optional<WriteFailure> Paper::saveAnswers(const home::HomeState &state)
     const records::SaveResult r = results::SaveTakeRecord(record, state.PaperNum, state.TtPapersCon,
                                                           blankCount, answerFilePath);
     if (!r)
-        return WriteFailure{answerFilePath, r.error};
+        return WriteFailure{WriteFailure::File::Answers, answerFilePath, r.error};
     answerRecord = record;
     return std::nullopt;
 }
@@ -127,7 +127,7 @@ std::optional<WriteFailure> Paper::mark(const home::HomeState &state, qint64 ela
     if (const records::SaveResult r =
             results::SaveTakeRecord(record, P, n, blankCount, resultFilePath);
         !r)
-        return WriteFailure{resultFilePath, r.error};
+        return WriteFailure{WriteFailure::File::Outcomes, resultFilePath, r.error};
     outcomeRecord = record;
     outcomes = result.outcomes;
 
@@ -139,7 +139,7 @@ std::optional<WriteFailure> Paper::mark(const home::HomeState &state, qint64 ela
     else
         results::setSecondTake(updated, P, n, result.percent);
     if (const records::SaveResult r = results::SaveSummary(summaryFilePath, updated, n); !r)
-        return WriteFailure{summaryFilePath, r.error};
+        return WriteFailure{WriteFailure::File::Summary, summaryFilePath, r.error};
 
     // From here on the paper is marked: the summary says so.
     summary = updated;
@@ -151,7 +151,7 @@ std::optional<WriteFailure> Paper::mark(const home::HomeState &state, qint64 ela
 
     if (first) {
         if (const records::SaveResult r = results::AppendTrend(trendFilePath, result.percent); !r)
-            return WriteFailure{trendFilePath, r.error};
+            return WriteFailure{WriteFailure::File::Trend, trendFilePath, r.error};
     }
     return std::nullopt;
 }

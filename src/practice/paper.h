@@ -23,6 +23,14 @@ namespace practice {
 // Which write of the paper failed; the window tells the pupil and keeps the answers on screen.
 struct WriteFailure
 {
+    enum class File
+    {
+        Answers,  // nothing else was written
+        Outcomes, // the paper stays unmarked
+        Summary,  // the paper stays unmarked
+        Trend,    // the paper is marked; only its entry in the trend is missing
+    };
+    File file;
     QString path;
     QString error;
 };

@@ -882,10 +882,25 @@ void PracticeWindow::notify(const QString &title, const QString &message)
 
 void PracticeWindow::reportWriteFailure(const WriteFailure &failure)
 {
-    notify(QStringLiteral("Larkspur"),
-           QStringLiteral("Your answers could not be saved (%1). They are still on the screen; "
-                          "please try again.")
-               .arg(failure.error.isEmpty() ? failure.path : failure.error));
+    const QString reason = failure.error.isEmpty() ? failure.path : failure.error;
+    QString message;
+    switch (failure.file) {
+    case WriteFailure::File::Answers:
+        message = QStringLiteral("Your answers could not be saved (%1). They are still on the "
+                                 "screen; please try again.");
+        break;
+    case WriteFailure::File::Outcomes:
+    case WriteFailure::File::Summary:
+        message = QStringLiteral("Your paper could not be marked because its results could not "
+                                 "be saved (%1). Your answers are still on the screen; please try "
+                                 "again.");
+        break;
+    case WriteFailure::File::Trend:
+        message = QStringLiteral("Your paper is marked, but its score could not be added to your "
+                                 "progress chart (%1).");
+        break;
+    }
+    notify(QStringLiteral("Larkspur"), message.arg(reason));
 }
 
 void PracticeWindow::setGuardMessageHook(std::function<void(const QString &, const QString &)> hook)

@@ -113,6 +113,7 @@ private slots:
     void refusedCharacters();
     void enterMovesToNextRow();
     void failedWriteKeepsAnswers();
+    void failedTrendWriteStillMarks();
     void commandsIgnoredWhileMarking();
     void closeDiscardsTypingAndUnloads();
     void printGoesToViewer();
@@ -566,7 +567,7 @@ void PracticeWindowTest::failedWriteKeepsAnswers()
     QTRY_VERIFY(!window_->isMarking());
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
     QCOMPARE(calls.size(), 2);
-    QVERIFY(calls[1].Msg.contains(QStringLiteral("could not be saved")));
+    QVERIFY(calls[1].Msg.contains(QStringLiteral("could not be marked")));
     QVERIFY(!window_->paper().isMarked());
     QCOMPARE(box(1)->text(), QStringLiteral("2"));
     QVERIFY(!box(1)->isReadOnly());
@@ -584,6 +585,25 @@ void PracticeWindowTest::failedWriteKeepsAnswers()
     window_->ShowQuestion(2); // refused: the answers would be lost
     QCOMPARE(window_->QSCount(), 1);
     QCOMPARE(box(1)->text(), QStringLiteral("2"));
+}
+
+void PracticeWindowTest::failedTrendWriteStillMarks()
+{
+    QVERIFY(open(102));
+    QTest::keyClicks(box(1), "2");
+    const QString trendPath = file(results::ResultFile::Trend);
+    QVERIFY(QFile::remove(trendPath));
+    QVERIFY(QDir().mkdir(trendPath));
+    chrome::takePopUpCalls();
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QTRY_VERIFY(!window_->isMarking());
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), 2);
+    QVERIFY(calls[1].Msg.contains(QStringLiteral("progress chart")));
+    // The summary was written, so the paper is marked and its boxes are locked.
+    QVERIFY(window_->paper().isMarked());
+    QVERIFY(box(1)->isReadOnly());
 }
 
 void PracticeWindowTest::commandsIgnoredWhileMarking()
