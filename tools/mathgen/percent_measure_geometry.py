@@ -24,7 +24,7 @@ def pc_of_amount(q, r, L):
         q.p("Find %s%% of %s." % (dec(p), num(base)))
         q.p(q.b("N", dec(v), mk(L)))
     else:
-        q.p("Find %s%% of &pound;%s. Give your answer in pounds." % (dec(p), num(base)))
+        q.p("Find %s%% of &pound;%s. Give your answer in pounds, without the &pound; sign." % (dec(p), num(base)))
         q.p(q.b("N", dec(v), mk(L)))
 
 
@@ -58,10 +58,10 @@ def pc_increase(q, r, L):
     up = r.random() < 0.4
     item = r.choice(["coat", "bike", "television", "tent", "guitar", "watch", "scooter"])
     if up:
-        q.p("A %s costs &pound;%d. Its price goes up by %d%%. What is the new price? Give your answer in pounds." % (item, price, p))
+        q.p("A %s costs &pound;%d. Its price goes up by %d%%. What is the new price? Give your answer in pounds, without the &pound; sign." % (item, price, p))
         v = Fr(price) * (100 + p) / 100
     else:
-        q.p("A %s costs &pound;%d. In a sale the price is cut by %d%%. What is the sale price? Give your answer in pounds." % (item, price, p))
+        q.p("A %s costs &pound;%d. In a sale the price is cut by %d%%. What is the sale price? Give your answer in pounds, without the &pound; sign." % (item, price, p))
         v = Fr(price) * (100 - p) / 100
     q.p(q.b("N", dec(v), mk(L, 1, 2, 3)))
 
@@ -129,7 +129,7 @@ def pc_unitary(q, r, L):
     if m == n:
         raise Retry()
     item = r.choice(["pens", "notebooks", "apples", "bus tickets", "cupcakes", "postcards"])
-    q.p("%d %s cost %s. How much do %d %s cost? Give your answer in pounds." % (n, item, money(unit * n), m, item))
+    q.p("%d %s cost %s. How much do %d %s cost? Give your answer in pounds, without the &pound; sign." % (n, item, money(unit * n), m, item))
     q.p(q.b("N", dec(unit * m), mk(L, 1, 2, 3)))
 
 
@@ -181,7 +181,7 @@ def pc_reverse(q, r, L):
     sale = Fr(orig * (100 - p), 100)
     if sale.denominator != 1:
         raise Retry()
-    q.p("In a sale everything is %d%% off. A jacket now costs &pound;%s. What was its price before the sale? Give your answer in pounds." % (p, dec(sale)))
+    q.p("In a sale everything is %d%% off. A jacket now costs &pound;%s. What was its price before the sale? Give your answer in pounds, without the &pound; sign." % (p, dec(sale)))
     q.p(q.b("N", orig, 3))
 
 
@@ -204,8 +204,8 @@ def pc_better_buy(q, r, L):
     p = r.choice([10, 15, 20, 25, 30])
     off = Fr(price * p, 100) + r.choice([-3, -2, -1, 1, 2, 3])
     q.p("A game costs &pound;%d in two shops. Shop A takes %d%% off the price. Shop B takes &pound;%s off the price." % (price, p, dec(off)))
-    q.p("How much is the game in shop A? Give your answer in pounds. %s" % q.b("N", dec(price - Fr(price * p, 100)), 1))
-    q.p("How much is the game in shop B? Give your answer in pounds. %s" % q.b("N", dec(price - off), 1))
+    q.p("How much is the game in shop A? Give your answer in pounds, without the &pound; sign. %s" % q.b("N", dec(price - Fr(price * p, 100)), 1))
+    q.p("How much is the game in shop B? Give your answer in pounds, without the &pound; sign. %s" % q.b("N", dec(price - off), 1))
     q.p("Which shop is cheaper? Write A or B. %s" % q.b("T", "A" if Fr(price * p, 100) > off else "B", 1))
 
 
@@ -426,7 +426,7 @@ def me_money_total(q, r, L):
     who = r.choice(NAMES)
     items = r.sample(["a book", "a ruler", "a game", "a ball", "a puzzle", "a torch", "a kite", "a cap"], k)
     listed = listing("%s at %s" % (it, money(p)) for it, p in zip(items, prices))
-    q.p("%s buys %s. What is the total cost? Give your answer in pounds." % (who, listed))
+    q.p("%s buys %s. What is the total cost? Give your answer in pounds, without the &pound; sign." % (who, listed))
     q.p(q.b("N", dec(sum(prices)), mk(L)))
 
 

@@ -800,7 +800,7 @@ def de_money(q, r, L):
     note = 10 if total < 10 else 20
     who = r.choice(NAMES)
     names = listing("%s for %s" % (n, money(p)) for (n, _, _), p in zip(chosen, prices))
-    q.p("%s buys %s. %s pays with a &pound;%d note. How much change does %s get? Give your answer in pounds." % (
+    q.p("%s buys %s. %s pays with a &pound;%d note. How much change does %s get? Give your answer in pounds, without the &pound; sign." % (
         who, names, who, note, who))
     q.p(q.b("N", dec(note - total), mk(L, 1, 2, 3)))
 
@@ -883,7 +883,7 @@ def de_share_bill(q, r, L):
     if (each * 100).denominator != 1:
         raise Retry()
     who = r.choice(["friends", "cousins", "classmates", "neighbours"])
-    q.p("%s %s share a bill of %s equally. How much does each of them pay? Give your answer in pounds."
+    q.p("%s %s share a bill of %s equally. How much does each of them pay? Give your answer in pounds, without the &pound; sign."
         % (["Two", "Three", "Four", "Five", "Six", "Seven", "Eight"][n - 2], who, money(each * n)))
     q.p(q.b("N", dec(each), mk(L, 1, 2, 3)))
 
