@@ -508,8 +508,7 @@ void PracticeWindow::ShowQuestion(int number)
     questionTitle_->adjustSize();
     FillAnswerSheet();
     ShowAnswerRows();
-    if (QFile::exists(questionFilePath_))
-        QFile::remove(questionFilePath_);
+    discardQuestionFile();
     showDocument();
     remQns_->clear();
     BuildRemainingList();
@@ -778,8 +777,7 @@ void PracticeWindow::unload()
         return;
     unloaded_ = true;
     timer()->stop();
-    if (!questionFilePath_.isEmpty() && QFile::exists(questionFilePath_))
-        QFile::remove(questionFilePath_);
+    discardQuestionFile();
     if (onUnload_)
         onUnload_();
 }
@@ -878,6 +876,13 @@ bool PracticeWindow::ask(const QString &title, const QString &message)
 void PracticeWindow::notify(const QString &title, const QString &message)
 {
     chrome::CallPop(title, message, 1, this);
+}
+
+void PracticeWindow::discardQuestionFile()
+{
+    // Only the question on view has a file; it is written again whenever it is shown.
+    if (!questionFilePath_.isEmpty())
+        QFile::remove(questionFilePath_);
 }
 
 void PracticeWindow::reportWriteFailure(const WriteFailure &failure)

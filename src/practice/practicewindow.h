@@ -135,6 +135,7 @@ private:
     bool ask(const QString &title, const QString &message);
     void notify(const QString &title, const QString &message);
     void reportWriteFailure(const WriteFailure &failure);
+    void discardQuestionFile();
     void focusNextRow(int k);
 
     home::HomeState &state_;

@@ -1,5 +1,7 @@
 #include "practice/viewerhost.h"
 
+#include "practice/practice.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>

@@ -13,10 +13,6 @@ namespace practice {
 // Where the plugin file is looked for, in order: beside the program and in its plugins folder.
 QStringList viewerPluginCandidates(const QString &programFolder);
 
-// Loads the plugin soon after the caller returns (on the GUI thread, after the home window has
-// painted) and starts its engine, so the first paper does not wait for it.
-void preloadViewer();
-
 // The plugin's factory, loading it now if that has not happened yet; nullptr when unavailable.
 QuestionViewerFactory *viewerFactory();
 
