@@ -15,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Larkspur"));
     QApplication::setOrganizationName(QStringLiteral("Larkspur"));
+    QApplication::setApplicationVersion(QStringLiteral(LARKSPUR_VERSION));
     const QString title = QStringLiteral("Larkspur");
 
     const app::DataFolder folder = app::prepareDataFolder();
