@@ -10,6 +10,17 @@ class Retry(Exception):
     """Raised by a question maker when its random draw does not give a good question."""
 
 
+def multistep(maker):
+    """Marks a maker whose questions are word problems of more than one step; papers 3 to 5
+    draw a share of their questions from these."""
+    maker.multistep = True
+    return maker
+
+
+def is_multistep(maker):
+    return getattr(maker, "multistep", False)
+
+
 # ---------------------------------------------------------------------------------------------
 # Numbers as text. Keys use the canonical forms the marking compares against; question text may
 # group thousands with commas for readability.
@@ -50,6 +61,24 @@ def money(x):
         raise ValueError("not whole pence")
     pence = int(x * 100)
     return "&pound;%s.%02d" % ("{:,}".format(pence // 100), pence % 100)
+
+
+def pounds(x):
+    """An amount in the question body: "&pound;48" for whole pounds, else "&pound;14.50"."""
+    x = Fr(x)
+    return "&pound;%s" % num(x) if x.denominator == 1 else money(x)
+
+
+def time24_key(minutes):
+    """M key of a 24-hour clock time: the forms pupils write, "03:35", "3:35", "03.35"..."""
+    h, m = divmod(minutes % (24 * 60), 60)
+    forms = ["%02d:%02d" % (h, m), "%02d.%02d" % (h, m)]
+    if h < 10:
+        forms += ["%d:%02d" % (h, m), "%d.%02d" % (h, m)]
+    return ";" + ";".join(forms)
+
+
+ORDINAL_KEYS = {"first": ";first;1st", "second": ";second;2nd"}
 
 
 def frac(x):
@@ -169,7 +198,8 @@ class Question:
         self.p("%s %s" % (prompt or r.choice(CHOICE_PROMPTS), self.b("Q", pos + 1, mark)))
 
     def text_signature(self):
-        return "".join(self.parts)
+        """What a pupil reads: the text and the pictures' descriptions (not the keys)."""
+        return "".join(self.parts) + "|" + "|".join(alt for _, alt in self.svgs)
 
     def render(self, base):
         """The HTML fragment and the pictures [(file name, svg)] for a question file base name."""
@@ -213,17 +243,18 @@ def make_question(r, maker, level, tries=40):
     raise AssertionError("%s found no question in %d tries" % (maker.__name__, tries))
 
 
-def assemble(r, makers, level, count, max_blanks=70, max_marks=100, shuffle=True):
+def pick(r, makers, level, count, seen, room, reserve=0, paper=()):
     """Draws count questions from makers (functions (q, r, level)), using every maker about
-    equally often, no two questions with the same text, within the blank and mark limits."""
+    equally often, none reading like a question already in seen (the whole subject so far),
+    with at most room blanks, leaving reserve blanks for the questions drawn after these."""
     pool = list(makers)
-    if shuffle:
-        r.shuffle(pool)
     used = {m.__name__: 0 for m in pool}
-    seen = set()
     questions = []
     blanks = 0
     cursor = 0
+    stalls = 0
+    # Within a paper not even the wording repeats (two "What fraction of the bar is shaded?").
+    texts = {"".join(q.parts) for q in paper}
     while len(questions) < count:
         least = min(used.values())
         candidates = [m for m in pool if used[m.__name__] == least]
@@ -232,16 +263,37 @@ def assemble(r, makers, level, count, max_blanks=70, max_marks=100, shuffle=True
         for _ in range(30):
             q = make_question(r, maker, level)
             sig = q.text_signature()
-            room = max_blanks - blanks - (count - len(questions) - 1)
-            if sig not in seen and len(q.blanks) <= room:
+            left = room - blanks - (count - len(questions) - 1) - reserve
+            if sig not in seen and "".join(q.parts) not in texts and len(q.blanks) <= left:
                 break
         else:
             used[maker.__name__] += 1
+            stalls += 1
+            if stalls > 50 * len(pool):
+                raise AssertionError("no new question left among %s" % [m.__name__ for m in pool])
             continue
         seen.add(sig)
+        texts.add("".join(q.parts))
         used[maker.__name__] += 1
         questions.append(q)
         blanks += len(q.blanks)
+    return questions, blanks
+
+
+def assemble(r, makers, level, count, seen, max_blanks=70, max_marks=100, shuffle=True, multi_share=0.0):
+    """A paper of count questions from makers. With multi_share, at least that share of the
+    questions comes from the multi-step makers; the rest from the others. The order is mixed."""
+    pool = list(makers)
+    if shuffle:
+        r.shuffle(pool)
+    multi = [m for m in pool if is_multistep(m)]
+    need = math.ceil(count * multi_share) if multi and multi_share else 0
+    rest = [m for m in pool if not is_multistep(m)] if need else pool
+    first, used = pick(r, multi, level, need, seen, max_blanks, reserve=count - need) if need else ([], 0)
+    second, _ = pick(r, rest, level, count - need, seen, max_blanks - used, paper=first)
+    questions = first + second
+    if need:
+        r.shuffle(questions)
     # Keep the paper within its marks: take marks off the heaviest blanks, later ones first.
     allb = [b for q in questions for b in q.blanks]
     while sum(b[2] for b in allb) > max_marks:

@@ -19,17 +19,19 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from core import assemble  # noqa: E402
 from percent_measure_geometry import GEOMETRY_DATA, MEASUREMENT, PERCENT_RATIO  # noqa: E402
+from problems import (DECIMALS_NEW, FRACTIONS_NEW, GEOMETRY_DATA_NEW, MEASUREMENT_NEW,  # noqa: E402
+                      PERCENT_RATIO_NEW, WHOLE_NUMBERS_NEW)
 from whole_fraction_decimal import DECIMALS, FRACTIONS, WHOLE_NUMBERS  # noqa: E402
 
-SEED = "larkspur-mathematics-1"
+SEED = "larkspur-mathematics-2"
 
 TOPICS = [
-    ("Whole Numbers", "whole-numbers", WHOLE_NUMBERS),
-    ("Fractions", "fractions", FRACTIONS),
-    ("Decimals", "decimals", DECIMALS),
-    ("Percentage and Ratio", "percentage-and-ratio", PERCENT_RATIO),
-    ("Measurement", "measurement", MEASUREMENT),
-    ("Geometry and Data", "geometry-and-data", GEOMETRY_DATA),
+    ("Whole Numbers", "whole-numbers", WHOLE_NUMBERS + WHOLE_NUMBERS_NEW),
+    ("Fractions", "fractions", FRACTIONS + FRACTIONS_NEW),
+    ("Decimals", "decimals", DECIMALS + DECIMALS_NEW),
+    ("Percentage and Ratio", "percentage-and-ratio", PERCENT_RATIO + PERCENT_RATIO_NEW),
+    ("Measurement", "measurement", MEASUREMENT + MEASUREMENT_NEW),
+    ("Geometry and Data", "geometry-and-data", GEOMETRY_DATA + GEOMETRY_DATA_NEW),
 ]
 MOCK = ("Mock Examination", "mock-examination")
 
@@ -38,6 +40,8 @@ TOPIC_COUNTS = [22, 25, 28, 31, 34]
 MOCK_COUNTS = [44, 47, 50, 53, 56]
 # Levels a mock paper draws its questions from.
 MOCK_LEVELS = [(1, 3), (2, 4), (2, 5), (3, 5), (4, 5)]
+# Share of multi-step word problems in Papers 1 to 5 (of topics and of the mock examination).
+MULTI_SHARE = [0, 0, 0.25, 0.25, 0.3]
 
 
 def at_level(maker, lo, hi):
@@ -47,19 +51,21 @@ def at_level(maker, lo, hi):
         return maker(q, r, r.randint(lo, hi))
 
     bound.__name__ = maker.__name__
+    bound.multistep = getattr(maker, "multistep", False)
     return bound
 
 
-def topic_papers(makers, seed_name):
+def topic_papers(makers, seed_name, seen):
     papers = []
     for level in range(1, 6):
         r = random.Random("%s/%s/%d" % (SEED, seed_name, level))
         eligible = [m for m, lo, hi in makers if lo <= level <= hi]
-        papers.append(assemble(r, eligible, level, TOPIC_COUNTS[level - 1]))
+        papers.append(assemble(r, eligible, level, TOPIC_COUNTS[level - 1], seen,
+                               multi_share=MULTI_SHARE[level - 1]))
     return papers
 
 
-def mock_papers():
+def mock_papers(seen):
     papers = []
     for k in range(1, 6):
         r = random.Random("%s/mock/%d" % (SEED, k))
@@ -76,7 +82,7 @@ def mock_papers():
                 if group:
                     pool.append(group.pop())
         count = MOCK_COUNTS[k - 1]
-        questions = assemble(r, pool[:count], 3, count, shuffle=False)
+        questions = assemble(r, pool, 3, count, seen, shuffle=False, multi_share=MULTI_SHARE[k - 1])
         r.shuffle(questions)
         papers.append(questions)
     return papers
@@ -116,9 +122,10 @@ def main():
         shutil.rmtree(work)
     os.makedirs(work)
     topics = []
+    seen = set()  # no question of the subject reads like another, mock papers included
     for name, folder, makers in TOPICS:
-        topics.append(write_topic(work, folder, name, topic_papers(makers, folder)))
-    topics.append(write_topic(work, MOCK[1], MOCK[0], mock_papers()))
+        topics.append(write_topic(work, folder, name, topic_papers(makers, folder, seen)))
+    topics.append(write_topic(work, MOCK[1], MOCK[0], mock_papers(seen)))
     with open(os.path.join(work, "subject.json"), "w", encoding="utf-8", newline="\n") as fh:
         json.dump({"topics": topics}, fh, indent=2)
         fh.write("\n")

@@ -4,7 +4,7 @@ import math
 from fractions import Fraction as Fr
 
 import svg
-from core import F_SIMPLEST, Retry, dec, frac, listing, money, num
+from core import ORDINAL_KEYS, F_SIMPLEST, Retry, dec, frac, listing, money, num, pounds, time24_key
 from whole_fraction_decimal import NAMES, mk, rdec
 
 # =============================================================================================
@@ -94,8 +94,12 @@ def pc_share(q, r, L):
     each = r.randint(2, [5, 8, 12, 20, 25][L - 1])
     total = (a + b) * each
     p1, p2 = r.sample(NAMES, 2)
-    thing = r.choice(["sweets", "marbles", "stickers", "pounds", "stamps"])
-    q.p("%s and %s share %d %s in the ratio %d : %d. How many does each of them get?" % (p1, p2, total, thing, a, b))
+    thing = r.choice(["sweets", "marbles", "stickers", "pounds", "stamps", "shells", "conkers", "football cards"])
+    if thing == "pounds":
+        q.p("%s and %s share &pound;%d in the ratio %d : %d. How much does each of them get? "
+            "Give your answers in pounds, without the &pound; sign." % (p1, p2, total, a, b))
+    else:
+        q.p("%s and %s share %d %s in the ratio %d : %d. How many does each of them get?" % (p1, p2, total, thing, a, b))
     q.p("%s: %s" % (p1, q.b("N", a * each, mk(L))))
     q.p("%s: %s" % (p2, q.b("N", b * each, mk(L))))
 
@@ -181,7 +185,8 @@ def pc_reverse(q, r, L):
     sale = Fr(orig * (100 - p), 100)
     if sale.denominator != 1:
         raise Retry()
-    q.p("In a sale everything is %d%% off. A jacket now costs &pound;%s. What was its price before the sale? Give your answer in pounds, without the &pound; sign." % (p, dec(sale)))
+    item = r.choice(["jacket", "rucksack", "pair of trainers", "lamp", "board game", "bike helmet", "camera"])
+    q.p("In a sale everything is %d%% off. A %s now costs %s. What was its price before the sale? Give your answer in pounds, without the &pound; sign." % (p, item, pounds(sale)))
     q.p(q.b("N", orig, 3))
 
 
@@ -196,16 +201,17 @@ def pc_compare(q, r, L):
     q.p("Work out both amounts.")
     q.p("%d%% of %d = %s" % (p, a, q.b("N", dec(va), 1)))
     q.p("%s of %d = %s" % (frac(fr_), b, q.b("N", dec(vb), 1)))
-    q.p("Which is larger? Write <i>first</i> or <i>second</i>. %s" % q.b("T", "first" if va > vb else "second", 1))
+    q.p("Which is larger? Write <i>first</i> or <i>second</i>. %s" % q.b("M", ORDINAL_KEYS["first" if va > vb else "second"], 1))
 
 
 def pc_better_buy(q, r, L):
     price = r.choice([40, 50, 60, 80, 120, 150, 200])
     p = r.choice([10, 15, 20, 25, 30])
     off = Fr(price * p, 100) + r.choice([-3, -2, -1, 1, 2, 3])
-    q.p("A game costs &pound;%d in two shops. Shop A takes %d%% off the price. Shop B takes &pound;%s off the price." % (price, p, dec(off)))
-    q.p("How much is the game in shop A? Give your answer in pounds, without the &pound; sign. %s" % q.b("N", dec(price - Fr(price * p, 100)), 1))
-    q.p("How much is the game in shop B? Give your answer in pounds, without the &pound; sign. %s" % q.b("N", dec(price - off), 1))
+    item = r.choice(["game", "scooter", "keyboard", "tent", "pair of skates", "telescope", "tablet case"])
+    q.p("A %s costs &pound;%d in two shops. Shop A takes %d%% off the price. Shop B takes %s off the price." % (item, price, p, pounds(off)))
+    q.p("How much is the %s in shop A? Give your answer in pounds, without the &pound; sign. %s" % (item, q.b("N", dec(price - Fr(price * p, 100)), 1)))
+    q.p("How much is the %s in shop B? Give your answer in pounds, without the &pound; sign. %s" % (item, q.b("N", dec(price - off), 1)))
     q.p("Which shop is cheaper? Write A or B. %s" % q.b("T", "A" if Fr(price * p, 100) > off else "B", 1))
 
 
@@ -240,8 +246,8 @@ def pc_enlarge(q, r, L):
 
 
 PERCENT_RATIO = [
-    (pc_of_amount, 1, 5), (pc_convert, 1, 5), (pc_three_forms, 1, 5), (pc_increase, 2, 5),
-    (pc_grid, 1, 4), (pc_score, 2, 5), (pc_share, 1, 5), (pc_simplify_ratio, 1, 5),
+    (pc_of_amount, 1, 5), (pc_convert, 1, 4), (pc_three_forms, 1, 4), (pc_increase, 2, 5),
+    (pc_grid, 1, 3), (pc_score, 2, 5), (pc_share, 1, 5), (pc_simplify_ratio, 1, 5),
     (pc_recipe, 1, 5), (pc_unitary, 2, 5), (pc_ratio_part, 2, 5), (pc_fraction_ratio, 1, 5),
     (pc_same_as, 1, 5), (pc_scale, 4, 5), (pc_reverse, 5, 5), (pc_compare, 3, 5),
     (pc_better_buy, 3, 5), (pc_ratio_fraction, 2, 5), (pc_rest, 1, 4), (pc_enlarge, 1, 3),
@@ -301,11 +307,11 @@ def me_abbrev(q, r, L):
         q.p("Write the short form (the abbreviation) of the unit <i>%s</i>." % full)
         q.p(q.b("T", short, 1))
     else:
-        facts = [("There are 1,000 grams in one", "kilogram"), ("There are 100 centimetres in one", "metre"),
-                 ("There are 1,000 millilitres in one", "litre"), ("There are 1,000 metres in one", "kilometre"),
-                 ("There are 10 millimetres in one", "centimetre")]
+        facts = [("There are 1,000 grams in one", ";kilogram;kilogramme"), ("There are 100 centimetres in one", ";metre;meter"),
+                 ("There are 1,000 millilitres in one", ";litre;liter"), ("There are 1,000 metres in one", ";kilometre;kilometer"),
+                 ("There are 10 millimetres in one", ";centimetre;centimeter")]
         stem, word = r.choice(facts)
-        q.p("Complete the sentence with the name of a unit, written in full: %s %s." % (stem, q.b("T", word, 1)))
+        q.p("Complete the sentence with the name of a unit, written in full: %s %s." % (stem, q.b("M", word, 1)))
 
 
 def me_clock(q, r, L):
@@ -357,8 +363,8 @@ def me_24h(q, r, L):
     pm = r.random() < 0.7
     hh = h + 12 if pm else h
     if r.random() < 0.5:
-        q.p("Write %d:%02d %s as a 24-hour clock time. Use four digits with a colon, like hh:mm." % (h, m, "pm" if pm else "am"))
-        q.p(q.b("T", "%02d:%02d" % (hh, m), 1))
+        q.p("Write %d:%02d %s as a 24-hour clock time." % (h, m, "pm" if pm else "am"))
+        q.p(q.b("M", time24_key(hh * 60 + m), 1))
     else:
         q.choice(r, "Which 24-hour clock time is the same as %d:%02d %s?" % (h, m, "pm" if pm else "am"),
                  "%02d:%02d" % (hh, m), ["%02d:%02d" % (h + 10 if pm else h + 12, m), "%02d:%02d" % ((h + 2) % 24, m),
@@ -424,7 +430,10 @@ def me_money_total(q, r, L):
     k = r.randint(2, 4)
     prices = [Fr(r.randint(30, 600), 100) for _ in range(k)]
     who = r.choice(NAMES)
-    items = r.sample(["a book", "a ruler", "a game", "a ball", "a puzzle", "a torch", "a kite", "a cap"], k)
+    items = r.sample(["a book", "a ruler", "a game", "a ball", "a puzzle", "a torch", "a kite", "a cap",
+                      "a water bottle", "a skipping rope", "a paintbrush", "a yo-yo", "a pencil case",
+                      "a bag of marbles", "a frisbee", "a hairband", "a compass", "a calculator",
+                      "a plant pot", "a bird feeder", "a badge", "a map"], k)
     listed = listing("%s at %s" % (it, money(p)) for it, p in zip(items, prices))
     q.p("%s buys %s. What is the total cost? Give your answer in pounds, without the &pound; sign." % (who, listed))
     q.p(q.b("N", dec(sum(prices)), mk(L)))
@@ -467,14 +476,16 @@ def me_arrival(q, r, L):
     end = h * 60 + m + dh * 60 + dm
     what = r.choice(["A train leaves", "A coach leaves", "A ferry sails", "A plane takes off"])
     q.p("%s at %02d:%02d. The journey takes %s%d minutes. At what time does it arrive? "
-        "Write the time in the 24-hour clock as hh:mm." % (what, h, m, "%d hour%s " % (dh, "" if dh == 1 else "s") if dh else "", dm))
-    q.p(q.b("T", "%02d:%02d" % divmod(end % (24 * 60), 60), mk(L)))
+        "Write the time in the 24-hour clock." % (what, h, m, "%d hour%s " % (dh, "" if dh == 1 else "s") if dh else "", dm))
+    q.p(q.b("M", time24_key(end), mk(L)))
 
 
 def me_mixed_perimeter(q, r, L):
     a = rdec(r, 1, 3, 1)
     b = r.randint(20, 95)
-    q.p("A rectangular rug is %s m long and %d cm wide. What is its perimeter? Give your answer in cm." % (num(a), b))
+    what = r.choice(["rug", "tablecloth", "noticeboard", "flower bed", "banner", "doormat", "window", "poster",
+                     "bath mat", "paddling pool cover", "garden bench seat", "bookshelf"])
+    q.p("A rectangular %s is %s m long and %d cm wide. What is its perimeter? Give your answer in cm." % (what, num(a), b))
     q.p(q.b("N", dec(2 * (a * 100 + b)), mk(L, 1, 2, 3)))
 
 
@@ -487,8 +498,8 @@ def me_race(q, r, L):
 
 
 MEASUREMENT = [
-    (me_convert, 1, 5), (me_convert_multi, 2, 5), (me_choose_unit, 1, 3), (me_abbrev, 1, 3),
-    (me_clock, 1, 5), (me_duration, 1, 5), (me_time_convert, 1, 5), (me_24h, 1, 5),
+    (me_convert, 1, 5), (me_convert_multi, 2, 5), (me_choose_unit, 1, 3), (me_abbrev, 1, 2),
+    (me_clock, 1, 5), (me_duration, 1, 5), (me_time_convert, 1, 3), (me_24h, 1, 5),
     (me_ruler, 1, 5), (me_volume, 2, 5), (me_mass_story, 2, 5), (me_capacity_story, 2, 5),
     (me_longest, 2, 5), (me_money_total, 1, 5), (me_speed, 4, 5), (me_calendar, 3, 5),
     (me_jug, 1, 5), (me_arrival, 2, 5), (me_mixed_perimeter, 3, 5), (me_race, 2, 5),
@@ -519,6 +530,8 @@ def ge_straight(q, r, L):
 
 def ge_point(q, r, L):
     a, b = r.randint(60, 150), r.randint(60, 150)
+    if not 50 <= 360 - a - b <= 160:
+        raise Retry()  # an angle near 180 degrees would look like a straight line
     q.picture(svg.angles_at_point(a, b, "y"), "three angles around a point")
     q.p("Three angles meet at a point. Two of them are %d&deg; and %d&deg;. Work out angle y. Give your answer in degrees." % (a, b))
     q.p(q.b("N", 360 - a - b, mk(L, 1, 2, 3)))
@@ -528,7 +541,8 @@ def ge_angle_type(q, r, L):
     kind = r.choice(["acute", "obtuse", "reflex"] if L >= 2 else ["acute", "obtuse"])
     size = {"acute": r.randint(20, 80), "obtuse": r.randint(100, 170), "reflex": r.randint(200, 330)}[kind]
     q.picture(svg.single_angle(size, r.choice([0, 10, 20, 30])), "an angle")
-    q.p("Is the marked angle acute, obtuse or reflex? Write one word.")
+    q.p("Look at the angle marked in the diagram%s. Is it acute, obtuse or reflex? Write one word."
+        % r.choice(["", " below", " of this shape", " drawn by " + r.choice(NAMES)]))
     q.p(q.b("T", kind, 1))
 
 
@@ -538,8 +552,10 @@ POLYGONS = {3: "triangle", 4: "square", 5: "pentagon", 6: "hexagon", 7: "heptago
 def ge_polygon(q, r, L):
     n = r.choice([3, 4, 5, 6, 8] if L <= 2 else [5, 6, 7, 8])
     q.picture(svg.regular_polygon(n), "a regular shape")
-    q.p("This is a regular shape. What is its name? Write one word.")
-    q.p(q.b("T", POLYGONS[n], 1))
+    q.p(r.choice(["This is a regular shape. What is its name? Write one word.",
+                  "All the sides and angles of this shape are equal. What is the shape called? Write one word.",
+                  "Name this regular polygon. Write one word."]))
+    q.p(q.b("M", ";heptagon;septagon", 1) if n == 7 else q.b("T", POLYGONS[n], 1))
     if L >= 2:
         q.p("How many lines of symmetry does it have? %s" % q.b("N", n, 1))
 
@@ -602,7 +618,8 @@ def ge_3d(q, r, L):
     shapes = [("cube", 6, 12, 8), ("cuboid", 6, 12, 8), ("square-based pyramid", 5, 8, 5),
               ("triangular prism", 5, 9, 6), ("tetrahedron", 4, 6, 4), ("pentagonal prism", 7, 15, 10)]
     name, fc, ed, vx = r.choice(shapes[: [3, 4, 5, 6, 6][L - 1]])
-    q.p("A %s is a 3-D shape. Fill in its number of faces, edges and vertices." % name)
+    q.p(r.choice(["A %s is a 3-D shape. Fill in its number of faces, edges and vertices.",
+                  "Think of a %s. How many faces, edges and vertices does it have?"]) % name)
     q.p("Faces: %s" % q.b("N", fc, 1))
     q.p("Edges: %s" % q.b("N", ed, 1))
     q.p("Vertices: %s" % q.b("N", vx, 1))
@@ -655,7 +672,7 @@ BAR_TOPICS = [
     ("Pets owned", ["cat", "dog", "fish", "rabbit", "bird"], "the pets owned by the pupils of a school",
      "How many pupils own a %s?", "How many more pupils own a %s than a %s?",
      "How many pets are shown altogether?", "Which pet is owned by the fewest pupils?"),
-    ("Books read", ["Mon", "Tue", "Wed", "Thu", "Fri"], "how many books a class read each day",
+    ("Books read", ["Monday", "Tuesday", "Wednesday", "Thursday", "Friday"], "how many books a class read each day",
      "How many books were read on %s?", "How many more books were read on %s than on %s?",
      "How many books were read in the whole week?", "On which day were the fewest books read?"),
     ("Goals scored", ["Reds", "Blues", "Greens", "Golds"], "the goals scored by four teams",
@@ -684,7 +701,7 @@ def ge_bar_chart(q, r, L):
 
 
 def ge_line_chart(q, r, L):
-    hours = ["8 am", "9 am", "10 am", "11 am", "12 pm", "1 pm", "2 pm"]
+    hours = ["8 am", "9 am", "10 am", "11 am", "midday", "1 pm", "2 pm"]
     step = r.choice([1, 2])
     start = r.randint(2, 10) // step * step
     temps = [start]
@@ -729,20 +746,26 @@ def ge_coordinates(q, r, L):
 
 def ge_name3d(q, r, L):
     items = [("It has 6 square faces, all the same size.", "cube"),
+             ("It has 8 vertices and 12 edges, and every face is a square.", "cube"),
              ("It has one curved surface and no edges or vertices.", "sphere"),
+             ("It is perfectly round, like a football.", "sphere"),
              ("It has two circular faces and one curved surface.", "cylinder"),
+             ("It is the shape of a tin of beans.", "cylinder"),
              ("It has one circular face, one curved surface and one vertex.", "cone"),
-             ("It has 4 triangular faces and 1 square face.", "pyramid"),
-             ("It has 6 rectangular faces, and not all of them are the same.", "cuboid")]
+             ("It is the shape of an ice-cream cone or a traffic cone.", "cone"),
+             ("It has 4 triangular faces and 1 square face.", ";pyramid;square-based pyramid;square based pyramid"),
+             ("It has 5 vertices: four around a square base and one at the top.", ";pyramid;square-based pyramid;square based pyramid"),
+             ("It has 6 rectangular faces, and not all of them are the same.", "cuboid"),
+             ("It is the shape of a shoebox.", "cuboid")]
     clue, name = r.choice(items)
-    q.p("Name the 3-D shape. %s Write one word." % clue)
-    q.p(q.b("T", name, 1))
+    q.p("Name the 3-D shape. %s Write its name." % clue)
+    q.p(q.b("M" if name.startswith(";") else "T", name, 1))
 
 
 GEOMETRY_DATA = [
-    (ge_triangle, 1, 5), (ge_straight, 1, 5), (ge_point, 2, 5), (ge_angle_type, 1, 4),
-    (ge_polygon, 1, 4), (ge_rectangle, 1, 5), (ge_square_reverse, 2, 5), (ge_l_shape, 3, 5),
-    (ge_triangle_area, 3, 5), (ge_triangle_type, 1, 5), (ge_3d, 1, 5), (ge_quadrilateral, 3, 5),
+    (ge_triangle, 1, 5), (ge_straight, 1, 5), (ge_point, 2, 5), (ge_angle_type, 1, 3),
+    (ge_polygon, 1, 3), (ge_rectangle, 1, 5), (ge_square_reverse, 2, 5), (ge_l_shape, 3, 5),
+    (ge_triangle_area, 3, 5), (ge_triangle_type, 1, 3), (ge_3d, 1, 4), (ge_quadrilateral, 3, 5),
     (ge_mean, 2, 5), (ge_averages, 3, 5), (ge_bar_chart, 1, 5), (ge_line_chart, 1, 5),
     (ge_pie, 3, 5), (ge_coordinates, 1, 5), (ge_name3d, 1, 3),
 ]

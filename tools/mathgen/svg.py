@@ -408,3 +408,89 @@ def jug(capacity, step, label_every, level):
         v += step
     body += line(x0 + 2, yl, x1 - 2, yl, width=2, color="#3d85c6")
     return doc(300, 320, body)
+
+
+# --- nets, symmetry, moves on a grid, spinners ------------------------------------------------
+
+
+def net(faces, unit=40):
+    """A net drawn from faces given as point lists in grid units; every face is its own
+    polygon so the folds show."""
+    xs = [x for face in faces for x, _ in face]
+    ys = [y for face in faces for _, y in face]
+    minx, miny = min(xs), min(ys)
+    body = ""
+    for face in faces:
+        pts = " ".join("%s,%s" % (f(30 + (x - minx) * unit), f(30 + (y - miny) * unit)) for x, y in face)
+        body += '<polygon class="face" points="%s" fill="#eaf2fa" stroke="%s" stroke-width="2"/>\n' % (pts, INK)
+    return doc(int((max(xs) - minx) * unit + 60), int((max(ys) - miny) * unit + 60), body)
+
+
+def shape(points, unit=30):
+    """A flat shape from points in grid units, for questions about its symmetry."""
+    xs, ys = [x for x, _ in points], [y for _, y in points]
+    minx, miny = min(xs), min(ys)
+    pts = " ".join("%s,%s" % (f(30 + (x - minx) * unit), f(30 + (y - miny) * unit)) for x, y in points)
+    body = '<polygon class="shape" points="%s" fill="#eaf2fa" stroke="%s" stroke-width="3"/>\n' % (pts, INK)
+    return doc(int((max(xs) - minx) * unit + 60), int((max(ys) - miny) * unit + 60), body)
+
+
+def grid_shape(vertices, mirror=None, size=10):
+    """A first-quadrant grid 0..size with a shape whose corners [(name, x, y)] are labelled, and
+    an optional mirror line ("x", k) or ("y", k) drawn dashed."""
+    s = 26
+    x0, y0 = 40, 20 + size * s
+    body = ""
+    for i in range(size + 1):
+        body += line(x0 + i * s, y0, x0 + i * s, y0 - size * s, width=1, color="#bbbbbb")
+        body += line(x0, y0 - i * s, x0 + size * s, y0 - i * s, width=1, color="#bbbbbb")
+        body += text(x0 + i * s, y0 + 18, str(i), size=12)
+        if i:
+            body += text(x0 - 8, y0 - i * s + 4, str(i), anchor="end", size=12)
+    body += line(x0, y0, x0 + size * s + 8, y0) + line(x0, y0, x0, y0 - size * s - 8)
+    if mirror:
+        axis, k = mirror
+        if axis == "x":
+            a, b = (x0 + k * s, y0 + 4), (x0 + k * s, y0 - size * s - 4)
+        else:
+            a, b = (x0 - 4, y0 - k * s), (x0 + size * s + 4, y0 - k * s)
+        body += '<line class="mirror" x1="%s" y1="%s" x2="%s" y2="%s" stroke="%s" stroke-width="3" stroke-dasharray="8,5"/>\n' % (
+            f(a[0]), f(a[1]), f(b[0]), f(b[1]), ACCENT)
+    pts = [(x0 + x * s, y0 - y * s) for _, x, y in vertices]
+    body += polygon(pts, fill="#cfe2f3", width=2.5)
+    cx = sum(p[0] for p in pts) / len(pts)
+    cy = sum(p[1] for p in pts) / len(pts)
+    for (name, _, _), (px, py) in zip(vertices, pts):
+        # Labels sit just outside the corner, away from the middle of the shape.
+        dx, dy = px - cx, py - cy
+        d = math.hypot(dx, dy) or 1
+        body += '<circle class="vertex" cx="%s" cy="%s" r="3.5" fill="%s"/>\n' % (f(px), f(py), INK)
+        body += text(px + 14 * dx / d, py + 14 * dy / d + 5, name, weight="bold")
+    return doc(x0 + size * s + 30, y0 + 35, body)
+
+
+SPINNER_COLOURS = {"red": "#e06666", "blue": "#6fa8dc", "green": "#93c47d", "yellow": "#ffd966",
+                   "orange": "#f6b26b", "purple": "#b4a7d6", "white": "#ffffff"}
+
+
+def spinner(labels):
+    """A spinner of equal sections, each with its label written in it (colour names are also
+    painted in their colour)."""
+    cx, cy, rad = 150, 150, 120
+    n = len(labels)
+    body = ""
+    for i, lab in enumerate(labels):
+        a1, a2 = math.radians(90 - 360 * i / n), math.radians(90 - 360 * (i + 1) / n)
+        x1, y1 = cx + rad * math.cos(a1), cy - rad * math.sin(a1)
+        x2, y2 = cx + rad * math.cos(a2), cy - rad * math.sin(a2)
+        fill = SPINNER_COLOURS.get(lab, "#ffffff" if i % 2 else "#eaf2fa")
+        body += '<path d="M %d %d L %s %s A %d %d 0 0 1 %s %s Z" fill="%s" stroke="%s" stroke-width="2"/>\n' % (
+            cx, cy, f(x1), f(y1), rad, rad, f(x2), f(y2), fill, INK)
+    for i, lab in enumerate(labels):
+        mid = math.radians(90 - 360 * (i + 0.5) / n)
+        body += '<text class="sector" x="%s" y="%s" text-anchor="middle" fill="%s" font-size="17">%s</text>\n' % (
+            f(cx + rad * 0.66 * math.cos(mid)), f(cy - rad * 0.66 * math.sin(mid) + 6), INK, lab)
+    body += line(cx, cy, cx + 20, cy - 62, width=4)
+    body += polygon([(cx + 20 - 9, cy - 62 + 1), (cx + 20 + 7, cy - 62 + 7), (cx + 26, cy - 80)], fill=INK, width=1)
+    body += '<circle cx="%d" cy="%d" r="7" fill="%s"/>\n' % (cx, cy, INK)
+    return doc(300, 300, body)

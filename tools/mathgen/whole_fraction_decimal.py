@@ -10,7 +10,10 @@ from core import (F_SIMPLEST, X_MIXED, X_WHOLE, Retry, dec, frac, ftext, is_prim
 
 NAMES = ["Amy", "Ben", "Chloe", "Daniel", "Ella", "Finn", "Grace", "Harry", "Isla", "Jack",
          "Kiran", "Leah", "Mohammed", "Nia", "Oscar", "Priya", "Ravi", "Sophie", "Tom", "Zara",
-         "Aisha", "Callum", "Freya", "Joshua", "Maya", "Noah", "Ruby", "Samuel", "Tara", "Yusuf"]
+         "Aisha", "Callum", "Freya", "Joshua", "Maya", "Noah", "Ruby", "Samuel", "Tara", "Yusuf",
+         "Ada", "Bilal", "Chen", "Dev", "Eilidh", "Femi", "Gabriel", "Hana", "Ines", "Jamal",
+         "Kasia", "Luca", "Mei", "Niamh", "Olu", "Pavel", "Rhys", "Sana", "Tomasz", "Uma",
+         "Wei", "Yasmin", "Zainab", "Aled", "Beatriz", "Cormac", "Darcey", "Emeka", "Fatima", "Hamza"]
 
 WORK = ["Work out", "Calculate", "Find the value of"]
 
@@ -166,14 +169,21 @@ def wn_add_story(q, r, L):
 
 
 def wn_sub_story(q, r, L):
-    a = digits(r, [3, 4, 4, 5, 5][L - 1])
-    b = r.randint(a // 5, a - 1)
-    t = r.choice([
-        "A stadium holds %s people. %s seats are already sold. How many seats are still free?",
-        "A printer has %s sheets of paper. It prints %s sheets. How many sheets are left?",
-        "A charity wants to raise %s pounds. So far it has raised %s pounds. How many more pounds does it need?",
-        "A book has %s pages. Zara has read %s pages. How many pages does she still have to read?",
+    n = [3, 4, 4, 5, 5][L - 1]
+    who = r.choice(NAMES)
+    # Each context has the sizes it really comes in: a long book has hundreds of pages, not tens of thousands.
+    t, size = r.choice([
+        ("A stadium holds %s people. %s seats are already sold. How many seats are still free?", n),
+        ("A printer has %s sheets of paper. It prints %s sheets. How many sheets are left?", n),
+        ("A charity wants to raise %s pounds. So far it has raised %s pounds. How many more pounds does it need?", n),
+        ("A book has %s pages. " + who + " has read %s pages. How many pages are still to be read?", 3),
+        ("A school field is %s m long. " + who + " has already run %s m of it. How many metres are left to run?", 3),
+        ("A mountain is %s m high. A group of walkers has climbed %s m. How many more metres must they climb?", 4),
+        ("A swimming pool holds %s litres of water. %s litres are drained out. How many litres are left in the pool?", n),
+        ("A shop had %s bags of crisps in its stores. It sold %s bags. How many bags are left?", n),
     ])
+    a = digits(r, size)
+    b = r.randint(a // 5, a - 1)
     q.p(t % (num(a), num(b)))
     q.p(q.b("N", a - b, mk(L)))
 
@@ -185,7 +195,11 @@ def wn_mul_story(q, r, L):
         ("A box holds %d pencils. How many pencils are there in %d boxes?", (a, b)),
         ("A bus has %d seats. How many seats are there on %d buses?", (a, b)),
         ("Tickets for a show cost %d pounds each. How many pounds do %d tickets cost?", (a, b)),
-        ("A baker makes %d rolls every hour. How many rolls does he make in %d hours?", (a, b)),
+        ("A bakery makes %d rolls every hour. How many rolls does it make in %d hours?", (a, b)),
+        ("A hen house collects %d eggs a week. How many eggs is that in %d weeks?", (a, b)),
+        ("A theatre has %d seats in each row. How many seats are there in %d rows?", (a, b)),
+        ("A lorry carries %d crates. How many crates do %d lorries carry?", (a, b)),
+        ("A packet holds %d seeds. How many seeds are there in %d packets?", (a, b)),
     ])
     q.p(t[0] % t[1])
     q.p(q.b("N", a * b, mk(L, 1, 2, 3)))
@@ -394,10 +408,10 @@ def wn_estimate(q, r, L):
 
 WHOLE_NUMBERS = [
     (wn_add, 1, 5), (wn_sub, 1, 5), (wn_mul, 1, 5), (wn_div, 1, 5), (wn_place_value, 1, 5),
-    (wn_round, 1, 5), (wn_round_multi, 3, 5), (wn_largest, 1, 4), (wn_add_story, 1, 4),
+    (wn_round, 1, 5), (wn_round_multi, 3, 5), (wn_largest, 1, 3), (wn_add_story, 1, 3),
     (wn_sub_story, 1, 5), (wn_mul_story, 2, 5), (wn_div_remainder, 2, 5), (wn_hcf_lcm, 3, 5),
-    (wn_prime, 2, 5), (wn_squares, 1, 5), (wn_order_ops, 2, 5), (wn_words, 1, 5),
-    (wn_odd_even, 1, 2), (wn_missing, 1, 4), (wn_sequence, 1, 5), (wn_roman, 2, 5),
+    (wn_prime, 2, 5), (wn_squares, 1, 4), (wn_order_ops, 2, 5), (wn_words, 1, 4),
+    (wn_odd_even, 1, 2), (wn_missing, 1, 3), (wn_sequence, 1, 5), (wn_roman, 2, 5),
     (wn_negative, 3, 5), (wn_factors, 2, 5), (wn_estimate, 3, 5),
 ]
 
@@ -619,9 +633,12 @@ def fr_story_left(q, r, L):
     else:
         raise Retry()
     p1, p2 = r.sample(NAMES, 2)
-    thing = r.choice(["a pizza", "a cake", "a bar of chocolate", "a pie", "a bag of sweets"])
-    q.p("%s eats %s of %s and %s eats %s of it. What fraction of %s is left? %s" % (
-        p1, frac(a), thing, p2, frac(b), thing.replace("a ", "the ", 1), F_SIMPLEST))
+    thing, verb = r.choice([("a pizza", "eats"), ("a birthday cake", "eats"), ("a bar of chocolate", "eats"),
+                            ("a pie", "eats"), ("a melon", "eats"), ("a garden", "digs over"), ("a fence", "paints"),
+                            ("a jigsaw", "finishes"), ("a box of crayons", "uses"), ("a roll of tape", "uses"),
+                            ("a tank of water", "uses"), ("a field", "mows"), ("a wall", "paints"), ("a tray of flapjack", "eats")])
+    q.p("%s %s %s of %s and %s %s %s of it. What fraction of %s is left? %s" % (
+        p1, verb, frac(a), thing, p2, verb, frac(b), thing.replace("a ", "the ", 1), F_SIMPLEST))
     q.p(q.b("F", frac(1 - a - b), mk(L, 1, 2, 3)))
 
 
@@ -663,7 +680,7 @@ def fr_which_equal(q, r, L):
 
 
 FRACTIONS = [
-    (fr_shaded, 1, 5), (fr_simplify, 1, 5), (fr_equivalent, 1, 4), (fr_compare, 1, 5),
+    (fr_shaded, 1, 4), (fr_simplify, 1, 5), (fr_equivalent, 1, 3), (fr_compare, 1, 5),
     (fr_add_same, 1, 3), (fr_add_diff, 2, 5), (fr_mixed_ops, 4, 5), (fr_times_whole, 2, 5),
     (fr_multiply, 3, 5), (fr_divide, 4, 5), (fr_of_amount, 1, 5), (fr_to_mixed, 1, 5),
     (fr_to_whole, 1, 3), (fr_to_improper, 2, 5), (fr_story_left, 3, 5), (fr_reverse, 3, 5),
@@ -792,7 +809,11 @@ def de_from_fraction(q, r, L):
 
 def de_money(q, r, L):
     items = [("a sandwich", 2, 4), ("a drink", 0.5, 2), ("a magazine", 2, 5), ("a notebook", 1, 3),
-             ("a bag of apples", 1, 3), ("a comic", 1, 4), ("a pen", 0.3, 2)]
+             ("a bag of apples", 1, 3), ("a comic", 1, 4), ("a pen", 0.3, 2), ("a loaf of bread", 1, 2),
+             ("a pot of paint", 2, 6), ("a packet of seeds", 0.8, 2), ("a birthday card", 1, 3),
+             ("a bunch of bananas", 0.8, 2), ("a tube of glue", 0.5, 2), ("a roll of tape", 0.6, 2),
+             ("a box of tissues", 0.8, 2), ("a jar of honey", 2, 5), ("a bottle of shampoo", 1, 4),
+             ("a set of batteries", 2, 6), ("a pair of socks", 1, 4), ("a sketchbook", 2, 5)]
     k = [2, 2, 3, 3, 4][L - 1]
     chosen = r.sample(items, k)
     prices = [Fr(r.randint(int(lo * 20), int(hi * 20)), 20) for _, lo, hi in chosen]
@@ -888,12 +909,17 @@ def de_share_bill(q, r, L):
     q.p(q.b("N", dec(each), mk(L, 1, 2, 3)))
 
 
+def counted(n, word):
+    """"1 tenth", "3 tenths", "1 one", "0 ones"."""
+    return "%d %s%s" % (n, word, "" if n == 1 else "s")
+
+
 def de_tenths(q, r, L):
     units, t, h = r.randint(0, 9), r.randint(0, 9), r.randint(1, 9)
     if L <= 2:
-        q.p("Write %d ones, %d tenths and %d hundredths as a decimal number." % (units, t, h))
+        q.p("Write %s, %s and %s as a decimal number." % (counted(units, "one"), counted(t, "tenth"), counted(h, "hundredth")))
     else:
-        q.p("Write %d hundredths and %d tenths and %d ones as a decimal number." % (h, t, units))
+        q.p("Write %s and %s and %s as a decimal number." % (counted(h, "hundredth"), counted(t, "tenth"), counted(units, "one")))
     q.p(q.b("N", dec(units + Fr(t, 10) + Fr(h, 100)), 1))
 
 
@@ -928,8 +954,8 @@ def de_difference(q, r, L):
 
 DECIMALS = [
     (de_add, 1, 5), (de_mul, 1, 5), (de_div, 2, 5), (de_powers10, 1, 5), (de_round, 1, 5),
-    (de_place, 1, 5), (de_order, 1, 5), (de_to_fraction, 1, 5), (de_from_fraction, 1, 5),
+    (de_place, 1, 5), (de_order, 1, 5), (de_to_fraction, 1, 5), (de_from_fraction, 1, 3),
     (de_money, 1, 5), (de_number_line, 1, 5), (de_missing, 1, 5), (de_story, 2, 5),
     (de_compare_two, 1, 2), (de_mul_dec, 3, 5), (de_halfway, 2, 5), (de_grid, 1, 3),
-    (de_share_bill, 2, 5), (de_tenths, 1, 4), (de_order_list, 2, 5), (de_difference, 1, 5),
+    (de_share_bill, 2, 5), (de_tenths, 1, 3), (de_order_list, 2, 5), (de_difference, 1, 5),
 ]
