@@ -904,7 +904,7 @@ class AnswersRederived(unittest.TestCase):
             self.expect(qpath, "N", keys[1], (a + b) * share)
             multi.add(qpath)
             return True
-        m = re.search(r"There are (\d+) pupils in a school\. (\d+)% of them [\w ]+ and (\d+)% [\w ]+\. The rest", t)
+        m = re.search(r"There are (\d+) pupils in a (?:school|year group)\. (\d+)% of them [\w ]+ and (\d+)% [\w ]+\. The rest", t)
         if m:
             n, p1, p2 = (int(x) for x in m.groups())
             self.expect(qpath, "N", keys[0], Fr(n * (p1 - p2), 100))

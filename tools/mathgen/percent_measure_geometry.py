@@ -249,7 +249,7 @@ PERCENT_RATIO = [
     (pc_of_amount, 1, 5), (pc_convert, 1, 4), (pc_three_forms, 1, 4), (pc_increase, 2, 5),
     (pc_grid, 1, 3), (pc_score, 2, 5), (pc_share, 1, 5), (pc_simplify_ratio, 1, 5),
     (pc_recipe, 1, 5), (pc_unitary, 2, 5), (pc_ratio_part, 2, 5), (pc_fraction_ratio, 1, 5),
-    (pc_same_as, 1, 5), (pc_scale, 4, 5), (pc_reverse, 5, 5), (pc_compare, 3, 5),
+    (pc_same_as, 1, 3), (pc_scale, 4, 5), (pc_reverse, 5, 5), (pc_compare, 3, 5),
     (pc_better_buy, 3, 5), (pc_ratio_fraction, 2, 5), (pc_rest, 1, 4), (pc_enlarge, 1, 3),
 ]
 
@@ -426,15 +426,21 @@ def me_longest(q, r, L):
              [s for v, s in shown if s != correct[1]])
 
 
+# Things a pupil might buy, with the price range (in pence) each really comes in.
+SHOP_ITEMS = [("a book", 399, 899), ("a ruler", 45, 150), ("a game", 499, 1499), ("a ball", 199, 699),
+              ("a puzzle", 299, 899), ("a torch", 250, 799), ("a kite", 399, 999), ("a cap", 350, 899),
+              ("a water bottle", 199, 699), ("a skipping rope", 150, 450), ("a paintbrush", 60, 250),
+              ("a yo-yo", 99, 399), ("a pencil case", 150, 599), ("a bag of marbles", 120, 350),
+              ("a frisbee", 199, 599), ("a hairband", 50, 250), ("a compass", 150, 450), ("a calculator", 299, 899),
+              ("a plant pot", 99, 499), ("a bird feeder", 250, 999), ("a badge", 50, 199), ("a map", 199, 599)]
+
+
 def me_money_total(q, r, L):
     k = r.randint(2, 4)
-    prices = [Fr(r.randint(30, 600), 100) for _ in range(k)]
+    chosen = r.sample(SHOP_ITEMS, k)
+    prices = [Fr(r.randint(lo, hi), 100) for _, lo, hi in chosen]
     who = r.choice(NAMES)
-    items = r.sample(["a book", "a ruler", "a game", "a ball", "a puzzle", "a torch", "a kite", "a cap",
-                      "a water bottle", "a skipping rope", "a paintbrush", "a yo-yo", "a pencil case",
-                      "a bag of marbles", "a frisbee", "a hairband", "a compass", "a calculator",
-                      "a plant pot", "a bird feeder", "a badge", "a map"], k)
-    listed = listing("%s at %s" % (it, money(p)) for it, p in zip(items, prices))
+    listed = listing("%s at %s" % (it, money(p)) for (it, _, _), p in zip(chosen, prices))
     q.p("%s buys %s. What is the total cost? Give your answer in pounds, without the &pound; sign." % (who, listed))
     q.p(q.b("N", dec(sum(prices)), mk(L)))
 
@@ -499,7 +505,7 @@ def me_race(q, r, L):
 
 MEASUREMENT = [
     (me_convert, 1, 5), (me_convert_multi, 2, 5), (me_choose_unit, 1, 3), (me_abbrev, 1, 2),
-    (me_clock, 1, 5), (me_duration, 1, 5), (me_time_convert, 1, 3), (me_24h, 1, 5),
+    (me_clock, 1, 5), (me_duration, 1, 5), (me_time_convert, 1, 3), (me_24h, 1, 4),
     (me_ruler, 1, 5), (me_volume, 2, 5), (me_mass_story, 2, 5), (me_capacity_story, 2, 5),
     (me_longest, 2, 5), (me_money_total, 1, 5), (me_speed, 4, 5), (me_calendar, 3, 5),
     (me_jug, 1, 5), (me_arrival, 2, 5), (me_mixed_perimeter, 3, 5), (me_race, 2, 5),
@@ -763,9 +769,9 @@ def ge_name3d(q, r, L):
 
 
 GEOMETRY_DATA = [
-    (ge_triangle, 1, 5), (ge_straight, 1, 5), (ge_point, 2, 5), (ge_angle_type, 1, 3),
-    (ge_polygon, 1, 3), (ge_rectangle, 1, 5), (ge_square_reverse, 2, 5), (ge_l_shape, 3, 5),
+    (ge_triangle, 1, 5), (ge_straight, 1, 4), (ge_point, 2, 5), (ge_angle_type, 1, 3),
+    (ge_polygon, 1, 3), (ge_rectangle, 1, 4), (ge_square_reverse, 2, 5), (ge_l_shape, 3, 5),
     (ge_triangle_area, 3, 5), (ge_triangle_type, 1, 3), (ge_3d, 1, 4), (ge_quadrilateral, 3, 5),
     (ge_mean, 2, 5), (ge_averages, 3, 5), (ge_bar_chart, 1, 5), (ge_line_chart, 1, 5),
-    (ge_pie, 3, 5), (ge_coordinates, 1, 5), (ge_name3d, 1, 3),
+    (ge_pie, 3, 5), (ge_coordinates, 1, 3), (ge_name3d, 1, 3),
 ]

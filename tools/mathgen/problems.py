@@ -312,6 +312,8 @@ def de_rope(q, r, L):
     left = total - n * piece
     q.p(q.b("N", dec(left), mk(L, 2, 2, 3)))
     if L >= 4:
+        if left < piece:
+            raise Retry()  # "none" would be a dull second answer
         q.p("How many more whole pieces, each %s m long, could be cut from what is left? %s" % (num(piece), q.b("N", left // piece, 2)))
 
 
@@ -361,8 +363,13 @@ def pc_survey(q, r, L):
     if p1 <= p2 or p1 + p2 >= 100 or (n * p1) % 100 or (n * p2) % 100:
         raise Retry()
     a, b, c = r.choice([("walk", "cycle", "come another way"), ("chose pizza", "chose pasta", "chose something else"),
-                        ("play football", "play netball", "play another sport"), ("have a dog", "have a cat", "have no pet or another pet")])
-    q.p("There are %d pupils in a school. %d%% of them %s and %d%% %s. The rest %s." % (n, p1, a, p2, b, c))
+                        ("play football", "play netball", "play another sport"), ("have a dog", "have a cat", "have no pet or another pet"),
+                        ("learn the piano", "learn the violin", "learn no instrument or another one"),
+                        ("voted for a new library", "voted for a new garden", "voted for a climbing wall"),
+                        ("read comics", "read magazines", "read neither"), ("like summer best", "like winter best", "like spring or autumn best"),
+                        ("swim every week", "skate every week", "do neither"), ("have a packed lunch", "go home for lunch", "have school dinners")])
+    where = "year group" if n <= 120 else "school"
+    q.p("There are %d pupils in a %s. %d%% of them %s and %d%% %s. The rest %s." % (n, where, p1, a, p2, b, c))
     q.p("How many more pupils %s than %s? %s" % (a, b, q.b("N", n * (p1 - p2) // 100, mk(L, 2, 2, 3))))
     q.p("How many pupils %s? %s" % (c, q.b("N", n * (100 - p1 - p2) // 100, mk(L, 1, 2))))
 
@@ -420,8 +427,8 @@ def me_journey(q, r, L):
 def me_fence(q, r, L):
     a = Fr(r.randint(8, 40), 2) if L >= 4 else Fr(r.randint(4, 20))
     b = Fr(r.randint(6, 30), 2) if L >= 4 else Fr(r.randint(3, 15))
-    if a == b:
-        raise Retry()
+    if a <= b:
+        raise Retry()  # the length is the longer side
     cost = r.randint(3, 15)
     what = r.choice(["garden", "field", "play area", "vegetable patch", "paddock", "school pond area"])
     per = 2 * (a + b)
@@ -607,12 +614,13 @@ def ge_symmetry(q, r, L):
     q.p(q.b("N", lines, mk(L)))
 
 
-def _triangle_on_grid(r, xs=(0, 10), ys=(0, 10)):
+def _triangle_on_grid(r, xs=(1, 9), ys=(1, 9)):
+    """Corners kept off the edges of the grid, so their labels stay clear of the axis numbers."""
     for _ in range(50):
         pts = [(r.randint(*xs), r.randint(*ys)) for _ in range(3)]
         (x1, y1), (x2, y2), (x3, y3) = pts
         area2 = abs((x2 - x1) * (y3 - y1) - (x3 - x1) * (y2 - y1))
-        if area2 >= 6 and len(set(pts)) == 3:
+        if area2 >= 8 and len(set(pts)) == 3:
             return pts
     raise Retry()
 
@@ -621,8 +629,8 @@ def ge_reflect(q, r, L):
     axis = r.choice(["x", "y"])
     k = r.randint(3, 7)
     # The whole shape lies on one side of the mirror and its image fits on the grid.
-    side = (max(0, 2 * k - 10), k - 1) if r.random() < 0.5 else (k + 1, min(10, 2 * k))
-    tri = _triangle_on_grid(r, side, (0, 10)) if axis == "x" else _triangle_on_grid(r, (0, 10), side)
+    side = (max(1, 2 * k - 9), k - 1) if r.random() < 0.5 else (k + 1, min(9, 2 * k - 1))
+    tri = _triangle_on_grid(r, side) if axis == "x" else _triangle_on_grid(r, (1, 9), side)
     names = ["A", "B", "C"]
     q.picture(svg.grid_shape(list(zip(names, *zip(*tri))), mirror=(axis, k)), "triangle ABC on a grid with a dashed mirror line")
     q.p("Triangle ABC is reflected in the dashed mirror line, the line %s = %d." % (axis, k))
@@ -630,7 +638,8 @@ def ge_reflect(q, r, L):
     for i in asked:
         x, y = tri[i]
         ix, iy = (2 * k - x, y) if axis == "x" else (x, 2 * k - y)
-        q.p("What are the coordinates of the image of corner %s? ( %s , %s )" % (names[i], q.b("N", ix, 1), q.b("N", iy, 1)))
+        q.p("What are the coordinates of the image of corner %s?" % names[i])
+        q.p("( %s , %s )" % (q.b("N", ix, 1), q.b("N", iy, 1)))
 
 
 def ge_translate(q, r, L):
@@ -638,7 +647,7 @@ def ge_translate(q, r, L):
     dx, dy = r.randint(-5, 5), r.randint(-5, 5)
     if dx == 0 and dy == 0 or (L >= 3 and (dx == 0 or dy == 0)):
         raise Retry()
-    if not all(0 <= x + dx <= 10 and 0 <= y + dy <= 10 for x, y in tri):
+    if not all(1 <= x + dx <= 9 and 1 <= y + dy <= 9 for x, y in tri):
         raise Retry()
     moves = []
     if dx:
@@ -650,7 +659,8 @@ def ge_translate(q, r, L):
     q.p("Triangle PQR is translated %s." % " and ".join(moves))
     for i in r.sample(range(3), 2 if L >= 4 else 1):
         x, y = tri[i]
-        q.p("What are the coordinates of the image of corner %s? ( %s , %s )" % (names[i], q.b("N", x + dx, 1), q.b("N", y + dy, 1)))
+        q.p("What are the coordinates of the image of corner %s?" % names[i])
+        q.p("( %s , %s )" % (q.b("N", x + dx, 1), q.b("N", y + dy, 1)))
 
 
 CHANCE_WORDS = ["impossible", "unlikely", "even chance", "likely", "certain"]

@@ -490,7 +490,11 @@ def spinner(labels):
         mid = math.radians(90 - 360 * (i + 0.5) / n)
         body += '<text class="sector" x="%s" y="%s" text-anchor="middle" fill="%s" font-size="17">%s</text>\n' % (
             f(cx + rad * 0.66 * math.cos(mid)), f(cy - rad * 0.66 * math.sin(mid) + 6), INK, lab)
-    body += line(cx, cy, cx + 20, cy - 62, width=4)
-    body += polygon([(cx + 20 - 9, cy - 62 + 1), (cx + 20 + 7, cy - 62 + 7), (cx + 26, cy - 80)], fill=INK, width=1)
+    # A short pointer, so it never covers a section's label.
+    ux, uy = math.sin(math.radians(20)), -math.cos(math.radians(20))
+    tip, base = 50, 34
+    body += line(cx, cy, cx + base * ux, cy + base * uy, width=4)
+    body += polygon([(cx + base * ux - 7 * uy, cy + base * uy + 7 * ux), (cx + base * ux + 7 * uy, cy + base * uy - 7 * ux),
+                     (cx + tip * ux, cy + tip * uy)], fill=INK, width=1)
     body += '<circle cx="%d" cy="%d" r="7" fill="%s"/>\n' % (cx, cy, INK)
     return doc(300, 300, body)

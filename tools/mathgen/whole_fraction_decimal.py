@@ -684,7 +684,7 @@ FRACTIONS = [
     (fr_add_same, 1, 3), (fr_add_diff, 2, 5), (fr_mixed_ops, 4, 5), (fr_times_whole, 2, 5),
     (fr_multiply, 3, 5), (fr_divide, 4, 5), (fr_of_amount, 1, 5), (fr_to_mixed, 1, 5),
     (fr_to_whole, 1, 3), (fr_to_improper, 2, 5), (fr_story_left, 3, 5), (fr_reverse, 3, 5),
-    (fr_time, 2, 5), (fr_two_part, 1, 4), (fr_which_equal, 1, 5),
+    (fr_time, 2, 5), (fr_two_part, 1, 4), (fr_which_equal, 1, 4),
 ]
 
 
