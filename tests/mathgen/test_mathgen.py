@@ -347,7 +347,7 @@ class AnswersRederived(unittest.TestCase):
         if m:
             self.expect(qpath, "N", keys[0], Fr(m.group(1)) * number(m.group(2)))
             return
-        m = re.match(r"(?:Write|Simplify) (?:the fraction )?(\d+)/(\d+) (?:in its simplest form|\. Give your answer as a fraction in its simplest form)", t)
+        m = re.match(r"(?:Write|Simplify) (?:the fraction )?(\d+)/(\d+)(?: in its simplest form|\. Give your answer as a fraction in its simplest form)", t)
         if m:
             self.expect(qpath, "F", keys[0], Fr(int(m.group(1)), int(m.group(2))))
             return
@@ -462,6 +462,8 @@ class AnswersRederived(unittest.TestCase):
             type(self).checked += 1
             return
         if self.rederive_more(qpath, h, t, types, keys):
+            return
+        if self.rederive_basics(qpath, h, t, types, keys):
             return
         if os.environ.get("MATHGEN_SHOW_UNCHECKED"):
             print("UNCHECKED", qpath.relative_to(MATH), t[:110])
@@ -785,6 +787,159 @@ class AnswersRederived(unittest.TestCase):
             return True
         return False
 
+    def rederive_basics(self, qpath, h, t, types, keys):
+        """Conversions, facts about numbers and the one-step stories."""
+        m = re.match(r"Write (\d*\.\d+) as a fraction\.", t)
+        if m:
+            self.expect(qpath, "F", keys[0], Fr(m.group(1)))
+            return True
+        m = re.search(r"holds " + NUM + r" litres of juice\. How many (\d+) ml glasses", t)
+        if m:
+            self.expect(qpath, "N", keys[0], number(m.group(1)) * 1000 / int(m.group(2)))
+            return True
+        m = re.match(r"Round each number to the nearest ten to estimate (\d+) \* (\d+)\.", t)
+        if m:
+            est = round_half_up(Fr(int(m.group(1))), 10) * round_half_up(Fr(int(m.group(2))), 10)
+            self.assertEqual(number(self.options(h)[int(keys[0]) - 1]), est, qpath)
+            type(self).checked += 1
+            return True
+        m = re.match(r"Is " + NUM + r" an odd or an even number\?", t)
+        if m:
+            self.assertEqual(keys[0], "odd" if int(number(m.group(1))) % 2 else "even", qpath)
+            type(self).checked += 1
+            return True
+        m = re.match(r"Fill in the missing (?:numerator|denominator): (\d+)/(\d+) = (\?|\d+)/(\?|\d+)", t)
+        if m:
+            x = Fr(int(m.group(1)), int(m.group(2)))
+            self.expect(qpath, "N", keys[0], x * int(m.group(4)) if m.group(3) == "?" else int(m.group(3)) / x)
+            return True
+        m = re.match(r"(\d+/\d+) of a number is " + NUM + r"\. What is the number", t)
+        if m:
+            self.expect(qpath, "N", keys[0], number(m.group(2)) / Fr(m.group(1)))
+            return True
+        m = re.match(r"Which number is greater, " + NUM + " or " + NUM + r"\?", t)
+        if m:
+            self.expect(qpath, "N", keys[0], max(number(m.group(1)), number(m.group(2))))
+            return True
+        m = re.match(r"How many factors does (\d+) have\?", t)
+        if m:
+            n = int(m.group(1))
+            self.expect(qpath, "N", keys[0], sum(1 for d in range(1, n + 1) if n % d == 0))
+            return True
+        m = re.match(r"Which of these numbers is not a factor of (\d+)\?", t)
+        if m:
+            n = int(m.group(1))
+            opts = [int(o) for o in self.options(h)]
+            self.assertEqual([i + 1 for i, o in enumerate(opts) if n % o], [int(keys[0])], qpath)
+            type(self).checked += 1
+            return True
+        m = re.search(r"scale of 1 : " + NUM + r"\. (?:Two towns are|A path is) (\d+) cm (?:apart|long)[^?]*\?.*Give your answer in (km|m)\.", t)
+        if m:
+            cm = number(m.group(1)) * int(m.group(2))
+            self.expect(qpath, "N", keys[0], cm / (100000 if m.group(3) == "km" else 100))
+            return True
+        m = re.match(r"A car travels at a steady (\d+) km per hour\. How far does it go in (\d+) hours|"
+                     r"A train travels (\d+) km in (\d+) hours at a steady speed", t)
+        if m:
+            self.expect(qpath, "N", keys[0], int(m.group(1)) * int(m.group(2)) if m.group(1) else Fr(int(m.group(3)), int(m.group(4))))
+            return True
+        m = re.match(r"Write (\d+) minutes in hours and minutes\.", t)
+        if m:
+            self.expect(qpath, "N", keys[0], int(m.group(1)) // 60)
+            self.expect(qpath, "N", keys[1], int(m.group(1)) % 60)
+            return True
+        m = re.match(r"How many (minutes|seconds|days) are there in (\d+)( and a half)? (hours|minutes|weeks)\?", t)
+        if m:
+            x = int(m.group(2)) + (Fr(1, 2) if m.group(3) else 0)
+            self.expect(qpath, "N", keys[0], x * {"hours": 60, "minutes": 60, "weeks": 7}[m.group(4)])
+            return True
+        m = re.match(r"Write the number (\d+) in Roman numerals|What number is written in Roman numerals as ([IVXLCDM]+)\?", t)
+        if m:
+            if m.group(1):
+                self.assertEqual(roman_value(keys[0]), int(m.group(1)), qpath)
+                self.assertEqual(keys[0], min_roman(int(m.group(1))), qpath)
+                type(self).checked += 1
+            else:
+                self.expect(qpath, "N", keys[0], roman_value(m.group(2)))
+            return True
+        m = re.match(r"What is (\d+) squared\?|Work out the square of (\d+)\.", t)
+        if m:
+            n = int(m.group(1) or m.group(2))
+            self.expect(qpath, "N", keys[0], n * n)
+            return True
+        if t.startswith("Which of these numbers is a square number?"):
+            opts = [int(o) for o in self.options(h)]
+            self.assertEqual([i + 1 for i, o in enumerate(opts) if math.isqrt(o) ** 2 == o], [int(keys[0])], qpath)
+            type(self).checked += 1
+            return True
+        m = re.match(r"There are " + NUM + r" \w+\. They are put into \w+ of (\d+)\.", t)
+        if m:
+            n, k = int(number(m.group(1))), int(m.group(2))
+            self.expect(qpath, "N", keys[0], n // k)
+            self.expect(qpath, "N", keys[1], n % k)
+            return True
+        m = re.search(r"scored (\d+) out of (\d+) in a test\. What percentage", t)
+        if m:
+            self.expect(qpath, "N", keys[0], Fr(int(m.group(1)) * 100, int(m.group(2))))
+            return True
+        m = re.search(r"costs (\d+)\. (?:Its price goes up by (\d+)%|In a sale the price is cut by (\d+)%)\.", t)
+        if m:
+            p = int(m.group(2)) if m.group(2) else -int(m.group(3))
+            self.expect(qpath, "N", keys[0], Fr(int(m.group(1)) * (100 + p), 100))
+            return True
+        m = re.search(r"everything is (\d+)% off\. An? [\w ]+ now costs " + NUM + r"\.", t)
+        if m:
+            self.expect(qpath, "N", keys[0], number(m.group(2)) * 100 / (100 - int(m.group(1))))
+            return True
+        m = re.match(r"(\d+) [\w ]+ cost " + NUM + r"\. How much do (\d+) [\w ]+ cost\?", t)
+        if m:
+            self.expect(qpath, "N", keys[0], number(m.group(2)) / int(m.group(1)) * int(m.group(3)))
+            return True
+        m = re.match(r"A bag holds (\d+) (\w+) beads and (\d+) (\w+) beads\.", t)
+        if m:
+            a, b = int(m.group(1)), int(m.group(3))
+            self.expect(qpath, "F", keys[0], Fr(a, a + b))
+            self.expect(qpath, "N", keys[1], a // math.gcd(a, b))
+            self.expect(qpath, "N", keys[2], b // math.gcd(a, b))
+            return True
+        m = re.match(r"(?:A|Think of a) ([\w -]+?)(?: is a 3-D shape)?\. (?:Fill in its number of faces|How many faces, edges and vertices)", t)
+        if m and m.group(1) in SOLIDS_ALL:
+            for key, v in zip(keys, SOLIDS_ALL[m.group(1)]):
+                self.expect(qpath, "N", key, v)
+            return True
+        m = re.match(r"\w+ [\w ]+? (\d+/\d+) of an? [\w ]+ and \w+ [\w ]+? (\d+/\d+) of it\. What fraction of the [\w ]+ is left\?", t)
+        if m:
+            self.expect(qpath, "F", keys[0], 1 - Fr(m.group(1)) - Fr(m.group(2)))
+            return True
+        m = re.search(r"weighs " + NUM + r" kg\. \w+ uses (\d+) g of it\. How much is left\? Give your answer in grams", t)
+        if m:
+            self.expect(qpath, "N", keys[0], number(m.group(1)) * 1000 - int(m.group(2)))
+            return True
+        m = re.match(r"\w+ jumps " + NUM + r" m\. \w+ jumps " + NUM + r" m further|A plank is " + NUM + r" m long\. \w+ cuts off " + NUM + " m", t)
+        if m:
+            self.expect(qpath, "N", keys[0], number(m.group(1)) + number(m.group(2)) if m.group(1) else number(m.group(3)) - number(m.group(4)))
+            return True
+        m = re.match(r"A class has " + NUM + r" stickers\. \w+ gets (\d+/\d+) of them", t)
+        if m:
+            self.expect(qpath, "N", keys[0], number(m.group(1)) * Fr(m.group(2)))
+            return True
+        # One-step stories: the two numbers and the operation the question's words ask for.
+        story = re.match(r"([^?]*)\? __$", t)
+        if story and len(keys) == 1 and types[0] == "N":
+            nums = [number(x) for x in re.findall(r"\d[\d,]*(?:\.\d+)?", story.group(1))]
+            if len(nums) == 2:
+                a, b = nums
+                if re.search(r"altogether\?|in total\?|over the two days\?", t):
+                    self.expect(qpath, "N", keys[0], a + b)
+                    return True
+                if re.search(r"left\?|still free\?|still to be read\?|more pounds does it need\?|left to run\?|must they climb\?|left in the pool\?", t):
+                    self.expect(qpath, "N", keys[0], a - b)
+                    return True
+                if re.search(r"How many \w+ (?:are there in|are there on|does it make in|is that in|do) \d+ \w+(?: carry| cost)?\?", t):
+                    self.expect(qpath, "N", keys[0], a * b)
+                    return True
+        return False
+
     def rederive_problems(self, qpath, h, t, types, keys):
         """The multi-step word problems, algebra, chance, nets, symmetry and moves on a grid."""
         multi = type(self).multistep
@@ -1005,8 +1160,8 @@ class AnswersRederived(unittest.TestCase):
             if c:
                 self.expect(qpath, "N", keys[1], SOLIDS[solid][["faces", "edges", "vertices"].index(c.group(1))])
             return True
-        if "lines of symmetry" in t and 'class="shape"' in h + "".join(
-                (qpath.parent / src).read_text(encoding="ascii") for src in IMG.findall(h)):
+        if re.search(r"lines? of symmetry", t) and IMG.findall(h) and \
+                'class="shape"' in (qpath.parent / IMG.findall(h)[0]).read_text(encoding="ascii"):
             svg = (qpath.parent / IMG.findall(h)[0]).read_text(encoding="ascii")
             self.expect(qpath, "N", keys[0], symmetry_lines(points_of(svg, "shape")[0]))
             return True
@@ -1072,6 +1227,29 @@ CHANCE = ["impossible", "unlikely", "even chance", "likely", "certain"]
 # Faces, edges and vertices of the shapes a net can fold into.
 SOLIDS = {"cube": (6, 12, 8), "cuboid": (6, 12, 8), "square-based pyramid": (5, 8, 5), "triangular prism": (5, 9, 6),
           "tetrahedron": (4, 6, 4)}
+
+
+SOLIDS_ALL = dict(SOLIDS, **{"pentagonal prism": (7, 15, 10)})
+ROMAN = [(1000, "M"), (900, "CM"), (500, "D"), (400, "CD"), (100, "C"), (90, "XC"), (50, "L"), (40, "XL"),
+         (10, "X"), (9, "IX"), (5, "V"), (4, "IV"), (1, "I")]
+
+
+def roman_value(s):
+    """Reads Roman numerals by the subtraction rule: a smaller letter before a larger takes away."""
+    vals = {"I": 1, "V": 5, "X": 10, "L": 50, "C": 100, "D": 500, "M": 1000}
+    total = 0
+    for i, ch in enumerate(s):
+        v = vals[ch]
+        total += -v if i + 1 < len(s) and vals[s[i + 1]] > v else v
+    return total
+
+
+def min_roman(n):
+    out = ""
+    for v, sym in ROMAN:
+        while n >= v:
+            out, n = out + sym, n - v
+    return out
 
 
 def with_letters(expr, values):

@@ -180,7 +180,7 @@ def wn_sub_story(q, r, L):
         ("A school field is %s m long. " + who + " has already run %s m of it. How many metres are left to run?", 3),
         ("A mountain is %s m high. A group of walkers has climbed %s m. How many more metres must they climb?", 4),
         ("A swimming pool holds %s litres of water. %s litres are drained out. How many litres are left in the pool?", n),
-        ("A shop had %s bags of crisps in its stores. It sold %s bags. How many bags are left?", n),
+        ("A warehouse had %s bags of crisps. It sent out %s bags. How many bags are left?", n),
     ])
     a = digits(r, size)
     b = r.randint(a // 5, a - 1)
@@ -189,19 +189,21 @@ def wn_sub_story(q, r, L):
 
 
 def wn_mul_story(q, r, L):
-    a = r.randint(12, [30, 60, 99, 150, 250][L - 1])
-    b = r.randint(6, [12, 25, 40, 60, 99][L - 1])
-    t = r.choice([
-        ("A box holds %d pencils. How many pencils are there in %d boxes?", (a, b)),
-        ("A bus has %d seats. How many seats are there on %d buses?", (a, b)),
-        ("Tickets for a show cost %d pounds each. How many pounds do %d tickets cost?", (a, b)),
-        ("A bakery makes %d rolls every hour. How many rolls does it make in %d hours?", (a, b)),
-        ("A hen house collects %d eggs a week. How many eggs is that in %d weeks?", (a, b)),
-        ("A theatre has %d seats in each row. How many seats are there in %d rows?", (a, b)),
-        ("A lorry carries %d crates. How many crates do %d lorries carry?", (a, b)),
-        ("A packet holds %d seeds. How many seeds are there in %d packets?", (a, b)),
+    grow = [0.3, 0.5, 0.7, 0.85, 1][L - 1]  # later papers use more of each context's range
+    # Each context with the sizes it really comes in (a show ticket is not 200 pounds).
+    text, (alo, ahi), (blo, bhi) = r.choice([
+        ("A box holds %d pencils. How many pencils are there in %d boxes?", (12, 144), (6, 60)),
+        ("A bus has %d seats. How many seats are there on %d buses?", (24, 72), (6, 40)),
+        ("Tickets for a show cost %d pounds each. How many pounds do %d tickets cost?", (8, 45), (6, 99)),
+        ("A bakery makes %d rolls every hour. How many rolls does it make in %d hours?", (24, 240), (3, 12)),
+        ("A hen house collects %d eggs a week. How many eggs is that in %d weeks?", (12, 90), (4, 52)),
+        ("A theatre has %d seats in each row. How many seats are there in %d rows?", (14, 48), (8, 40)),
+        ("A lorry carries %d crates. How many crates do %d lorries carry?", (18, 96), (4, 25)),
+        ("A packet holds %d seeds. How many seeds are there in %d packets?", (15, 250), (6, 48)),
     ])
-    q.p(t[0] % t[1])
+    a = r.randint(alo, max(alo + 2, int(alo + (ahi - alo) * grow)))
+    b = r.randint(blo, max(blo + 2, int(blo + (bhi - blo) * grow)))
+    q.p(text % (a, b))
     q.p(q.b("N", a * b, mk(L, 1, 2, 3)))
 
 
