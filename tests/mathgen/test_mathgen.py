@@ -196,6 +196,11 @@ class CourseStructure(unittest.TestCase):
                     bl = blanks(h)
                     self.assertTrue(1 <= len(bl) <= 20, qpath)
                     h.encode("cp1252")  # the documents are stored as Windows-1252
+                    # Amounts of money show pence in full, counts agree with their noun, times of
+                    # day say midday, and days are written out in the text.
+                    self.assertNotRegex(h, r"&pound;\d[\d,]*\.\d(?!\d)", qpath)
+                    self.assertNotRegex(h, r"\b1 (?:ones|tenths|hundredths|thousandths)\b", qpath)
+                    self.assertNotRegex(h, r"\b12 pm\b|\b(?:Mon|Tue|Wed|Thu|Fri)\b", qpath)
                     self.assertNotIn("\u2212", h)
                     body = plain(h)
                     self.assertNotIn(body, texts, "%s repeats a question of its paper" % qpath)
@@ -378,6 +383,8 @@ class AnswersRederived(unittest.TestCase):
             return
         m = re.search(r"meet at a point\. Two of them are (\d+) and (\d+)\.", t)
         if m:
+            for angle in (int(m.group(1)), int(m.group(2)), 360 - int(m.group(1)) - int(m.group(2))):
+                self.assertTrue(30 <= angle <= 165, "%s: a %d degree angle looks like a straight line" % (qpath, angle))
             self.expect(qpath, "N", keys[0], 360 - int(m.group(1)) - int(m.group(2)))
             return
         m = re.search(r"angles of a quadrilateral are (\d+), (\d+) and (\d+)\.", t)
