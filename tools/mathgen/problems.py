@@ -124,10 +124,22 @@ def wn_think_number(q, r, L):
 LETTERS = "abcdeghkmnpqrstwxyz"
 
 
-def wn_algebra(q, r, L):
-    kind = r.choice([["add", "times"], ["add", "times"], ["add", "times", "two", "substitute", "formula"],
-                     ["times", "two", "substitute", "formula", "formula_back"],
-                     ["two", "substitute", "formula", "formula_back"]][L - 1])
+def wn_letters(q, r, L):
+    """A letter standing for an unknown number."""
+    _algebra(q, r, L, r.choice([["add", "times"], ["add", "times"], ["add", "times", "two"], ["times", "two"], ["two"]][L - 1]))
+
+
+def wn_substitute(q, r, L):
+    """The value of an expression when its letters are given."""
+    _algebra(q, r, L, "substitute")
+
+
+def wn_formula(q, r, L):
+    """A formula in words and letters, used forwards or backwards."""
+    _algebra(q, r, L, "formula" if L <= 3 or r.random() < 0.5 else "formula_back")
+
+
+def _algebra(q, r, L, kind):
     x = r.choice(LETTERS)
     if kind == "add":
         v, a = r.randint(4, [20, 50, 99, 150, 250][L - 1]), r.randint(5, [20, 50, 99, 150, 250][L - 1])
@@ -644,10 +656,14 @@ def ge_reflect(q, r, L):
 
 def ge_translate(q, r, L):
     tri = _triangle_on_grid(r)
-    dx, dy = r.randint(-5, 5), r.randint(-5, 5)
-    if dx == 0 and dy == 0 or (L >= 3 and (dx == 0 or dy == 0)):
+    # A move that keeps every corner on the grid; from Paper 3 it goes both across and up or down.
+    xs, ys = [x for x, _ in tri], [y for _, y in tri]
+    dxs = [d for d in range(1 - min(xs), 10 - max(xs)) if d or L < 3]
+    dys = [d for d in range(1 - min(ys), 10 - max(ys)) if d or L < 3]
+    if not dxs or not dys:
         raise Retry()
-    if not all(1 <= x + dx <= 9 and 1 <= y + dy <= 9 for x, y in tri):
+    dx, dy = r.choice(dxs), r.choice(dys)
+    if dx == 0 and dy == 0:
         raise Retry()
     moves = []
     if dx:
@@ -703,7 +719,7 @@ def ge_chance(q, r, L):
 # Which makers each topic adds, with the levels that use them.
 
 WHOLE_NUMBERS_NEW = [(wn_remainder_context, 2, 5), (wn_stock_left, 3, 5), (wn_tickets, 3, 5), (wn_think_number, 3, 5),
-                     (wn_algebra, 2, 5)]
+                     (wn_letters, 2, 5), (wn_substitute, 3, 5), (wn_formula, 3, 5)]
 FRACTIONS_NEW = [(fr_class_split, 3, 5), (fr_spend, 3, 5), (fr_tank, 4, 5), (fr_probability, 3, 5)]
 DECIMALS_NEW = [(de_shop_change, 3, 5), (de_per_kg, 3, 5), (de_rope, 3, 5)]
 PERCENT_RATIO_NEW = [(pc_sale_change, 3, 5), (pc_ratio_difference, 3, 5), (pc_survey, 3, 5)]

@@ -250,8 +250,10 @@ def wn_squares(q, r, L):
         q.p(r.choice(["What is %d squared?", "Work out the square of %d."]) % n)
         q.p(q.b("N", n * n, 1))
     else:
+        near = [n * n + d for d in r.sample([-3, -2, 2, 3, 5, -5, 7], 4)] + [n * 2]
+        # 3 x 3 - 5 = 4 is a square too: only numbers that are not squares may be offered as wrong.
         q.choice(r, "Which of these numbers is a square number?", str(n * n),
-                 [str(n * n + d) for d in r.sample([-3, -2, 2, 3, 5, -5, 7], 4)] + [str(n * 2)])
+                 [str(w) for w in near if w > 0 and math.isqrt(w) ** 2 != w])
 
 
 def wn_order_ops(q, r, L):
