@@ -34,6 +34,7 @@ constexpr double PointReach = 6;
 const QColor PageColour(244, 245, 235);
 const QColor PanelColour(255, 255, 255);
 const QColor PanelEdge(190, 206, 230);
+const QColor RuleColour(226, 230, 236);
 const QColor HeadText(24, 58, 110);
 const QColor BodyText(40, 52, 70);
 const QColor SoftText(110, 118, 130);
@@ -78,20 +79,34 @@ int px(double twips)
     return static_cast<int>(std::lround(chrome::twipsToPx(twips)));
 }
 
-// A panel: white, with a thin edge, under its header bar.
+// A panel: white, with a thin edge, under its header bar; optional rules between its lines.
 class PanelBox : public QWidget
 {
 public:
     PanelBox(const QString &name, QWidget *parent) : QWidget(parent) { setObjectName(name); }
+    void setRules(const QList<int> &ys, int left, int right)
+    {
+        m_rules = ys;
+        m_ruleLeft = left;
+        m_ruleRight = right;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
         p.fillRect(rect(), PanelColour);
+        for (int y : m_rules)
+            p.fillRect(QRect(m_ruleLeft, y, m_ruleRight - m_ruleLeft, 1), RuleColour);
         p.setPen(PanelEdge);
         p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
+
+private:
+    QList<int> m_rules;
+    int m_ruleLeft = 0;
+    int m_ruleRight = 0;
 };
 
 // A bar track `TBack`: a light box with a one-pixel edge; the bar lies inside the edge.
@@ -200,7 +215,11 @@ public:
         m_values = values;
         update();
     }
-    QRectF inner() const { return QRectF(rect()).adjusted(1, 1, -1, -1); }
+    // The plot's box; the widget reaches a little beyond it so that a dot at 0 % or 100 % is
+    // drawn whole.
+    static constexpr int Bleed = 3;
+    QRect frame() const { return rect().adjusted(Bleed, Bleed, -Bleed, -Bleed); }
+    QRectF inner() const { return QRectF(frame()).adjusted(1, 1, -1, -1); }
 
 protected:
     bool event(QEvent *event) override
@@ -225,12 +244,11 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), PanelColour);
         p.setPen(TrackEdge);
-        p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        p.drawRect(QRectF(frame()).adjusted(0.5, 0.5, -0.5, -0.5));
 
         const QRectF area = inner();
         const TrendGeometry g = trendGeometry(area.size(), m_values);
         p.translate(area.topLeft());
-        p.setClipRect(QRectF(QPointF(0, 0), area.size()));
         // One-pixel lines lie on pixel centres, so the grid and the stems are sharp at 100 %
         // and at 200 %.
         const auto crisp = [](double v) { return std::floor(v) + 0.5; };
@@ -307,7 +325,7 @@ void ReportPage::buildSummary()
         m_summaryLabels[i] = makeLabel(QStringLiteral("SumyL%1").arg(i + 1), captions[i], panel,
                                        reportFont(9), BodyText);
         values[i] =
-            makeLabel(valueNames[i], QStringLiteral("-"), panel, reportFont(9, true), FigureText);
+            makeLabel(valueNames[i], QStringLiteral("-"), panel, reportFont(10, true), FigureText);
         // A long topic name wraps rather than running off the panel.
         values[i]->setWordWrap(true);
     }
@@ -377,6 +395,8 @@ void ReportPage::buildTrend()
                             m_plot, reportFont(9), SoftText, Qt::AlignCenter);
     m_plotEmpty->setWordWrap(true);
     m_plotEmpty->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_plotEmpty->setAutoFillBackground(true);
+    setColour(m_plotEmpty, QPalette::Window, PanelColour);
 }
 
 // ---- Filling ---------------------------------------------------------------------------------
@@ -477,14 +497,19 @@ void ReportPage::layoutPanels()
     const int w = BarWidth;
     const int h = m_panels[0]->height();
 
-    // Overall: five lines, caption left, value right of it.
+    // Overall: five lines, caption left, value right of it, a rule between lines.
     const int lineTop = 2 * PanelPad + 4;
-    const int pitch = 34;
+    const int pitch = 44;
+    QList<int> rules;
     for (int i = 0; i < 5; ++i) {
-        m_summaryLabels[i]->setGeometry(2 * PanelPad, lineTop + i * pitch, 190, 22);
+        const int y = lineTop + i * pitch;
+        m_summaryLabels[i]->setGeometry(2 * PanelPad, y, 190, 36);
         QLabel *value = std::array{m_oscore1, m_oscore2, m_wt, m_st, m_pcnum}[i];
-        value->setGeometry(2 * PanelPad + 194, lineTop + i * pitch - 8, w - 2 * PanelPad - 198, 38);
+        value->setGeometry(2 * PanelPad + 194, y, w - 2 * PanelPad - 198, 36);
+        if (i > 0)
+            rules << y - (pitch - 36) / 2 - 1;
     }
+    static_cast<PanelBox *>(m_panels[0])->setRules(rules, 2 * PanelPad, w - 2 * PanelPad);
 
     // Topical: a heading line, then ten rows sharing the height.
     const int nameLeft = PanelPad, nameWidth = 112;
@@ -521,13 +546,20 @@ void ReportPage::layoutPanels()
     const int plotWidth = std::min(px(PlotWidthTwips), w - scaleWidth - 2 * PanelPad);
     const int plotHeight = std::min(px(PlotHeightTwips), h - plotTop - captionHeight - 6);
     const int plotLeft = (w - scaleWidth - plotWidth) / 2 + scaleWidth;
-    m_plot->setGeometry(plotLeft, plotTop, plotWidth, std::max(0, plotHeight));
+    m_plot->setGeometry(
+        QRect(plotLeft, plotTop, plotWidth, std::max(0, plotHeight))
+            .adjusted(-TrendPlot::Bleed, -TrendPlot::Bleed, TrendPlot::Bleed, TrendPlot::Bleed));
     const int lineHeight = m_scale->fontMetrics().height();
     m_scale->setGeometry(plotLeft - scaleWidth - 2, plotTop + 1 - lineHeight, scaleWidth,
                          plotHeight - 2 + 2 * lineHeight);
     static_cast<ScaleLabel *>(m_scale)->setSpan(lineHeight, plotHeight - 2);
     m_plotCaption->setGeometry(plotLeft, plotTop + plotHeight + 3, plotWidth, captionHeight);
-    m_plotEmpty->setGeometry(m_plot->rect().adjusted(20, 0, -20, 0));
+    // The notice stands on a plain ground in the middle of the grid.
+    const QRect plotFrame = m_plot->frame();
+    const int noticeWidth = plotFrame.width() - 60;
+    const int noticeHeight = m_plotEmpty->heightForWidth(noticeWidth) + 16;
+    m_plotEmpty->setGeometry(plotFrame.center().x() - noticeWidth / 2,
+                             plotFrame.center().y() - noticeHeight / 2, noticeWidth, noticeHeight);
 }
 
 } // namespace home

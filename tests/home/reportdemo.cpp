@@ -1,9 +1,10 @@
 // The home window on the shipped course showing the report card, for looking at it on screen
 // (not a test). LARKSPUR_HOME names the data folder; its results are replaced.
-//   report_demo [--panel N] [--empty]
+//   report_demo [--panel N] [--empty] [--hover NAME[@X,Y]]
 // Without --empty the Mathematics results hold twelve marked first takes and six second takes
 // across its topics (the table below, in the order they were marked); --empty leaves them fresh.
-// --panel opens panel N by a click on its header bar.
+// --panel opens panel N by a click on its header bar; --hover then rests the pointer on the
+// named control (at X,Y inside it, else its centre) so that its tool tip shows.
 
 #include "home/homewindow.h"
 
@@ -13,7 +14,9 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QHelpEvent>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -82,6 +85,22 @@ int main(int argc, char *argv[])
         auto *bar = w.findChild<QWidget *>(QStringLiteral("lblRCBar") + args.at(panelArg + 1));
         if (bar)
             QTest::mouseClick(bar, Qt::LeftButton);
+    }
+    const qsizetype hoverArg = args.indexOf(QStringLiteral("--hover"));
+    if (hoverArg > 0 && hoverArg + 1 < args.size()) {
+        const QStringList spec = args.at(hoverArg + 1).split(u'@');
+        auto *target = w.findChild<QWidget *>(spec.at(0));
+        if (target) {
+            QPoint at = target->rect().center();
+            if (spec.size() > 1)
+                at = QPoint(spec[1].section(u',', 0, 0).toInt(), spec[1].section(u',', 1).toInt());
+            QTest::mouseMove(target, at);
+            // What the pointer resting there asks for once the window is on screen.
+            QTimer::singleShot(500, target, [target, at] {
+                QHelpEvent help(QEvent::ToolTip, at, target->mapToGlobal(at));
+                QApplication::sendEvent(target, &help);
+            });
+        }
     }
     return app.exec();
 }

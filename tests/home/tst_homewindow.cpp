@@ -535,17 +535,17 @@ void TestHomeWindow::reportCard()
         QVERIFY(name->geometry().bottom() < topical->height());
     }
 
-    // The trend: the notice without scores, otherwise the last point's dot in blue.
+    // The trend: the notice without scores, otherwise the blue of the dots and the line.
     QTest::mouseClick(child(*w, QStringLiteral("RCBar3")), Qt::LeftButton);
-    QWidget *plot = child(*w, QStringLiteral("RC3TrendPlot"));
     QCOMPARE(child(*w, QStringLiteral("TrendEmpty"))->isVisible(), fse.isEmpty());
     QVERIFY(child(*w, QStringLiteral("Label8"))->geometry().bottom() <
             child(*w, QStringLiteral("RC3Trend"))->height());
-    const QImage image = plot->grab().toImage();
-    const QSizeF inner(plot->width() - 2, plot->height() - 2);
-    const QPoint third(1 + int(3 * inner.width() / 21), 1 + qRound(inner.height() * 0.375));
-    const QColor dot = image.pixelColor(third * image.devicePixelRatio());
-    QCOMPARE(dot.blue() > 200 && dot.red() < 60 && dot.green() < 60, !fse.isEmpty());
+    const QImage image = child(*w, QStringLiteral("RC3TrendPlot"))->grab().toImage();
+    int blue = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            blue += image.pixel(x, y) == qRgb(0, 0, 255) ? 1 : 0;
+    QCOMPARE(blue > 0, !fse.isEmpty());
 }
 
 QTEST_MAIN(TestHomeWindow)
