@@ -9,9 +9,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QToolTip>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
