@@ -522,6 +522,8 @@ void TestHomeWindow::reportCard()
     const double inner2A = back2A->width() - 2;
     QCOMPARE(child(*w, QStringLiteral("TBar2A"))->width(),
              expected[6].isEmpty() ? 0 : qRound(inner2A * 0.625));
+    QCOMPARE(child(*w, QStringLiteral("TBar1A"))->toolTip(),
+             expected[4].isEmpty() ? QString() : topicName(1, 1) + ": 85% over 2 papers");
 
     // Rows of the subject's topics only; each fits its panel.
     QTest::mouseClick(child(*w, QStringLiteral("RCBar2")), Qt::LeftButton);
