@@ -8,6 +8,7 @@
 #include "chrome/units.h"
 #include "home/homelogic.h"
 #include "home/homewidgets.h"
+#include "home/reportpage.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -96,6 +97,12 @@ HomeWindow::HomeWindow(const QString &dataFolder, QWidget *parent)
 
     buildTabs();
     buildHomePage();
+    m_report = new ReportPage(this);
+    m_report->hide();
+    connect(m_report, &ReportPage::barClicked, this, [this](int n) {
+        m_state.txtReportPos = n;
+        m_report->ArrangeReportPanels(m_state.txtReportPos);
+    });
 
     connect(this, &chrome::SkinnedWindow::ticked, this, &HomeWindow::updateTabLooks);
     connect(this, &chrome::SkinnedWindow::closeRequested, this, [this] {
@@ -370,6 +377,7 @@ void HomeWindow::layoutTabs()
 
     const QRect page = pageRect();
     m_bodyHome->setGeometry(page);
+    m_report->setGeometry(page);
     m_toolArea->setGeometry(page.left(), page.bottom() + 1, page.width(),
                             clientRect().bottom() - page.bottom());
 }
@@ -557,6 +565,34 @@ void HomeWindow::ShowPage()
         showPageWidget(m_bodyHome);
     }
     // The report card, print, close, about, trash and printer setup rows join with the toolbar.
+}
+
+void HomeWindow::showReportCard()
+{
+    const int s = m_state.LChose;
+    if (s < 1 || s > SubjectCount || !m_courseLoaded)
+        return;
+    // The files are read afresh rather than taken from the home page's copy: a practice window
+    // that has marked a paper but is still open has already changed both, and the averages must
+    // agree with the trend.
+    const QString summaryPath = results::resultFilePath(
+        m_state.dataFolder, results::ResultFile::Summary, s, m_state.lblCOD);
+    if (m_summaryObserver)
+        m_summaryObserver(summaryPath);
+    const results::Summary summary = results::ReadSummary(summaryPath, m_paperCount);
+    ReportSource source;
+    source.topicNames = m_topicNames;
+    source.topicCount = m_topicCount;
+    source.paperCount = m_paperCount;
+    source.firstScores = summary[results::FSE];
+    source.secondScores = summary[results::SSE];
+    source.trendEntries = results::ReadTrend(
+        results::resultFilePath(m_state.dataFolder, results::ResultFile::Trend, s, m_state.lblCOD));
+
+    m_report->setGeometry(pageRect());
+    m_report->BuildReportCard(source);
+    m_report->ArrangeReportPanels(m_state.txtReportPos);
+    showPageWidget(m_report);
 }
 
 void HomeWindow::showPageWidget(QWidget *page)

@@ -22,6 +22,7 @@ namespace home {
 
 class ClickLabel;
 class PercentColumn;
+class ReportPage;
 class TabStrip;
 
 // The home window `Contents`: start-up, the subject tabs and the home page with its topics and
@@ -86,6 +87,10 @@ public:
     void RaiseTab(int tab);
     void ShowPage();
 
+    // The report card of the selected subject, built from its summary and trend files as they
+    // are now and opened on panel txtReportPos: what the Report command shows.
+    void showReportCard();
+
     // The page area under the tab strip, in window coordinates; every page goes there.
     QRect pageRect() const;
     // Brings a page to the front in the page area.
@@ -120,6 +125,7 @@ private:
     std::array<chrome::ImageButton *, 4> m_tabs{};
     QWidget *m_toolArea = nullptr;
     QWidget *m_bodyHome = nullptr;
+    ReportPage *m_report = nullptr;
 
     // Home page
     std::array<ClickLabel *, 10> m_topicLabels{};

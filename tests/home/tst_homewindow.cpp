@@ -6,6 +6,7 @@
 #include "home/homewindow.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,6 +35,10 @@ private slots:
     void refreshKeepsTopicTabClickReturnsToFirst();
     void tabClickRaisesTab();
     void missingDescriptorStopsInOrder();
+    void reportPanels_data();
+    void reportPanels();
+    void reportCard_data();
+    void reportCard();
 
 private:
     std::unique_ptr<HomeWindow> start(const TestCourse &course = {});
@@ -410,6 +415,139 @@ void TestHomeWindow::missingDescriptorStopsInOrder()
     w2.setSummaryReadObserver([&](const QString &) { ++reads; });
     QCOMPARE(w2.startUp(), HomeWindow::StartUpStatus::NoSubject);
     QCOMPARE(reads, 0);
+}
+
+void TestHomeWindow::reportPanels_data()
+{
+    QTest::addColumn<int>("pos");
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<int>("above"); // the bar over the open panel
+    QTest::addColumn<int>("below"); // the bar under it, 0 for the page's bottom
+    QTest::newRow("1 by its bar") << 1 << "RCBar1" << 1 << 2;
+    QTest::newRow("2 by its caption") << 2 << "lblRCBar2" << 2 << 3;
+    QTest::newRow("3 by its caption") << 3 << "lblRCBar3" << 3 << 0;
+}
+
+void TestHomeWindow::reportPanels()
+{
+    QFETCH(int, pos);
+    QFETCH(QString, clicked);
+    QFETCH(int, above);
+    QFETCH(int, below);
+    auto w = start();
+    w->showReportCard();
+    QWidget *page = child(*w, QStringLiteral("Body_Report"));
+    QVERIFY(page->isVisible());
+    QCOMPARE(page->geometry(), w->pageRect());
+    std::array<QWidget *, 3> bars{}, panels{};
+    const QStringList panelNames{"RC1Summary", "RC2Topical", "RC3Trend"};
+    for (int i = 0; i < 3; ++i) {
+        bars[i] = child(*w, QStringLiteral("RCBar%1").arg(i + 1));
+        panels[i] = child(*w, panelNames[i]);
+    }
+    QVERIFY(panels[0]->isVisible()); // the card opens on the overall panel after start-up
+
+    // Another panel first, so that the click changes the arrangement.
+    QTest::mouseClick(child(*w, pos == 3 ? "lblRCBar1" : "lblRCBar3"), Qt::LeftButton);
+    QTest::mouseClick(child(*w, clicked), Qt::LeftButton);
+    QCOMPARE(w->state().txtReportPos, pos);
+
+    const int H = page->height();
+    QWidget *open = panels[pos - 1];
+    QCOMPARE(bars[0]->y(), 0);
+    QCOMPARE(open->y(), bars[above - 1]->geometry().bottom() + 1);
+    QCOMPARE(open->geometry().bottom() + 1, below ? bars[below - 1]->y() : H);
+    if (below)
+        QCOMPARE(bars[2]->geometry().bottom() + 1, H);
+    for (int i = 0; i < 2; ++i)
+        if (i + 1 != above)
+            QCOMPARE(bars[i]->geometry().bottom() + 1, bars[i + 1]->y());
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(panels[i]->isVisible(), i == pos - 1);
+    const QObjectList order = page->children();
+    for (QWidget *bar : bars)
+        QVERIFY(order.indexOf(bar) > order.indexOf(open));
+
+    // A tab click brings the next report card back to the overall panel.
+    QTest::mouseClick(child(*w, QStringLiteral("Tab01")), Qt::LeftButton);
+    QCOMPARE(w->state().txtReportPos, 1);
+    const QObjectList pages = w->children();
+    QVERIFY(pages.indexOf(child(*w, QStringLiteral("Body_Home"))) > pages.indexOf(page));
+    w->showReportCard();
+    QVERIFY(panels[0]->isVisible());
+    QCOMPARE(bars[2]->geometry().bottom() + 1, H);
+}
+
+void TestHomeWindow::reportCard_data()
+{
+    QTest::addColumn<int>("topics");
+    QTest::addColumn<QStringList>("fse");
+    QTest::addColumn<QStringList>("sse");
+    QTest::addColumn<QByteArray>("trend");
+    // OScore1, WT, ST, PCNum, TMark1A, TMark1B, TMark2A, TMark3A
+    QTest::addColumn<QStringList>("expected");
+    const QStringList fse{"80", "90", "", "", "", "62.5", "", "", "", "", "abc"};
+    QTest::newRow("6 topics") << 6 << fse << QStringList{"100"} << QByteArray("#TRD#>80>90>62.5")
+                              << QStringList{"77.5%", "Topic 1.2 ", "Topic 1.1 ", "3 / 30",
+                                             "85%",   "100%",       "62.5%",      ""};
+    QTest::newRow("7 topics") << 7 << fse << QStringList{"100"}
+                              << QByteArray("#TRD#>80>>90>62.5>\r\n")
+                              << QStringList{"77.5%", "Topic 1.2 ", "Topic 1.1 ", "3 / 35",
+                                             "85%",   "100%",       "62.5%",      ""};
+    QTest::newRow("no takes") << 7 << QStringList{} << QStringList{} << QByteArray("#TRD#\r\n")
+                              << QStringList{"-", "-", "-", "0 / 35", "", "", "", ""};
+}
+
+void TestHomeWindow::reportCard()
+{
+    QFETCH(int, topics);
+    QFETCH(QStringList, fse);
+    QFETCH(QStringList, sse);
+    QFETCH(QByteArray, trend);
+    QFETCH(QStringList, expected);
+    TestCourse course;
+    course.subjects[0].topics = topics;
+    auto w = start(course);
+    // Marked after the home page read its scores: the report card reads the files as they are.
+    QVERIFY(writeBytes(resultFile(m_data->path(), QStringLiteral("marks"), 1),
+                       summaryWith(topics * 5, fse, sse)));
+    QVERIFY(writeBytes(resultFile(m_data->path(), QStringLiteral("trend"), 1), trend));
+    w->showReportCard();
+
+    auto text = [&](const QString &name) { return child<QLabel>(*w, name)->text(); };
+    QCOMPARE((QStringList{text("OScore1"), text("WT"), text("ST"), text("PCNum"), text("TMark1A"),
+                          text("TMark1B"), text("TMark2A"), text("TMark3A")}),
+             expected);
+    QWidget *back2A = child(*w, QStringLiteral("TBack2A"));
+    const double inner2A = back2A->width() - 2;
+    QCOMPARE(child(*w, QStringLiteral("TBar2A"))->width(),
+             expected[6].isEmpty() ? 0 : qRound(inner2A * 0.625));
+    QCOMPARE(child(*w, QStringLiteral("TBar1A"))->toolTip(),
+             expected[4].isEmpty() ? QString() : topicName(1, 1) + ": 85% over 2 papers");
+
+    // Rows of the subject's topics only; each fits its panel.
+    QTest::mouseClick(child(*w, QStringLiteral("RCBar2")), Qt::LeftButton);
+    QWidget *topical = child(*w, QStringLiteral("RC2Topical"));
+    for (int t = 1; t <= 10; ++t) {
+        auto *name = child<QLineEdit>(*w, QStringLiteral("TopLab%1").arg(t));
+        QCOMPARE(name->isVisible(), t <= topics);
+        QCOMPARE(child(*w, QStringLiteral("TBack%1A").arg(t))->isVisible(), t <= topics);
+        QCOMPARE(child(*w, QStringLiteral("TBack%1B").arg(t))->isVisible(), t <= topics);
+        QCOMPARE(name->text(), t <= topics ? topicName(1, t) : QString());
+        QVERIFY(name->geometry().bottom() < topical->height());
+    }
+
+    // The trend: the notice without scores, otherwise the blue of the dots and the line.
+    QTest::mouseClick(child(*w, QStringLiteral("RCBar3")), Qt::LeftButton);
+    QCOMPARE(child(*w, QStringLiteral("TrendEmpty"))->isVisible(), fse.isEmpty());
+    QVERIFY(child(*w, QStringLiteral("Label8"))->geometry().bottom() <
+            child(*w, QStringLiteral("RC3Trend"))->height());
+    const QImage image = child(*w, QStringLiteral("RC3TrendPlot"))->grab().toImage();
+    int blue = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            blue += image.pixel(x, y) == qRgb(0, 0, 255) ? 1 : 0;
+    QCOMPARE(blue > 0, !fse.isEmpty());
 }
 
 QTEST_MAIN(TestHomeWindow)
