@@ -1,0 +1,201 @@
+#!/usr/bin/env python3
+"""Checks the course sources as a teacher would before shipping them.
+
+coursepack already refuses files it cannot build; this looks at the shape of each paper instead:
+questions, blanks and marks within the subject's limits, answer keys well formed for their type,
+no question written twice, every picture present and every reading passage kept on the same page
+as its questions.
+
+Usage: check_course.py COURSE_FOLDER      (prints every problem, exits 1 if there is any)
+"""
+
+import html
+import json
+import os
+import re
+import sys
+
+# Limits per paper: (fewest, most) questions, blanks and marks. "topic" is every topic but the
+# last ("Mock Examination"); "topics" overrides it for one topic by name.
+# reading: topics whose every question file must carry a passage of (min, max) words.
+# mock_passage: each mock paper needs at least one passage of this many words.
+# unique: no two question files of the subject may hold the same text.
+# growing: marks may not fall from paper 1 to paper 5 of a topic.
+LIMITS = {
+    "English": {
+        "topic": {"questions": (12, 21), "blanks": (15, 60), "marks": (25, 60)},
+        "topics": {"Comprehension": {"questions": (1, 3), "blanks": (15, 45), "marks": (25, 60)}},
+        "mock": {"questions": (20, 40), "blanks": (40, 70), "marks": (60, 100)},
+        "reading": {"Comprehension": (300, 600)},
+        "mock_passage": 300,
+        "unique": True,
+        "growing": True,
+    },
+    # Mathematics and Science: the courses as they stand, to be tightened as they are rewritten.
+    "Mathematics": {
+        "topic": {"questions": (20, 40), "blanks": (20, 70), "marks": (20, 100)},
+        "mock": {"questions": (40, 60), "blanks": (50, 80), "marks": (60, 100)},
+    },
+    "Science": {
+        "topic": {"questions": (3, 10), "blanks": (5, 20), "marks": (15, 40)},
+        "mock": {"questions": (5, 12), "blanks": (8, 20), "marks": (20, 40)},
+    },
+}
+
+BLANK = re.compile(r"<blank\b([^>]*)>(.*?)</blank>", re.S | re.I)
+ATTR = re.compile(r'(\w+)\s*=\s*"([^"]*)"')
+PASSAGE = re.compile(r'<div class="passage">(.*?)</div>', re.S)
+IMG = re.compile(r'<img\b[^>]*\bsrc\s*=\s*"([^"]+)"', re.I)
+NUMBER = re.compile(r"-?\d+(\.\d+)?$")
+FRACTION = re.compile(r"\d+/\d+$")
+MIXED = re.compile(r"(\d+|\d+ \d+/\d+|\d+/\d+)$")
+
+
+def words(fragment):
+    return len(re.sub(r"<[^>]+>", " ", html.unescape(fragment)).split())
+
+
+def alternatives(key):
+    return [a.strip() for a in key.split(";")[1:]]
+
+
+def check_key(kind, key, problems, where):
+    """Key form by answer type; the first G blank of a group is checked with its group."""
+    if not key.strip() and kind != "G":
+        problems.append(f"{where}: empty {kind} key")
+    elif kind == "Q" and key.strip() not in ("1", "2", "3", "4"):
+        problems.append(f'{where}: Q key "{key}" is not an option number 1 to 4')
+    elif kind == "N" and not NUMBER.match(key.strip()):
+        problems.append(f'{where}: N key "{key}" is not a plain number')
+    elif kind in "FR" and not FRACTION.match(key.strip()):
+        problems.append(f'{where}: {kind} key "{key}" is not a fraction a/b')
+    elif kind == "X" and not MIXED.match(key.strip()):
+        problems.append(f'{where}: X key "{key}" is not a whole or mixed number')
+    elif kind in "TL" and (key.startswith(";") or key != key.strip()):
+        problems.append(f'{where}: {kind} key "{key}" has outer spaces or reads as a list')
+    elif kind == "M":
+        alts = alternatives(key)
+        lowered = [a.lower() for a in alts]
+        if not key.startswith(";") or len(alts) < 2 or "" in alts:
+            problems.append(f'{where}: M key "{key}" needs two or more ";"-led alternatives')
+        elif len(set(lowered)) != len(lowered):
+            problems.append(f'{where}: M key "{key}" repeats an alternative')
+    elif kind not in "QNFRXTLMG":
+        problems.append(f'{where}: unknown answer type "{kind}"')
+
+
+def check_question(path, where, problems):
+    """Returns (blanks, marks, passage word counts) of one question file."""
+    text = open(path, encoding="utf-8").read()
+    blanks = BLANK.findall(text)
+    marks = 0
+    group = []  # keys of the G run in progress
+
+    def close_group():
+        if group:
+            first, rest = group[0], group[1:]
+            alts = alternatives(first)
+            if not first.startswith(";") or len(alts) < len(group) or "" in alts:
+                problems.append(f"{where}: G group of {len(group)} needs as many alternatives")
+            if any(k != " " for k in rest):
+                problems.append(f"{where}: later G blanks of a group must hold a single space")
+            group.clear()
+
+    for attrs, key in blanks:
+        attr = dict(ATTR.findall(attrs))
+        kind, mark = attr.get("type", "?"), attr.get("mark", "1")
+        if not mark.isdigit() or not 1 <= int(mark) <= 99:
+            problems.append(f'{where}: mark "{mark}" is not a whole number 1 to 99')
+            mark = "0"
+        marks += int(mark)
+        if any(c in key for c in "<>#\n"):
+            problems.append(f'{where}: key "{key}" holds a tag, ">", "#" or a line break')
+        if kind == "G":
+            if key.startswith(";"):
+                close_group()
+            elif not group:
+                problems.append(f"{where}: G blank without the first blank of its group")
+            group.append(key)
+        else:
+            close_group()
+            check_key(kind, key, problems, where)
+        if kind == "Q" and 'class="choices"' not in text:
+            problems.append(f"{where}: Q blank without a list of choices")
+    close_group()
+    if not blanks or len(blanks) > 20:
+        problems.append(f"{where}: {len(blanks)} blanks; a question holds 1 to 20")
+    passages = [words(p) for p in PASSAGE.findall(text)]
+    if passages and not blanks:
+        problems.append(f"{where}: a passage without questions")
+    for src in IMG.findall(text):
+        if not os.path.isfile(os.path.join(os.path.dirname(path), src)):
+            problems.append(f'{where}: missing picture "{src}"')
+    return len(blanks), marks, passages, re.sub(r"\s+", " ", text).strip()
+
+
+def check_subject(folder, name, problems):
+    limits = LIMITS.get(name)
+    if limits is None:
+        problems.append(f"{folder}: no limits for subject {name}")
+        return 0
+    topics = json.load(open(os.path.join(folder, "subject.json"), encoding="utf-8"))["topics"]
+    seen = {}
+    count = 0
+    for t, topic in enumerate(topics):
+        mock = t == len(topics) - 1
+        rule = limits["mock"] if mock else limits.get("topics", {}).get(
+            topic["name"], limits["topic"])
+        reading = limits.get("reading", {}).get(topic["name"])
+        previous_marks = 0
+        for number, paper in enumerate(topic["papers"], 1):
+            paper_path = os.path.join(folder, paper)
+            lines = [l.strip() for l in open(paper_path, encoding="utf-8")]
+            files = [l for l in lines if l and not l.startswith("#")]
+            totals = {"questions": len(files), "blanks": 0, "marks": 0}
+            longest = 0
+            for file in files:
+                path = os.path.join(os.path.dirname(paper_path), file)
+                blanks, marks, passages, text = check_question(path, path, problems)
+                totals["blanks"] += blanks
+                totals["marks"] += marks
+                longest = max([longest] + passages)
+                if reading and not any(reading[0] <= w <= reading[1] for w in passages):
+                    problems.append(f"{path}: no passage of {reading[0]} to {reading[1]} "
+                                    f"words beside these questions (found {passages})")
+                if limits.get("unique") and text in seen:
+                    problems.append(f"{path}: same text as {seen[text]}")
+                seen.setdefault(text, path)
+            for what, (low, high) in rule.items():
+                if not low <= totals[what] <= high:
+                    problems.append(f'{paper_path}: {totals[what]} {what}; "{topic["name"]}" '
+                                    f"papers hold {low} to {high}")
+            if mock and longest < limits.get("mock_passage", 0):
+                problems.append(f"{paper_path}: no passage of {limits['mock_passage']} words")
+            if limits.get("growing") and totals["marks"] < previous_marks:
+                problems.append(f"{paper_path}: {totals['marks']} marks, fewer than paper "
+                                f"{number - 1} ({previous_marks})")
+            previous_marks = totals["marks"]
+            count += totals["questions"]
+    return count
+
+
+def main(argv):
+    if len(argv) != 2:
+        print(__doc__.strip().splitlines()[-1], file=sys.stderr)
+        return 2
+    course = argv[1]
+    problems = []
+    descriptor = json.load(open(os.path.join(course, "course.json"), encoding="utf-8"))
+    for subject in descriptor["subjects"]:
+        if subject.get("name"):
+            count = check_subject(os.path.join(course, subject["folder"]), subject["name"],
+                                  problems)
+            print(f'{subject["name"]}: {count} questions checked')
+    for problem in problems:
+        print(problem)
+    print(f"{len(problems)} problem(s)")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
