@@ -38,10 +38,18 @@ class Q:
                 key = " "
             else:
                 alts = [a.strip() for a in key.split(";") if a.strip()]
-                if kind == "M" and len(alts) < 2:
-                    raise ValueError("M blank needs two alternatives: " + key)
                 if len(set(a.lower() for a in alts)) != len(alts):
                     raise ValueError("repeated alternative: " + key)
+                if kind == "M":
+                    # pupils often write "the" in front of a naming answer
+                    low = set(a.lower() for a in alts)
+                    for a in list(alts):
+                        w = a.lower()
+                        if not re.match(r"(the|a|an|to|by|it|they|in|on)\b|\d", w) and len(w) > 2 and "the " + w not in low:
+                            alts.append("the " + a)
+                            low.add("the " + w)
+                if kind == "M" and len(alts) < 2:
+                    raise ValueError("M blank needs two alternatives: " + key)
                 key = ";" + ";".join(alts)
         elif key is None or not key.strip():
             raise ValueError("blank without key: " + self.text[:60])
