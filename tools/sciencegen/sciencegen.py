@@ -33,6 +33,8 @@ def check(name, papers, problems):
         return
     sizes = [(len(p), sum(len(q.blanks) for q in p), sum(q.marks for q in p)) for p in papers]
     for i, (nq, nb, nm) in enumerate(sizes, 1):
+        if not 15 <= nm <= 100:
+            problems.append("%s paper %d: %d marks (a paper holds 15 to 100)" % (name, i, nm))
         if nb > 80:
             problems.append("%s paper %d: %d blanks (at most 80)" % (name, i, nb))
         if name == "Mock Examination" and not (40 <= nb <= 70 and 60 <= nm <= 100):

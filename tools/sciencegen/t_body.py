@@ -34,7 +34,7 @@ P1 = [
 | When | Beats in one minute
 | sitting | 80
 | after skipping | 125
-How many more beats were there after skipping? {N:45}""", ws=True),
+How many more beats were there after skipping? {N2:45}""", ws=True),
 ]
 
 P2 = [
