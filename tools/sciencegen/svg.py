@@ -81,6 +81,23 @@ def label(px, py, lx, ly, s, anchor=None):
     return line(px, py, lx, ly, width=1.2) + circle(px, py, 2, fill=INK, width=1) + text(lx + dx, ly + 5, s, anchor=anchor, weight="bold")
 
 
+def labelled(w, h, body, spots, labels):
+    """Adds leader-line labels and widens the drawing so that long names fit on either side."""
+    left = right = 0
+    for part, s in labels.items():
+        px, py, lx, ly = spots[part]
+        need = len(s) * 9 + 14
+        if lx < px:
+            left = max(left, need - lx)
+        else:
+            right = max(right, lx + need - w)
+        body += label(px, py, lx, ly, s)
+    left, right = int(left), int(right)
+    if left:
+        body = '<g transform="translate(%d,0)">\n%s</g>\n' % (left, body)
+    return doc(w + left + right, h, body)
+
+
 def wrap(s, size=15, box=100):
     """Split a name into at most two lines that fit a box of the given width."""
     words = s.split()
@@ -229,10 +246,7 @@ def flower(labels):
     spots = {"stigma": (230, 125, 380, 60), "style": (230, 165, 380, 110), "anther": (288, 140, 380, 160),
              "filament": (276, 185, 380, 205), "ovary": (240, 238, 80, 250), "petal": (140, 160, 80, 120),
              "sepal": (172, 243, 80, 290), "stalk": (230, 320, 380, 320)}
-    for part, s in labels.items():
-        px, py, lx, ly = spots[part]
-        body += label(px, py, lx, ly, s)
-    return doc(460, 370, body)
+    return labelled(460, 370, body, spots, labels)
 
 
 def plant(labels, pot=False):
@@ -249,10 +263,7 @@ def plant(labels, pot=False):
     body += circle(230, 90, 15, fill="#f1c232", width=1.5)
     spots = {"flower": (252, 80, 360, 60), "leaf": (160, 228, 80, 200), "stem": (230, 270, 360, 260),
              "root": (200, 340, 80, 350), "soil": (330, 330, 380, 350)}
-    for part, s in labels.items():
-        px, py, lx, ly = spots[part]
-        body += label(px, py, lx, ly, s)
-    return doc(460, 400, body)
+    return labelled(460, 400, body, spots, labels)
 
 
 def seed_test(items, title=""):
@@ -300,10 +311,7 @@ def skeleton(labels):
     spots = {"skull": (225, 40, 320, 40), "spine": (200, 236, 320, 236), "ribs": (150, 150, 60, 150),
              "pelvis": (170, 285, 60, 290), "humerus": (268, 160, 320, 150), "femur": (178, 360, 60, 360),
              "kneecap": (226, 408, 320, 408), "shin": (228, 470, 320, 470), "collarbone": (150, 108, 60, 100)}
-    for part, s in labels.items():
-        px, py, lx, ly = spots[part]
-        body += label(px, py, lx, ly, s)
-    return doc(420, 540, body)
+    return labelled(420, 540, body, spots, labels)
 
 
 def circulation(labels):
@@ -337,10 +345,7 @@ def chest(labels):
     body += path("M 95 300 Q 200 250 305 300", width=5, color="#8b5a2b")
     spots = {"windpipe": (200, 45, 330, 40), "lung": (140, 200, 40, 180), "heart": (215, 230, 330, 210),
              "diaphragm": (130, 290, 40, 320), "ribs": (288, 140, 330, 130)}
-    for part, s in labels.items():
-        px, py, lx, ly = spots[part]
-        body += label(px, py, lx, ly, s)
-    return doc(440, 340, body)
+    return labelled(440, 340, body, spots, labels)
 
 
 def teeth(names):
@@ -368,10 +373,7 @@ def digestive(labels):
     body += path("M 160 300 Q 260 290 250 320 Q 150 330 170 350 Q 260 355 250 360", width=7, color="#e6b8af")
     spots = {"mouth": (200, 45, 320, 40), "gullet": (202, 110, 320, 110), "stomach": (215, 225, 320, 200),
              "small intestine": (210, 320, 320, 320), "large intestine": (130, 330, 40, 330)}
-    for part, s in labels.items():
-        px, py, lx, ly = spots[part]
-        body += label(px, py, lx, ly, s)
-    return doc(460, 400, body)
+    return labelled(460, 400, body, spots, labels)
 
 
 # --- electricity ------------------------------------------------------------------------------
@@ -654,10 +656,7 @@ def filtering(labels):
     body += rect(142, 290, 156, 48, fill=PALE, width=0)
     spots = {"funnel": (285, 70, 360, 60), "paper": (180, 80, 60, 80), "residue": (225, 130, 360, 130),
              "beaker": (298, 250, 360, 240), "filtrate": (200, 315, 60, 320)}
-    for part, s in labels.items():
-        px, py, lx, ly = spots[part]
-        body += label(px, py, lx, ly, s)
-    return doc(440, 360, body)
+    return labelled(440, 360, body, spots, labels)
 
 
 # --- earth and space --------------------------------------------------------------------------
@@ -802,13 +801,16 @@ def bar_chart(cats, values, ylabel, top, step, title=""):
     return doc(int(w), 320, body)
 
 
-def line_graph(xs, ys, xlabel, ylabel, xtop, xstep, ytop, ystep, title=""):
+def line_graph(xs, ys, xlabel, ylabel, xtop, xstep, ytop, ystep, title="", ybottom=0):
     x0, y0, w, h = 70, 260, 400, 210
     body = text(x0 + w / 2, 22, title, weight="bold") if title else ""
-    v = 0
+
+    def gy(v):
+        return y0 - (v - ybottom) * h / (ytop - ybottom)
+
+    v = ybottom
     while v <= ytop + 1e-9:
-        y = y0 - v * h / ytop
-        body += line(x0, y, x0 + w, y, width=1, color="#dddddd") + text(x0 - 8, y + 5, f(v), anchor="end", size=13)
+        body += line(x0, gy(v), x0 + w, gy(v), width=1, color="#dddddd") + text(x0 - 8, gy(v) + 5, f(v), anchor="end", size=13)
         v += ystep
     v = 0
     while v <= xtop + 1e-9:
@@ -816,7 +818,7 @@ def line_graph(xs, ys, xlabel, ylabel, xtop, xstep, ytop, ystep, title=""):
         body += line(x, y0, x, y0 - h, width=1, color="#dddddd") + text(x, y0 + 20, f(v), size=13)
         v += xstep
     body += line(x0, y0, x0 + w, y0) + line(x0, y0, x0, y0 - h)
-    pts = [(x0 + a * w / xtop, y0 - b * h / ytop) for a, b in zip(xs, ys)]
+    pts = [(x0 + a * w / xtop, gy(b)) for a, b in zip(xs, ys)]
     body += poly(pts, closed=False, width=2.5, color=RED)
     for px, py in pts:
         body += circle(px, py, 4, fill=RED, width=1, color=RED)
