@@ -566,6 +566,18 @@ def sound_wave(amplitude, waves, caption=""):
     return doc(480, 200 if caption else 180, body)
 
 
+def sound_pair(a, b):
+    """Two sound traces, one above the other. a and b: (amplitude, waves, caption)."""
+    body = ""
+    for k, (amp, waves, cap) in enumerate((a, b)):
+        y0 = 20 + k * 170
+        body += rect(60, y0, 420, 140, fill="#f3f3f3", width=1.5) + line(60, y0 + 70, 480, y0 + 70, width=1, color=GREY)
+        pts = [(60 + i, y0 + 70 - amp * math.sin(2 * math.pi * waves * i / 420)) for i in range(421)]
+        body += poly(pts, closed=False, width=2.5, color=RED)
+        body += text(30, y0 + 76, cap, weight="bold", size=18)
+    return doc(500, 350, body)
+
+
 # --- materials --------------------------------------------------------------------------------
 
 
