@@ -37,9 +37,11 @@ class Q:
                     raise ValueError("M blank without answers: " + self.text[:60])
                 key = " "
             else:
-                alts = [a.strip() for a in key.split(";") if a.strip()]
-                if len(set(a.lower() for a in alts)) != len(alts):
-                    raise ValueError("repeated alternative: " + key)
+                alts = []
+                for a in (a.strip() for a in key.split(";")):
+                    # the marking ignores case, so "Earth" and "earth" are one answer
+                    if a and a.lower() not in (x.lower() for x in alts):
+                        alts.append(a)
                 if kind == "M":
                     # pupils often write "the" in front of a naming answer
                     low = set(a.lower() for a in alts)
