@@ -369,11 +369,18 @@ def digestive(labels):
     body = path("M 200 30 Q 170 30 170 55 Q 200 70 230 55 Q 230 30 200 30 Z", fill="#f4cccc")
     body += path("M 196 62 L 196 170 M 208 62 L 208 165", width=2.5)
     body += path("M 196 170 Q 150 190 170 240 Q 230 260 260 210 Q 280 160 208 165", fill="#ea9999")
-    body += path("M 130 270 L 290 270 L 290 380 L 130 380 Z", fill="none", width=10, color="#f9cb9c")
-    body += path("M 160 300 Q 260 290 250 320 Q 150 330 170 350 Q 260 355 250 360", width=7, color="#e6b8af")
+    # large intestine: a wide tube up the right, across and down the left, framing the small one
+    body += path("M 300 390 L 300 270 Q 300 258 288 258 L 132 258 Q 120 258 120 270 L 120 380 Q 120 392 160 392",
+                 width=18, color="#f9cb9c")
+    body += path("M 300 390 L 300 270 Q 300 258 288 258 L 132 258 Q 120 258 120 270 L 120 380 Q 120 392 160 392",
+                 width=1.2, color="#b45f06")
+    # small intestine: a long coiled tube
+    d = "M 235 245 " + " ".join("Q %d %d %d %d" % (270 if i % 2 == 0 else 150, 282 + i * 16, 210, 290 + i * 16) for i in range(6))
+    body += path(d, width=9, color="#e6b8af")
+    body += path(d, width=1, color="#a61c00")
     spots = {"mouth": (200, 45, 320, 40), "gullet": (202, 110, 320, 110), "stomach": (215, 225, 320, 200),
-             "small intestine": (210, 320, 320, 320), "large intestine": (130, 330, 40, 330)}
-    return labelled(460, 400, body, spots, labels)
+             "small intestine": (240, 320, 340, 320), "large intestine": (120, 330, 40, 330)}
+    return labelled(460, 410, body, spots, labels)
 
 
 # --- electricity ------------------------------------------------------------------------------
@@ -462,12 +469,13 @@ def forces(obj, arrows, ground=True):
     for d, n, cap in arrows:
         ln = 30 + 9 * n if n else 70
         ln = min(ln, 170)
-        if d == "right":
-            body += arrow(cx + 55, cy, cx + 55 + ln, cy, color=RED, width=4, head=14)
-            body += text(cx + 55 + ln / 2, cy - 12, cap, size=14)
-        elif d == "left":
-            body += arrow(cx - 55, cy, cx - 55 - ln, cy, color=RED, width=4, head=14)
-            body += text(cx - 55 - ln / 2, cy - 12, cap, size=14)
+        if d in ("right", "left"):
+            sgn = 1 if d == "right" else -1
+            body += arrow(cx + sgn * 55, cy, cx + sgn * (55 + ln), cy, color=RED, width=4, head=14)
+            # a long caption goes on two lines above its arrow so it never runs into the object
+            rows = wrap(cap, 14, max(ln, 70))
+            for i, r in enumerate(rows):
+                body += text(cx + sgn * (55 + max(ln, 70) / 2), cy - 12 - (len(rows) - 1 - i) * 16, r, size=14)
         elif d == "up":
             body += arrow(cx, cy - 40, cx, cy - 40 - min(ln, 95), color=RED, width=4, head=14)
             body += text(cx + 12, cy - 50 - min(ln, 95) / 2, cap, anchor="start", size=14)
@@ -724,9 +732,10 @@ def moon_phases(phases, captions):
     return doc(20 + len(phases) * 100, 140, body)
 
 
-def day_night(captions=None):
+def day_night(captions=None, tilt=0):
     """Sunlight from the left falling on the Earth; the far half is in darkness.
-    captions: texts for the points A (day side) and B (night side)."""
+    captions: texts for the points A (day side) and B (night side). tilt: degrees the axis
+    leans, negative towards the Sun (northern summer)."""
     body = ""
     for y in (50, 100, 150, 200, 250):
         body += arrow(20, y, 140, y, color="#cc9900", width=2)
@@ -734,7 +743,10 @@ def day_night(captions=None):
     body += circle(280, 150, 110, fill="#cfe2f3")
     body += path("M 280 40 A 110 110 0 0 1 280 260 Z", fill="#555555", width=1)
     body += circle(280, 150, 110, width=2)
-    body += line(280, 20, 280, 280, width=1.5, dash="6,4") + text(290, 20, "axis", anchor="start", size=13)
+    t = math.radians(tilt)
+    ax, ay = 130 * math.sin(t), 130 * math.cos(t)
+    body += line(280 - ax, 150 + ay, 280 + ax, 150 - ay, width=1.5, dash="6,4")
+    body += text(280 + ax + 8, 150 - ay + 4, "N" if tilt else "axis", anchor="start", size=13, weight="bold" if tilt else None)
     if captions:
         body += circle(200, 120, 5, fill=RED) + text(190, 115, captions[0], anchor="end", weight="bold")
         body += circle(350, 170, 5, fill=RED) + text(362, 175, captions[1], anchor="start", weight="bold", fill="white")

@@ -236,7 +236,7 @@ Which letter shows the Moon on the day after a new Moon? {T:B}""",
 In June, the UK has {M2:summer;summertime}.
 Why are days warmer when the Sun is high in the sky?
 *2:2 the Sun is closer to us then | the Sun's rays are more concentrated on each square metre of ground | clouds disappear | the Moon is not in the way""",
-      S.day_night(), "sunlight falling on the Earth with its axis drawn"),
+      S.day_night(tilt=-23), "sunlight from the left falling on the Earth, whose axis leans with the north end towards the Sun"),
     Q("""Look at the bar chart of midday shadows in summer and in winter.
 Complete the conclusion: in winter, shadows at midday are {M2:longer;long;longer than in summer}.
 Why?
