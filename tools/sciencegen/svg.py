@@ -155,8 +155,10 @@ def food_web(nodes, eats):
             ty = 22 / abs(uy) if uy else 1e9
             return min(tx, ty) + 3
         body += arrow(x1 + ux * cut(ux, uy), y1 + uy * cut(ux, uy), x2 - ux * cut(ux, uy), y2 - uy * cut(ux, uy), width=2)
+    eaters = set(b for a, b in eats)
     for k, (x, y) in pos.items():
-        body += boxed(x, y, k, 116, 40, fill=LEAF if nodes[k][1] == rows - 1 else PALE)
+        # producers (green) are the living things that eat nothing in the web
+        body += boxed(x, y, k, 116, 40, fill=PALE if k in eaters else LEAF)
     return doc(40 + cols * cw, 10 + rows * rh, body)
 
 

@@ -152,7 +152,7 @@ How many different animals eat the caterpillar? {N:2}
 Name the top predator. {M:owl;tawny owl;the owl;owls}
 If disease killed the voles, which is most likely?
 *2:2 the owls would have more food | the owls would eat more mice and blue tits | the grass would die | the caterpillars would disappear""",
-      S.food_web({"owl": (1, 0), "blue tit": (0, 1), "vole": (1, 1), "mouse": (2, 1), "caterpillar": (0, 2), "grass": (1, 2), "acorns": (2, 2)},
+      S.food_web({"owl": (1, 0), "blue tit": (0, 1), "vole": (1, 1), "mouse": (2, 1), "caterpillar": (0, 2), "grass": (1, 3), "acorns": (2, 3)},
                  [("caterpillar", "blue tit"), ("grass", "vole"), ("acorns", "mouse"), ("grass", "caterpillar"), ("blue tit", "owl"), ("vole", "owl"), ("mouse", "owl"), ("caterpillar", "mouse")]),
       "a woodland food web: grass, acorns, caterpillar, blue tit, vole, mouse and owl"),
     Q("""Why do almost all food chains start with a green plant?
@@ -218,10 +218,10 @@ Complete the reason: the trees block the {M2:light;sunlight;sun;sun's light;suns
 P5 = [
     Q("""Look at the rock pool food web.
 Name a producer. {M:seaweed;phytoplankton;seaweeds;plankton}
-Name an animal that is both a predator and prey. {M2:crab;limpet;prawn;whelk;crabs;prawns;whelks}
+Name an animal that is both a predator and prey. {M2:crab;whelk;crabs;whelks}
 If the gulls left the rock pool, predict what would happen to the number of crabs. It would {M2:increase;go up;rise;grow;get bigger;be higher}
 because fewer crabs would be {M:eaten;eaten by gulls;caught;killed;hunted}.""",
-      S.food_web({"gull": (1, 0), "crab": (0, 1), "whelk": (1, 1), "prawn": (2, 1), "seaweed": (0, 2), "limpet": (1, 2), "phytoplankton": (2, 2)},
+      S.food_web({"gull": (1, 0), "whelk": (0, 1), "crab": (2, 1), "limpet": (0, 2), "prawn": (2, 2), "seaweed": (0, 3), "phytoplankton": (2, 3)},
                  [("seaweed", "limpet"), ("phytoplankton", "prawn"), ("limpet", "whelk"), ("limpet", "crab"), ("prawn", "crab"), ("whelk", "gull"), ("crab", "gull"), ("seaweed", "crab")]),
       "a rock pool food web: seaweed, phytoplankton, limpet, prawn, whelk, crab and gull"),
     Q("""Scientists sort living things into five big kingdoms. Name two of them.
