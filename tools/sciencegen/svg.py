@@ -115,8 +115,10 @@ def wrap(s, size=15, box=100):
 def boxed(cx, cy, s, w=110, h=44, fill=PALE):
     body = rect(cx - w / 2, cy - h / 2, w, h, fill=fill, rx=8)
     rows = wrap(s, box=w - 8)
+    # a long single word gets a smaller font rather than touching the box
+    size = 13 if max(len(r) for r in rows) * 15 * 0.55 > w - 12 else None
     for i, r in enumerate(rows):
-        body += text(cx, cy + 5 + (i - (len(rows) - 1) / 2) * 17, r)
+        body += text(cx, cy + 5 + (i - (len(rows) - 1) / 2) * 17, r, size=size)
     return body
 
 
@@ -126,7 +128,7 @@ def boxed(cx, cy, s, w=110, h=44, fill=PALE):
 def food_chain(names):
     """Boxes in a row joined by arrows pointing from the food to the eater."""
     n = len(names)
-    w, gap = (110, 40) if n <= 4 else (100, 32)
+    w, gap = (110, 40) if n <= 3 else (100, 30)
     total = n * w + (n - 1) * gap
     x0 = 20
     body = ""
@@ -193,7 +195,7 @@ def key_tree(tree):
         return 0 if isinstance(t, str) else 1 + max(depth(t[1]), depth(t[2]))
 
     n, dmax = count(tree), depth(tree)
-    lw, rh = 132, 90
+    lw, rh = 124, 90
     body = []
 
     def place(t, left, d):
@@ -449,10 +451,10 @@ def circuit_symbols(kinds, captions):
     """A row of separate symbols with captions under them."""
     body = ""
     for i, (kind, cap) in enumerate(zip(kinds, captions)):
-        x = 60 + i * 110
+        x = 55 + i * 90
         body += _symbol(kind, x, 50)
         body += text(x, 100, cap, weight="bold")
-    return doc(20 + len(kinds) * 110, 120, body)
+    return doc(20 + len(kinds) * 90, 120, body)
 
 
 # --- forces, magnets, light and sound -------------------------------------------------------------
@@ -683,8 +685,8 @@ def filtering(labels):
 
 # --- earth and space --------------------------------------------------------------------------
 
-PLANETS = [("Mercury", 5), ("Venus", 9), ("Earth", 9.5), ("Mars", 7), ("Jupiter", 26), ("Saturn", 22),
-           ("Uranus", 14), ("Neptune", 14)]
+PLANETS = [("Mercury", 5), ("Venus", 9), ("Earth", 9.5), ("Mars", 7), ("Jupiter", 22), ("Saturn", 18),
+           ("Uranus", 12), ("Neptune", 12)]
 
 
 def solar_system(captions):
@@ -692,12 +694,12 @@ def solar_system(captions):
     body = '<circle cx="-40" cy="100" r="100" fill="#ffd966" stroke="%s" stroke-width="2"/>\n' % INK
     body += text(28, 105, "Sun", weight="bold")
     for i, ((name, r), cap) in enumerate(zip(PLANETS, captions)):
-        x = 110 + i * 84
+        x = 92 + i * 58
         body += circle(x, 100, r, fill="#f6b26b" if name in ("Mars", "Jupiter") else "#cfe2f3", width=1.5)
         if name == "Saturn":
-            body += '<ellipse cx="%s" cy="100" rx="36" ry="8" fill="none" stroke="%s" stroke-width="1.5"/>\n' % (x, INK)
+            body += '<ellipse cx="%s" cy="100" rx="29" ry="7" fill="none" stroke="%s" stroke-width="1.5"/>\n' % (x, INK)
         body += text(x, 160 + (i % 2) * 22, cap, size=14, weight="bold")
-    return doc(110 + 8 * 84, 200, body)
+    return doc(92 + 7 * 58 + 50, 200, body)
 
 
 def _moon(cx, cy, r, phase):
@@ -726,12 +728,15 @@ def _moon(cx, cy, r, phase):
 
 
 def moon_phases(phases, captions):
+    """A row of Moon pictures, or two rows of four when there are more than five."""
+    per_row = 4 if len(phases) > 5 else len(phases)
     body = ""
     for i, (p, c) in enumerate(zip(phases, captions)):
-        x = 60 + i * 100
-        body += _moon(x, 60, 36, p)
-        body += text(x, 125, c, weight="bold")
-    return doc(20 + len(phases) * 100, 140, body)
+        x, y = 60 + (i % per_row) * 100, 60 + (i // per_row) * 130
+        body += _moon(x, y, 36, p)
+        body += text(x, y + 65, c, weight="bold")
+    rows = (len(phases) + per_row - 1) // per_row
+    return doc(20 + per_row * 100, 10 + rows * 130, body)
 
 
 def day_night(captions=None, tilt=0):
@@ -778,19 +783,19 @@ def stick_shadows(cases):
     "left" or "right" for the Sun's side, caption)."""
     body = ""
     for i, (deg, side, cap) in enumerate(cases):
-        x0 = 10 + i * 200
-        cx, gy, h = x0 + 95, 170, 50
-        body += rect(x0, 10, 190, 200, fill="#f3f8fd", width=1)
-        body += line(x0 + 5, gy, x0 + 185, gy, width=2)
+        x0 = 10 + i * 172
+        cx, gy, h = x0 + 81, 170, 50
+        body += rect(x0, 10, 162, 200, fill="#f3f8fd", width=1)
+        body += line(x0 + 5, gy, x0 + 157, gy, width=2)
         a = math.radians(deg)
         sgn = -1 if side == "left" else 1
-        sx, sy = cx + sgn * 80 * math.cos(a), gy - 20 - 110 * math.sin(a) * 0.9
+        sx, sy = cx + sgn * 62 * math.cos(a), gy - 20 - 110 * math.sin(a) * 0.9
         body += circle(sx, max(sy, 28), 14, fill="#ffd966")
-        ln = min(h / math.tan(a), 85)
+        ln = min(h / math.tan(a), 72)
         body += line(cx, gy, cx - sgn * ln, gy, width=7, color="#666666")
         body += line(cx, gy, cx, gy - h, width=4, color="#8b5a2b")
         body += text(cx, 200, cap, weight="bold")
-    return doc(20 + len(cases) * 200, 220, body)
+    return doc(20 + len(cases) * 172, 220, body)
 
 
 def sun_shadows(captions):
