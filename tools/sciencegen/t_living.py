@@ -53,7 +53,7 @@ P2 = [
     Q("""Name two things that every animal needs to stay alive.
 {G:food;water;air;oxygen;shelter;warmth;drink} {G}"""),
     Q("""Look at the food chain.
-Which living thing is the producer? {M:seaweed;seaweeds;the seaweed}
+Which living thing is the producer? {M:seaweed;seaweeds;plant;green plant;a plant;algae}
 Which animal is at the top of the food chain? {M:seal;seals;a seal;the seal}""",
       S.food_chain(["seaweed", "periwinkle", "crab", "seal"]), "a food chain: seaweed, periwinkle, crab, seal"),
     Q("""In a food chain, which way do the arrows point?
@@ -217,7 +217,7 @@ Complete the reason: the trees block the {M2:light;sunlight;sun;sun's light;suns
 
 P5 = [
     Q("""Look at the rock pool food web.
-Name a producer. {M:seaweed;phytoplankton;seaweeds;plankton}
+Name a producer. {M:seaweed;phytoplankton;seaweeds;plankton;plant;plants;green plant;algae}
 Name an animal that is both a predator and prey. {M2:crab;whelk;crabs;whelks}
 If the gulls left the rock pool, predict what would happen to the number of crabs. It would {M2:increase;go up;rise;grow;get bigger;be higher}
 because fewer crabs would be {M:eaten;eaten by gulls;caught;killed;hunted}.""",
