@@ -15,6 +15,9 @@ Notation, one paragraph a line:
 import html
 import re
 
+# answers that never take "the" in front: yes/no, phrases starting with a verb or preposition
+STOP = re.compile(r"(the|a|an|yes|no|it|its|they|their|to|by|in|on|at|from|into|towards|toward|"
+                  r"more|less|up|down|go|goes|gets|stays|same|both|so|because|with|\d)\b")
 BLANK = re.compile(r"\{([QTLNFXRMG])(\d*)(?::([^{}]*))?\}")
 
 
@@ -43,16 +46,21 @@ class Q:
                     if a and a.lower() not in (x.lower() for x in alts):
                         alts.append(a)
                 if kind == "M":
-                    # pupils often write "the" in front of a naming answer
+                    # pupils often write "the" in front of a naming answer to a question (not
+                    # in a gap inside a sentence, where the words around it are given)
+                    before = m.string[:m.start()].rstrip()
+                    naming = not before or before[-1] in "?:." or before.endswith("</th>")
                     low = set(a.lower() for a in alts)
-                    for a in list(alts):
+                    for a in list(alts) if naming else []:
                         w = a.lower()
-                        if not re.match(r"(the|a|an|to|by|it|they|in|on)\b|\d", w) and len(w) > 2 and "the " + w not in low:
+                        if not re.match(STOP, w) and not a[0].isupper() and len(w) > 2 and "the " + w not in low:
                             alts.append("the " + a)
                             low.add("the " + w)
                 if kind == "M" and len(alts) < 2:
-                    raise ValueError("M blank needs two alternatives: " + key)
-                key = ";" + ";".join(alts)
+                    # a single accepted answer is an ordinary text blank
+                    kind, key = "T", alts[0]
+                else:
+                    key = ";" + ";".join(alts)
         elif key is None or not key.strip():
             raise ValueError("blank without key: " + self.text[:60])
         if kind == "N" and not re.fullmatch(r"-?\d+(\.\d+)?", key):
@@ -100,6 +108,8 @@ class Q:
             else:
                 out.append("<p>%s</p>" % BLANK.sub(self._blank, ln))
             if n == 0 and self.pic is not None and "@" not in lines:
+                if not BLANK.search(ln) and not re.search(r"[.?:!][\"']?$", ln):
+                    raise ValueError("the picture would split a sentence; place it with @: " + ln)
                 out.append(picture())
                 placed = True
         flush()

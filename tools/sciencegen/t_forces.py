@@ -140,7 +140,9 @@ What did he change? {M:wing length;the wing length;length of wings;wings;the len
 ]
 
 P4 = [
-    Q("""Look at the circuit. It has two cells and one lamp. Compare it with one cell and one lamp. The lamp will be
+    Q("""Look at the circuit. It has two cells and one lamp.
+@
+Compared with a circuit of one cell and one lamp, the lamp will be
 *2:2 dimmer | brighter | the same | off""",
       S.circuit(["cell", "cell", "lamp"], ["switch_closed"]), "a circuit with two cells, one lamp and a closed switch"),
     Q("""Look at the circuit. It has one cell and three lamps. Compared with one lamp, how bright will each lamp be?

@@ -167,8 +167,9 @@ Has legs, no feathers, moist skin: {M:toad;a toad}""",
 *3:2 it makes names shorter | it means only scientists can read them | scientists everywhere use the same name for the same living thing | it shows how big the living thing is"""),
     Q("""Which sentence describes a difference between the life cycle of a mammal and that of a butterfly?
 *1:2 a young mammal looks like a small adult, but a caterpillar looks nothing like a butterfly | mammals lay eggs but butterflies do not | butterflies have no adult stage | a mammal changes into a pupa before it is an adult"""),
-    Q("""Look at the life cycle of a frog. The change from tadpole to adult frog is called
-{M:metamorphosis;metamorphosis.}""",
+    Q("""Look at the life cycle of a frog.
+@
+The change from tadpole to adult frog is called {M:metamorphosis;metamorphosis.;metamorphisis}.""",
       S.life_cycle(["frogspawn", "tadpole", "tadpole with legs", "froglet", "adult frog"]), "the life cycle of a frog in five stages"),
     Q("""Lucy tested how well yeast makes gas at different temperatures. She measured the height of the foam after 20 minutes.
 At which temperature was the most foam made? {N:40} °C
@@ -177,7 +178,8 @@ Which result looks wrong (an anomaly)? Give the temperature. {N2:30} °C""",
       "a bar chart of foam height: 10 degrees 1 cm, 20 degrees 4 cm, 30 degrees 2 cm, 40 degrees 11 cm, 50 degrees 5 cm", ws=True),
     Q("""In Lucy's yeast test, what did she change? {M:temperature;the temperature;how warm the water was;warmth}
 What did she measure? {M:height of the foam;foam height;the height of the foam;how high the foam was;the foam;amount of foam}
-Give one thing she should keep the same. {M2:amount of yeast;amount of sugar;amount of water;time;size of bottle;type of yeast;same yeast;same sugar;same water;same time;container}""", ws=True),
+Give one thing she should keep the same. {M2:amount of yeast;amount of sugar;amount of water;time;size of bottle;type of yeast;same yeast;same sugar;same water;same time;container;yeast;sugar;water;the amount of yeast;the amount of sugar;the amount of water;the time;bottle}
+~ One to four words.""", ws=True),
     Q("""Why are dead leaves on a forest floor slowly broken down and gone by summer?
 *4:2 the wind blows them all away | animals eat them all in one day | sunlight melts them | decomposers such as fungi and bacteria break them down"""),
     Q("""Animals that move to warmer places for the winter are said to {M:migrate;migration;migrating;migrate south}.
@@ -246,7 +248,9 @@ How is a fossil usually formed?
 *1:2 a dead animal or plant is buried in sediment that slowly turns to rock | an animal turns into stone when it is frightened | a plant is frozen in ice for a week | bones are painted onto rocks by people"""),
     Q("""Mary Anning collected fossils on the Dorset coast in the 1800s. Fossils of ichthyosaurs show animals that no longer live anywhere on Earth.
 What word describes a kind of living thing that has died out completely? {M:extinct;extinction}"""),
-    Q("""Look at the life cycles of a frog and a butterfly. Name one stage that both have. {M:egg;eggs;adult;adults}
+    Q("""Look at the life cycle of a butterfly and think about the life cycle of a frog.
+@
+Name one stage that both have. {M:egg;eggs;adult;adults}
 Which stage does a butterfly have that a frog does not?
 *4:2 egg | adult | tadpole | pupa""",
       S.life_cycle(["eggs", "larva (caterpillar)", "pupa (chrysalis)", "adult"], "Butterfly"), "the life cycle of a butterfly with larva and pupa stages"),

@@ -242,7 +242,9 @@ Predict the time at 70 """ + C + """.
 *3:2 about 150 s | about 80 s | about 35 s | 0 s""",
       S.line_graph([20, 40, 60, 80], [150, 80, 45, 30], "water temperature (" + S.DEG + "C)", "time to dissolve (s)", 100, 20, 160, 20),
       "a line graph: 150 seconds at 20 degrees, 80 at 40, 45 at 60, 30 at 80 degrees", ws=True),
-    Q("""Look at the circuit. It has two cells and two lamps. If one lamp is removed and the gap joined with wire, the other lamp will be
+    Q("""Look at the circuit. It has two cells and two lamps.
+@
+If one lamp is removed and the gap joined with wire, the other lamp will be
 *1:2 brighter | dimmer | off | the same""",
       S.circuit(["cell", "cell", "lamp"], ["lamp", "switch_closed"]), "a circuit with two cells, two lamps and a closed switch"),
     Q("""The pitch of a sound from a drum gets higher when the skin is made {M2:tighter;tight;tauter;stretched;tighter and smaller}."""),

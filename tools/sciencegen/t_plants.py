@@ -274,7 +274,7 @@ plant food adds {M2:minerals;nutrients;mineral salts;nitrates;nitrogen;fertilise
 What is the variable she changes? {M2:colour of light;the colour of the light;light colour;colour;color of light;color}
 What does she measure? {M2:number of bubbles;bubbles;how many bubbles;the number of bubbles;bubbles per minute;the bubbles}""", ws=True),
     Q("""A pupil wrote: "All plants have flowers." Give an example of a plant that shows this is wrong.
-{M2:fern;ferns;moss;mosses;pine;conifer;fir;spruce;horsetail;liverwort;yew;seaweed;algae;pine tree}"""),
+{M2:fern;ferns;moss;mosses;pine;conifer;fir;spruce;horsetail;liverwort;yew;pine tree;fir tree}"""),
 ]
 
 PAPERS = [P1, P2, P3, P4, P5]
