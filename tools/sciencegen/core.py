@@ -16,7 +16,7 @@ import html
 import re
 
 # answers that never take "the" in front: yes/no, phrases starting with a verb or preposition
-STOP = re.compile(r"(the|a|an|yes|no|it|its|they|their|to|by|in|on|at|from|into|towards|toward|"
+STOP = re.compile(r"(the|a|an|yes|no|it|its|they|their|your|my|our|his|her|to|by|in|on|at|from|into|towards|toward|"
                   r"more|less|up|down|go|goes|gets|stays|same|both|so|because|with|\d)\b")
 BLANK = re.compile(r"\{([QTLNFXRMG])(\d*)(?::([^{}]*))?\}")
 

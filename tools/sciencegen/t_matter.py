@@ -279,6 +279,7 @@ Name one thing you will keep the same. {M2:type of fabric;fabric;size;place;temp
 *3:2 oil dissolves in water | oil is heavier | oil does not dissolve and floats on top of the water | water floats on oil"""),
     Q("""Stone, plastic, glass, metal and wood can all be recycled or reused. Give one reason recycling is better for the Earth.
 *2:2 it makes more rubbish | it saves raw materials and energy | it uses more oil | it makes landfill bigger"""),
+    Q("""A bottle holds 2 1/4 litres of water. Ali pours 3/4 of a litre into a tank to see how much evaporates in a week. How much water is left in the bottle? Give your answer in litres as a mixed number. {X2:1 1/2} litres"""),
     Q("""Look at the measuring cylinder. 20 ml of liquid is poured out. How much is left? {N2:52} ml""",
       S.cylinder(72), "a measuring cylinder filled to 72 millilitres"),
 ]

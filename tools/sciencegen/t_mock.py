@@ -118,7 +118,7 @@ How many children ate 5 or more portions? {N:4}""",
       S.cylinder(75), "a measuring cylinder filled to 75 millilitres"),
     Q("""Which change is irreversible?
 *3 ice melting | chocolate melting | toast burning | water freezing"""),
-    Q("""Why does a puddle dry faster on a warm, windy day? Name the process. {M:""" + "evaporation;evaporate;evaporating;evaporates" + """}"""),
+    Q("""A puddle dries faster on a warm, windy day. Name the process that dries it. {M:""" + "evaporation;evaporate;evaporating;evaporates" + """}"""),
     Q("""A spoon is made of steel. Name two properties of steel that make it good for spoons.
 {G2:strong;hard;shiny;does not rust;waterproof;rigid;easy to clean;stainless;durable;tough;not rusting;strong and hard} {G2}
 ~ One or two words each."""),
@@ -374,7 +374,7 @@ What is the job of part A? *2:2 to make pollen | to attract insects | to make se
 Which result is the anomaly? {N2:210} cm
 What is the mean distance at 20 cm? {N2:100} cm
 Write a conclusion: the higher the ramp, the {M2:further;further the car travels;further it goes;farther;longer the distance;further it travels} the car travels.""", ws=True),
-    Q("""Look at the thermometers. Water was at 24 """ + C + """ and was cooled in the fridge to this temperature.
+    Q("""Look at the thermometer. Water was at 24 """ + C + """ and was cooled in the fridge to this temperature.
 Read the new temperature. {N:6} """ + C + """
 By how many degrees did the water cool? {N2:18} """ + C,
       S.thermometer(6, 0, 30, 5, 1), "a thermometer from 0 to 30 reading 6 degrees Celsius"),

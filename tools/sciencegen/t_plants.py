@@ -273,6 +273,8 @@ plant food adds {M2:minerals;nutrients;mineral salts;nitrates;nitrogen;fertilise
     Q("""Ingrid wants to see if the colour of light changes how fast pondweed makes bubbles of oxygen.
 What is the variable she changes? {M2:colour of light;the colour of the light;light colour;colour;color of light;color}
 What does she measure? {M2:number of bubbles;bubbles;how many bubbles;the number of bubbles;bubbles per minute;the bubbles}""", ws=True),
+    Q("""Of 20 sunflower seeds planted, 15 germinated. What fraction germinated? Give your answer as a fraction in its simplest form. {F2:3/4}
+Of 12 bean seeds, 9 germinated. Is that the same fraction? {M:yes;yes it is}""", ws=True),
     Q("""A pupil wrote: "All plants have flowers." Give an example of a plant that shows this is wrong.
 {M2:fern;ferns;moss;mosses;pine;conifer;fir;spruce;horsetail;liverwort;yew;pine tree;fir tree}"""),
 ]

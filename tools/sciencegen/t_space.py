@@ -274,6 +274,7 @@ Name one. {M2:the Plough;Plough;the Great Bear;Great Bear;Ursa Major;Orion;Cassi
     Q("""Order these from smallest to largest: planet, star, moon.
 {M2:moon, planet, star;moon planet star;moon,planet,star;moon - planet - star}
 ~ Write the three words in order, separated by commas. Think of our Moon, the Earth and the Sun."""),
+    Q("""At first quarter we see half of the Moon's disc lit. At a full Moon we see all of it. What fraction of the disc is lit halfway between first quarter and full Moon? Give your answer as a fraction in its simplest form. {F2:3/4}"""),
     Q("""A space station orbits Earth every 90 minutes. How many orbits does it make in 24 hours? {N2:16}"""),
 ]
 
