@@ -9,11 +9,15 @@ larkspur_packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-webengine-dev libqt6svg6-dev qt6-image-formats-plugins
     xvfb xauth poppler-utils fonts-dejavu-core
+    desktop-file-utils appstream
 )
+# Only ./package needs these: dpkg-shlibdeps (dpkg-dev) and file find the package's dependencies.
+larkspur_package_tools=(dpkg-dev file)
 
+# Installs the missing ones of the build's packages and of any packages named as arguments.
 larkspur_install_packages() {
     local missing=() pkg
-    for pkg in "${larkspur_packages[@]}"; do
+    for pkg in "${larkspur_packages[@]}" "$@"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$pkg")
         fi

@@ -5,13 +5,12 @@
 
 namespace app {
 
-DataFolder prepareDataFolder()
+DataFolder prepareDataFolder(const QString &chosen)
 {
     DataFolder folder;
-    const QString fromEnvironment = qEnvironmentVariable("LARKSPUR_HOME");
-    folder.path = fromEnvironment.isEmpty()
-                      ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                      : fromEnvironment;
+    const QString given = chosen.isEmpty() ? qEnvironmentVariable("LARKSPUR_HOME") : chosen;
+    folder.path =
+        given.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : given;
     if (folder.path.isEmpty())
         return folder;
     folder.path = QDir::cleanPath(QDir(folder.path).absolutePath());

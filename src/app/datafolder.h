@@ -7,14 +7,14 @@
 
 namespace app {
 
-// The program's one writable folder: $LARKSPUR_HOME when set, otherwise the per-user
-// application data folder. Created when missing.
+// The program's one writable folder: the folder chosen on the command line (--data-dir), else
+// $LARKSPUR_HOME when set, otherwise the per-user application data folder. Created when missing.
 struct DataFolder
 {
     QString path;
     bool ok = false;
 };
-DataFolder prepareDataFolder();
+DataFolder prepareDataFolder(const QString &chosen = QString());
 
 // One copy of the program per data folder: two copies would overwrite each other's results.
 // The lock is held for the object's lifetime; a lock left behind by a copy that crashed is

@@ -2,7 +2,9 @@
 
 #include "home/homewindow.h"
 
+#include "app/commandline.h"
 #include "app/datafolder.h"
+#include "app/selftest.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -11,26 +13,34 @@
 
 int main(int argc, char *argv[])
 {
+    const app::CommandLine options = app::parseCommandLine(app::argumentsOf(argc, argv));
+    if (options.action != app::CommandLine::Action::Run)
+        return app::answerCommandLine(options);
     practice::prepareApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Larkspur"));
     QApplication::setOrganizationName(QStringLiteral("Larkspur"));
     QApplication::setApplicationVersion(QStringLiteral(LARKSPUR_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.larkspur.Larkspur"));
     const QString title = QStringLiteral("Larkspur");
+    // Failures are told on standard error too; a self-test has nobody to close a dialog.
+    const auto tell = [&](QMessageBox::Icon icon, const QString &text) {
+        qWarning("%s", qPrintable(text));
+        if (!options.selfTest)
+            QMessageBox(icon, title, text).exec();
+    };
 
-    const app::DataFolder folder = app::prepareDataFolder();
+    const app::DataFolder folder = app::prepareDataFolder(options.dataDir);
     if (!folder.ok) {
-        QMessageBox::critical(
-            nullptr, title,
-            QStringLiteral("Larkspur cannot use its data folder:\n%1").arg(folder.path));
+        tell(QMessageBox::Critical,
+             QStringLiteral("Larkspur cannot use its data folder:\n%1").arg(folder.path));
         return 1;
     }
 
     // Two copies would overwrite each other's results.
     app::SingleInstance instance(folder.path);
     if (!instance.tryLock()) {
-        qWarning("%s", qPrintable(app::alreadyRunningText()));
-        QMessageBox::warning(nullptr, title, app::alreadyRunningText());
+        tell(QMessageBox::Warning, app::alreadyRunningText());
         return 2;
     }
 
@@ -41,11 +51,13 @@ int main(int argc, char *argv[])
         });
     const home::HomeWindow::StartUpStatus status = contents.startUp();
     if (status != home::HomeWindow::StartUpStatus::Ok) {
-        QMessageBox::critical(nullptr, title, home::HomeWindow::startUpFailureText(status));
+        tell(QMessageBox::Critical, home::HomeWindow::startUpFailureText(status));
         return 1;
     }
     contents.show();
     contents.activateWindow();
+    if (options.selfTest)
+        return app::selfTestReport(contents);
 
     // The question viewer's engine loads in the background once the window is on screen.
     practice::preloadViewer();

@@ -20,6 +20,7 @@ struct Host
     bool overridden = false;
     QuestionViewerFactory *factory = nullptr;
     QString pluginPath;
+    QString loadedFrom;
 };
 
 Host &host()
@@ -99,8 +100,13 @@ private:
 QStringList viewerPluginCandidates(const QString &programFolder)
 {
     const QDir dir(programFolder);
-    return {dir.filePath(QStringLiteral("plugins/") + pluginFileName()),
-            dir.filePath(pluginFileName())};
+    // Installed, the plugin is in the program's own library folder (LARKSPUR_VIEWER_DIR is its
+    // path relative to the program's folder, so any install prefix works); in the build folder
+    // it is in plugins/.
+    return {
+        QDir::cleanPath(dir.filePath(QStringLiteral(LARKSPUR_VIEWER_DIR "/") + pluginFileName())),
+        dir.filePath(QStringLiteral("plugins/") + pluginFileName()),
+        dir.filePath(pluginFileName())};
 }
 
 QString viewerMissingText()
@@ -120,10 +126,18 @@ QuestionViewerFactory *viewerFactory()
         candidates << h.pluginPath;
     candidates << viewerPluginCandidates(QCoreApplication::applicationDirPath());
     for (const QString &path : candidates) {
-        if ((h.factory = loadFrom(path)))
+        if ((h.factory = loadFrom(path))) {
+            h.loadedFrom = path;
             break;
+        }
     }
     return h.factory;
+}
+
+QString viewerPluginFile()
+{
+    const Host &h = host();
+    return h.factory && !h.overridden ? h.loadedFrom : QString();
 }
 
 void preloadViewer()
@@ -150,6 +164,7 @@ void setViewerPluginPath(const QString &path)
     h.tried = false;
     h.overridden = false;
     h.factory = nullptr;
+    h.loadedFrom.clear();
 }
 
 QuestionViewer *createViewer(QWidget *parent)

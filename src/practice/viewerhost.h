@@ -10,11 +10,15 @@
 
 namespace practice {
 
-// Where the plugin file is looked for, in order: beside the program and in its plugins folder.
+// Where the plugin file is looked for, in order: the installed program's library folder, the
+// plugins folder beside the program (build folder) and beside the program itself.
 QStringList viewerPluginCandidates(const QString &programFolder);
 
 // The plugin's factory, loading it now if that has not happened yet; nullptr when unavailable.
 QuestionViewerFactory *viewerFactory();
+
+// The file the factory was loaded from; empty while none is loaded.
+QString viewerPluginFile();
 
 // Test hooks: use this factory instead of the plugin (nullptr: no viewer, the notice is shown),
 // or load the plugin from this file.

@@ -3,7 +3,10 @@
 
 Run with Debian's own Python (it needs python3-cairo and python3-pil):
 
-    /usr/bin/python3 tools/artwork/make_pictures.py [OUTPUT_DIR]
+    /usr/bin/python3 tools/artwork/make_pictures.py [OUTPUT_DIR [ICON_DIR]]
+
+It also draws the program icon for the desktop's hicolor icon theme into
+icons/hicolor/ (PNG at 16 to 256 px, and a scalable SVG).
 
 All drawing is vector work in cairo (anti-aliased); Pillow only writes the
 file formats the windows load: 24-bit BMP, multi-size ICO, GIF with a
@@ -963,6 +966,12 @@ def instruction():
 # ---------------------------------------------------------------- the ICOs
 def program_icon(size):
     surf, c = canvas(size, size)
+    draw_program_icon(c, size)
+    return surf
+
+
+def draw_program_icon(c, size):
+    """The program's icon on any cairo surface (bitmap or SVG), size x size."""
     s = size / 32.0
     c.scale(s, s)
     if size >= 32:
@@ -970,7 +979,7 @@ def program_icon(size):
         c.set_source(vgrad(1, 31, [(0, (98, 160, 236)), (1, (34, 92, 180))]))
         c.fill()
         larkspur_spike(c, 5.5, 3, 0.6)
-        return surf
+        return
     # 16 px sits on the blue or white title bar: a light tile reads on both
     rounded(c, 1.5, 1.5, 29, 29, 7)
     c.set_source(vgrad(1, 31, [(0, WHITE), (1, (226, 232, 250))]))
@@ -990,7 +999,6 @@ def program_icon(size):
         c.arc(fx, fy, r * 0.32, 0, 2 * math.pi)
         c.set_source_rgba(*rgb(WHITE))
         c.fill()
-    return surf
 
 
 def pencil_icon(size):
@@ -1165,7 +1173,36 @@ def build(out):
     return made
 
 
+# ------------------------------------------------- the desktop's icon theme
+# The menu entry's icon: the window icon (LSicon.ico) drawn at the sizes of the
+# desktop's hicolor theme, plus a scalable SVG. Named after the program's
+# desktop entry, as the desktops look it up.
+APP_ID = "org.larkspur.Larkspur"
+HICOLOR_SIZES = [16, 32, 48, 64, 128, 256]
+SCALABLE_SIZE = 256  # the SVG's nominal size; any size above 32 draws the same design
+
+
+def build_desktop_icons(out):
+    made = []
+    for size in HICOLOR_SIZES:
+        folder = os.path.join(out, f"{size}x{size}", "apps")
+        os.makedirs(folder, exist_ok=True)
+        to_image(program_icon(size)).save(os.path.join(folder, APP_ID + ".png"), "PNG")
+        made.append(f"{size}x{size}")
+    folder = os.path.join(out, "scalable", "apps")
+    os.makedirs(folder, exist_ok=True)
+    svg = cairo.SVGSurface(os.path.join(folder, APP_ID + ".svg"), SCALABLE_SIZE, SCALABLE_SIZE)
+    svg.set_document_unit(cairo.SVGUnit.PX)
+    draw_program_icon(cairo.Context(svg), SCALABLE_SIZE)
+    svg.finish()
+    made.append("scalable")
+    return made
+
+
 if __name__ == "__main__":
     target = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "pictures")
     names = build(target)
     print(f"{len(names)} pictures written to {target}")
+    icons = sys.argv[2] if len(sys.argv) > 2 else os.path.join(HERE, "icons", "hicolor")
+    sizes = build_desktop_icons(icons)
+    print(f"program icon ({', '.join(sizes)}) written to {icons}")
