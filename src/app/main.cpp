@@ -3,6 +3,7 @@
 #include "home/homewindow.h"
 
 #include "app/datafolder.h"
+#include "chrome/timing.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -11,7 +12,6 @@
 
 int main(int argc, char *argv[])
 {
-    practice::prepareApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Larkspur"));
     QApplication::setOrganizationName(QStringLiteral("Larkspur"));
@@ -46,8 +46,9 @@ int main(int argc, char *argv[])
     }
     contents.show();
     contents.activateWindow();
+    chrome::timing::place(contents.findChild<QWidget *>(QStringLiteral("P1a")));
 
-    // The question viewer's engine loads in the background once the window is on screen.
-    practice::preloadViewer();
+    // The question viewer's engine loads once the window's first frame is on screen.
+    practice::preloadViewer(&contents);
     return app.exec();
 }
