@@ -27,7 +27,7 @@ public:
             return;
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
         page_ = new QWebEnginePage;
-        page_->setHtml(QString());
+        page_->load(QUrl(QStringLiteral("about:blank")));
         // Pages must go before the engine shuts down at the end of the run.
         QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
                          page_.data(), [page = page_] { delete page.data(); });
@@ -45,8 +45,10 @@ public:
     void giveBack()
     {
         taken_ = false;
+        // The next paper never shows this one's question. A blank page, not an empty document:
+        // the renderer stays free for the next local file instead of being swapped for another.
         if (page_)
-            page_->setHtml(QString()); // the next paper never shows this one's question
+            page_->load(QUrl(QStringLiteral("about:blank")));
     }
 
 private:
