@@ -5,6 +5,7 @@
 #include "app/commandline.h"
 #include "app/datafolder.h"
 #include "app/selftest.h"
+#include "chrome/timing.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -16,7 +17,6 @@ int main(int argc, char *argv[])
     const app::CommandLine options = app::parseCommandLine(app::argumentsOf(argc, argv));
     if (options.action != app::CommandLine::Action::Run)
         return app::answerCommandLine(options);
-    practice::prepareApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Larkspur"));
     QApplication::setOrganizationName(QStringLiteral("Larkspur"));
@@ -56,10 +56,11 @@ int main(int argc, char *argv[])
     }
     contents.show();
     contents.activateWindow();
+    chrome::timing::place(contents.findChild<QWidget *>(QStringLiteral("P1a")));
     if (options.selfTest)
         return app::selfTestReport(contents);
 
-    // The question viewer's engine loads in the background once the window is on screen.
-    practice::preloadViewer();
+    // The question viewer's engine loads once the window's first frame is on screen.
+    practice::preloadViewer(&contents);
     return app.exec();
 }

@@ -2,14 +2,9 @@
 
 #include "practice/practicewindow.h"
 
-#include <QCoreApplication>
+#include "chrome/timing.h"
 
 namespace practice {
-
-void prepareApplication()
-{
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-}
 
 QWidget *openPracticeWindow(home::HomeState &state, std::function<void()> onUnload)
 {
@@ -20,6 +15,7 @@ QWidget *openPracticeWindow(home::HomeState &state, std::function<void()> onUnlo
     window->show();
     window->raise();
     window->activateWindow();
+    chrome::timing::place(window->findChild<QWidget *>(QStringLiteral("ToolBar06")));
     return window;
 }
 

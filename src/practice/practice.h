@@ -16,12 +16,9 @@ namespace practice {
 // cannot be opened (the pupil has been told).
 QWidget *openPracticeWindow(home::HomeState &state, std::function<void()> onUnload);
 
-// Call in main() before the application object is made: the HTML engine of the viewer plugin
-// shares its GL contexts with the application, which can only be arranged that early.
-void prepareApplication();
-
-// Loads the question viewer in the background once the home window is up, so the first paper
-// opens without waiting for the HTML engine.
-void preloadViewer();
+// Loads the question viewer once `window` has painted its first frame (without a window: at the
+// next turn of the event loop), so the first paper opens without waiting for the HTML engine and
+// the window's first frame does not wait for the engine either.
+void preloadViewer(QWidget *window = nullptr);
 
 } // namespace practice

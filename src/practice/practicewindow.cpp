@@ -8,6 +8,7 @@
 #include "chrome/identities.h"
 #include "chrome/imagebutton.h"
 #include "chrome/picturebox.h"
+#include "chrome/timing.h"
 #include "chrome/popup.h"
 #include "content/content.h"
 #include "marking/marking.h"
@@ -308,7 +309,10 @@ void PracticeWindow::buildControls()
 
     viewer_.reset(createViewer(this));
     viewer_->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
-    viewer_->setDocumentCompleteHandler([this] { attachDocument(); });
+    viewer_->setDocumentCompleteHandler([this] {
+        chrome::timing::stamp("question-loaded");
+        attachDocument();
+    });
     attachDocument();
 
     questionTitleBg_ = new QWidget(this);

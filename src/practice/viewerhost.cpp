@@ -2,13 +2,21 @@
 
 #include "practice/practice.h"
 
+#include "chrome/timing.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QOpenGLContext>
 #include <QPluginLoader>
 #include <QPointer>
 #include <QTimer>
+
+// Exported by Qt GUI (it is what the application object calls when AA_ShareOpenGLContexts is
+// set before it is made); not in a public header.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 
 namespace practice {
 
@@ -39,10 +47,28 @@ QString pluginFileName()
 #endif
 }
 
+// The HTML engine composites with GL contexts shared with the application's. Asking for that
+// with AA_ShareOpenGLContexts before the application object exists would load the whole GL
+// stack at start-up, before the home window can show; the same context is made here instead,
+// just before the engine is loaded, which is all the engine checks for.
+void shareGlContextsForEngine()
+{
+    if (QOpenGLContext::globalShareContext())
+        return;
+    auto *context = new QOpenGLContext(QCoreApplication::instance());
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    if (!context->create()) {
+        delete context; // the engine then draws without the GPU
+        return;
+    }
+    qt_gl_set_global_share_context(context);
+}
+
 QuestionViewerFactory *loadFrom(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return nullptr;
+    shareGlContextsForEngine();
     // The loader stays loaded for the rest of the run; its instance is the factory.
     auto *loader = new QPluginLoader(path, QCoreApplication::instance());
     QObject *instance = loader->instance();
@@ -140,14 +166,47 @@ QString viewerPluginFile()
     return h.factory && !h.overridden ? h.loadedFrom : QString();
 }
 
-void preloadViewer()
+namespace {
+
+void warmUpViewer()
 {
-    // A zero timer runs after the home window's first paint events have been served; the plugin
-    // and the engine must be created on this (the GUI) thread.
-    QTimer::singleShot(0, QCoreApplication::instance(), [] {
-        if (QuestionViewerFactory *f = viewerFactory())
-            f->warmUp();
-    });
+    if (QuestionViewerFactory *f = viewerFactory())
+        f->warmUp();
+    chrome::timing::stamp("viewer-warm");
+}
+
+// Waits for the window's first paint, then lets the frame reach the screen before the engine
+// (which takes the GUI thread for a moment) is loaded. The plugin and the engine must be made on
+// the GUI thread.
+class AfterFirstPaint final : public QObject
+{
+public:
+    explicit AfterFirstPaint(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void preloadViewer(QWidget *window)
+{
+    if (window && !window->isVisible()) {
+        QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
+        return;
+    }
+    if (window)
+        new AfterFirstPaint(window);
+    else
+        QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
 }
 
 void setViewerFactory(QuestionViewerFactory *factory)

@@ -511,8 +511,6 @@ void EndToEndTest::secondTakeLocksTheRightBlanks()
 
 int main(int argc, char *argv[])
 {
-    // As main() does: the viewer's engine must share the application's GL contexts.
-    practice::prepareApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Larkspur"));
     QApplication::setOrganizationName(QStringLiteral("Larkspur"));

@@ -22,7 +22,6 @@
 
 int main(int argc, char *argv[])
 {
-    practice::prepareApplication();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {

@@ -84,9 +84,6 @@ void ViewerPluginTest::showsDocumentAndReportsIt()
 
 int main(int argc, char *argv[])
 {
-    // The engine shares GL contexts with the application; this must be set before the
-    // application object exists (the program's main() does the same).
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ViewerPluginTest test;
     return QTest::qExec(&test, argc, argv);

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QPrinter>
+#include <QQuickWindow>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
@@ -15,11 +16,63 @@
 
 namespace {
 
+// One page, made when the engine warms up, is handed from paper to paper: its renderer is
+// already running, so a paper's first question loads as fast as any later one.
+class WarmPage
+{
+public:
+    void make()
+    {
+        if (page_ || !QCoreApplication::instance())
+            return;
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        page_ = new QWebEnginePage;
+        page_->load(QUrl(QStringLiteral("about:blank")));
+        // Pages must go before the engine shuts down at the end of the run.
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                         page_.data(), [page = page_] { delete page.data(); });
+    }
+
+    // The page for a new view, or nullptr while another view has it.
+    QWebEnginePage *take()
+    {
+        if (!page_ || taken_)
+            return nullptr;
+        taken_ = true;
+        return page_;
+    }
+
+    void giveBack()
+    {
+        taken_ = false;
+        // The next paper never shows this one's question. A blank page, not an empty document:
+        // the renderer stays free for the next local file instead of being swapped for another.
+        if (page_)
+            page_->load(QUrl(QStringLiteral("about:blank")));
+    }
+
+private:
+    QPointer<QWebEnginePage> page_;
+    bool taken_ = false;
+};
+
+WarmPage &warmPage()
+{
+    static WarmPage page;
+    return page;
+}
+
 class WebQuestionViewer final : public practice::QuestionViewer
 {
 public:
     explicit WebQuestionViewer(QWidget *parent) : view_(new QWebEngineView(parent))
     {
+        if (QWebEnginePage *page = warmPage().take()) {
+            view_->setPage(page);
+            // The view does not own the page; it goes back when the view goes, however the
+            // view goes (with its window, or with this viewer).
+            QObject::connect(view_, &QObject::destroyed, [] { warmPage().giveBack(); });
+        }
         view_->setObjectName(QStringLiteral("brwWebBrowser"));
         // The window shows its own message on a right-click; no menu of the engine's.
         view_->setContextMenuPolicy(Qt::NoContextMenu);
@@ -94,21 +147,9 @@ public:
         return new WebQuestionViewer(parent);
     }
 
-    void warmUp() override
-    {
-        // Starting the engine costs a noticeable moment; a hidden page takes it before the pupil
-        // opens a paper, and stays so that the engine is not shut down again.
-        if (warmPage_ || !QCoreApplication::instance())
-            return;
-        warmPage_ = new QWebEnginePage;
-        warmPage_->setHtml(QString());
-        // Pages must go before the engine shuts down at the end of the run.
-        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
-                         warmPage_.data(), [page = warmPage_] { delete page.data(); });
-    }
-
-private:
-    QPointer<QWebEnginePage> warmPage_;
+    // Starting the engine and a renderer costs a noticeable moment; the warm page takes it
+    // before the pupil opens a paper, and keeps the engine from shutting down again.
+    void warmUp() override { warmPage().make(); }
 };
 
 } // namespace
