@@ -9,7 +9,8 @@ larkspur_packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-webengine-dev libqt6svg6-dev qt6-image-formats-plugins
     xvfb xauth poppler-utils fonts-dejavu-core
-    desktop-file-utils appstream
+    desktop-file-utils appstream python3
+    libxdamage-dev libxtst-dev
 )
 # Only ./package needs these: dpkg-shlibdeps (dpkg-dev) and file find the package's dependencies.
 larkspur_package_tools=(dpkg-dev file)
