@@ -55,12 +55,11 @@ void shareGlContextsForEngine()
 {
     if (QOpenGLContext::globalShareContext())
         return;
+    // Set even when it cannot be created (no GL on the platform), as the application object
+    // would: the engine asks it for its format either way, and draws in software without it.
     auto *context = new QOpenGLContext(QCoreApplication::instance());
     context->setFormat(QSurfaceFormat::defaultFormat());
-    if (!context->create()) {
-        delete context; // the engine then draws without the GPU
-        return;
-    }
+    context->create();
     qt_gl_set_global_share_context(context);
 }
 
