@@ -271,6 +271,13 @@ void PracticeWindow::buildControls()
     paperSum_->setPicture(QStringLiteral("pen.bmp"));
     QFont small = font();
     small.setPointSizeF(8);
+    // The counts on the top row take what two digits need in the small font; the score has the
+    // rest of the row.
+    const QFontMetrics smallMetrics(small);
+    const int countW = smallMetrics.horizontalAdvance(QStringLiteral("88")) + 1;
+    const int slashW = smallMetrics.horizontalAdvance(u'/') + 1;
+    const int countsLeft = 32, slashLeft = countsLeft + countW, totalLeft = slashLeft + slashW;
+    const int scoreLeft = totalLeft + countW + 1, panelRight = 116;
     auto placed = [&](QLabel *l, int x, int y, int w) {
         l->setFont(small);
         l->setGeometry(x, y, w, 13);
@@ -279,14 +286,14 @@ void PracticeWindow::buildControls()
     answeredLabel_ =
         placed(makeLabel(QStringLiteral("lblAnsweredQ"), paperSum_, QStringLiteral("0"),
                          QStringLiteral("Number of questions answered")),
-               33, 1, 14);
+               countsLeft, 1, countW);
     answeredLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    slashLabel_ =
-        placed(makeLabel(QStringLiteral("lblSlash"), paperSum_, QStringLiteral("/")), 47, 1, 4);
+    slashLabel_ = placed(makeLabel(QStringLiteral("lblSlash"), paperSum_, QStringLiteral("/")),
+                         slashLeft, 1, slashW);
     slashLabel_->setAlignment(Qt::AlignCenter);
     totalLabel_ = placed(makeLabel(QStringLiteral("lblTotalQ"), paperSum_, QStringLiteral("0"),
                                    QStringLiteral("Total number of questions")),
-                         51, 1, 11);
+                         totalLeft, 1, countW);
     // The percent score is the number a pupil looks for: bold and larger, on the panel's top row
     // right of the answered count, the small print below it. The font shrinks rather than clip
     // the widest score.
@@ -294,16 +301,19 @@ void PracticeWindow::buildControls()
         makeLabel(QStringLiteral("PScoring"), paperSum_, {}, QStringLiteral("Your score"));
     scoreLabel_->setAccessibleName(QStringLiteral("Your score"));
     scoreLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (take_ == Take::First)
-        scoreLabel_->setGeometry(62, 0, 53, 16);
-    else
-        scoreLabel_->setGeometry(62, 0, 40, 16);
+    // The second take's "%" is a label of its own, right of the score.
+    const int percentW = take_ == Take::First ? 0 : 15;
+    scoreLabel_->setGeometry(scoreLeft, 0, panelRight - percentW - scoreLeft, 16);
     QFont scoreFont = font();
     scoreFont.setBold(true);
     scoreFont.setPointSizeF(11);
     const QString widest = take_ == Take::First ? QStringLiteral("88.8%") : QStringLiteral("88.8");
-    while (scoreFont.pointSizeF() > 7 &&
-           QFontMetrics(scoreFont).horizontalAdvance(widest) > scoreLabel_->width())
+    const auto tooWide = [&](const QFont &f) {
+        const QFontMetrics m(f);
+        return m.horizontalAdvance(widest) > scoreLabel_->width() ||
+               (percentW > 0 && m.horizontalAdvance(u'%') > percentW);
+    };
+    while (scoreFont.pointSizeF() > 7 && tooWide(scoreFont))
         scoreFont.setPointSizeF(scoreFont.pointSizeF() - 0.5);
     scoreLabel_->setFont(scoreFont);
     QPalette scorePalette = scoreLabel_->palette();
@@ -329,7 +339,7 @@ void PracticeWindow::buildControls()
         // takes the clock's place.
         percentLabel_ = makeLabel(QStringLiteral("lblPercent"), paperSum_, QStringLiteral("%"),
                                   QStringLiteral("Your score"));
-        percentLabel_->setGeometry(102, 0, 15, 16);
+        percentLabel_->setGeometry(panelRight - percentW, 0, percentW, 16);
         percentLabel_->setFont(scoreFont);
         percentLabel_->setPalette(scorePalette);
         headingLabel_ = placed(makeLabel(QStringLiteral("lblSecondAttempt"), paperSum_,

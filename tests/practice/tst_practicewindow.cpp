@@ -141,6 +141,9 @@ private:
         QVERIFY(score->font().bold());
         QVERIFY(score->font().pointSizeF() > child<QLabel>("lblTotalQ")->font().pointSizeF());
         QVERIFY(QFontMetrics(score->font()).horizontalAdvance(widest) <= score->width());
+        auto *total = child<QLabel>("lblTotalQ"); // two-digit counts show whole beside it
+        QVERIFY(QFontMetrics(total->font()).horizontalAdvance(QStringLiteral("88")) <=
+                total->width());
         QVERIFY(QRect(QPoint(), child("PaperSum")->size()).contains(score->geometry()));
         for (const char *other : others)
             QVERIFY2(!score->geometry().intersects(child(QString::fromLatin1(other))->geometry()),
