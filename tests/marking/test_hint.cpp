@@ -24,6 +24,11 @@ const QString UnitPrinted = QStringLiteral("Leave out the unit, it is printed fo
 
 void TestHint::hint_data()
 {
+    const auto row = [](const char *name, const char *type, const char *key, const char *answer,
+                        const char *after, const QString &hint) {
+        QTest::newRow(name) << QString::fromUtf8(type) << QString::fromUtf8(key)
+                            << QString::fromUtf8(answer) << QString::fromUtf8(after) << hint;
+    };
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("answer");
@@ -31,150 +36,47 @@ void TestHint::hint_data()
     QTest::addColumn<QString>("hint");
 
     // Right value, wrong form.
-    QTest::newRow("fraction not reduced") << "F"
-                                          << "3/4"
-                                          << "6/8"
-                                          << "" << SimplestForm;
-    QTest::newRow("fraction as a decimal") << "F"
-                                           << "3/4"
-                                           << "0.75"
-                                           << ""
-                                           << "Write it as a fraction";
-    QTest::newRow("improper for mixed") << "X"
-                                        << "1 2/3"
-                                        << "5/3"
-                                        << "" << MixedNumber;
-    QTest::newRow("mixed not reduced") << "X"
-                                       << "1 2/3"
-                                       << " 1 4/6 "
-                                       << "" << SimplestForm;
-    QTest::newRow("mixed for improper") << "F"
-                                        << "5/3"
-                                        << "1 2/3"
-                                        << ""
-                                        << "Write it as a fraction, not as a mixed number";
-    QTest::newRow("whole written as decimal") << "X"
-                                              << "7200"
-                                              << "7200.0"
-                                              << ""
-                                              << "Write it as a whole number";
-    QTest::newRow("number with a space") << "N"
-                                         << "7200"
-                                         << "7 200"
-                                         << ""
-                                         << "Write the number without spaces";
-    QTest::newRow("whole with a comma") << "X"
-                                        << "7200"
-                                        << "7,200"
-                                        << ""
-                                        << "Write the number without commas";
-    QTest::newRow("decimal as a fraction") << "N"
-                                           << "0.75"
-                                           << "3/4"
-                                           << ""
-                                           << "Write it as a decimal";
+    row("fraction not reduced", "F", "3/4", "6/8", "", SimplestForm);
+    row("fraction as a decimal", "F", "3/4", "0.75", "", QStringLiteral("Write it as a fraction"));
+    row("improper for mixed", "X", "1 2/3", "5/3", "", MixedNumber);
+    row("mixed not reduced", "X", "1 2/3", " 1 4/6 ", "", SimplestForm);
+    row("mixed for improper", "F", "5/3", "1 2/3", "",
+        QStringLiteral("Write it as a fraction, not as a mixed number"));
+    row("whole written as decimal", "X", "7200", "7200.0", "",
+        QStringLiteral("Write it as a whole number"));
+    row("number with a space", "N", "7200", "7 200", "",
+        QStringLiteral("Write the number without spaces"));
+    row("whole with a comma", "X", "7200", "7,200", "",
+        QStringLiteral("Write the number without commas"));
+    row("decimal as a fraction", "N", "0.75", "3/4", "", QStringLiteral("Write it as a decimal"));
     // Signs and units the rule refuses, with and without the page printing them.
-    QTest::newRow("unit printed") << "N"
-                                  << "16"
-                                  << "16 kg"
-                                  << " kg" << UnitPrinted;
-    QTest::newRow("unit close up") << "N"
-                                   << "16"
-                                   << "16kg"
-                                   << "kg" << UnitPrinted;
-    QTest::newRow("unit not printed") << "N"
-                                      << "400"
-                                      << "400 g"
-                                      << ""
-                                      << "Write the number without the unit";
-    QTest::newRow("percent printed") << "N"
-                                     << "25"
-                                     << "25%"
-                                     << "%"
-                                     << "Leave out the % sign, it is printed for you";
-    QTest::newRow("pound sign") << "N"
-                                << "12.42"
-                                << "\u00a312.42"
-                                << ""
-                                << "Write the number without the \u00a3 sign";
-    QTest::newRow("full stop printed") << "T"
-                                       << "wax"
-                                       << "wax."
-                                       << "."
-                                       << "Leave out the full stop, it is printed for you";
-    QTest::newRow("full stop") << "T"
-                               << "wax"
-                               << "Wax."
-                               << ""
-                               << "Leave out the full stop";
+    row("unit printed", "N", "16", "16 kg", " kg", UnitPrinted);
+    row("unit close up", "N", "16", "16kg", "kg", UnitPrinted);
+    row("unit not printed", "N", "400", "400 g", "",
+        QStringLiteral("Write the number without the unit"));
+    row("percent printed", "N", "25", "25%", "%",
+        QStringLiteral("Leave out the % sign, it is printed for you"));
+    row("pound sign", "N", "12.42", "\u00a312.42", "",
+        QStringLiteral("Write the number without the \u00a3 sign"));
+    row("full stop printed", "T", "wax", "wax.", ".",
+        QStringLiteral("Leave out the full stop, it is printed for you"));
+    row("full stop", "T", "wax", "Wax.", "", QStringLiteral("Leave out the full stop"));
     // Spelling: one letter from a text key or an accepted alternative.
-    QTest::newRow("letter left out") << "T"
-                                     << "brought"
-                                     << "brougt"
-                                     << "" << Spelling;
-    QTest::newRow("letter added") << "T"
-                                  << "heavier"
-                                  << "heavierr"
-                                  << "" << Spelling;
-    QTest::newRow("letters swapped") << "T"
-                                     << "receive"
-                                     << "recieve"
-                                     << "" << Spelling;
-    QTest::newRow("alternative") << "M"
-                                 << ";Although;Though"
-                                 << "Altough"
-                                 << "" << Spelling;
+    row("letter left out", "T", "brought", "brougt", "", Spelling);
+    row("letter added", "T", "heavier", "heavierr", "", Spelling);
+    row("letters swapped", "T", "receive", "recieve", "", Spelling);
+    row("alternative", "M", ";Although;Though", "Altough", "", Spelling);
     // No hint: right, empty, far off, another word form, short words, other types.
-    QTest::newRow("right") << "F"
-                           << "3/4"
-                           << "3 / 4"
-                           << ""
-                           << "";
-    QTest::newRow("empty") << "F"
-                           << "3/4"
-                           << " "
-                           << ""
-                           << "";
-    QTest::newRow("wrong value") << "F"
-                                 << "3/4"
-                                 << "5/8"
-                                 << ""
-                                 << "";
-    QTest::newRow("unit on a wrong value") << "N"
-                                           << "16"
-                                           << "17 kg"
-                                           << " kg"
-                                           << "";
-    QTest::newRow("two letters off") << "T"
-                                     << "brought"
-                                     << "brot"
-                                     << ""
-                                     << "";
-    QTest::newRow("vowel for vowel") << "T"
-                                     << "wrote"
-                                     << "write"
-                                     << ""
-                                     << "";
-    QTest::newRow("short word") << "T"
-                                << "was"
-                                << "waz"
-                                << ""
-                                << "";
-    QTest::newRow("choice option") << "Q"
-                                   << "2"
-                                   << "3"
-                                   << ""
-                                   << "";
-    QTest::newRow("number misspelt") << "N"
-                                     << "1200"
-                                     << "1300"
-                                     << ""
-                                     << "";
-    QTest::newRow("unknown type") << "Z"
-                                  << "wax"
-                                  << "wax."
-                                  << ""
-                                  << "";
+    row("right", "F", "3/4", "3 / 4", "", QString());
+    row("empty", "F", "3/4", " ", "", QString());
+    row("wrong value", "F", "3/4", "5/8", "", QString());
+    row("unit on a wrong value", "N", "16", "17 kg", " kg", QString());
+    row("two letters off", "T", "brought", "brot", "", QString());
+    row("vowel for vowel", "T", "wrote", "write", "", QString());
+    row("short word", "T", "was", "waz", "", QString());
+    row("choice option", "Q", "2", "3", "", QString());
+    row("number misspelt", "N", "1200", "1300", "", QString());
+    row("unknown type", "Z", "wax", "wax.", "", QString());
 }
 
 void TestHint::hint()
