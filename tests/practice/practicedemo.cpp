@@ -99,11 +99,18 @@ int main(int argc, char *argv[])
     const qsizetype tipArg = args.indexOf(QStringLiteral("--tip"));
     if (tipArg > 0 && tipArg + 1 < args.size()) {
         const QString name = args.at(tipArg + 1);
-        QTimer::singleShot(5500, w, [w, name] {
+        // Once the window is settled: after the marking when one was asked for.
+        const bool afterMarking = args.contains("--mark");
+        auto *poll = new QTimer(w);
+        QObject::connect(poll, &QTimer::timeout, w, [w, name, poll, afterMarking] {
+            if (afterMarking && (w->isMarking() || !w->paper().isMarked()))
+                return;
+            poll->stop();
             if (auto *control = w->findChild<QWidget *>(name))
                 QToolTip::showText(control->mapToGlobal(control->rect().center()),
                                    control->toolTip(), control, {}, 60000);
         });
+        poll->start(2000);
     }
     if (args.contains("--close"))
         QTimer::singleShot(1500, w, [w] { w->ClosePaper(); });
