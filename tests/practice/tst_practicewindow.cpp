@@ -1003,6 +1003,19 @@ void PracticeWindowTest::accessibleNamesAndTabOrder()
         QVERIFY2(!name(w, QAccessible::Name).isEmpty(), control);
         QVERIFY2(!name(w, QAccessible::Description).isEmpty(), control);
     }
+    // The picture buttons are buttons to a screen reader, pressed through it like a click.
+    QAccessibleInterface *print = QAccessible::queryAccessibleInterface(child("ToolBar03"));
+    QCOMPARE(print->role(), QAccessible::Button);
+    int printed = 0;
+    PracticeWindow::setPrintDialogHook([&printed](QPrinter *) {
+        ++printed;
+        return false;
+    });
+    print->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(printed, 1);
+    window_->PaperClock(); // on the last question: Back enabled, Next not
+    QVERIFY(!QAccessible::queryAccessibleInterface(child("ToolBar05"))->state().disabled);
+    QVERIFY(QAccessible::queryAccessibleInterface(child("ToolBar06"))->state().disabled);
     // Tool tips name the keys.
     QCOMPARE(child("ToolBar01")->toolTip(), QStringLiteral("Save paper (Ctrl+S)"));
     QCOMPARE(child("lblTB06")->toolTip(), QStringLiteral("Next question (Alt+Right)"));
