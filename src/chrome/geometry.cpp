@@ -110,7 +110,7 @@ PopUpLayout popUpLayout(const QString &Msg, int NumofButtons, QSizeF titleBarPie
 {
     // Design numbers of the dialog, in twips.
     constexpr double dialogWidth = 3975, dialogHeight = 2250;
-    constexpr double titleLeft = 240, titleWidth = 1185, titleHeight = 270;
+    constexpr double titleLeft = 240, titleHeight = 270;
     constexpr double iconGap = 240;    // below the title bar
     constexpr double messageGap = 150; // right of the icon
     constexpr double messageWidth = 2880;
@@ -123,7 +123,9 @@ PopUpLayout popUpLayout(const QString &Msg, int NumofButtons, QSizeF titleBarPie
 
     PopUpLayout l;
     l.dialog = QSizeF(twipsToPx(dialogWidth), twipsToPx(dialogHeight));
-    l.titleSize = QSizeF(twipsToPx(titleWidth), twipsToPx(titleHeight));
+    // The title runs across the dialog, with the margin of its left on its right: the design's
+    // narrow box cut titles such as "Close Practice".
+    l.titleSize = QSizeF(l.dialog.width() - 2 * twipsToPx(titleLeft), twipsToPx(titleHeight));
     l.title = QPointF(twipsToPx(titleLeft), (titleBarPiece.height() - l.titleSize.height()) / 2);
     l.icon = QPointF(l.title.x(), titleBarPiece.height() + twipsToPx(iconGap));
     l.message = QPointF(l.icon.x() + infoPicture.width() + twipsToPx(messageGap), l.icon.y());
@@ -154,6 +156,11 @@ QPoint centredOn(QRect master, QSize size)
 {
     return QPoint(master.left() + (master.width() - size.width()) / 2,
                   master.top() + (master.height() - size.height()) / 2);
+}
+
+bool moveStarts(QPoint pressGlobal, QPoint pointerGlobal, bool buttonHeld, int distance)
+{
+    return buttonHeld && (pointerGlobal - pressGlobal).manhattanLength() >= distance;
 }
 
 BorderLines borderLines(double topf, double leftf, double bottf, double rightf)

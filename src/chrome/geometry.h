@@ -118,6 +118,11 @@ PopUpLayout popUpLayout(const QString &Msg, int NumofButtons, QSizeF titleBarPie
 // Top-left of a window of size `size` centred on `master` (outer geometry).
 QPoint centredOn(QRect master, QSize size);
 
+// A press on a title bar starts the window move only once the pointer has travelled `distance`
+// pixels with the button still held: a quick click under a window manager could otherwise start
+// a move that goes on following the pointer after the release.
+bool moveStarts(QPoint pressGlobal, QPoint pointerGlobal, bool buttonHeld, int distance);
+
 // ---- Answer-box borders ---------------------------------------------------------------------
 
 // The four lines `createborder` draws, as filled one-pixel rectangles so they stay crisp at any

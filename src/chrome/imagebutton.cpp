@@ -3,6 +3,7 @@
 #include "pictures.h"
 #include "skinnedwindow.h"
 
+#include <QAccessibleWidget>
 #include <QCursor>
 #include <QEnterEvent>
 #include <QLabel>
@@ -13,10 +14,44 @@ namespace chrome {
 
 namespace {
 constexpr char kPressTrack[] = "txtPressTrack";
+
+// Screen readers see a picture button as a button they can press, not as a bare surface.
+class AccessibleImageButton : public QAccessibleWidget
+{
+public:
+    explicit AccessibleImageButton(ImageButton *button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.disabled = !widget()->isEnabled();
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && widget()->isEnabled())
+            emit static_cast<ImageButton *>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface *accessibleImageButton(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("chrome::ImageButton"))
+        return new AccessibleImageButton(static_cast<ImageButton *>(object));
+    return nullptr;
 }
+} // namespace
 
 ImageButton::ImageButton(const QString &objectName, QWidget *parent) : QWidget(parent)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&accessibleImageButton);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setObjectName(objectName);
     setMouseTracking(true);
 }

@@ -5,8 +5,10 @@
 #include "units.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QTimer>
 #include <QWindow>
 #include <cmath>
@@ -327,15 +329,31 @@ bool SkinnedWindow::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        MoveForm(); // any mouse button drags
+        // Any mouse button drags, once the pointer moves with it held.
+        m_movePending = true;
+        m_pressGlobal = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
         return true;
-    case QEvent::MouseMove:
+    case QEvent::MouseMove: {
+        auto *me = static_cast<QMouseEvent *>(event);
+        const QPoint pointer = me->globalPosition().toPoint();
+        if (m_movePending && moveStarts(m_pressGlobal, pointer, me->buttons() != Qt::NoButton,
+                                        QGuiApplication::styleHints()->startDragDistance())) {
+            m_movePending = false;
+            MoveForm();
+            // The window follows from where it was pressed, not from where the move began.
+            m_dragOffset = m_pressGlobal - frameGeometry().topLeft();
+            if (m_manualDrag)
+                move(pointer - m_dragOffset);
+            return true;
+        }
         if (m_manualDrag) {
-            move(static_cast<QMouseEvent *>(event)->globalPosition().toPoint() - m_dragOffset);
+            move(pointer - m_dragOffset);
             return true;
         }
         break;
+    }
     case QEvent::MouseButtonRelease:
+        m_movePending = false;
         m_manualDrag = false;
         return true;
     default:

@@ -111,6 +111,9 @@ private:
     // Fallback drag for platforms without a system move loop.
     bool m_manualDrag = false;
     QPoint m_dragOffset;
+    // A press on a drag source waits for the pointer to travel before the move starts.
+    bool m_movePending = false;
+    QPoint m_pressGlobal;
 };
 
 } // namespace chrome

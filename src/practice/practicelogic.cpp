@@ -6,6 +6,8 @@
 
 #include <QtMath>
 
+#include <algorithm>
+
 namespace practice {
 
 int px(double twips)
@@ -200,6 +202,68 @@ ToolbarState toolbarState(int status, int questionNumber, int questionCount)
     return s;
 }
 
+std::optional<int> firstOpenRow(Take take, const QStringList &firstOutcomes, int blanksOnQuestion,
+                                bool marked)
+{
+    if (marked)
+        return std::nullopt;
+    const int rows = std::min(blanksOnQuestion, AnswerRowCount);
+    for (int k = 1; k <= rows; ++k) {
+        if (take == Take::First || firstOutcomes.value(k - 1) != QString(marking::RightMark))
+            return k;
+    }
+    return std::nullopt;
+}
+
+QString answerBoxName(int k, int question)
+{
+    return QStringLiteral("Answer %1 of question %2").arg(rowLetter(k)).arg(question);
+}
+
+QString expectedAnswerName(int k, int question)
+{
+    return QStringLiteral("Expected answer %1 of question %2").arg(rowLetter(k)).arg(question);
+}
+
+QString answerDescription(Take take, const QString &firstOutcome, const QString &outcome,
+                          const QString &hint)
+{
+    const QString right(marking::RightMark), wrong(marking::WrongMark);
+    if (outcome == wrong)
+        return hint.isEmpty() ? QStringLiteral("Marked wrong")
+                              : QStringLiteral("Marked wrong. ") + hint;
+    if (take == Take::Second && firstOutcome == right)
+        return QStringLiteral("Right in the first attempt, kept");
+    if (outcome == right)
+        return QStringLiteral("Marked right");
+    return QStringLiteral("Enter your answer");
+}
+
+QList<CommandKey> commandKeys()
+{
+    return {
+        {Command::Save, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {Command::Mark, QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {Command::Print, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {Command::Close, QKeySequence(Qt::CTRL | Qt::Key_W)},
+        {Command::Back, QKeySequence(Qt::ALT | Qt::Key_Left)},
+        {Command::Next, QKeySequence(Qt::ALT | Qt::Key_Right)},
+        {Command::Back, QKeySequence(Qt::Key_PageUp), true},
+        {Command::Next, QKeySequence(Qt::Key_PageDown), true},
+        {Command::ToggleSheet, QKeySequence(Qt::CTRL | Qt::Key_H)},
+    };
+}
+
+QString toolTipWithKey(const QString &toolTip, Command command)
+{
+    for (const CommandKey &k : commandKeys()) {
+        if (k.command == command)
+            return QStringLiteral("%1 (%2)").arg(toolTip,
+                                                 k.keys.toString(QKeySequence::NativeText));
+    }
+    return toolTip;
+}
+
 int statusValue(const QString &field)
 {
     bool ok = false;
@@ -312,7 +376,9 @@ PracticeLayout layoutPractice(QSize inner, bool answerSheetShown, const FrameMet
     l.questionTitle = pxRect(twipsToPx(120), bodyTop + himetricToPx(120),
                              viewerW - himetricToPx(640), twipsToPx(375));
     l.statusBar = pxRect(f.leftWidth, bodyTop + viewerH, viewerW, statusH);
-    l.instructionTop = qRound(bodyH - twipsToPx(1335));
+    // The instruction picture stands at the foot of the sheet, but clear above the resize grip,
+    // which lies over the sheet's bottom-right corner.
+    l.instructionTop = l.sizer.top() - qRound(bodyTop) - 2 - qRound(twipsToPx(1335));
     return l;
 }
 

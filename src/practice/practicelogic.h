@@ -7,6 +7,7 @@
 #include "chrome/units.h"
 
 #include <QChar>
+#include <QKeySequence>
 #include <QList>
 #include <QRect>
 #include <QSize>
@@ -103,6 +104,22 @@ SecondTakeRowLook secondTakeRowLook(const QString &firstOutcome, const QString &
 // Where FR k goes beside a locked first-take-right box: 105 twips right of the box.
 int carriedMarkLeftTwips(const QRect &answerTwips);
 
+// The row that gets the input focus when a question is shown: the first one the pupil can type
+// in. In a second take the blanks right the first time are locked, so row 1 may take no typing.
+// nullopt when no row is open (a marked paper, or every blank of the question carried over).
+// firstOutcomes: the first-take outcomes of the question's blanks, in row order.
+std::optional<int> firstOpenRow(Take take, const QStringList &firstOutcomes, int blanksOnQuestion,
+                                bool marked);
+
+// Names a screen reader gives the rows: "Answer (a) of question 3", "Expected answer (a) ...".
+QString answerBoxName(int k, int question);
+QString expectedAnswerName(int k, int question);
+
+// What a screen reader says of an answer box besides its name: how to use it, or once marked
+// its outcome and the hint. A blank right in the first take is kept in the second.
+QString answerDescription(Take take, const QString &firstOutcome, const QString &outcome,
+                          const QString &hint);
+
 // "<topic> - Paper <k>", k the paper's place in its topic.
 QString paperCaption(const QString &topicName, int paperNumber, int topicFirstOrdinal);
 
@@ -119,6 +136,30 @@ int statusValue(const QString &field);
 // Hours, minutes and seconds without leading zeros: "0:7:5". Hours run on past a day, so a
 // long take is never recorded as a short one.
 QString clockText(qint64 elapsedSeconds);
+
+// --- Keyboard --------------------------------------------------------------------------------
+
+enum class Command
+{
+    Save,
+    Mark,
+    Print,
+    Close,
+    Back,
+    Next,
+    ToggleSheet,
+};
+// The keys of the window's commands. Page Up and Page Down move between questions only while
+// the focus is outside the answer boxes, where they would otherwise be typed by mistake.
+struct CommandKey
+{
+    Command command;
+    QKeySequence keys;
+    bool outsideAnswerBoxesOnly = false;
+};
+QList<CommandKey> commandKeys();
+// A tool tip naming the command's first key: "Save paper (Ctrl+S)".
+QString toolTipWithKey(const QString &toolTip, Command command);
 
 // --- Characters an answer may hold ------------------------------------------------------------
 

@@ -8,12 +8,15 @@
 #include "chrome/identities.h"
 #include "chrome/imagebutton.h"
 #include "chrome/picturebox.h"
-#include "chrome/timing.h"
 #include "chrome/popup.h"
+#include "chrome/timing.h"
 #include "content/content.h"
+#include "content/gaps.h"
+#include "marking/hint.h"
 #include "marking/marking.h"
 #include "results/results.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
@@ -27,6 +30,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace practice {
@@ -35,6 +39,10 @@ namespace {
 
 const QColor PanelColour(244, 245, 235);
 const QColor LockedTint(192, 192, 255);
+// The expected answer beside a wrong one must not be taken for the pupil's own: dark green text
+// on a pale green ground, like a teacher's correction.
+const QColor ExpectedGround(226, 244, 226);
+const QColor ExpectedText(0, 100, 0);
 
 std::function<void(const QString &, const QString &)> &guardMessageHook()
 {
@@ -129,6 +137,15 @@ AnswerRow::AnswerRow(int k, Take take, QWidget *parent) : QWidget(parent)
     model = new QLineEdit(this);
     model->setObjectName(QStringLiteral("M%1").arg(k));
     model->setReadOnly(true);
+    model->setToolTip(QStringLiteral("Expected answer"));
+    model->setAccessibleDescription(QStringLiteral("Expected answer"));
+    QPalette expected = model->palette();
+    expected.setColor(QPalette::Base, ExpectedGround);
+    expected.setColor(QPalette::Text, ExpectedText);
+    model->setPalette(expected);
+    QFont bold = model->font();
+    bold.setBold(true);
+    model->setFont(bold);
     model->hide();
     result = makeMarkLabel(QStringLiteral("FR%1").arg(k), this);
     if (take == Take::Second)
@@ -224,11 +241,44 @@ void PracticeWindow::buildControls()
     connect(tools_[3], &ImageButton::clicked, this, &PracticeWindow::ClosePaper);
     connect(tools_[4], &ImageButton::clicked, this, [this] { ShowQuestion(qsCount_ - 1); });
     connect(tools_[5], &ImageButton::clicked, this, [this] { ShowQuestion(qsCount_ + 1); });
+    // Every command also has its keys; the tool tips name them.
+    const Command toolCommands[6] = {Command::Save,  Command::Mark, Command::Print,
+                                     Command::Close, Command::Back, Command::Next};
+    for (int i = 0; i < 6; ++i) {
+        const chrome::ButtonIdentity id = chrome::practiceToolbarIdentity(i + 1);
+        const QString tip = toolTipWithKey(id.toolTip, toolCommands[i]);
+        tools_[i]->setToolTips(tip);
+        tools_[i]->setAccessibleName(id.caption);
+        tools_[i]->setAccessibleDescription(tip);
+    }
+    for (const CommandKey &key : commandKeys()) {
+        auto *shortcut = new QShortcut(key.keys, this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, key] { runCommand(key.command, key.outsideAnswerBoxesOnly); });
+    }
+    const auto describe = [](QWidget *w, const QString &name, const QString &description) {
+        if (!w)
+            return;
+        w->setAccessibleName(name);
+        w->setAccessibleDescription(description);
+    };
+    describe(closeButton(), QStringLiteral("Close"),
+             toolTipWithKey(QStringLiteral("Close paper"), Command::Close));
+    describe(minimiseButton(), QStringLiteral("Minimise"), QStringLiteral("Minimise the window"));
+    describe(maximiseButton(), QStringLiteral("Maximise"),
+             QStringLiteral("Maximise or restore the window"));
 
     paperSum_ = new PictureBox(QStringLiteral("PaperSum"), toolStrip_, PictureBox::Fit::Stretch);
     paperSum_->setPicture(QStringLiteral("pen.bmp"));
     QFont small = font();
     small.setPointSizeF(8);
+    // The counts on the top row take what two digits need in the small font; the score has the
+    // rest of the row.
+    const QFontMetrics smallMetrics(small);
+    const int countW = smallMetrics.horizontalAdvance(QStringLiteral("88")) + 1;
+    const int slashW = smallMetrics.horizontalAdvance(u'/') + 1;
+    const int countsLeft = 32, slashLeft = countsLeft + countW, totalLeft = slashLeft + slashW;
+    const int scoreLeft = totalLeft + countW + 1, panelRight = 116;
     auto placed = [&](QLabel *l, int x, int y, int w) {
         l->setFont(small);
         l->setGeometry(x, y, w, 13);
@@ -237,40 +287,62 @@ void PracticeWindow::buildControls()
     answeredLabel_ =
         placed(makeLabel(QStringLiteral("lblAnsweredQ"), paperSum_, QStringLiteral("0"),
                          QStringLiteral("Number of questions answered")),
-               40, 1, 16);
+               countsLeft, 1, countW);
     answeredLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    slashLabel_ =
-        placed(makeLabel(QStringLiteral("lblSlash"), paperSum_, QStringLiteral("/")), 56, 1, 5);
+    slashLabel_ = placed(makeLabel(QStringLiteral("lblSlash"), paperSum_, QStringLiteral("/")),
+                         slashLeft, 1, slashW);
     slashLabel_->setAlignment(Qt::AlignCenter);
     totalLabel_ = placed(makeLabel(QStringLiteral("lblTotalQ"), paperSum_, QStringLiteral("0"),
                                    QStringLiteral("Total number of questions")),
-                         61, 1, 16);
-    // Wide enough for "100%" in the panel's right-hand corner.
+                         totalLeft, 1, countW);
+    // The percent score is the number a pupil looks for: bold and larger, on the panel's top row
+    // right of the answered count, the small print below it. The font shrinks rather than clip
+    // the widest score.
     scoreLabel_ =
-        placed(makeLabel(QStringLiteral("PScoring"), paperSum_, {}, QStringLiteral("Your score")),
-               77, 1, 38);
+        makeLabel(QStringLiteral("PScoring"), paperSum_, {}, QStringLiteral("Your score"));
+    scoreLabel_->setAccessibleName(QStringLiteral("Your score"));
     scoreLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The second take's "%" is a label of its own, right of the score.
+    const int percentW = take_ == Take::First ? 0 : 15;
+    scoreLabel_->setGeometry(scoreLeft, 0, panelRight - percentW - scoreLeft, 16);
+    QFont scoreFont = font();
+    scoreFont.setBold(true);
+    scoreFont.setPointSizeF(11);
+    const QString widest = take_ == Take::First ? QStringLiteral("88.8%") : QStringLiteral("88.8");
+    const auto tooWide = [&](const QFont &f) {
+        const QFontMetrics m(f);
+        return m.horizontalAdvance(widest) > scoreLabel_->width() ||
+               (percentW > 0 && m.horizontalAdvance(u'%') > percentW);
+    };
+    while (scoreFont.pointSizeF() > 7 && tooWide(scoreFont))
+        scoreFont.setPointSizeF(scoreFont.pointSizeF() - 0.5);
+    scoreLabel_->setFont(scoreFont);
+    QPalette scorePalette = scoreLabel_->palette();
+    scorePalette.setColor(QPalette::WindowText, QColor(0, 51, 153));
+    scoreLabel_->setPalette(scorePalette);
     if (take_ == Take::First) {
         clockLabel_ = placed(makeLabel(QStringLiteral("lblClock"), paperSum_,
                                        QStringLiteral("00:00:00"), QStringLiteral("Clock")),
-                             40, 14, 77);
+                             40, 16, 75);
         timeTakenLabel_ =
             placed(makeLabel(QStringLiteral("LTime"), paperSum_, {}, QStringLiteral("Time taken")),
-                   40, 14, 77);
+                   40, 16, 75);
         dateLabel_ =
             placed(makeLabel(QStringLiteral("lblDate"), paperSum_, {}, QStringLiteral("Date")), 40,
-                   27, 77);
+                   28, 75);
         dateDoneLabel_ = placed(
             makeLabel(QStringLiteral("ETime"), paperSum_, {}, QStringLiteral("Date completed")), 40,
-            27, 77);
+            28, 75);
         timeTakenLabel_->hide();
         dateDoneLabel_->hide();
     } else {
         // No clock in a second take: the score's "%" is a label of its own, and the heading
         // takes the clock's place.
-        scoreLabel_->setGeometry(77, 1, 30, 13);
-        percentLabel_ = placed(
-            makeLabel(QStringLiteral("lblPercent"), paperSum_, QStringLiteral("%")), 107, 1, 9);
+        percentLabel_ = makeLabel(QStringLiteral("lblPercent"), paperSum_, QStringLiteral("%"),
+                                  QStringLiteral("Your score"));
+        percentLabel_->setGeometry(panelRight - percentW, 0, percentW, 16);
+        percentLabel_->setFont(scoreFont);
+        percentLabel_->setPalette(scorePalette);
         headingLabel_ = placed(makeLabel(QStringLiteral("lblSecondAttempt"), paperSum_,
                                          QString::fromLatin1(SecondTakeHeading)),
                                36, 20, 80);
@@ -303,12 +375,16 @@ void PracticeWindow::buildControls()
     setBackground(handleStrip_, PanelColour);
     handle_ = new PictureBox(QStringLiteral("ImgHandle"), handleStrip_, PictureBox::Fit::Stretch);
     handle_->setPicture(QStringLiteral("Handle.bmp"));
-    handle_->setToolTip(QStringLiteral("Hide answer sheet"));
+    handle_->setToolTip(toolTipWithKey(QStringLiteral("Hide answer sheet"), Command::ToggleSheet));
+    handle_->setAccessibleName(QStringLiteral("Answer sheet handle"));
     handle_->setCursor(Qt::PointingHandCursor);
     handle_->installEventFilter(this);
 
     viewer_.reset(createViewer(this));
     viewer_->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
+    viewer_->widget()->setAccessibleName(QStringLiteral("Question"));
+    viewer_->widget()->setAccessibleDescription(
+        QStringLiteral("The question on view; Page Up and Page Down move between questions"));
     viewer_->setDocumentCompleteHandler([this] {
         chrome::timing::stamp("question-loaded");
         attachDocument();
@@ -342,6 +418,8 @@ void PracticeWindow::buildControls()
     remQns_ = new QComboBox(remPanel_);
     remQns_->setObjectName(QStringLiteral("RemQns"));
     remQns_->setToolTip(QStringLiteral("Select a remaining question"));
+    remQns_->setAccessibleName(QStringLiteral("Questions left"));
+    remQns_->setAccessibleDescription(QStringLiteral("Select a remaining question"));
     remQns_->setGeometry(64, 2, 60, 21);
     connect(remQns_, &QComboBox::activated, this, [this](int index) {
         const int q = remQns_->itemText(index).toInt();
@@ -365,6 +443,52 @@ void PracticeWindow::buildControls()
     sizer_ = new PictureBox(QStringLiteral("Sizer"), this, PictureBox::Fit::Stretch);
     sizer_->setPicture(QStringLiteral("statusgrabber.bmp"));
     sizer_->setCursor(Qt::SizeFDiagCursor);
+
+    // Tab runs through the answer boxes in order (an expected answer after its box when shown),
+    // then to the list of questions left.
+    QWidget *previous = nullptr;
+    for (AnswerRow *row : rows_) {
+        for (QWidget *w :
+             {static_cast<QWidget *>(row->answer), static_cast<QWidget *>(row->model)}) {
+            if (previous)
+                setTabOrder(previous, w);
+            previous = w;
+        }
+    }
+    setTabOrder(previous, remQns_);
+}
+
+void PracticeWindow::runCommand(Command command, bool outsideAnswerBoxesOnly)
+{
+    if (outsideAnswerBoxesOnly) {
+        QWidget *focus = QApplication::focusWidget();
+        for (AnswerRow *row : rows_)
+            if (focus == row->answer)
+                return;
+    }
+    switch (command) {
+    case Command::Save:
+        SavePaper();
+        break;
+    case Command::Mark:
+        MarkPaper();
+        break;
+    case Command::Print:
+        PrintQuestion();
+        break;
+    case Command::Close:
+        ClosePaper();
+        break;
+    case Command::Back:
+        ShowQuestion(qsCount_ - 1);
+        break;
+    case Command::Next:
+        ShowQuestion(qsCount_ + 1);
+        break;
+    case Command::ToggleSheet:
+        toggleAnswerSheet();
+        break;
+    }
 }
 
 void PracticeWindow::placeWindow()
@@ -450,8 +574,8 @@ bool PracticeWindow::LoadPaper()
     if (dateLabel_)
         dateLabel_->setText(results::shortDateText(startTime_.date()));
     PaperClock();
-    if (!paper_.isMarked() && rows_[0]->isVisible())
-        rows_[0]->answer->setFocus();
+    if (const std::optional<int> k = openRow())
+        rows_[*k - 1]->answer->setFocus();
     return true;
 }
 
@@ -516,7 +640,26 @@ void PracticeWindow::ShowQuestion(int number)
     showDocument();
     remQns_->clear();
     BuildRemainingList();
-    rows_[0]->answer->setFocus();
+    rows_[openRow().value_or(1) - 1]->answer->setFocus();
+}
+
+marking::GapSurroundings PracticeWindow::besideGap(int k)
+{
+    // Read from the question's document once per question.
+    const QString id = paper_.questionIds.value(qsCount_ - 1);
+    if (id != gapsQuestion_) {
+        gapsQuestion_ = id;
+        gaps_ = content::GapTexts(content::itemBytes(id.toInt()).value_or(QByteArray()));
+    }
+    const content::GapText g = gaps_.value(k - 1);
+    return {g.before, g.after};
+}
+
+std::optional<int> PracticeWindow::openRow() const
+{
+    const int b = paper_.blanksOn(qsCount_);
+    return firstOpenRow(take_, paper_.firstOutcomes.mid(paper_.offsetOf(qsCount_), b), b,
+                        paper_.isMarked());
 }
 
 void PracticeWindow::FillAnswerSheet()
@@ -544,9 +687,20 @@ void PracticeWindow::FillAnswerRow(int k, int i)
     AnswerRow *row = rows_[k - 1];
     const auto at = [i](const QStringList &l) { return i < l.size() ? l[i] : QString(); };
     const QString type = at(paper_.answerTypes);
+    row->answer->setAccessibleName(answerBoxName(k, qsCount_));
+    row->model->setAccessibleName(expectedAnswerName(k, qsCount_));
+    // Why a wrong answer is close, beside its cross; it never gives the answer away.
+    const QString marked = paper_.isMarked() ? at(paper_.outcomes) : QString();
+    const QString hint = marked == QString(marking::WrongMark)
+                             ? marking::AnswerHint(paper_.answers, paper_.answerKeys,
+                                                   paper_.answerTypes, i, besideGap(k))
+                             : QString();
+    row->answer->setAccessibleDescription(
+        answerDescription(take_, at(paper_.firstOutcomes), marked, hint));
     if (take_ == Take::First) {
         row->model->setText(at(paper_.answerKeys));
         row->setOutcome(at(paper_.outcomes));
+        row->result->setToolTip(hint);
         row->answer->setMaxLength(answerMaxLength(type));
         row->answer->setText(at(paper_.answers));
         return;
@@ -555,6 +709,9 @@ void PracticeWindow::FillAnswerRow(int k, int i)
     // first time are locked and tinted, with their tick beside the box.
     row->setOutcome(at(paper_.firstOutcomes));
     row->setSecondOutcome(at(paper_.outcomes));
+    row->second->setToolTip(hint);
+    row->model->setToolTip(hint.isEmpty() ? QStringLiteral("Expected answer")
+                                          : QStringLiteral("Expected answer\n") + hint);
     row->model->setText(
         marking::ModelAnswer(paper_.answers, paper_.answerKeys, paper_.answerTypes, i));
     row->answer->setMaxLength(answerMaxLength(type));
@@ -594,6 +751,9 @@ void PracticeWindow::BuildRemainingList()
 {
     remQns_->addItems(
         remainingQuestions(paper_.answers, paper_.blanksPerQuestion, paper_.blankCount));
+    // The first entry on show would read like a count ("Qns left: 4"); the list shows its
+    // entries only when opened.
+    remQns_->setCurrentIndex(-1);
 }
 
 void PracticeWindow::focusNextRow(int k)
@@ -601,8 +761,17 @@ void PracticeWindow::focusNextRow(int k)
     const int b = paper_.blanksOn(qsCount_);
     if (b <= 0)
         return;
-    rows_[k % b]->answer->setFocus();
-    rows_[k % b]->answer->selectAll();
+    // The next box the pupil can type in; locked boxes are passed over unless all are locked.
+    int next = k % b;
+    for (int step = 0; step < b; ++step) {
+        const int candidate = (k + step) % b;
+        if (!rows_[candidate]->answer->isReadOnly()) {
+            next = candidate;
+            break;
+        }
+    }
+    rows_[next]->answer->setFocus();
+    rows_[next]->answer->selectAll();
 }
 
 void PracticeWindow::SavePaper()
@@ -612,6 +781,9 @@ void PracticeWindow::SavePaper()
     StoreAnswers();
     if (!SaveAnswers())
         return;
+    // The list follows the stored answers, as after a move.
+    remQns_->clear();
+    BuildRemainingList();
     notify(QStringLiteral("Larkspur"), QStringLiteral("Paper saved"));
 }
 
@@ -712,6 +884,9 @@ void PracticeWindow::showScore()
     } else {
         scoreLabel_->setText(paper_.percent); // its "%" is the label beside it
     }
+    scoreLabel_->setAccessibleDescription(paper_.percent.isEmpty()
+                                              ? QStringLiteral("Not marked yet")
+                                              : paper_.percent + QStringLiteral(" percent"));
 }
 
 void PracticeWindow::PaperClock()
@@ -749,8 +924,9 @@ void PracticeWindow::PrintQuestion()
 void PracticeWindow::toggleAnswerSheet()
 {
     answerSheetShown_ = !answerSheetShown_;
-    handle_->setToolTip(answerSheetShown_ ? QStringLiteral("Hide answer sheet")
-                                          : QStringLiteral("Show answer sheet"));
+    handle_->setToolTip(toolTipWithKey(answerSheetShown_ ? QStringLiteral("Hide answer sheet")
+                                                         : QStringLiteral("Show answer sheet"),
+                                       Command::ToggleSheet));
     applyLayout();
 }
 

@@ -4,7 +4,9 @@
 #include "practice/practicelogic.h"
 
 #include "chrome/skinnedwindow.h"
+#include "content/gaps.h"
 #include "home/homestate.h"
+#include "marking/hint.h"
 
 #include <QDateTime>
 #include <QLineEdit>
@@ -137,6 +139,9 @@ private:
     void reportWriteFailure(const WriteFailure &failure);
     void discardQuestionFile();
     void focusNextRow(int k);
+    std::optional<int> openRow() const;        // the first row the pupil can type in
+    marking::GapSurroundings besideGap(int k); // what the page prints beside row k's gap
+    void runCommand(Command command, bool outsideAnswerBoxesOnly);
 
     home::HomeState &state_;
     std::function<void()> onUnload_;
@@ -183,6 +188,8 @@ private:
     std::array<chrome::PictureBox *, 15> bars_{};
     chrome::PictureBox *sizer_ = nullptr;
     QTimer *progressTimer_ = nullptr;
+    QString gapsQuestion_; // the question whose gap texts gaps_ holds
+    QList<content::GapText> gaps_;
 };
 
 } // namespace practice

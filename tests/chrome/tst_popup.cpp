@@ -5,6 +5,7 @@
 #include "testpictures.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,7 +93,8 @@ void TestPopUp::oneButtonGeometry()
     frmPopUp d;
     d.CallPop(QStringLiteral("Larkspur"), QString(length, QLatin1Char('m')), 1, nullptr);
     QCOMPARE(d.size(), QSize(265, 150));
-    QCOMPARE(d.titleLabel()->geometry(), QRect(16, 5, 79, 18));
+    // The title spans the dialog with a 16 px margin on each side.
+    QCOMPARE(d.titleLabel()->geometry(), QRect(16, 5, 233, 18));
     QCOMPARE(d.titleLabel()->text(), QStringLiteral("Larkspur"));
     QCOMPARE(d.infoIcon()->geometry(), QRect(16, 44, 32, 27));
     QCOMPARE(d.message()->pos(), QPoint(58, messageTop));
@@ -114,6 +116,9 @@ void TestPopUp::twoButtonGeometry()
     QVERIFY(!d.button2()->isHidden());
     QCOMPARE(d.button1()->captionLabel()->text(), QStringLiteral("Yes"));
     QCOMPARE(d.button2()->captionLabel()->text(), QStringLiteral("No"));
+    // The whole title shows, in the label's own bold font.
+    QLabel *title = d.titleLabel();
+    QVERIFY(QFontMetrics(title->font()).horizontalAdvance(title->text()) <= title->width());
     // A long message wraps and grows downward from the icon's top.
     d.CallPop(QStringLiteral("Marking"),
               QStringLiteral("You have not answered all the questions.  Do you still want to "

@@ -6,8 +6,11 @@
 #include "chrome/skinnedwindow.h"
 #include "testpictures.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -150,9 +153,28 @@ void TestWidgets::dragFromTitleBar()
     QSignalSpy spy(&w, &SkinnedWindow::moveStarted);
     auto *target = w.findChild<QWidget *>(source);
     QVERIFY(target);
-    QTest::mousePress(target, Qt::MouseButton(button), {}, QPoint(5, 5));
+    const auto send = [target](QEvent::Type type, QPoint pos, Qt::MouseButton b,
+                               Qt::MouseButtons held) {
+        QMouseEvent e(type, QPointF(pos), QPointF(target->mapToGlobal(pos)), b, held,
+                      Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &e);
+    };
+    const auto b = Qt::MouseButton(button);
+    const int far = QGuiApplication::styleHints()->startDragDistance();
+    // A click, even with a small slip of the pointer, does not start a move.
+    send(QEvent::MouseButtonPress, QPoint(5, 5), b, b);
+    send(QEvent::MouseMove, QPoint(6, 5), Qt::NoButton, b);
+    send(QEvent::MouseButtonRelease, QPoint(6, 5), b, Qt::NoButton);
+    QCOMPARE(spy.count(), 0);
+    // Moving on after the release does not start one either.
+    send(QEvent::MouseMove, QPoint(5 + far, 5), Qt::NoButton, Qt::NoButton);
+    QCOMPARE(spy.count(), 0);
+    // Pressed and dragged a few pixels: the move starts, once.
+    send(QEvent::MouseButtonPress, QPoint(5, 5), b, b);
+    send(QEvent::MouseMove, QPoint(5, 5 + far), Qt::NoButton, b);
+    send(QEvent::MouseMove, QPoint(5, 5 + 2 * far), Qt::NoButton, b);
     QCOMPARE(spy.count(), 1);
-    QTest::mouseRelease(target, Qt::MouseButton(button), {}, QPoint(5, 5));
+    send(QEvent::MouseButtonRelease, QPoint(5, 5 + 2 * far), b, Qt::NoButton);
 }
 
 void TestWidgets::titleButtonsDoNotDrag()

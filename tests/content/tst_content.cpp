@@ -1,4 +1,5 @@
 #include "content/content.h"
+#include "content/gaps.h"
 
 #include "../common/testfiles.h"
 
@@ -61,6 +62,32 @@ private slots:
         // Every test starts from an empty data folder.
         QDir(m_data.path()).removeRecursively();
         QDir().mkpath(m_data.path());
+    }
+
+    // --- Text beside the answer gaps --------------------------------------------------------
+
+    void gapTexts()
+    {
+        // As the course builder writes a page: quoted-printable Windows-1252, soft line breaks
+        // anywhere, gaps as labelled spans.
+        const QByteArray gapA =
+            "<span class=3D\"gap gap-N\"><span class=3D\"gap-label\">(a)</span></span>";
+        const QByteArray gapB =
+            "<span class=3D\"gap gap-T\"><span class=3D\"gap-label\">(b)</span></span>";
+        const QByteArray document =
+            "MIME-Version: 1.0\r\nContent-Type: multipart/related;\r\n\tboundary=\"B\"\r\n\r\n"
+            "--B\r\nContent-Type: text/html;\r\n\tcharset=\"windows-1252\"\r\n"
+            "Content-Transfer-Encoding: quoted-printable\r\n\r\n"
+            "<p>Change 16,000 g into kg.</p>\r\n<p>Cost: &pound;" +
+            gapA + " k=\r\ng each, or =A3" + "</p>\r\n<p>The cat sat on the " + gapB +
+            ".</p>\r\n--B--\r\n";
+        const QList<GapText> gaps = GapTexts(document);
+        QCOMPARE(gaps.size(), 2);
+        QCOMPARE(gaps[0].before, QStringLiteral("Cost: \u00a3"));
+        QCOMPARE(gaps[0].after, QStringLiteral(" kg each, or \u00a3"));
+        QCOMPARE(gaps[1].before, QStringLiteral("The cat sat on the "));
+        QCOMPARE(gaps[1].after, QStringLiteral("."));
+        QVERIFY(GapTexts("not a document").isEmpty());
     }
 
     // --- ExtractItem --------------------------------------------------------------------------

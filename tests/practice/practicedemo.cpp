@@ -1,9 +1,12 @@
 // A practice window on the shipped course without the home window, for looking at it on screen
 // (not a test). LARKSPUR_HOME names the data folder.
-//   practice_demo SUBJECT PAPER [--take 2] [--question N] [--right] [--answer] [--mark]
+//   practice_demo SUBJECT PAPER [--take 2] [--question N] [--right] [--answer] [--type K=TEXT]...
+//                 [--mark] [--tip NAME] [--close]
 // --take 2 opens the second take (mark the first take before). --right types the expected answer
 // into the odd-numbered boxes of the question on view; --answer types "1" into every other open
-// box of it; --mark then marks the paper (the confirmation answered yes).
+// box of it; --type puts TEXT into box K instead; --mark then marks the paper (the confirmation
+// answered yes). --tip shows the tool tip of the control NAME after marking; --close asks to
+// close, so that the message dialog is on screen.
 
 #include "practice/practice.h"
 #include "practice/practicewindow.h"
@@ -19,6 +22,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QTimer>
+#include <QToolTip>
 
 int main(int argc, char *argv[])
 {
@@ -70,7 +74,16 @@ int main(int argc, char *argv[])
         // are.
         if (!box || !box->isVisible() || box->isReadOnly())
             continue;
-        if (args.contains("--right") && k % 2 == 1)
+        const QString typed = [&] {
+            for (qsizetype a = 0; a + 1 < args.size(); ++a)
+                if (args[a] == QLatin1String("--type") &&
+                    args[a + 1].section(u'=', 0, 0).toInt() == k)
+                    return args[a + 1].section(u'=', 1);
+            return QString();
+        }();
+        if (!typed.isEmpty())
+            box->setText(typed);
+        else if (args.contains("--right") && k % 2 == 1)
             box->setText(marking::ModelAnswer(paper.answers, paper.answerKeys, paper.answerTypes,
                                               offset + k - 1));
         else if (args.contains("--answer"))
@@ -82,5 +95,23 @@ int main(int argc, char *argv[])
             w->MarkPaper();
         });
     }
+    const qsizetype tipArg = args.indexOf(QStringLiteral("--tip"));
+    if (tipArg > 0 && tipArg + 1 < args.size()) {
+        const QString name = args.at(tipArg + 1);
+        // Once the window is settled: after the marking when one was asked for.
+        const bool afterMarking = args.contains("--mark");
+        auto *poll = new QTimer(w);
+        QObject::connect(poll, &QTimer::timeout, w, [w, name, poll, afterMarking] {
+            if (afterMarking && (w->isMarking() || !w->paper().isMarked()))
+                return;
+            poll->stop();
+            if (auto *control = w->findChild<QWidget *>(name))
+                QToolTip::showText(control->mapToGlobal(control->rect().center()),
+                                   control->toolTip(), control, {}, 60000);
+        });
+        poll->start(2000);
+    }
+    if (args.contains("--close"))
+        QTimer::singleShot(1500, w, [w] { w->ClosePaper(); });
     return app.exec();
 }

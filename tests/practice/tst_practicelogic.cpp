@@ -27,6 +27,8 @@ private slots:
     void secondTakeRows_data();
     void secondTakeRows();
     void secondTakeLayout();
+    void focusRow_data();
+    void focusRow();
     void caption();
     void clock_data();
     void clock();
@@ -285,6 +287,35 @@ void PracticeLogicTest::secondTakeLayout()
     QCOMPARE(statusBarPieces(Take::First).size(), 3);
 }
 
+void PracticeLogicTest::focusRow_data()
+{
+    const QString R(QChar(0x00FC)), W(QChar(0x00FB));
+    QTest::addColumn<int>("take");
+    QTest::addColumn<QStringList>("firstOutcomes");
+    QTest::addColumn<int>("blanks");
+    QTest::addColumn<bool>("marked");
+    QTest::addColumn<int>("row"); // 0: none
+
+    QTest::newRow("first take") << 1 << QStringList() << 3 << false << 1;
+    QTest::newRow("first take marked") << 1 << QStringList() << 3 << true << 0;
+    QTest::newRow("no blanks") << 1 << QStringList() << 0 << false << 0;
+    QTest::newRow("second, row 1 open") << 2 << QStringList{W, R} << 2 << false << 1;
+    QTest::newRow("second, row 1 carried") << 2 << QStringList{R, W, W} << 3 << false << 2;
+    QTest::newRow("second, rows 1-2 carried") << 2 << QStringList{R, R, ""} << 3 << false << 3;
+    QTest::newRow("second, all carried") << 2 << QStringList{R, R} << 2 << false << 0;
+    QTest::newRow("second, marked") << 2 << QStringList{W, W} << 2 << true << 0;
+}
+
+void PracticeLogicTest::focusRow()
+{
+    QFETCH(int, take);
+    QFETCH(QStringList, firstOutcomes);
+    QFETCH(int, blanks);
+    QFETCH(bool, marked);
+    QFETCH(int, row);
+    QCOMPARE(firstOpenRow(Take(take), firstOutcomes, blanks, marked).value_or(0), row);
+}
+
 void PracticeLogicTest::caption()
 {
     QCOMPARE(paperCaption(QStringLiteral("Vocabulary"), 108, 6),
@@ -409,7 +440,12 @@ void PracticeLogicTest::layoutShown()
     QCOMPARE(l.statusBar.height(), 25);
     QCOMPARE(l.sizer, QRect(800 - 8 - 2, 600 - 8 - 2, 8, 8));
     QCOMPARE(l.paperSum, QRect(527, 4, 117, 41));
-    QCOMPARE(l.instructionTop, 517 - 89);
+    // The instruction picture (257 x 89, 8 px in from the sheet's left) keeps inside the sheet
+    // and off the resize grip.
+    const QRect instruction(l.answerBox.left() + 8, l.answerBox.top() + l.instructionTop, 257, 89);
+    QVERIFY(l.answerBox.contains(instruction));
+    QVERIFY(!instruction.intersects(l.sizer));
+    QVERIFY(l.answerBox.bottom() - instruction.bottom() < 20); // still at the foot
     QCOMPARE(l.questionTitle.left(), 8);
     QCOMPARE(l.questionTitle.width(), l.viewer.width() - 24);
 }

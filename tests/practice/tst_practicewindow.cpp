@@ -16,9 +16,12 @@
 
 #include "../common/testfiles.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -122,11 +125,30 @@ private slots:
     void secondTakeConfirmation_data();
     void secondTakeConfirmation();
     void secondTakeMarksAndReopens();
+    void keyboardPaths_data();
+    void keyboardPaths();
+    void accessibleNamesAndTabOrder();
 
 private:
     PracticeWindow *open(int paper);
     void writeFile(results::ResultFile f, const QByteArray &bytes);
     void markFirstTakeOf101();
+    // The percent score reads at a glance: bold, larger than the panel's small print, the widest
+    // score shown whole and clear of the other read-outs.
+    void checkScoreReadable(std::initializer_list<const char *> others, const QString &widest)
+    {
+        auto *score = child<QLabel>("PScoring");
+        QVERIFY(score->font().bold());
+        QVERIFY(score->font().pointSizeF() > child<QLabel>("lblTotalQ")->font().pointSizeF());
+        QVERIFY(QFontMetrics(score->font()).horizontalAdvance(widest) <= score->width());
+        auto *total = child<QLabel>("lblTotalQ"); // two-digit counts show whole beside it
+        QVERIFY(QFontMetrics(total->font()).horizontalAdvance(QStringLiteral("88")) <=
+                total->width());
+        QVERIFY(QRect(QPoint(), child("PaperSum")->size()).contains(score->geometry()));
+        for (const char *other : others)
+            QVERIFY2(!score->geometry().intersects(child(QString::fromLatin1(other))->geometry()),
+                     other);
+    }
     template<typename T = QWidget> T *child(const QString &name)
     {
         return window_->findChild<T *>(name);
@@ -225,6 +247,7 @@ void PracticeWindowTest::firstTakeWritesEveryFile()
     QVERIFY(!QFile::exists(content::tableTempPath(home_.path())));
     QVERIFY(stubFactory.last->shown.last().endsWith("temppaper13002.mht"));
     QCOMPARE(window_->findChild<QLabel *>("lblTotalQ")->text(), QStringLiteral("5"));
+    QCOMPARE(window_->focusWidget(), box(1));
 
     QTest::keyClicks(box(1), "2");
     window_->ShowQuestion(2);
@@ -234,7 +257,7 @@ void PracticeWindowTest::firstTakeWritesEveryFile()
     QVERIFY(!QFile::exists(home_.filePath("temppaper13002.mht")));
     QVERIFY(QFile::exists(home_.filePath("temppaper13003.mht")));
     QTest::keyClicks(box(1), "cat");
-    QTest::keyClicks(box(2), "13");
+    QTest::keyClicks(box(2), "12 kg"); // the right number, but the rule takes no unit
     window_->ShowQuestion(3);
     QTest::keyClicks(box(1), "dog");
     QTest::keyClicks(box(2), "long text");
@@ -257,7 +280,7 @@ void PracticeWindowTest::firstTakeWritesEveryFile()
     QCOMPARE(window_->findChild<QLabel *>("ETime")->text(), date);
 
     QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)),
-             crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>2>cat>13>dog>long text"}));
+             crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>2>cat>12 kg>dog>long text"}));
     QCOMPARE(readBytes(file(results::ResultFile::FirstResults)),
              QByteArray("#101#>>>>>>>>>>>>>>>>\r\n#102#>\xfc>\xfc>\xfb>\xfc>\xfb\r\n"));
     // 3 of 6 marks: the 2-mark number blank was wrong.
@@ -276,10 +299,20 @@ void PracticeWindowTest::firstTakeWritesEveryFile()
     QVERIFY(!window_->findChild<QLabel *>("lblClock")->isVisible());
     QVERIFY(window_->findChild<QLabel *>("LTime")->isVisible());
     QCOMPARE(window_->findChild<QLabel *>("PScoring")->text(), QStringLiteral("50%"));
+    checkScoreReadable({"lblAnsweredQ", "lblTotalQ", "LTime", "ETime"}, QStringLiteral("100%"));
     window_->PaperClock();
     QVERIFY(!window_->findChild<QWidget *>("ToolBar01")->isEnabled());
     QVERIFY(!window_->findChild<QWidget *>("ToolBar02")->isEnabled());
     QVERIFY(window_->findChild<QWidget *>("ToolBar03")->isEnabled());
+
+    // Beside the cross, why the answer is close, without the answer itself; nothing beside a
+    // tick or a wrong answer that is not close.
+    window_->ShowQuestion(2);
+    QCOMPARE(child("FR1")->toolTip(), QString());
+    QCOMPARE(child("FR2")->toolTip(), QStringLiteral("Write the number without the unit"));
+    QVERIFY(!child("M2")->isVisible());
+    window_->ShowQuestion(3);
+    QCOMPARE(child("FR2")->toolTip(), QString());
 }
 
 void PracticeWindowTest::reopenMarkedPaper()
@@ -381,7 +414,14 @@ void PracticeWindowTest::remainingListAndCount()
     QVERIFY(open(102));
     auto *list = window_->findChild<QComboBox *>("RemQns");
     QCOMPARE(list->count(), 3);
+    // No entry shows until the list is opened: "Qns left: 1" would read like a count.
+    QCOMPARE(list->currentIndex(), -1);
+    QVERIFY(list->currentText().isEmpty());
     QTest::keyClicks(box(1), "2");
+    // Saving rebuilds the list as a move does.
+    window_->SavePaper();
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->currentIndex(), -1);
     window_->ShowQuestion(2);
     QTest::keyClicks(box(1), " ");
     QTest::keyClicks(box(2), "12");
@@ -448,7 +488,7 @@ void PracticeWindowTest::layoutAfterResize()
     window_->toggleAnswerSheet();
     QVERIFY(!window_->answerSheetShown());
     QCOMPARE(window_->findChild<QWidget *>("ImgHandle")->toolTip(),
-             QStringLiteral("Show answer sheet"));
+             QStringLiteral("Show answer sheet (Ctrl+H)"));
     window_->resize(900, 650);
     l = layoutPractice(QSize(900, 650), false, m);
     QCOMPARE(geometry("AnsBox").left(), 900); // still hidden after the resize
@@ -457,7 +497,13 @@ void PracticeWindowTest::layoutAfterResize()
     window_->toggleAnswerSheet();
     QCOMPARE(geometry("AnsBox").right() + 1 + f.right.width(), 900);
     QCOMPARE(window_->findChild<QWidget *>("ImgHandle")->toolTip(),
-             QStringLiteral("Hide answer sheet"));
+             QStringLiteral("Hide answer sheet (Ctrl+H)"));
+    // The instruction picture keeps inside the sheet and clear of the resize grip.
+    QWidget *picture = child("PicInstruction");
+    const QRect onSheet = picture->geometry();
+    QVERIFY(QRect(QPoint(), geometry("AnsBox").size()).contains(onSheet));
+    QVERIFY(
+        !QRect(picture->mapTo(window_, QPoint()), onSheet.size()).intersects(geometry("Sizer")));
 }
 
 void PracticeWindowTest::cornerResizeKeepsMinimum()
@@ -735,6 +781,11 @@ void PracticeWindowTest::secondTakeCarriesOver()
     }
     QCOMPARE(box(2)->text(), QStringLiteral("b")); // the second take's own answer
     QVERIFY(box(4)->text().isEmpty());
+    // Box 1 is locked: the typing goes to the first box that takes it, and Enter passes over
+    // locked boxes.
+    QCOMPARE(window_->focusWidget(), box(2));
+    QTest::keyClick(box(2), Qt::Key_Return);
+    QCOMPARE(window_->focusWidget(), box(4));
     // Carried over in memory only: the file changes with the next save.
     QCOMPARE(readBytes(file(results::ResultFile::SecondAnswers)), secondBefore);
     window_->PaperClock();
@@ -816,7 +867,10 @@ void PracticeWindowTest::secondTakeMarksAndReopens()
         if (k == 3)
             continue;
         box(k)->clear();
-        QTest::keyClicks(box(k), k <= 12 ? QString(QChar(u'a' + k - 1)) : QStringLiteral("no"));
+        // Blank 13 gets its letter with a full stop: wrong, but close.
+        QTest::keyClicks(box(k), k <= 12   ? QString(QChar(u'a' + k - 1))
+                                 : k == 13 ? QStringLiteral("m.")
+                                           : QStringLiteral("no"));
     }
     chrome::setNextPopUpAnswers({QStringLiteral("True")});
     window_->MarkPaper();
@@ -824,7 +878,7 @@ void PracticeWindowTest::secondTakeMarksAndReopens()
     QCOMPARE(chrome::takePopUpCalls().size(), 1);
 
     QCOMPARE(readBytes(file(results::ResultFile::SecondAnswers)),
-             crlf({"#101#>a>b>c>d>e>f>g>h>i>j>k>l>no>no>no>no", "#102#>>>>>"}));
+             crlf({"#101#>a>b>c>d>e>f>g>h>i>j>k>l>m.>no>no>no", "#102#>>>>>"}));
     QByteArray outcomes = "#101#";
     for (int i = 1; i <= 16; ++i)
         outcomes += i <= 12 ? ">\xfc" : ">\xfb";
@@ -842,6 +896,8 @@ void PracticeWindowTest::secondTakeMarksAndReopens()
     const auto checkMarked = [this] {
         QCOMPARE(child<QLabel>("PScoring")->text(), QStringLiteral("75"));
         QVERIFY(child("lblPercent")->isVisible());
+        checkScoreReadable({"lblAnsweredQ", "lblTotalQ", "lblPercent", "lblSecondAttempt"},
+                           QStringLiteral("100"));
         QVERIFY(!child("TxtRem")->isVisible());
         for (int k = 1; k <= 16; ++k) {
             const QString where = QStringLiteral("row %1").arg(k);
@@ -855,6 +911,12 @@ void PracticeWindowTest::secondTakeMarksAndReopens()
             auto *model = child<QLineEdit>(QStringLiteral("M%1").arg(k));
             QCOMPARE(model->isVisible(), k > 12);
             QCOMPARE(model->text(), QString(QChar(u'a' + k - 1)));
+            // Told apart from the pupil's answers by its tool tip and colours.
+            QVERIFY2(model->toolTip().startsWith(QStringLiteral("Expected answer")),
+                     qPrintable(where));
+            QVERIFY(model->palette().color(QPalette::Base) != QColor(Qt::white));
+            QVERIFY(model->palette().color(QPalette::Base) !=
+                    box(k)->palette().color(QPalette::Base));
             const bool carried = k == 1 || k == 3;
             QCOMPARE(box(k)->palette().color(QPalette::Base),
                      carried ? QColor(192, 192, 255) : QColor(Qt::white));
@@ -866,6 +928,10 @@ void PracticeWindowTest::secondTakeMarksAndReopens()
     checkMarked();
     if (QTest::currentTestFailed())
         return;
+    // The hint stands with the expected answer and beside the cross.
+    QCOMPARE(child("M13")->toolTip(), QStringLiteral("Expected answer\nLeave out the full stop"));
+    QCOMPARE(child("SR13")->toolTip(), QStringLiteral("Leave out the full stop"));
+    QCOMPARE(child("M14")->toolTip(), QStringLiteral("Expected answer"));
 
     // Reopened: the same marked look, straight away, and nothing asked or written.
     delete window_.data();
@@ -881,6 +947,110 @@ void PracticeWindowTest::secondTakeMarksAndReopens()
     for (results::ResultFile f : results::AllResultFiles)
         after += readBytes(file(f));
     QCOMPARE(after, before);
+}
+
+void PracticeWindowTest::keyboardPaths_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("inAnswerBox");
+    QTest::addColumn<int>("question"); // on view afterwards, starting from question 2
+
+    QTest::newRow("Alt+Right in a box") << int(Qt::Key_Right) << int(Qt::AltModifier) << true << 3;
+    QTest::newRow("Alt+Left in a box") << int(Qt::Key_Left) << int(Qt::AltModifier) << true << 1;
+    QTest::newRow("Page Down outside") << int(Qt::Key_PageDown) << 0 << false << 3;
+    QTest::newRow("Page Up outside") << int(Qt::Key_PageUp) << 0 << false << 1;
+    QTest::newRow("Page Down in a box") << int(Qt::Key_PageDown) << 0 << true << 2;
+    QTest::newRow("Page Up in a box") << int(Qt::Key_PageUp) << 0 << true << 2;
+    QTest::newRow("Right alone") << int(Qt::Key_Right) << 0 << false << 2;
+}
+
+void PracticeWindowTest::keyboardPaths()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, inAnswerBox);
+    QFETCH(int, question);
+    QVERIFY(open(102));
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    window_->ShowQuestion(2);
+    QWidget *target = inAnswerBox ? static_cast<QWidget *>(box(1)) : child("brwWebBrowser");
+    target->setFocusPolicy(Qt::StrongFocus);
+    target->setFocus();
+    QCOMPARE(QApplication::focusWidget(), target);
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(window_->QSCount(), question);
+}
+
+void PracticeWindowTest::accessibleNamesAndTabOrder()
+{
+    QVERIFY(open(102));
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    window_->ShowQuestion(3);
+    const auto name = [](QWidget *w, QAccessible::Text t) {
+        QAccessibleInterface *i = QAccessible::queryAccessibleInterface(w);
+        return i ? i->text(t) : QString();
+    };
+    QCOMPARE(name(box(1), QAccessible::Name), QStringLiteral("Answer (a) of question 3"));
+    QCOMPARE(name(box(2), QAccessible::Name), QStringLiteral("Answer (b) of question 3"));
+    QCOMPARE(name(box(1), QAccessible::Description), QStringLiteral("Enter your answer"));
+    // Every control of the window says what it is and what it does.
+    for (const char *control : {"ToolBar01", "ToolBar02", "ToolBar03", "ToolBar04", "ToolBar05",
+                                "ToolBar06", "imgProgClose", "imgProgMin", "imgProgMax",
+                                "ImgHandle", "RemQns", "brwWebBrowser", "FA1", "FA2", "M1", "M2"}) {
+        QWidget *w = child(QString::fromLatin1(control));
+        QVERIFY2(w, control);
+        QVERIFY2(!name(w, QAccessible::Name).isEmpty(), control);
+        QVERIFY2(!name(w, QAccessible::Description).isEmpty(), control);
+    }
+    // The picture buttons are buttons to a screen reader, pressed through it like a click.
+    QAccessibleInterface *print = QAccessible::queryAccessibleInterface(child("ToolBar03"));
+    QCOMPARE(print->role(), QAccessible::Button);
+    int printed = 0;
+    PracticeWindow::setPrintDialogHook([&printed](QPrinter *) {
+        ++printed;
+        return false;
+    });
+    print->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(printed, 1);
+    window_->PaperClock(); // on the last question: Back enabled, Next not
+    QVERIFY(!QAccessible::queryAccessibleInterface(child("ToolBar05"))->state().disabled);
+    QVERIFY(QAccessible::queryAccessibleInterface(child("ToolBar06"))->state().disabled);
+    // Tool tips name the keys.
+    QCOMPARE(child("ToolBar01")->toolTip(), QStringLiteral("Save paper (Ctrl+S)"));
+    QCOMPARE(child("lblTB06")->toolTip(), QStringLiteral("Next question (Alt+Right)"));
+    QCOMPARE(child("ImgHandle")->toolTip(), QStringLiteral("Hide answer sheet (Ctrl+H)"));
+
+    // Tab runs through the answer boxes in order.
+    box(1)->setFocus();
+    QTest::keyClick(box(1), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), box(2));
+
+    // The keys of the other commands.
+    QTest::keyClick(box(2), Qt::Key_H, Qt::ControlModifier);
+    QVERIFY(!window_->answerSheetShown());
+    QTest::keyClick(window_, Qt::Key_H, Qt::ControlModifier);
+    QVERIFY(window_->answerSheetShown());
+    int prints = 0;
+    PracticeWindow::setPrintDialogHook([&prints](QPrinter *) {
+        ++prints;
+        return false;
+    });
+    QTest::keyClick(box(1), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(prints, 1);
+    QTest::keyClicks(box(1), "dog");
+    chrome::takePopUpCalls();
+    QTest::keyClick(box(1), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)),
+             crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>>>>dog>"}));
+    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    QTest::keyClick(box(1), Qt::Key_M, Qt::ControlModifier);
+    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    QTest::keyClick(box(1), Qt::Key_W, Qt::ControlModifier);
+    QStringList titles;
+    for (const chrome::PopUpCall &c : chrome::takePopUpCalls())
+        titles << c.Title;
+    QCOMPARE(titles, QStringList({"Larkspur", "Marking", "Close Practice"}));
 }
 
 QTEST_MAIN(PracticeWindowTest)

@@ -83,7 +83,7 @@ HANDLE = (6, 40)
 GRABBER = (8, 8)
 INFO = (32, 27)
 LOGO = (240, 72)
-INSTRUCTION = (273, 89)
+INSTRUCTION = (257, 89)
 DIALOG_CORNER = (6, 7)
 
 
@@ -959,7 +959,7 @@ def instruction():
         text(c, "for", 160, y, 9.5, (110, 120, 136))
         stacked_fraction(c, whole, num, den, 186, y - 4.5, BLUE)
     text(c, "Leave one space after the whole number.", 10, 82, 8.5, (96, 106, 122))
-    pen_glyph(c, 236, 30, 30)
+    pen_glyph(c, 220, 30, 30)
     return surf
 
 
