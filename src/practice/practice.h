@@ -16,6 +16,11 @@ namespace practice {
 // cannot be opened (the pupil has been told).
 QWidget *openPracticeWindow(home::HomeState &state, std::function<void()> onUnload);
 
+// Asks an open practice window whether the program may close it: false while it marks, or when
+// the pupil answers "No" to its "Confirm?" (asked only when answers were typed since the last
+// save). True for any other widget.
+bool mayClose(QWidget *practiceWindow);
+
 // Call in main() before the application object is made: the HTML engine of the viewer plugin
 // shares its GL contexts with the application, which can only be arranged that early.
 void prepareApplication();
