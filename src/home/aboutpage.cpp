@@ -35,9 +35,9 @@ AboutPage::AboutPage(QWidget *parent) : QWidget(parent)
     m_logo = new chrome::PictureBox(QStringLiteral("imgLogo"), this);
     m_logo->setPicture(QStringLiteral("Logo.gif"));
     m_name = centred(QStringLiteral("ProgramName"), QString(), this, 12, true);
-    m_version = centred(QStringLiteral("lblVersion"),
-                        QStringLiteral("Version ") + QCoreApplication::applicationVersion(), this,
-                        9);
+    m_version =
+        centred(QStringLiteral("lblVersion"),
+                QStringLiteral("Version ") + QCoreApplication::applicationVersion(), this, 9);
     m_platform =
         centred(QStringLiteral("lblPlatform"), platformText(QSysInfo::kernelType()), this, 9);
 
@@ -72,8 +72,8 @@ void AboutPage::layoutControls()
     const int w = width();
     m_logo->move((w - m_logo->width()) / 2, LogoTop);
     int y = m_logo->geometry().bottom() + 1 + Gap;
-    for (QLabel *label : {static_cast<QLabel *>(m_name), m_version, m_platform,
-                          static_cast<QLabel *>(m_link)}) {
+    for (QLabel *label :
+         {static_cast<QLabel *>(m_name), m_version, m_platform, static_cast<QLabel *>(m_link)}) {
         const int h = std::max(label->heightForWidth(w - 20), label->sizeHint().height());
         label->setGeometry(10, y, w - 20, h);
         y += h + (label == m_name ? Gap : 4);

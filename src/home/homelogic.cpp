@@ -97,7 +97,6 @@ QString subjectTabToolTip(const QString &subjectName)
     return QStringLiteral("Load ") + subjectName + QStringLiteral(" Module");
 }
 
-
 PageCommand pageCommand(int tab, int position)
 {
     if (tab >= 1 && tab <= SubjectCount) {
@@ -178,15 +177,14 @@ QStringList resultsPrintLines(const QString &courseName, const QStringList &topi
 {
     const QString space = QStringLiteral(" ");
     const QString rule(PrintRuleWidth, u'-');
-    QStringList out{QString(), QString(), printZoneLine({space, courseName}), QString(),
-                    QString()};
+    QStringList out{QString(), QString(), printZoneLine({space, courseName}), QString(), QString()};
     const int topics = std::clamp(topicCount, 0, MaxTopics);
     for (int t = 1; t <= topics; ++t) {
         out << QString() << QString() << printZoneLine({space, topicNames.value(t - 1)})
             << printZoneLine({space, rule})
-            << printZoneLine({space, QStringLiteral("Papers"), space,
-                              QStringLiteral("First take"), QStringLiteral("Time taken"),
-                              QStringLiteral("Date"), space, QStringLiteral("Second take")})
+            << printZoneLine({space, QStringLiteral("Papers"), space, QStringLiteral("First take"),
+                              QStringLiteral("Time taken"), QStringLiteral("Date"), space,
+                              QStringLiteral("Second take")})
             << printZoneLine({space, space, space, QStringLiteral("score"), space, space, space,
                               QStringLiteral("score")})
             << printZoneLine({space, rule});

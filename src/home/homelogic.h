@@ -63,7 +63,6 @@ int firstNamedSubject(const std::array<QString, SubjectCount> &names);
 // Step 7: tool tip of a subject tab.
 QString subjectTabToolTip(const QString &subjectName);
 
-
 // ---- Tabs and toolbar ------------------------------------------------------------------------
 
 // What ShowPage does for tab `tab` (1..3 subjects, 4 Help) and toolbar position `position`.
@@ -92,9 +91,9 @@ enum class TrashState
 // Which controls of the trash page show in a state.
 struct TrashVisibility
 {
-    bool lbl1 = false, trash = false; // Trashlbl1, ButTrash
+    bool lbl1 = false, trash = false;           // Trashlbl1, ButTrash
     bool lbl2 = false, yes = false, no = false; // Trashlbl2, ButTrash_Yes, ButTrash_No
-    bool lbl3 = false; // Trashlbl3
+    bool lbl3 = false;                          // Trashlbl3
 };
 TrashVisibility trashVisibility(TrashState state);
 

@@ -276,8 +276,7 @@ void HomeWindow::buildToolBar()
 {
     for (int i = 0; i < 4; ++i) {
         const int n = i + 1;
-        auto *button =
-            new chrome::ImageButton(QStringLiteral("ToolBar0%1").arg(n), m_toolArea);
+        auto *button = new chrome::ImageButton(QStringLiteral("ToolBar0%1").arg(n), m_toolArea);
         button->setAutoSize(false);
         button->setTracksPress(true);
         button->setGeometry(ToolGap + i * (ToolWidth + ToolGap), (ToolAreaHeight - ToolHeight) / 2,
@@ -302,8 +301,8 @@ void HomeWindow::buildPages()
     m_about = new AboutPage(this);
     connect(m_about, &AboutPage::linkClicked, this, &HomeWindow::OpenWebPage);
 
-    for (QWidget *page : {m_bodyReport, static_cast<QWidget *>(m_trash),
-                          static_cast<QWidget *>(m_about)}) {
+    for (QWidget *page :
+         {m_bodyReport, static_cast<QWidget *>(m_trash), static_cast<QWidget *>(m_about)}) {
         page->setAutoFillBackground(true);
         setColour(page, QPalette::Window, PageColour);
         setColour(page, QPalette::WindowText, Qt::black);
@@ -668,9 +667,9 @@ void HomeWindow::showPageWidget(QWidget *page)
 
 void HomeWindow::PrintResults()
 {
-    const QStringList lines = resultsPrintLines(
-        m_course.name, m_topicNames, m_topicCount, m_summary[results::FSE],
-        m_summary[results::LTM], m_summary[results::CDD], m_summary[results::SSE]);
+    const QStringList lines = resultsPrintLines(m_course.name, m_topicNames, m_topicCount,
+                                                m_summary[results::FSE], m_summary[results::LTM],
+                                                m_summary[results::CDD], m_summary[results::SSE]);
     if (!printTextLines(printer(), lines))
         showNotice(QStringLiteral("Print"),
                    QStringLiteral("Your results could not be printed. Please check the printer "
@@ -729,8 +728,7 @@ void HomeWindow::OpenWebPage()
         showWarning(QStringLiteral("URL Failed"), QStringLiteral("Web Page not Opened"));
         return;
     }
-    const bool opened =
-        m_urlOpener ? m_urlOpener(address) : QDesktopServices::openUrl(address);
+    const bool opened = m_urlOpener ? m_urlOpener(address) : QDesktopServices::openUrl(address);
     if (!opened)
         showWarning(QStringLiteral("Browser Not Found"),
                     QStringLiteral("Could not find associated Browser"));
@@ -751,12 +749,13 @@ void HomeWindow::eraseResults()
     const results::BackupOutcome backup =
         results::BackupResults(folder, m_course, QDateTime::currentDateTime());
     if (!backup.ok()) {
-        m_trash->showOutcome(QStringLiteral(
-            "Nothing has been erased: a safety copy of your results could not be made in the "
-            "folder %1.")
-                                 .arg(QDir::toNativeSeparators(
-                                     backup.folder.isEmpty() ? folder + QStringLiteral("/Backups")
-                                                             : backup.folder)));
+        m_trash->showOutcome(
+            QStringLiteral(
+                "Nothing has been erased: a safety copy of your results could not be made in the "
+                "folder %1.")
+                .arg(QDir::toNativeSeparators(backup.folder.isEmpty()
+                                                  ? folder + QStringLiteral("/Backups")
+                                                  : backup.folder)));
         return;
     }
     const QList<results::FileRef> failed = results::ResetResults(folder, m_course);

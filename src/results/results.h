@@ -72,9 +72,9 @@ QList<FileRef> ResetResults(const QString &dataFolder, const content::CourseDesc
 // them back by hand.
 struct BackupOutcome
 {
-    QString folder;         // the new backup folder (empty when it could not be created)
-    QList<FileRef> failed;  // files that exist but could not be copied
-    int copied = 0;         // files copied
+    QString folder;        // the new backup folder (empty when it could not be created)
+    QList<FileRef> failed; // files that exist but could not be copied
+    int copied = 0;        // files copied
     bool folderMade = false;
     bool ok() const { return folderMade && failed.isEmpty(); }
 };

@@ -23,6 +23,14 @@ private slots:
     void scoreLeftEndsBeforePercent();
     void firstNamed_data();
     void firstNamed();
+    void pageCommands_data();
+    void pageCommands();
+    void printZones_data();
+    void printZones();
+    void printedResults();
+    void platformTexts_data();
+    void platformTexts();
+    void fittingSize();
 };
 
 using Lefts = std::array<int, 4>;
@@ -186,6 +194,125 @@ void TestHomeLogic::firstNamed()
     QFETCH(QStringList, names);
     QFETCH(int, subject);
     QCOMPARE(firstNamedSubject({names[0], names[1], names[2]}), subject);
+}
+
+Q_DECLARE_METATYPE(home::PageCommand)
+
+void TestHomeLogic::pageCommands_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<PageCommand>("command");
+    using C = PageCommand;
+    const C subject[] = {C::HomePage, C::ReportPage, C::Print, C::Close};
+    for (int t = 1; t <= 3; ++t)
+        for (int p = 1; p <= 4; ++p)
+            QTest::addRow("subject tab %d, position %d", t, p) << t << p << subject[p - 1];
+    QTest::newRow("Help 1: about") << 4 << 1 << C::AboutPage;
+    QTest::newRow("Help 2: trash") << 4 << 2 << C::TrashPage;
+    QTest::newRow("Help 3: nothing") << 4 << 3 << C::None;
+    QTest::newRow("Help 4: setup") << 4 << 4 << C::PrintSetup;
+    QTest::newRow("position 0 (design value)") << 1 << 0 << C::None;
+    QTest::newRow("position 5") << 2 << 5 << C::None;
+    QTest::newRow("tab 0") << 0 << 1 << C::None;
+    QTest::newRow("tab 5") << 5 << 1 << C::None;
+}
+
+void TestHomeLogic::pageCommands()
+{
+    QFETCH(int, tab);
+    QFETCH(int, position);
+    QFETCH(PageCommand, command);
+    QCOMPARE(pageCommand(tab, position), command);
+}
+
+void TestHomeLogic::printZones_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("one item") << QStringList{"abc"} << "abc";
+    QTest::newRow("space then text") << QStringList{" ", "Paper 1"} << "              Paper 1";
+    QTest::newRow("empty items keep their zones")
+        << QStringList{"", "", "x"} << "                            x";
+    QTest::newRow("a full zone pushes the next item a zone on")
+        << QStringList{"abcdefghijklmn", "x"} << "abcdefghijklmn              x";
+    QTest::newRow("a long item runs into the next zone")
+        << QStringList{"abcdefghijklmnopq", "x"} << "abcdefghijklmnopq           x";
+}
+
+void TestHomeLogic::printZones()
+{
+    QFETCH(QStringList, items);
+    QFETCH(QString, line);
+    QCOMPARE(printZoneLine(items), line);
+}
+
+// A line with each text starting at its column.
+static QString columns(const QList<std::pair<int, QString>> &items)
+{
+    QString line;
+    for (const auto &[column, text] : items)
+        line = line.leftJustified(column, u' ') + text;
+    return line;
+}
+
+void TestHomeLogic::printedResults()
+{
+    QStringList topics, fse(30), ltm(30), cdd(30), sse(30);
+    for (int t = 1; t <= 10; ++t)
+        topics << QStringLiteral("Topic %1").arg(t);
+    // Paper 8 (topic 2, paper 3) has both takes; paper 9 none.
+    fse[7] = "66.7";
+    ltm[7] = "0:7:5";
+    cdd[7] = "08/12/2026";
+    sse[7] = "100";
+    const QStringList lines = resultsPrintLines("Course", topics, 6, fse, ltm, cdd, sse);
+    QCOMPARE(lines.size(), 5 + 6 * 12); // heading, then 6 blocks of 12 lines
+    QCOMPARE(lines.mid(0, 5), (QStringList{"", "", "              Course", "", ""}));
+    const QString rule = QString(14, u' ') + QString(128, u'-');
+    const QStringList block2 = lines.mid(5 + 12, 12);
+    QCOMPARE(block2.mid(0, 3), (QStringList{"", "", "              Topic 2"}));
+    QCOMPARE(block2[3], rule);
+    // Zones start at columns 14, 28, 42, 56, 70, 84 and 98.
+    QCOMPARE(block2[4], columns({{14, "Papers"},
+                                 {42, "First take"},
+                                 {56, "Time taken"},
+                                 {70, "Date"},
+                                 {98, "Second take"}}));
+    QCOMPARE(block2[5], columns({{42, "score"}, {98, "score"}}));
+    QCOMPARE(block2[6], rule);
+    QCOMPARE(
+        block2[9],
+        columns({{14, "Paper 3"}, {42, "66.7%"}, {56, "0:7:5"}, {70, "08/12/2026"}, {98, "100%"}}));
+    QCOMPARE(block2[10], columns({{14, "Paper 4"}, {42, "%"}, {98, "%"}}));
+    QVERIFY(!lines.join(u'\n').contains(QLatin1String("Topic 7")));
+}
+
+void TestHomeLogic::platformTexts_data()
+{
+    QTest::addColumn<QString>("kernel");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("linux") << "linux"
+                           << "For Linux";
+    QTest::newRow("windows") << "winnt"
+                             << "For Windows";
+    QTest::newRow("macOS") << "darwin"
+                           << "For macOS";
+    QTest::newRow("other") << "freebsd"
+                           << "For freebsd";
+}
+
+void TestHomeLogic::platformTexts()
+{
+    QFETCH(QString, kernel);
+    QFETCH(QString, text);
+    QCOMPARE(platformText(kernel), text);
+}
+
+void TestHomeLogic::fittingSize()
+{
+    QCOMPARE(fittingPointSize(10, 500, 600), 10.0);
+    QCOMPARE(fittingPointSize(10, 1200, 600), 5.0);
 }
 
 QTEST_APPLESS_MAIN(TestHomeLogic)
