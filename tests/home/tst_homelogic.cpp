@@ -25,12 +25,8 @@ private slots:
     void firstNamed();
     void pageCommands_data();
     void pageCommands();
-    void printZones_data();
-    void printZones();
     void printedResults();
-    void platformTexts_data();
     void platformTexts();
-    void fittingSize();
 };
 
 using Lefts = std::array<int, 4>;
@@ -226,27 +222,6 @@ void TestHomeLogic::pageCommands()
     QCOMPARE(pageCommand(tab, position), command);
 }
 
-void TestHomeLogic::printZones_data()
-{
-    QTest::addColumn<QStringList>("items");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("one item") << QStringList{"abc"} << "abc";
-    QTest::newRow("space then text") << QStringList{" ", "Paper 1"} << "              Paper 1";
-    QTest::newRow("empty items keep their zones")
-        << QStringList{"", "", "x"} << "                            x";
-    QTest::newRow("a full zone pushes the next item a zone on")
-        << QStringList{"abcdefghijklmn", "x"} << "abcdefghijklmn              x";
-    QTest::newRow("a long item runs into the next zone")
-        << QStringList{"abcdefghijklmnopq", "x"} << "abcdefghijklmnopq           x";
-}
-
-void TestHomeLogic::printZones()
-{
-    QFETCH(QStringList, items);
-    QFETCH(QString, line);
-    QCOMPARE(printZoneLine(items), line);
-}
-
 // A line with each text starting at its column.
 static QString columns(const QList<std::pair<int, QString>> &items)
 {
@@ -284,35 +259,17 @@ void TestHomeLogic::printedResults()
     QCOMPARE(
         block2[9],
         columns({{14, "Paper 3"}, {42, "66.7%"}, {56, "0:7:5"}, {70, "08/12/2026"}, {98, "100%"}}));
+    // Without a take: "%" alone, and the empty time and date still take their zones.
     QCOMPARE(block2[10], columns({{14, "Paper 4"}, {42, "%"}, {98, "%"}}));
     QVERIFY(!lines.join(u'\n').contains(QLatin1String("Topic 7")));
 }
 
-void TestHomeLogic::platformTexts_data()
-{
-    QTest::addColumn<QString>("kernel");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("linux") << "linux"
-                           << "For Linux";
-    QTest::newRow("windows") << "winnt"
-                             << "For Windows";
-    QTest::newRow("macOS") << "darwin"
-                           << "For macOS";
-    QTest::newRow("other") << "freebsd"
-                           << "For freebsd";
-}
-
 void TestHomeLogic::platformTexts()
 {
-    QFETCH(QString, kernel);
-    QFETCH(QString, text);
-    QCOMPARE(platformText(kernel), text);
-}
-
-void TestHomeLogic::fittingSize()
-{
-    QCOMPARE(fittingPointSize(10, 500, 600), 10.0);
-    QCOMPARE(fittingPointSize(10, 1200, 600), 5.0);
+    QCOMPARE(platformText("linux"), "For Linux");
+    QCOMPARE(platformText("winnt"), "For Windows");
+    QCOMPARE(platformText("darwin"), "For macOS");
+    QCOMPARE(platformText("freebsd"), "For freebsd");
 }
 
 QTEST_APPLESS_MAIN(TestHomeLogic)
