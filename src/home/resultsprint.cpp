@@ -2,10 +2,12 @@
 
 #include "home/homelogic.h"
 
+#include <QDialogButtonBox>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -83,6 +85,12 @@ bool runPrintSetupDialog(QPrinter *printer, QWidget *parent)
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    // Accepting chooses the printer; it prints nothing, so the button must not say "Print".
+    // (Toolkit-drawn dialogs have such a button box; native ones keep their own words.)
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 
