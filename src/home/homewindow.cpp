@@ -708,6 +708,7 @@ void HomeWindow::CloseProgram()
         return;
     m_closing = true;
     close();
+    m_closing = false;
 }
 
 void HomeWindow::closeEvent(QCloseEvent *event)

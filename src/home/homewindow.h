@@ -169,7 +169,7 @@ private:
     std::function<bool(QPrinter *)> m_setupHook;
     std::function<bool(const QUrl &)> m_urlOpener;
     std::function<void(const QString &, const QString &)> m_warningHook;
-    bool m_closing = false;
+    bool m_closing = false; // true while CloseProgram closes the window itself
 
     // Home page
     std::array<ClickLabel *, 10> m_topicLabels{};
