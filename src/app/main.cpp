@@ -49,6 +49,7 @@ int main(int argc, char *argv[])
         [](home::HomeState &state, std::function<void()> onUnload) -> QWidget * {
             return practice::openPracticeWindow(state, std::move(onUnload));
         });
+    contents.setPracticeCloseQuery(practice::mayClose);
     const home::HomeWindow::StartUpStatus status = contents.startUp();
     if (status != home::HomeWindow::StartUpStatus::Ok) {
         tell(QMessageBox::Critical, home::HomeWindow::startUpFailureText(status));

@@ -2,6 +2,7 @@
 
 #include "chrome/units.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace home {
@@ -94,6 +95,114 @@ int firstNamedSubject(const std::array<QString, SubjectCount> &names)
 QString subjectTabToolTip(const QString &subjectName)
 {
     return QStringLiteral("Load ") + subjectName + QStringLiteral(" Module");
+}
+
+PageCommand pageCommand(int tab, int position)
+{
+    if (tab >= 1 && tab <= SubjectCount) {
+        switch (position) {
+        case 1:
+            return PageCommand::HomePage;
+        case 2:
+            return PageCommand::ReportPage;
+        case 3:
+            return PageCommand::Print;
+        case 4:
+            return PageCommand::Close;
+        default:
+            return PageCommand::None;
+        }
+    }
+    if (tab == 4) {
+        switch (position) {
+        case 1:
+            return PageCommand::AboutPage;
+        case 2:
+            return PageCommand::TrashPage;
+        case 4:
+            return PageCommand::PrintSetup;
+        default:
+            return PageCommand::None;
+        }
+    }
+    return PageCommand::None;
+}
+
+TrashVisibility trashVisibility(TrashState state)
+{
+    TrashVisibility v;
+    switch (state) {
+    case TrashState::Offer:
+        v.lbl1 = v.trash = true;
+        break;
+    case TrashState::Confirm:
+        v.lbl2 = v.yes = v.no = true;
+        break;
+    case TrashState::Done:
+        v.lbl3 = true;
+        break;
+    }
+    return v;
+}
+
+QString platformText(const QString &kernelType)
+{
+    const QString kernel = kernelType.toLower();
+    if (kernel == QLatin1String("linux"))
+        return QStringLiteral("For Linux");
+    if (kernel == QLatin1String("winnt"))
+        return QStringLiteral("For Windows");
+    if (kernel == QLatin1String("darwin"))
+        return QStringLiteral("For macOS");
+    return QStringLiteral("For ") + kernelType;
+}
+
+QString printZoneLine(const QStringList &items)
+{
+    QString line;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (i > 0) {
+            // An empty item still takes its zone, as the print zones of a line printer do.
+            const qsizetype zone = (line.size() / PrintZoneWidth + 1) * PrintZoneWidth;
+            line += QString(zone - line.size(), u' ');
+        }
+        line += items[i];
+    }
+    return line;
+}
+
+QStringList resultsPrintLines(const QString &courseName, const QStringList &topicNames,
+                              int topicCount, const QStringList &fse, const QStringList &ltm,
+                              const QStringList &cdd, const QStringList &sse)
+{
+    const QString space = QStringLiteral(" ");
+    const QString rule(PrintRuleWidth, u'-');
+    QStringList out{QString(), QString(), printZoneLine({space, courseName}), QString(), QString()};
+    const int topics = std::clamp(topicCount, 0, MaxTopics);
+    for (int t = 1; t <= topics; ++t) {
+        out << QString() << QString() << printZoneLine({space, topicNames.value(t - 1)})
+            << printZoneLine({space, rule})
+            << printZoneLine({space, QStringLiteral("Papers"), space, QStringLiteral("First take"),
+                              QStringLiteral("Time taken"), QStringLiteral("Date"), space,
+                              QStringLiteral("Second take")})
+            << printZoneLine({space, space, space, QStringLiteral("score"), space, space, space,
+                              QStringLiteral("score")})
+            << printZoneLine({space, rule});
+        for (int k = 1; k <= PapersPerTopic; ++k) {
+            const int i = k + PapersPerTopic * (t - 1) - 1;
+            out << printZoneLine({space, QStringLiteral("Paper %1").arg(k), space,
+                                  fse.value(i) + u'%', ltm.value(i), cdd.value(i), space,
+                                  sse.value(i) + u'%'});
+        }
+    }
+    return out;
+}
+
+double fittingPointSize(double basePoints, double widthAtBase, double available)
+{
+    if (widthAtBase <= available || widthAtBase <= 0 || available <= 0)
+        return basePoints;
+    return basePoints * available / widthAtBase;
 }
 
 } // namespace home

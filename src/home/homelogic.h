@@ -63,4 +63,69 @@ int firstNamedSubject(const std::array<QString, SubjectCount> &names);
 // Step 7: tool tip of a subject tab.
 QString subjectTabToolTip(const QString &subjectName);
 
+// ---- Tabs and toolbar ------------------------------------------------------------------------
+
+// What ShowPage does for tab `tab` (1..3 subjects, 4 Help) and toolbar position `position`.
+enum class PageCommand
+{
+    None,       // a position with no command (Help tab, position 3) or out of range
+    HomePage,   // LoadSubject, then Body_Home
+    ReportPage, // the report card, Body_Report
+    Print,      // PrintResults; the page stays
+    Close,      // CloseProgram
+    AboutPage,  // Body_About
+    TrashPage,  // Body_Trash in its first state
+    PrintSetup  // the printer set-up dialog; the page stays
+};
+PageCommand pageCommand(int tab, int position);
+
+// ---- Trash page ------------------------------------------------------------------------------
+
+enum class TrashState
+{
+    Offer,   // "Click on the button below ..." and Trash
+    Confirm, // "Are you sure?", Yes and No
+    Done     // the outcome line (erased, or what could not be done)
+};
+
+// Which controls of the trash page show in a state.
+struct TrashVisibility
+{
+    bool lbl1 = false, trash = false;           // Trashlbl1, ButTrash
+    bool lbl2 = false, yes = false, no = false; // Trashlbl2, ButTrash_Yes, ButTrash_No
+    bool lbl3 = false;                          // Trashlbl3
+};
+TrashVisibility trashVisibility(TrashState state);
+
+// ---- About page ------------------------------------------------------------------------------
+
+// The web page the About page's link opens: the program's one setting for it.
+inline constexpr char HomePageAddress[] = "https://larkspur.example.org/";
+
+// "For Linux", "For Windows", "For macOS" from QSysInfo::kernelType() ("linux", "winnt",
+// "darwin"); another system is named as it calls itself.
+QString platformText(const QString &kernelType);
+
+// ---- Printing the results --------------------------------------------------------------------
+
+inline constexpr int PrintZoneWidth = 14;
+inline constexpr int PrintRuleWidth = 128;
+
+// One printed line: the first item at column 0, every later item at the next print zone: the
+// first multiple of 14 columns past the end of the line so far (an empty item still takes its
+// zone).
+QString printZoneLine(const QStringList &items);
+
+// The printed results of a subject: two empty lines, the course name, two empty lines, then for
+// each topic 1..topicCount two empty lines, its name, the rule, the two heading lines, the rule
+// and five paper lines. `fse`, `ltm`, `cdd`, `sse` are the summary records (index 0 = paper
+// 101); a paper without a take prints "%" alone.
+QStringList resultsPrintLines(const QString &courseName, const QStringList &topicNames,
+                              int topicCount, const QStringList &fse, const QStringList &ltm,
+                              const QStringList &cdd, const QStringList &sse);
+
+// The point size at which a line `widthAtBase` wide in a `basePoints` font fits `available`:
+// the base size when it fits, smaller when it does not.
+double fittingPointSize(double basePoints, double widthAtBase, double available);
+
 } // namespace home

@@ -6,12 +6,23 @@
 #include "chrome/pictures.h"
 #include "chrome/popup.h"
 #include "chrome/units.h"
+#include "home/aboutpage.h"
 #include "home/homelogic.h"
 #include "home/homewidgets.h"
 #include "home/reportpage.h"
+#include "home/resultsprint.h"
+#include "home/trashpage.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QUrl>
 
 #include <cmath>
 
@@ -36,6 +47,10 @@ constexpr int StripLeft = 2;
 constexpr int StripHeight = 8;
 constexpr int ToolAreaHeight = 56; // the toolbar's place at the foot of the window
 constexpr int TabWidth = 79;
+constexpr int ToolWidth = 44; // the toolbar pictures
+constexpr int ToolHeight = 45;
+constexpr int ToolGap = 8;
+constexpr int ToolCaptionHeight = 14;
 
 constexpr int Margin = 6;
 constexpr int ColumnGap = 5;
@@ -97,20 +112,14 @@ HomeWindow::HomeWindow(const QString &dataFolder, QWidget *parent)
 
     buildTabs();
     buildHomePage();
-    m_report = new ReportPage(this);
-    m_report->hide();
-    connect(m_report, &ReportPage::barClicked, this, [this](int n) {
-        m_state.txtReportPos = n;
-        m_report->ArrangeReportPanels(m_state.txtReportPos);
-    });
+    buildPages();
+    buildToolBar();
 
-    connect(this, &chrome::SkinnedWindow::ticked, this, &HomeWindow::updateTabLooks);
-    connect(this, &chrome::SkinnedWindow::closeRequested, this, [this] {
-        // The practice window goes first; it may still ask the pupil.
-        if (m_practice && !m_practice->close())
-            return;
-        close();
+    connect(this, &chrome::SkinnedWindow::ticked, this, [this] {
+        updateTabLooks();
+        updateToolBar();
     });
+    connect(this, &chrome::SkinnedWindow::closeRequested, this, &HomeWindow::CloseProgram);
 }
 
 HomeWindow::~HomeWindow()
@@ -118,6 +127,13 @@ HomeWindow::~HomeWindow()
     // The practice window's unload must not refresh a page that is going away.
     m_destroying = true;
     delete m_practice.data();
+}
+
+QPrinter &HomeWindow::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
 }
 
 // ---- Building the controls -------------------------------------------------------------------
@@ -257,6 +273,47 @@ void HomeWindow::buildHomePage()
     m_percent->setLines(centres);
 }
 
+void HomeWindow::buildToolBar()
+{
+    for (int i = 0; i < 4; ++i) {
+        const int n = i + 1;
+        auto *button = new chrome::ImageButton(QStringLiteral("ToolBar0%1").arg(n), m_toolArea);
+        button->setAutoSize(false);
+        button->setTracksPress(true);
+        button->setGeometry(ToolGap + i * (ToolWidth + ToolGap), (ToolAreaHeight - ToolHeight) / 2,
+                            ToolWidth, ToolHeight);
+        QLabel *label = button->caption(QStringLiteral("lblTB0%1").arg(n));
+        label->setFont(pageFont(7.5));
+        label->setGeometry(0, ToolHeight - ToolCaptionHeight - 1, ToolWidth, ToolCaptionHeight);
+        connect(button, &chrome::ImageButton::clicked, this, [this, n] { clickToolBar(n); });
+        m_toolBar[i] = button;
+    }
+    updateToolBar();
+}
+
+void HomeWindow::buildPages()
+{
+    m_report = new ReportPage(this);
+    m_report->hide();
+    connect(m_report, &ReportPage::barClicked, this, [this](int n) {
+        m_state.txtReportPos = n;
+        m_report->ArrangeReportPanels(m_state.txtReportPos);
+    });
+
+    m_trash = new TrashPage(this);
+    connect(m_trash, &TrashPage::eraseConfirmed, this, &HomeWindow::eraseResults);
+    m_about = new AboutPage(this);
+    connect(m_about, &AboutPage::linkClicked, this, &HomeWindow::OpenWebPage);
+
+    for (QWidget *page : {static_cast<QWidget *>(m_trash), static_cast<QWidget *>(m_about)}) {
+        page->setAutoFillBackground(true);
+        setColour(page, QPalette::Window, PageColour);
+        setColour(page, QPalette::WindowText, Qt::black);
+        page->setFont(pageFont(9));
+        page->hide();
+    }
+}
+
 // ---- Start-up --------------------------------------------------------------------------------
 
 HomeWindow::StartUpStatus HomeWindow::startUp()
@@ -295,6 +352,7 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     m_tabs[3]->setCaptionText(QStringLiteral("Help"));
     m_tabs[3]->setToolTips(QStringLiteral("Help"));
     setTitle(m_course.name);
+    m_about->setProgramName(m_course.name);
     m_state.lblCOD = m_course.code;
 
     // 8. Tabs and pages.
@@ -503,14 +561,10 @@ void HomeWindow::OpenPaper(int offset, int take)
     m_state.PaperNum = paperNumber(m_state.TopicCount, offset);
     m_state.TakeNum = take;
 
-    // At most one practice window: the open one goes first, and its unload refreshes the page.
-    if (m_practice) {
-        QWidget *old = m_practice;
-        if (!old->close())
-            return; // it chose to stay open; the new paper is not opened over it
-        m_practice = nullptr;
-        delete old; // unloaded now, so its refresh lands before the next paper opens
-    }
+    // At most one practice window: the open one goes first, and its unload refreshes the page
+    // before the next paper opens. When it stays open, the new paper is not opened over it.
+    if (!closePractice())
+        return;
 
     if (!m_opener) {
         showNotice(QStringLiteral("Larkspur"),
@@ -539,6 +593,7 @@ void HomeWindow::clickTab(int tab)
     if (tab <= SubjectCount)
         m_state.LChose = tab;
     ShowPage();
+    updateToolBar();
     tick();
 }
 
@@ -556,15 +611,43 @@ void HomeWindow::RaiseTab(int tab)
     }
 }
 
+void HomeWindow::clickToolBar(int position)
+{
+    if (position < 1 || position > 4)
+        return;
+    m_state.txtToolBarPos = position;
+    ShowPage();
+}
+
 void HomeWindow::ShowPage()
 {
-    const int t = m_state.txtTabPos;
-    const int p = m_state.txtToolBarPos;
-    if (t >= 1 && t <= SubjectCount && p == 1) {
+    switch (pageCommand(m_state.txtTabPos, m_state.txtToolBarPos)) {
+    case PageCommand::HomePage:
         LoadSubject();
         showPageWidget(m_bodyHome);
+        break;
+    case PageCommand::ReportPage:
+        showReportCard();
+        break;
+    case PageCommand::Print:
+        PrintResults();
+        break;
+    case PageCommand::Close:
+        CloseProgram();
+        break;
+    case PageCommand::AboutPage:
+        showPageWidget(m_about);
+        break;
+    case PageCommand::TrashPage:
+        m_trash->setState(TrashState::Offer);
+        showPageWidget(m_trash);
+        break;
+    case PageCommand::PrintSetup:
+        PrintSetup();
+        break;
+    case PageCommand::None:
+        break;
     }
-    // The report card, print, close, about, trash and printer setup rows join with the toolbar.
 }
 
 void HomeWindow::showReportCard()
@@ -600,6 +683,122 @@ void HomeWindow::showPageWidget(QWidget *page)
     page->setGeometry(pageRect());
     page->raise();
     page->show();
+    // One page at a time: the others are hidden, not merely covered.
+    for (QWidget *other : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other != page && other->objectName().startsWith(QLatin1String("Body_")))
+            other->hide();
+    }
+}
+
+// ---- Commands --------------------------------------------------------------------------------
+
+void HomeWindow::PrintResults()
+{
+    const QStringList lines = resultsPrintLines(m_course.name, m_topicNames, m_topicCount,
+                                                m_summary[results::FSE], m_summary[results::LTM],
+                                                m_summary[results::CDD], m_summary[results::SSE]);
+    if (!printTextLines(printer(), lines))
+        showNotice(QStringLiteral("Print"),
+                   QStringLiteral("Your results could not be printed. Please check the printer "
+                                  "(Setup on the Help tab) and try again."));
+}
+
+void HomeWindow::PrintSetup()
+{
+    // The dialog works on a copy, so that cancelling it leaves the program's printer as it was.
+    auto chosen = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    copyPrinterSettings(printer(), *chosen);
+    const bool accepted =
+        m_setupHook ? m_setupHook(chosen.get()) : runPrintSetupDialog(chosen.get(), this);
+    if (accepted)
+        m_printer = std::move(chosen);
+}
+
+bool HomeWindow::closePractice()
+{
+    if (!m_practice)
+        return true;
+    // Typing not yet saved is the pupil's to give up, not ours: the practice window asks.
+    if (m_closeQuery && !m_closeQuery(m_practice))
+        return false;
+    QWidget *practice = m_practice;
+    if (!practice->close())
+        return false;
+    m_practice = nullptr;
+    delete practice; // unloaded now, before anything that follows reads the results
+    return true;
+}
+
+void HomeWindow::CloseProgram()
+{
+    if (!closePractice())
+        return;
+    m_closing = true;
+    close();
+    m_closing = false;
+}
+
+void HomeWindow::closeEvent(QCloseEvent *event)
+{
+    // A close from the window manager (Alt+F4, the task bar) goes the way of the Close button.
+    if (!m_closing) {
+        event->ignore();
+        CloseProgram();
+        return;
+    }
+    chrome::SkinnedWindow::closeEvent(event);
+}
+
+void HomeWindow::OpenWebPage()
+{
+    const QUrl address(QString::fromLatin1(HomePageAddress));
+    if (!address.isValid()) {
+        showWarning(QStringLiteral("URL Failed"), QStringLiteral("Web Page not Opened"));
+        return;
+    }
+    const bool opened = m_urlOpener ? m_urlOpener(address) : QDesktopServices::openUrl(address);
+    if (!opened)
+        showWarning(QStringLiteral("Browser Not Found"),
+                    QStringLiteral("Could not find associated Browser"));
+}
+
+void HomeWindow::eraseResults()
+{
+    // An open paper keeps its subject's records in memory and writes them back whole on its
+    // next save, which would undo the erasing.
+    if (m_practice) {
+        showNotice(QStringLiteral("Trash"),
+                   QStringLiteral("Please close the paper you are practising first, then erase "
+                                  "your results."));
+        m_trash->setState(TrashState::Offer);
+        return;
+    }
+    const QString folder = m_state.dataFolder;
+    const results::BackupOutcome backup =
+        results::BackupResults(folder, m_course, QDateTime::currentDateTime());
+    if (!backup.ok()) {
+        m_trash->showOutcome(
+            QStringLiteral(
+                "Nothing has been erased: a safety copy of your results could not be made in the "
+                "folder %1.")
+                .arg(QDir::toNativeSeparators(backup.folder.isEmpty()
+                                                  ? folder + QStringLiteral("/Backups")
+                                                  : backup.folder)));
+        return;
+    }
+    const QList<results::FileRef> failed = results::ResetResults(folder, m_course);
+    if (failed.isEmpty()) {
+        m_trash->showOutcome(QStringLiteral("All your past results have been erased."));
+        return;
+    }
+    QStringList names;
+    for (const results::FileRef &f : failed)
+        names << QFileInfo(results::resultFilePath(folder, f.file, f.subject, m_course.code))
+                     .fileName();
+    m_trash->showOutcome(
+        QStringLiteral("Not all your results could be erased: these files could not be "
+                       "written: %1. A copy of your results as they were is in %2.")
+            .arg(names.join(QStringLiteral(", ")), QDir::toNativeSeparators(backup.folder)));
 }
 
 // ---- Looks and notices -----------------------------------------------------------------------
@@ -616,6 +815,26 @@ void HomeWindow::updateTabLooks()
         m_tabs[i]->resize(TabWidth, front ? 27 : 26);
         m_tabs[i]->move(m_tabs[i]->x(), tabTop(m_strip->y(), m_tabs[i]->height(), front));
     }
+}
+
+void HomeWindow::updateToolBar()
+{
+    // HoverHomeTool: the toolbar's captions, tool tips and pictures follow the selected tab.
+    const bool help = m_state.txtTabPos == 4;
+    for (int i = 0; i < 4; ++i) {
+        const chrome::ButtonIdentity id = chrome::homeToolbarIdentity(i + 1, help);
+        m_toolBar[i]->setIdentity(id);
+        // The Help tab has no third command: the button is not offered there.
+        m_toolBar[i]->setVisible(id.hasCommand);
+    }
+}
+
+void HomeWindow::showWarning(const QString &title, const QString &text)
+{
+    if (m_warningHook)
+        m_warningHook(title, text);
+    else
+        QMessageBox::warning(this, title, text);
 }
 
 void HomeWindow::showNotice(const QString &title, const QString &message)

@@ -10,8 +10,11 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QLabel;
+class QPrinter;
+class QUrl;
 
 namespace chrome {
 class ImageButton;
@@ -20,10 +23,12 @@ class PictureBox;
 
 namespace home {
 
+class AboutPage;
 class ClickLabel;
 class PercentColumn;
 class ReportPage;
 class TabStrip;
+class TrashPage;
 
 // The home window `Contents`: start-up, the subject tabs and the home page with its topics and
 // papers. It owns the shared state that practice windows read.
@@ -35,6 +40,10 @@ public:
     // call `onUnload` when it unloads, so that the home page shows the new scores.
     using PracticeOpener =
         std::function<QWidget *(HomeState &state, std::function<void()> onUnload)>;
+
+    // Asked before the program closes the practice window: true when it may close (it asks the
+    // pupil itself when answers would be lost), false to keep it and the program open.
+    using PracticeCloseQuery = std::function<bool(QWidget *practice)>;
 
     enum class StartUpStatus
     {
@@ -67,6 +76,7 @@ public:
     int selectedTopic() const { return m_selectedTopic; }
 
     void setPracticeOpener(PracticeOpener opener) { m_opener = std::move(opener); }
+    void setPracticeCloseQuery(PracticeCloseQuery query) { m_closeQuery = std::move(query); }
     QWidget *practiceWindow() const { return m_practice; }
     // Called with the path of every summary file the window reads, just before reading it.
     void setSummaryReadObserver(std::function<void(const QString &)> observer)
@@ -85,7 +95,26 @@ public:
     void OpenPaper(int offset, int take);
     void clickTab(int tab); // a click on Tab0<tab> or its caption
     void RaiseTab(int tab);
+    void clickToolBar(int position); // a click on ToolBar0<position> or its caption
     void ShowPage();
+    void PrintResults();
+    void PrintSetup();
+    void CloseProgram();
+    void OpenWebPage();
+    // The trash page's "Yes": a dated safety copy, then every named subject's files anew.
+    void eraseResults();
+
+    // The program's printer: the system's default printer until PrintSetup chooses another.
+    QPrinter &printer();
+
+    // Tests: stand-ins for the platform's print set-up dialog (true = accepted; it may change
+    // the printer it is given), for opening a web address and for the platform's warning box.
+    void setPrintSetupHook(std::function<bool(QPrinter *)> hook) { m_setupHook = std::move(hook); }
+    void setUrlOpener(std::function<bool(const QUrl &)> opener) { m_urlOpener = std::move(opener); }
+    void setWarningHook(std::function<void(const QString &title, const QString &text)> hook)
+    {
+        m_warningHook = std::move(hook);
+    }
 
     // The report card of the selected subject, built from its summary and trend files as they
     // are now and opened on panel txtReportPos: what the Report command shows.
@@ -96,11 +125,19 @@ public:
     // Brings a page to the front in the page area.
     void showPageWidget(QWidget *page);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void LoadHomeGraphics();
     void placeWindow();
     void buildTabs();
     void buildHomePage();
+    void buildToolBar();
+    void buildPages();
+    void updateToolBar();
+    bool closePractice(); // false when the practice window stays open
+    void showWarning(const QString &title, const QString &text);
     void layoutTabs();
     void updateTabLooks();
     void showNotice(const QString &title, const QString &message);
@@ -116,6 +153,7 @@ private:
     int m_selectedTopic = 0;
 
     PracticeOpener m_opener;
+    PracticeCloseQuery m_closeQuery;
     QPointer<QWidget> m_practice;
     bool m_destroying = false;
     std::function<void(const QString &)> m_summaryObserver;
@@ -124,8 +162,18 @@ private:
     TabStrip *m_strip = nullptr;
     std::array<chrome::ImageButton *, 4> m_tabs{};
     QWidget *m_toolArea = nullptr;
+    std::array<chrome::ImageButton *, 4> m_toolBar{};
     QWidget *m_bodyHome = nullptr;
     ReportPage *m_report = nullptr;
+    TrashPage *m_trash = nullptr;
+    AboutPage *m_about = nullptr;
+
+    // Printing, web page and closing
+    std::unique_ptr<QPrinter> m_printer;
+    std::function<bool(QPrinter *)> m_setupHook;
+    std::function<bool(const QUrl &)> m_urlOpener;
+    std::function<void(const QString &, const QString &)> m_warningHook;
+    bool m_closing = false; // true while CloseProgram closes the window itself
 
     // Home page
     std::array<ClickLabel *, 10> m_topicLabels{};

@@ -19,4 +19,10 @@ QWidget *openPracticeWindow(home::HomeState &state, std::function<void()> onUnlo
     return window;
 }
 
+bool mayClose(QWidget *practiceWindow)
+{
+    auto *window = qobject_cast<PracticeWindow *>(practiceWindow);
+    return !window || window->mayCloseWithProgram();
+}
+
 } // namespace practice

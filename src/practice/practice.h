@@ -16,6 +16,11 @@ namespace practice {
 // cannot be opened (the pupil has been told).
 QWidget *openPracticeWindow(home::HomeState &state, std::function<void()> onUnload);
 
+// Asks an open practice window whether the program may close it: false while it marks, or when
+// the pupil answers "No" to its "Confirm?" (asked only when answers were typed since the last
+// save). True for any other widget.
+bool mayClose(QWidget *practiceWindow);
+
 // Loads the question viewer once `window` has painted its first frame (without a window: at the
 // next turn of the event loop), so the first paper opens without waiting for the HTML engine and
 // the window's first frame does not wait for the engine either.

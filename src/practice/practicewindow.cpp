@@ -795,6 +795,24 @@ void PracticeWindow::ClosePaper()
         close();
 }
 
+bool PracticeWindow::mayCloseWithProgram()
+{
+    if (marking_)
+        return false; // the take is being recorded
+    if (!loaded_ || paper_.isMarked())
+        return true;
+    StoreAnswers();
+    // Before marking, only the blanks carried over from a first take hold a tick; they are
+    // locked, so they differ from the file until the first save without any typing.
+    const QStringList &saved = paper_.answerRecord.fields;
+    bool unsaved = false;
+    for (qsizetype i = 0; i < std::max(paper_.answers.size(), saved.size()); ++i) {
+        const bool carried = paper_.outcomes.value(i) == QString(marking::RightMark);
+        unsaved = unsaved || (!carried && paper_.answers.value(i) != saved.value(i));
+    }
+    return !unsaved || ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"));
+}
+
 void PracticeWindow::MarkPaper()
 {
     if (marking_)

@@ -86,6 +86,9 @@ public:
     void SavePaper();
     void MarkPaper();
     void ClosePaper();
+    // Closing with the program: false while marking; asks Close's "Confirm?" only when answers
+    // were typed since the last save; true when the window may close.
+    bool mayCloseWithProgram();
     void PrintQuestion();
     void ShowQuestion(int number);
     void toggleAnswerSheet();

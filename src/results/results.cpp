@@ -1,6 +1,8 @@
 #include "results.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -116,6 +118,46 @@ QList<FileRef> ResetResults(const QString &dataFolder, const content::CourseDesc
         }
     }
     return failed;
+}
+
+QString backupFolderPath(const QString &dataFolder, const QDateTime &when)
+{
+    return dataFolder + QStringLiteral("/Backups/results-") +
+           when.toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+}
+
+BackupOutcome BackupResults(const QString &dataFolder, const content::CourseDescriptor &course,
+                            const QDateTime &when)
+{
+    BackupOutcome out;
+    // Two resets within a second must not share (and overwrite) one folder.
+    const QString base = backupFolderPath(dataFolder, when);
+    QString folder = base;
+    for (int n = 2; QFileInfo::exists(folder); ++n)
+        folder = base + QStringLiteral("-%1").arg(n);
+    if (!QDir().mkpath(folder))
+        return out;
+    out.folder = folder;
+    out.folderMade = true;
+    for (int s = 1; s <= 3; ++s) {
+        if (!course.subjects[s - 1].exists())
+            continue;
+        for (ResultFile f : AllResultFiles) {
+            const QString path = resultFilePath(dataFolder, f, s, course.code);
+            if (!QFile::exists(path))
+                continue;
+            QFile in(path);
+            const bool read = in.open(QIODevice::ReadOnly);
+            const QByteArray bytes = read ? in.readAll() : QByteArray();
+            const QString target = folder + u'/' + QFileInfo(path).fileName();
+            if (!read || in.error() != QFileDevice::NoError ||
+                !records::writeFileAtomically(target, bytes))
+                out.failed.append(FileRef{s, f});
+            else
+                ++out.copied;
+        }
+    }
+    return out;
 }
 
 QList<ResultFile> EnsureResultFiles(const QString &dataFolder, int subject, const QString &code)

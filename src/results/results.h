@@ -14,6 +14,7 @@
 #include "records/records.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -66,6 +67,27 @@ struct FileRef
 // replacing what they held. Returns the files that could not be written (they stay missing or
 // keep their old contents); empty when all went well.
 QList<FileRef> ResetResults(const QString &dataFolder, const content::CourseDescriptor &course);
+
+// A safety copy of the results before they are erased, so that the pupil (or a helper) can put
+// them back by hand.
+struct BackupOutcome
+{
+    QString folder;        // the new backup folder (empty when it could not be created)
+    QList<FileRef> failed; // files that exist but could not be copied
+    int copied = 0;        // files copied
+    bool folderMade = false;
+    bool ok() const { return folderMade && failed.isEmpty(); }
+};
+
+// The backup folder for a reset made at `when`: dataFolder + "/Backups/results-" + the date and
+// time as "yyyy-MM-dd-HHmmss".
+QString backupFolderPath(const QString &dataFolder, const QDateTime &when);
+
+// Copies every existing result file of every named subject, byte for byte, into a new
+// backupFolderPath() (a "-2", "-3", ... suffix when that name is taken). Missing files are
+// skipped. Nothing in the data folder itself changes.
+BackupOutcome BackupResults(const QString &dataFolder, const content::CourseDescriptor &course,
+                            const QDateTime &when);
 
 // Start-up check for one named subject: writes from its template every one of the six files
 // that does not exist, and never touches a file that exists. Returns the files that are still

@@ -79,6 +79,7 @@ private slots:
     void firstTakeFromTheHomePage();
     void homePageAndFilesShowTheScore();
     void secondTakeLocksTheRightBlanks();
+    void closingTheProgramAsksForUnsavedTyping();
 
 private:
     template<typename T = QWidget> T *child(QWidget *w, const QString &name)
@@ -140,6 +141,7 @@ void EndToEndTest::initTestCase()
         [](home::HomeState &state, std::function<void()> onUnload) -> QWidget * {
             return practice::openPracticeWindow(state, std::move(onUnload));
         });
+    home_->setPracticeCloseQuery(practice::mayClose);
     QCOMPARE(home_->startUp(), home::HomeWindow::StartUpStatus::Ok);
     home_->show();
     home_->activateWindow();
@@ -507,6 +509,28 @@ void EndToEndTest::secondTakeLocksTheRightBlanks()
                                      PaperNumber, tables_.blankCount)
                  .fields,
              typed_);
+}
+
+void EndToEndTest::closingTheProgramAsksForUnsavedTyping()
+{
+    QTest::mouseClick(child(home_.get(), QStringLiteral("P1a")), Qt::LeftButton);
+    QPointer<QWidget> w = home_->practiceWindow();
+    QVERIFY(w);
+    typeInto(child<QLineEdit>(w, QStringLiteral("FA1")), QStringLiteral("7"));
+    chrome::takePopUpCalls();
+    // The home window's Close: the paper asks first, and "No" keeps both windows.
+    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    QTest::mouseClick(child(home_.get(), QStringLiteral("ToolBar04")), Qt::LeftButton);
+    QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), 1);
+    QCOMPARE(calls[0].Msg, QStringLiteral("Confirm?"));
+    QVERIFY(w && w->isVisible() && home_->isVisible());
+    // The title bar's close asks the same; "Yes" closes the paper, then the program.
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    QTest::mouseClick(child(home_.get(), QStringLiteral("imgProgClose")), Qt::LeftButton);
+    QCOMPARE(chrome::takePopUpCalls().size(), 1);
+    QTRY_VERIFY(w.isNull());
+    QVERIFY(!home_->isVisible());
 }
 
 int main(int argc, char *argv[])

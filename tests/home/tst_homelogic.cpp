@@ -23,6 +23,10 @@ private slots:
     void scoreLeftEndsBeforePercent();
     void firstNamed_data();
     void firstNamed();
+    void pageCommands_data();
+    void pageCommands();
+    void printedResults();
+    void platformTexts();
 };
 
 using Lefts = std::array<int, 4>;
@@ -186,6 +190,86 @@ void TestHomeLogic::firstNamed()
     QFETCH(QStringList, names);
     QFETCH(int, subject);
     QCOMPARE(firstNamedSubject({names[0], names[1], names[2]}), subject);
+}
+
+Q_DECLARE_METATYPE(home::PageCommand)
+
+void TestHomeLogic::pageCommands_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<PageCommand>("command");
+    using C = PageCommand;
+    const C subject[] = {C::HomePage, C::ReportPage, C::Print, C::Close};
+    for (int t = 1; t <= 3; ++t)
+        for (int p = 1; p <= 4; ++p)
+            QTest::addRow("subject tab %d, position %d", t, p) << t << p << subject[p - 1];
+    QTest::newRow("Help 1: about") << 4 << 1 << C::AboutPage;
+    QTest::newRow("Help 2: trash") << 4 << 2 << C::TrashPage;
+    QTest::newRow("Help 3: nothing") << 4 << 3 << C::None;
+    QTest::newRow("Help 4: setup") << 4 << 4 << C::PrintSetup;
+    QTest::newRow("position 0 (design value)") << 1 << 0 << C::None;
+    QTest::newRow("position 5") << 2 << 5 << C::None;
+    QTest::newRow("tab 0") << 0 << 1 << C::None;
+    QTest::newRow("tab 5") << 5 << 1 << C::None;
+}
+
+void TestHomeLogic::pageCommands()
+{
+    QFETCH(int, tab);
+    QFETCH(int, position);
+    QFETCH(PageCommand, command);
+    QCOMPARE(pageCommand(tab, position), command);
+}
+
+// A line with each text starting at its column.
+static QString columns(const QList<std::pair<int, QString>> &items)
+{
+    QString line;
+    for (const auto &[column, text] : items)
+        line = line.leftJustified(column, u' ') + text;
+    return line;
+}
+
+void TestHomeLogic::printedResults()
+{
+    QStringList topics, fse(30), ltm(30), cdd(30), sse(30);
+    for (int t = 1; t <= 10; ++t)
+        topics << QStringLiteral("Topic %1").arg(t);
+    // Paper 8 (topic 2, paper 3) has both takes; paper 9 none.
+    fse[7] = "66.7";
+    ltm[7] = "0:7:5";
+    cdd[7] = "08/12/2026";
+    sse[7] = "100";
+    const QStringList lines = resultsPrintLines("Course", topics, 6, fse, ltm, cdd, sse);
+    QCOMPARE(lines.size(), 5 + 6 * 12); // heading, then 6 blocks of 12 lines
+    QCOMPARE(lines.mid(0, 5), (QStringList{"", "", "              Course", "", ""}));
+    const QString rule = QString(14, u' ') + QString(128, u'-');
+    const QStringList block2 = lines.mid(5 + 12, 12);
+    QCOMPARE(block2.mid(0, 3), (QStringList{"", "", "              Topic 2"}));
+    QCOMPARE(block2[3], rule);
+    // Zones start at columns 14, 28, 42, 56, 70, 84 and 98.
+    QCOMPARE(block2[4], columns({{14, "Papers"},
+                                 {42, "First take"},
+                                 {56, "Time taken"},
+                                 {70, "Date"},
+                                 {98, "Second take"}}));
+    QCOMPARE(block2[5], columns({{42, "score"}, {98, "score"}}));
+    QCOMPARE(block2[6], rule);
+    QCOMPARE(
+        block2[9],
+        columns({{14, "Paper 3"}, {42, "66.7%"}, {56, "0:7:5"}, {70, "08/12/2026"}, {98, "100%"}}));
+    // Without a take: "%" alone, and the empty time and date still take their zones.
+    QCOMPARE(block2[10], columns({{14, "Paper 4"}, {42, "%"}, {98, "%"}}));
+    QVERIFY(!lines.join(u'\n').contains(QLatin1String("Topic 7")));
+}
+
+void TestHomeLogic::platformTexts()
+{
+    QCOMPARE(platformText("linux"), "For Linux");
+    QCOMPARE(platformText("winnt"), "For Windows");
+    QCOMPARE(platformText("darwin"), "For macOS");
+    QCOMPARE(platformText("freebsd"), "For freebsd");
 }
 
 QTEST_APPLESS_MAIN(TestHomeLogic)

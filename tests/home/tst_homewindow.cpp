@@ -5,10 +5,16 @@
 #include "content/content.h"
 #include "home/homewindow.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 using home::HomeWindow;
 
@@ -39,6 +45,16 @@ private slots:
     void reportPanels();
     void reportCard_data();
     void reportCard();
+    void toolbarFollowsTab();
+    void showPageByTabAndPosition_data();
+    void showPageByTabAndPosition();
+    void trashStatesAndReset();
+    void trashFailuresInPlainWords_data();
+    void trashFailuresInPlainWords();
+    void printedResultsReadBack();
+    void printSetupCancelChangesNothing();
+    void closeAsksThePracticeWindowFirst_data();
+    void closeAsksThePracticeWindowFirst();
 
 private:
     std::unique_ptr<HomeWindow> start(const TestCourse &course = {});
@@ -49,6 +65,8 @@ private:
             qWarning("no control %s", qPrintable(name));
         return found;
     }
+
+    void printToPdf(HomeWindow &w, const QString &pdf) { w.printer().setOutputFileName(pdf); }
 
     std::unique_ptr<QTemporaryDir> m_items;
     std::unique_ptr<QTemporaryDir> m_data;
@@ -548,6 +566,305 @@ void TestHomeWindow::reportCard()
         for (int x = 0; x < image.width(); ++x)
             blue += image.pixel(x, y) == qRgb(0, 0, 255) ? 1 : 0;
     QCOMPARE(blue > 0, !fse.isEmpty());
+}
+
+void TestHomeWindow::toolbarFollowsTab()
+{
+    QCoreApplication::setApplicationVersion(QStringLiteral("7.8.9"));
+    auto w = start();
+    auto *tool1 = child<chrome::ImageButton>(*w, QStringLiteral("ToolBar01"));
+    auto *caption4 = child<QLabel>(*w, QStringLiteral("lblTB04"));
+    QCOMPARE(child<QLabel>(*w, QStringLiteral("lblTB01"))->text(), QStringLiteral("Home"));
+    QCOMPARE(tool1->toolTip(), QStringLiteral("Load Home page"));
+    QCOMPARE(caption4->text(), QStringLiteral("Close"));
+    QTest::mouseClick(child(*w, QStringLiteral("Tab04lbl")), Qt::LeftButton);
+    QCOMPARE(child<QLabel>(*w, QStringLiteral("lblTB01"))->text(), QStringLiteral("About"));
+    QCOMPARE(tool1->toolTip(), QStringLiteral("About Larkspur"));
+    QCOMPARE(tool1->currentPicture(), QStringLiteral("about_off.bmp"));
+    QCOMPARE(caption4->text(), QStringLiteral("Setup"));
+    QCOMPARE(caption4->toolTip(), QStringLiteral("Printer Setup"));
+    QVERIFY(!child(*w, QStringLiteral("ToolBar03"))->isVisible());
+    // The Help tab opens on the About page.
+    QVERIFY(child(*w, QStringLiteral("Body_About"))->isVisible());
+    QVERIFY(!child(*w, QStringLiteral("Body_Home"))->isVisible());
+    QCOMPARE(child<QLabel>(*w, QStringLiteral("ProgramName"))->text(),
+             QStringLiteral("Tiny Course"));
+    QCOMPARE(child<QLabel>(*w, QStringLiteral("lblVersion"))->text(),
+             QStringLiteral("Version 7.8.9"));
+    QVERIFY(child<QLabel>(*w, QStringLiteral("lblPlatform"))->text().startsWith("For "));
+    // The link: the platform's warning only when no browser opens the address.
+    QStringList warnings;
+    bool opens = false;
+    w->setUrlOpener([&opens](const QUrl &url) { return url.scheme() == "https" && opens; });
+    w->setWarningHook([&](const QString &t, const QString &m) { warnings << t + ": " + m; });
+    QTest::mouseClick(child(*w, QStringLiteral("lbl_LSURL")), Qt::LeftButton);
+    opens = true;
+    QTest::mouseClick(child(*w, QStringLiteral("lbl_LSURL")), Qt::LeftButton);
+    QCOMPARE(warnings, QStringList{"Browser Not Found: Could not find associated Browser"});
+    QTest::mouseClick(child(*w, QStringLiteral("Tab02")), Qt::LeftButton);
+    QCOMPARE(tool1->currentPicture(), QStringLiteral("home_off.bmp"));
+    QVERIFY(child(*w, QStringLiteral("ToolBar03"))->isVisible());
+}
+
+void TestHomeWindow::showPageByTabAndPosition_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("page"); // the page in front afterwards
+    QTest::addColumn<QString>("effect");
+    const char *subjectPages[] = {"Body_Home", "Body_Report", "Body_Home", "Body_Home"};
+    const char *subjectEffects[] = {"", "", "printed", "closed"};
+    const char *helpPages[] = {"Body_About", "Body_Trash", "Body_About", "Body_About"};
+    const char *helpEffects[] = {"", "", "", "setup"}; // position 3 does nothing
+    for (int t = 1; t <= 4; ++t)
+        for (int p = 1; p <= 4; ++p)
+            QTest::addRow("tab %d, position %d", t, p)
+                << t << p << QString::fromLatin1((t == 4 ? helpPages : subjectPages)[p - 1])
+                << QString::fromLatin1((t == 4 ? helpEffects : subjectEffects)[p - 1]);
+}
+
+void TestHomeWindow::showPageByTabAndPosition()
+{
+    QFETCH(int, tab);
+    QFETCH(int, position);
+    QFETCH(QString, page);
+    QFETCH(QString, effect);
+    auto w = start();
+    const QString pdf = m_data->filePath(QStringLiteral("out.pdf"));
+    printToPdf(*w, pdf);
+    int setups = 0;
+    w->setPrintSetupHook([&setups](QPrinter *) { return ++setups, false; });
+    QTest::mouseClick(child(*w, QStringLiteral("Tab0%1").arg(tab)), Qt::LeftButton);
+    QCOMPARE(w->state().LChose, tab <= 3 ? tab : 1);
+    // The call itself, as the hidden third button on the Help tab cannot be clicked.
+    w->clickToolBar(position);
+    QCOMPARE(w->state().txtToolBarPos, position);
+    for (const char *name : {"Body_Home", "Body_Report", "Body_Trash", "Body_About"})
+        QCOMPARE(child(*w, QString::fromLatin1(name))->isVisibleTo(w.get()),
+                 page == QLatin1String(name));
+    QCOMPARE(QFile::exists(pdf), effect == QLatin1String("printed"));
+    QCOMPARE(w->isVisible(), effect != QLatin1String("closed"));
+    QCOMPARE(setups, effect == QLatin1String("setup") ? 1 : 0);
+}
+
+void TestHomeWindow::trashStatesAndReset()
+{
+    const QString folder = m_data->path();
+    const QByteArray marks = summaryWith(30, {"75", "", "50"}, {"90"});
+    QVERIFY(writeBytes(resultFile(folder, QStringLiteral("marks"), 1), marks));
+    QVERIFY(writeBytes(resultFile(folder, QStringLiteral("trend"), 3), "#TRD#>75>50\r\n"));
+    auto w = start();
+    QTest::mouseClick(child(*w, QStringLiteral("Tab04")), Qt::LeftButton);
+    QTest::mouseClick(child(*w, QStringLiteral("lblTB02")), Qt::LeftButton);
+    auto shown = [&] {
+        QStringList names;
+        for (const char *n :
+             {"Trashlbl1", "ButTrash", "Trashlbl2", "ButTrash_Yes", "ButTrash_No", "Trashlbl3"})
+            if (child(*w, QString::fromLatin1(n))->isVisible())
+                names << QString::fromLatin1(n);
+        return names;
+    };
+    const QStringList offer{"Trashlbl1", "ButTrash"};
+    QCOMPARE(shown(), offer);
+    QTest::mouseClick(child(*w, QStringLiteral("ButTrashlbl")), Qt::LeftButton);
+    QCOMPARE(shown(), (QStringList{"Trashlbl2", "ButTrash_Yes", "ButTrash_No"}));
+    QTest::mouseClick(child(*w, QStringLiteral("ButTrash_No")), Qt::LeftButton);
+    QCOMPARE(shown(), offer);
+    QCOMPARE(readBytes(resultFile(folder, QStringLiteral("marks"), 1)), marks);
+    QVERIFY(!QDir(folder + QStringLiteral("/Backups")).exists());
+
+    QTest::mouseClick(child(*w, QStringLiteral("ButTrash")), Qt::LeftButton);
+    QTest::mouseClick(child(*w, QStringLiteral("ButTrash_Yeslbl")), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{"Trashlbl3"});
+    QCOMPARE(child<QLabel>(*w, QStringLiteral("Trashlbl3"))->text(),
+             QStringLiteral("All your past results have been erased."));
+    for (int s = 1; s <= 3; ++s) {
+        const int papers = s == 1 ? 30 : 35;
+        QCOMPARE(readBytes(resultFile(folder, QStringLiteral("marks"), s)),
+                 summaryTemplate(papers));
+        QCOMPARE(readBytes(resultFile(folder, QStringLiteral("trend"), s)), "#TRD#\r\n");
+    }
+    // The results as they were are in one dated backup folder.
+    const QStringList backups =
+        QDir(folder + QStringLiteral("/Backups")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(backups.size(), 1);
+    QVERIFY2(QRegularExpression(QStringLiteral("^results-\\d{4}-\\d\\d-\\d\\d-\\d{6}$"))
+                 .match(backups[0])
+                 .hasMatch(),
+             qPrintable(backups[0]));
+    const QString backup = folder + QStringLiteral("/Backups/") + backups[0];
+    QCOMPARE(QDir(backup).entryList(QDir::Files).size(), 18);
+    QCOMPARE(readBytes(backup + QStringLiteral("/marks1TC.txt")), marks);
+    QCOMPARE(readBytes(backup + QStringLiteral("/trend3TC.txt")), "#TRD#>75>50\r\n");
+
+    // The trash page opens in its first state again; a subject tab shows the empty results.
+    QTest::mouseClick(child(*w, QStringLiteral("ToolBar02")), Qt::LeftButton);
+    QCOMPARE(shown(), offer);
+    QTest::mouseClick(child(*w, QStringLiteral("Tab01")), Qt::LeftButton);
+    QCOMPARE(child<QLabel>(*w, QStringLiteral("MSA1"))->text(), QString());
+    QVERIFY(!child(*w, QStringLiteral("P1b"))->isVisible());
+}
+
+void TestHomeWindow::trashFailuresInPlainWords_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<bool>("erased");
+    QTest::newRow("no backup folder") << "backup"
+                                      << "Nothing has been erased" << false;
+    QTest::newRow("a template missing") << "template"
+                                        << "fresults2TC.txt" << true;
+    QTest::newRow("a paper open") << "practice"
+                                  << "" << false;
+}
+
+void TestHomeWindow::trashFailuresInPlainWords()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, words);
+    QFETCH(bool, erased);
+    const QString folder = m_data->path();
+    const QByteArray marks = summaryWith(30, {"75"}, {});
+    QVERIFY(writeBytes(resultFile(folder, QStringLiteral("marks"), 1), marks));
+    auto w = start();
+    if (fault == QLatin1String("backup")) // a file where the backups' folder should be
+        QVERIFY(writeBytes(folder + QStringLiteral("/Backups"), "x"));
+    if (fault == QLatin1String("template"))
+        QVERIFY(QFile::remove(m_items->filePath(QStringLiteral("30124"))));
+    if (fault == QLatin1String("practice")) {
+        w->setPracticeOpener([](home::HomeState &, std::function<void()>) { return new QWidget; });
+        QTest::mouseClick(child(*w, QStringLiteral("P1a")), Qt::LeftButton);
+    }
+    QTest::mouseClick(child(*w, QStringLiteral("Tab04")), Qt::LeftButton);
+    QTest::mouseClick(child(*w, QStringLiteral("ToolBar02")), Qt::LeftButton);
+    QTest::mouseClick(child(*w, QStringLiteral("ButTrash")), Qt::LeftButton);
+    chrome::takePopUpCalls();
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    QTest::mouseClick(child(*w, QStringLiteral("ButTrash_Yes")), Qt::LeftButton);
+    QCOMPARE(readBytes(resultFile(folder, QStringLiteral("marks"), 1)) == marks, !erased);
+    if (words.isEmpty()) { // told in a notice, back to the first state
+        QCOMPARE(chrome::takePopUpCalls().size(), 1);
+        QVERIFY(child(*w, QStringLiteral("ButTrash"))->isVisible());
+        return;
+    }
+    auto *outcome = child<QLabel>(*w, QStringLiteral("Trashlbl3"));
+    QVERIFY(outcome->isVisible());
+    QVERIFY2(outcome->text().contains(words), qPrintable(outcome->text()));
+    QVERIFY(!outcome->text().contains(QLatin1String("have been erased")));
+}
+
+void TestHomeWindow::printedResultsReadBack()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QStringList fse(30), ltm(30), cdd(30);
+    fse[0] = "100";
+    ltm[0] = "0:12:40";
+    cdd[0] = "01/02/2026";
+    QByteArray marks =
+        summaryWith(30, fse, {"", "", "", "", "", "", "", "", "", "", "", "", "87.5"});
+    marks.replace("#LTM#>", "#LTM#>0:12:40").replace("#CDD#>", "#CDD#>01/02/2026");
+    QVERIFY(writeBytes(resultFile(m_data->path(), QStringLiteral("marks"), 1), marks));
+    auto w = start();
+    const QString pdf = m_data->filePath(QStringLiteral("results.pdf"));
+    printToPdf(*w, pdf);
+    QTest::mouseClick(child(*w, QStringLiteral("ToolBar03")), Qt::LeftButton);
+    QVERIFY(child(*w, QStringLiteral("Body_Home"))->isVisible());
+
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished(30000));
+    const QStringList text = QString::fromUtf8(reader.readAllStandardOutput()).split(u'\n');
+    QStringList papers, topics;
+    QList<qsizetype> dateColumns; // every heading's "Date" and the one printed date
+    for (const QString &line : text) {
+        if (line.contains(QRegularExpression(QStringLiteral("^\\s*Paper [1-5]\\b"))))
+            papers << line.trimmed().left(7);
+        if (line.contains(QRegularExpression(QStringLiteral("^\\s*Topic 1\\.\\d$"))))
+            topics << line.trimmed();
+        for (const char *date : {"Date", "01/02/2026"})
+            if (line.contains(QLatin1String(date)))
+                dateColumns << line.indexOf(QLatin1String(date));
+    }
+    QCOMPARE(topics.size(), 6);
+    QCOMPARE(papers.size(), 30);
+    QCOMPARE(papers.mid(5, 5),
+             (QStringList{"Paper 1", "Paper 2", "Paper 3", "Paper 4", "Paper 5"}));
+    QCOMPARE(dateColumns.size(), 7);
+    QCOMPARE(dateColumns.count(dateColumns[0]), 7); // the columns line up
+    QVERIFY(text.join(u'\n').contains(QRegularExpression(QStringLiteral("Paper 3\\s+%\\s+87.5%"))));
+}
+
+void TestHomeWindow::printSetupCancelChangesNothing()
+{
+    auto w = start();
+    const QString first = m_data->filePath(QStringLiteral("first.pdf"));
+    const QString second = m_data->filePath(QStringLiteral("second.pdf"));
+    printToPdf(*w, first);
+    bool accept = false;
+    w->setPrintSetupHook([&](QPrinter *p) {
+        p->setOutputFileName(second);
+        p->setPageOrientation(QPageLayout::Landscape);
+        return accept;
+    });
+    QTest::mouseClick(child(*w, QStringLiteral("Tab04")), Qt::LeftButton);
+    QTest::mouseClick(child(*w, QStringLiteral("ToolBar04")), Qt::LeftButton);
+    QCOMPARE(w->printer().outputFileName(), first);
+    QCOMPARE(w->printer().pageLayout().orientation(), QPageLayout::Portrait);
+    accept = true;
+    QTest::mouseClick(child(*w, QStringLiteral("lblTB04")), Qt::LeftButton);
+    QCOMPARE(w->printer().pageLayout().orientation(), QPageLayout::Landscape);
+    // The printer chosen stays the program's: the next print goes to it.
+    QTest::mouseClick(child(*w, QStringLiteral("Tab01")), Qt::LeftButton);
+    QTest::mouseClick(child(*w, QStringLiteral("ToolBar03")), Qt::LeftButton);
+    QVERIFY(QFile::exists(second));
+    QVERIFY(!QFile::exists(first));
+}
+
+void TestHomeWindow::closeAsksThePracticeWindowFirst_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("mayClose");
+    QTest::newRow("Close, pupil says no") << "ToolBar04" << false;
+    QTest::newRow("Close, pupil says yes") << "lblTB04" << true;
+    QTest::newRow("title bar, pupil says no") << "imgProgClose" << false;
+    QTest::newRow("title bar, pupil says yes") << "imgProgClose" << true;
+    QTest::newRow("window manager, pupil says no") << "" << false;
+}
+
+void TestHomeWindow::closeAsksThePracticeWindowFirst()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, mayClose);
+    QStringList events; // outlives the window, whose practice window logs into it
+    QPointer<QWidget> practice;
+    auto w = start();
+    w->setPracticeOpener([&](home::HomeState &, std::function<void()> onUnload) {
+        practice = new QWidget;
+        QObject::connect(practice, &QObject::destroyed, [&events, onUnload] {
+            events << QStringLiteral("practice gone");
+            onUnload();
+        });
+        return practice.data();
+    });
+    w->setPracticeCloseQuery([&](QWidget *asked) {
+        events << (asked == practice ? QStringLiteral("asked") : QStringLiteral("asked another"));
+        return mayClose;
+    });
+    QTest::mouseClick(child(*w, QStringLiteral("P1a")), Qt::LeftButton);
+    QVERIFY(practice);
+    if (how.isEmpty())
+        QVERIFY(!w->close()); // as the window manager's close arrives
+    else
+        QTest::mouseClick(child(*w, how), Qt::LeftButton);
+    if (!mayClose) {
+        QCOMPARE(events, QStringList{"asked"});
+        QVERIFY(practice && w->isVisible());
+        return;
+    }
+    QCOMPARE(events, (QStringList{"asked", "practice gone"}));
+    QVERIFY(!w->isVisible());
 }
 
 QTEST_MAIN(TestHomeWindow)

@@ -119,6 +119,8 @@ private slots:
     void failedTrendWriteStillMarks();
     void commandsIgnoredWhileMarking();
     void closeDiscardsTypingAndUnloads();
+    void programCloseAsksOnlyForUnsavedTyping_data();
+    void programCloseAsksOnlyForUnsavedTyping();
     void printGoesToViewer();
     void noViewerShowsNotice();
     void secondTakeCarriesOver();
@@ -691,6 +693,56 @@ void PracticeWindowTest::closeDiscardsTypingAndUnloads()
     QCOMPARE(unloads_, 1);
     QVERIFY(!QFile::exists(home_.filePath("temppaper13002.mht")));
     QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)), before);
+}
+
+void PracticeWindowTest::programCloseAsksOnlyForUnsavedTyping_data()
+{
+    QTest::addColumn<QString>("before"); // what happens before the program asks
+    QTest::addColumn<QString>("answer"); // the pupil's answer, "" when not asked
+    QTest::addColumn<bool>("mayClose");
+    QTest::newRow("nothing typed") << ""
+                                   << "" << true;
+    QTest::newRow("typed, no") << "type"
+                               << "False" << false;
+    QTest::newRow("typed, yes") << "type"
+                                << "True" << true;
+    QTest::newRow("typed and saved") << "type save"
+                                     << "" << true;
+    QTest::newRow("second take, nothing typed") << "second"
+                                                << "" << true;
+    QTest::newRow("second take, typed, no") << "second type"
+                                            << "False" << false;
+    QTest::newRow("while marking") << "type mark"
+                                   << "" << false;
+}
+
+void PracticeWindowTest::programCloseAsksOnlyForUnsavedTyping()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, answer);
+    QFETCH(bool, mayClose);
+    if (before.contains("second"))
+        markFirstTakeOf101();
+    QVERIFY(open(before.contains("second") ? 101 : 102));
+    if (before.contains("type"))
+        QTest::keyClicks(before.contains("second") ? box(2) : box(1), "7"); // box 1 is locked
+    if (before.contains("save"))
+        window_->ShowQuestion(2);
+    if (before.contains("mark")) {
+        chrome::setNextPopUpAnswers({QStringLiteral("True")});
+        window_->setProgressStepInterval(60000);
+        window_->MarkPaper();
+        QVERIFY(window_->isMarking());
+    }
+    chrome::takePopUpCalls();
+    if (!answer.isEmpty())
+        chrome::setNextPopUpAnswers({answer});
+    QCOMPARE(practice::mayClose(window_), mayClose);
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), answer.isEmpty() ? 0 : 1);
+    if (!calls.isEmpty())
+        QCOMPARE(calls[0].Msg, QStringLiteral("Confirm?"));
+    QCOMPARE(unloads_, 0); // asking closes nothing
 }
 
 void PracticeWindowTest::printGoesToViewer()

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "home/homelogic.h"
+
+#include <QWidget>
+
+class QLabel;
+
+namespace chrome {
+class ImageButton;
+}
+
+namespace home {
+
+// The Help tab's trash page, Body_Trash: an offer to erase every result, a confirmation, and
+// the outcome. The page only asks; the home window erases and hands back the outcome's words.
+class TrashPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TrashPage(QWidget *parent = nullptr);
+
+    TrashState state() const { return m_state; }
+    void setState(TrashState state);
+    // Trashlbl3's words, shown in the Done state.
+    void showOutcome(const QString &text);
+
+signals:
+    // "Yes": the pupil confirmed. The page stays in the Confirm state until showOutcome().
+    void eraseConfirmed();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    chrome::ImageButton *makeButton(const QString &name, const QString &caption);
+    void layoutControls();
+
+    TrashState m_state = TrashState::Offer;
+    QLabel *m_lbl1, *m_lbl2, *m_lbl3;
+    chrome::ImageButton *m_trash, *m_yes, *m_no;
+};
+
+} // namespace home
