@@ -540,7 +540,7 @@ void ReportPage::layoutPanels()
 
     // Trend: the scale at the left, the plot at its design size where the panel allows it, the
     // caption below.
-    const int scaleWidth = 36;
+    const int scaleWidth = 34; // leaves the plot its design width beside the scale
     const int captionHeight = 16;
     const int plotTop = PanelPad + 2;
     const int plotWidth = std::min(px(PlotWidthTwips), w - scaleWidth - 2 * PanelPad);

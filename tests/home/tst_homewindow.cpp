@@ -2,6 +2,7 @@
 
 #include "chrome/imagebutton.h"
 #include "chrome/popup.h"
+#include "chrome/units.h"
 #include "content/content.h"
 #include "home/homewindow.h"
 
@@ -542,7 +543,11 @@ void TestHomeWindow::reportCard()
     QCOMPARE(child(*w, QStringLiteral("TrendEmpty"))->isVisible(), fse.isEmpty());
     QVERIFY(child(*w, QStringLiteral("Label8"))->geometry().bottom() <
             child(*w, QStringLiteral("RC3Trend"))->height());
-    const QImage image = child(*w, QStringLiteral("RC3TrendPlot"))->grab().toImage();
+    // The plot's box keeps its design size, with 3 pixels around it so edge dots are whole.
+    QWidget *plot = child(*w, QStringLiteral("RC3TrendPlot"));
+    QCOMPARE(plot->size() - QSize(6, 6),
+             QSize(qRound(chrome::twipsToPx(5055)), qRound(chrome::twipsToPx(3975))));
+    const QImage image = plot->grab().toImage();
     int blue = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
