@@ -40,6 +40,8 @@ private slots:
     void reportPanels();
     void reportCard_data();
     void reportCard();
+    void reportCaptions_data();
+    void reportCaptions();
 
 private:
     std::unique_ptr<HomeWindow> start(const TestCourse &course = {});
@@ -553,6 +555,64 @@ void TestHomeWindow::reportCard()
         for (int x = 0; x < image.width(); ++x)
             blue += image.pixel(x, y) == qRgb(0, 0, 255) ? 1 : 0;
     QCOMPARE(blue > 0, !fse.isEmpty());
+}
+
+void TestHomeWindow::reportCaptions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("tip"); // of the label and, for a header bar, of the bar too
+    QTest::newRow("bar 1") << "lblRCBar1"
+                           << "Overall Results"
+                           << "Click to show overall results";
+    QTest::newRow("bar 2") << "lblRCBar2"
+                           << "Topical Results"
+                           << "Click to show topical results";
+    QTest::newRow("bar 3") << "lblRCBar3"
+                           << "Trend Analysis"
+                           << "Click to show past trends";
+    QTest::newRow("SumyL1") << "SumyL1"
+                            << "First Attempt Average Score:"
+                            << "";
+    QTest::newRow("SumyL2") << "SumyL2"
+                            << "Second Attempt Average Score:"
+                            << "";
+    QTest::newRow("SumyL3") << "SumyL3"
+                            << "Weakest Topic:"
+                            << "";
+    QTest::newRow("SumyL4") << "SumyL4"
+                            << "Strongest Topic:"
+                            << "";
+    QTest::newRow("SumyL5") << "SumyL5"
+                            << "Number of Papers Completed:"
+                            << "";
+    QTest::newRow("Label5") << "Label5"
+                            << "First Attempt results"
+                            << "";
+    QTest::newRow("Label6") << "Label6"
+                            << "Second Attempt Score"
+                            << "";
+    QTest::newRow("Label7") << "Label7"
+                            << "100%\n90%\n80%\n70%\n60%\n50%\n40%\n30%\n20%\n10%\n0%"
+                            << "";
+    QTest::newRow("Label8") << "Label8"
+                            << "Recent Papers Attempted"
+                            << "";
+}
+
+void TestHomeWindow::reportCaptions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, tip);
+    auto w = start();
+    w->showReportCard();
+    auto *label = child<QLabel>(*w, name);
+    QVERIFY(label);
+    QCOMPARE(label->text(), caption);
+    QCOMPARE(label->toolTip(), tip);
+    if (name.startsWith(QLatin1String("lblRCBar")))
+        QCOMPARE(child(*w, name.mid(3))->toolTip(), tip);
 }
 
 QTEST_MAIN(TestHomeWindow)
