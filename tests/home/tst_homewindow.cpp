@@ -559,50 +559,29 @@ void TestHomeWindow::reportCard()
 
 void TestHomeWindow::reportCaptions_data()
 {
-    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("tip"); // of the label and, for a header bar, of the bar too
-    QTest::newRow("bar 1") << "lblRCBar1"
-                           << "Overall Results"
-                           << "Click to show overall results";
-    QTest::newRow("bar 2") << "lblRCBar2"
-                           << "Topical Results"
-                           << "Click to show topical results";
-    QTest::newRow("bar 3") << "lblRCBar3"
-                           << "Trend Analysis"
-                           << "Click to show past trends";
-    QTest::newRow("SumyL1") << "SumyL1"
-                            << "First Attempt Average Score:"
-                            << "";
-    QTest::newRow("SumyL2") << "SumyL2"
-                            << "Second Attempt Average Score:"
-                            << "";
-    QTest::newRow("SumyL3") << "SumyL3"
-                            << "Weakest Topic:"
-                            << "";
-    QTest::newRow("SumyL4") << "SumyL4"
-                            << "Strongest Topic:"
-                            << "";
-    QTest::newRow("SumyL5") << "SumyL5"
-                            << "Number of Papers Completed:"
-                            << "";
-    QTest::newRow("Label5") << "Label5"
-                            << "First Attempt results"
-                            << "";
-    QTest::newRow("Label6") << "Label6"
-                            << "Second Attempt Score"
-                            << "";
-    QTest::newRow("Label7") << "Label7"
-                            << "100%\n90%\n80%\n70%\n60%\n50%\n40%\n30%\n20%\n10%\n0%"
-                            << "";
-    QTest::newRow("Label8") << "Label8"
-                            << "Recent Papers Attempted"
-                            << "";
+    const char *const rows[][3] = {
+        {"lblRCBar1", "Overall Results", "Click to show overall results"},
+        {"lblRCBar2", "Topical Results", "Click to show topical results"},
+        {"lblRCBar3", "Trend Analysis", "Click to show past trends"},
+        {"SumyL1", "First Attempt Average Score:", ""},
+        {"SumyL2", "Second Attempt Average Score:", ""},
+        {"SumyL3", "Weakest Topic:", ""},
+        {"SumyL4", "Strongest Topic:", ""},
+        {"SumyL5", "Number of Papers Completed:", ""},
+        {"Label5", "First Attempt results", ""},
+        {"Label6", "Second Attempt Score", ""},
+        {"Label7", "100%\n90%\n80%\n70%\n60%\n50%\n40%\n30%\n20%\n10%\n0%", ""},
+        {"Label8", "Recent Papers Attempted", ""},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2]);
 }
 
 void TestHomeWindow::reportCaptions()
 {
-    QFETCH(QString, name);
+    const QString name = QString::fromUtf8(QTest::currentDataTag());
     QFETCH(QString, caption);
     QFETCH(QString, tip);
     auto w = start();
