@@ -126,7 +126,7 @@ protected:
     }
 };
 
-// A topical row's name box `TopLab`: a name longer than the box ends in "..." (its tool tip
+// A topical row's name box `TopLab`: a name longer than the box ends in an ellipsis (its tool tip
 // holds it whole) rather than being cut off mid-letter.
 class TopicNameBox : public QLineEdit
 {
