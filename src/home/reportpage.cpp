@@ -409,11 +409,9 @@ void ReportPage::buildTrend()
     m_plot = new TrendPlot(panel);
     m_plotCaption = makeLabel(QStringLiteral("Label8"), QStringLiteral("Recent Papers Attempted"),
                               panel, reportFont(8, true), HeadText, Qt::AlignCenter);
-    // Over the plot while the subject has no marked paper, so an empty grid is not all there is.
-    m_plotEmpty = makeLabel(QStringLiteral("TrendEmpty"),
-                            QStringLiteral("No papers attempted yet.\nYour recent scores will "
-                                           "show here once you have marked a paper."),
-                            m_plot, reportFont(9), SoftText, Qt::AlignCenter);
+    // Over the plot while there is no recent score, so an empty grid is not all there is.
+    m_plotEmpty = makeLabel(QStringLiteral("TrendEmpty"), QString(), m_plot, reportFont(9),
+                            SoftText, Qt::AlignCenter);
     m_plotEmpty->setWordWrap(true);
     m_plotEmpty->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_plotEmpty->setAutoFillBackground(true);
@@ -452,7 +450,17 @@ void ReportPage::BuildReportCard(const ReportSource &source)
     }
     const QList<double> values = trendValues(source.trendEntries);
     m_plot->setValues(values);
+    // Marked papers with an empty trend record happen when a damaged trend file was started
+    // afresh; the notice must not then tell the pupil that nothing was attempted.
+    const bool attempted = std::any_of(totals.begin(), totals.end(),
+                                       [](const TopicTotals &topic) { return topic.countA > 0; });
+    m_plotEmpty->setText(attempted
+                             ? QStringLiteral("No recent scores are recorded.\nEach paper "
+                                              "you mark from now on adds its score here.")
+                             : QStringLiteral("No papers attempted yet.\nYour recent scores "
+                                              "will show here once you have marked a paper."));
     m_plotEmpty->setVisible(values.isEmpty());
+    layoutPanels(); // the notice's height follows its text
 }
 
 void ReportPage::ShowTopicBars(int t, const QString &topicName, const TopicTotals &totals)

@@ -497,6 +497,9 @@ void TestHomeWindow::reportCard_data()
                               << QByteArray("#TRD#>80>>90>62.5>\r\n")
                               << QStringList{"77.5%", "Topic 1.2 ", "Topic 1.1 ", "3 / 35",
                                              "85%",   "100%",       "62.5%",      ""};
+    QTest::newRow("takes, trend started afresh")
+        << 6 << fse << QStringList{"100"} << QByteArray("#TRD#\r\n")
+        << QStringList{"77.5%", "Topic 1.2 ", "Topic 1.1 ", "3 / 30", "85%", "100%", "62.5%", ""};
     QTest::newRow("no takes") << 7 << QStringList{} << QStringList{} << QByteArray("#TRD#\r\n")
                               << QStringList{"-", "-", "-", "0 / 35", "", "", "", ""};
 }
@@ -540,9 +543,13 @@ void TestHomeWindow::reportCard()
         QVERIFY(name->geometry().bottom() < topical->height());
     }
 
-    // The trend: the notice without scores, otherwise the blue of the dots and the line.
+    // The trend: the notice without scores (saying nothing was attempted only when so),
+    // otherwise the blue of the dots and the line.
     QTest::mouseClick(child(*w, QStringLiteral("RCBar3")), Qt::LeftButton);
-    QCOMPARE(child(*w, QStringLiteral("TrendEmpty"))->isVisible(), fse.isEmpty());
+    const bool scores = trend.contains('>');
+    auto *notice = child<QLabel>(*w, QStringLiteral("TrendEmpty"));
+    QCOMPARE(notice->isVisible(), !scores);
+    QCOMPARE(notice->text().startsWith(QLatin1String("No papers attempted")), fse.isEmpty());
     QVERIFY(child(*w, QStringLiteral("Label8"))->geometry().bottom() <
             child(*w, QStringLiteral("RC3Trend"))->height());
     // The plot's box keeps its design size, with 3 pixels around it so edge dots are whole.
@@ -554,7 +561,7 @@ void TestHomeWindow::reportCard()
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             blue += image.pixel(x, y) == qRgb(0, 0, 255) ? 1 : 0;
-    QCOMPARE(blue > 0, !fse.isEmpty());
+    QCOMPARE(blue > 0, scores);
 }
 
 void TestHomeWindow::reportCaptions_data()
