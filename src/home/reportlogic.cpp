@@ -50,8 +50,10 @@ AllTopicTotals topicTotals(const QStringList &firstScores, const QStringList &se
 
 QString oneDecimalText(double value)
 {
-    if (!std::isfinite(value))
-        return QStringLiteral("0");
+    // Only a damaged file gets here with such a figure; it is shown as it is rather than
+    // squeezed through a whole-number conversion that cannot hold it.
+    if (!std::isfinite(value) || std::fabs(value) >= 1e14)
+        return QString::number(value, 'g', 6);
     const double scaled = value * 10.0;
     double tenths = std::floor(scaled);
     const double fraction = scaled - tenths;
@@ -85,7 +87,7 @@ QString topicMark(double sum, int count)
 
 int barWidth(int innerWidth, double sum, int count)
 {
-    if (count < 1 || innerWidth <= 0)
+    if (count < 1 || innerWidth <= 0 || std::isnan(sum))
         return 0;
     const double width = std::clamp(innerWidth * (sum / count) / 100.0, 0.0, double(innerWidth));
     return static_cast<int>(std::lround(width));

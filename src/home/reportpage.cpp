@@ -126,6 +126,25 @@ protected:
     }
 };
 
+// A topical row's name box `TopLab`: a name longer than the box ends in an ellipsis (its tool tip
+// holds it whole) rather than being cut off mid-letter.
+class TopicNameBox : public QLineEdit
+{
+public:
+    explicit TopicNameBox(QWidget *parent) : QLineEdit(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Base));
+        p.setPen(palette().color(QPalette::Text));
+        const QRect area = rect().adjusted(2, 0, -2, 0); // the line edit's own text margin
+        p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
+                   fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
+    }
+};
+
 // The vertical scale `Label7`: "100%" down to "0%", each line level with its grid line.
 class ScaleLabel : public QLabel
 {
@@ -345,10 +364,12 @@ void ReportPage::buildTopical()
                         head, HeadText, Qt::AlignCenter);
     m_headB = makeLabel(QStringLiteral("Label6"), QStringLiteral("Second Attempt Score"), panel,
                         head, HeadText, Qt::AlignCenter);
+    m_headA->setWordWrap(true);
+    m_headB->setWordWrap(true);
     for (int i = 0; i < MaxTopics; ++i) {
         const int t = i + 1;
         TopicRow &row = m_rows[i];
-        row.name = new QLineEdit(panel);
+        row.name = new TopicNameBox(panel);
         row.name->setObjectName(QStringLiteral("TopLab%1").arg(t));
         row.name->setReadOnly(true);
         row.name->setFrame(false);
@@ -388,11 +409,9 @@ void ReportPage::buildTrend()
     m_plot = new TrendPlot(panel);
     m_plotCaption = makeLabel(QStringLiteral("Label8"), QStringLiteral("Recent Papers Attempted"),
                               panel, reportFont(8, true), HeadText, Qt::AlignCenter);
-    // Over the plot while the subject has no marked paper, so an empty grid is not all there is.
-    m_plotEmpty = makeLabel(QStringLiteral("TrendEmpty"),
-                            QStringLiteral("No papers attempted yet.\nYour recent scores will "
-                                           "show here once you have marked a paper."),
-                            m_plot, reportFont(9), SoftText, Qt::AlignCenter);
+    // Over the plot while there is no recent score, so an empty grid is not all there is.
+    m_plotEmpty = makeLabel(QStringLiteral("TrendEmpty"), QString(), m_plot, reportFont(9),
+                            SoftText, Qt::AlignCenter);
     m_plotEmpty->setWordWrap(true);
     m_plotEmpty->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_plotEmpty->setAutoFillBackground(true);
@@ -431,7 +450,17 @@ void ReportPage::BuildReportCard(const ReportSource &source)
     }
     const QList<double> values = trendValues(source.trendEntries);
     m_plot->setValues(values);
+    // Marked papers with an empty trend record happen when a damaged trend file was started
+    // afresh; the notice must not then tell the pupil that nothing was attempted.
+    const bool attempted = std::any_of(totals.begin(), totals.end(),
+                                       [](const TopicTotals &topic) { return topic.countA > 0; });
+    m_plotEmpty->setText(attempted
+                             ? QStringLiteral("No recent scores are recorded.\nEach paper "
+                                              "you mark from now on adds its score here.")
+                             : QStringLiteral("No papers attempted yet.\nYour recent scores "
+                                              "will show here once you have marked a paper."));
     m_plotEmpty->setVisible(values.isEmpty());
+    layoutPanels(); // the notice's height follows its text
 }
 
 void ReportPage::ShowTopicBars(int t, const QString &topicName, const TopicTotals &totals)
@@ -511,14 +540,20 @@ void ReportPage::layoutPanels()
     }
     static_cast<PanelBox *>(m_panels[0])->setRules(rules, 2 * PanelPad, w - 2 * PanelPad);
 
-    // Topical: a heading line, then ten rows sharing the height.
-    const int nameLeft = PanelPad, nameWidth = 112;
-    const int trackWidth = 84, markWidth = 42, gap = 4;
+    // Topical: two heading lines, then ten rows sharing the height. The name column holds the
+    // longest topic name of the shipped course ("Synthesis and Transformation"); the marks
+    // column holds "100%".
+    const int nameLeft = PanelPad, nameWidth = 150;
+    const int trackWidth = 73, markWidth = 34, gap = 4;
     const int aLeft = nameLeft + nameWidth + gap;
     const int bLeft = aLeft + trackWidth + gap + markWidth + gap;
-    const int headTop = 4, headHeight = 18;
-    m_headA->setGeometry(aLeft, headTop, trackWidth + gap + markWidth, headHeight);
-    m_headB->setGeometry(bLeft, headTop, trackWidth + gap + markWidth, headHeight);
+    // Each heading breaks after its second word, so the two read alike.
+    const int headTop = 4, headHeight = 2 * m_headA->fontMetrics().height() + 2;
+    const int headInset = 8;
+    m_headA->setGeometry(aLeft + headInset, headTop, trackWidth + gap + markWidth - 2 * headInset,
+                         headHeight);
+    m_headB->setGeometry(bLeft + headInset, headTop, trackWidth + gap + markWidth - 2 * headInset,
+                         headHeight);
     const int rowsTop = headTop + headHeight + 2;
     const int rowPitch = std::clamp((h - rowsTop - 4) / MaxTopics, 14, 28);
     const int trackHeight = std::min(14, rowPitch - 6);
@@ -540,7 +575,7 @@ void ReportPage::layoutPanels()
 
     // Trend: the scale at the left, the plot at its design size where the panel allows it, the
     // caption below.
-    const int scaleWidth = 36;
+    const int scaleWidth = 34; // leaves the plot its design width beside the scale
     const int captionHeight = 16;
     const int plotTop = PanelPad + 2;
     const int plotWidth = std::min(px(PlotWidthTwips), w - scaleWidth - 2 * PanelPad);

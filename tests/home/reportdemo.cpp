@@ -1,8 +1,9 @@
 // The home window on the shipped course showing the report card, for looking at it on screen
 // (not a test). LARKSPUR_HOME names the data folder; its results are replaced.
-//   report_demo [--panel N] [--empty] [--hover NAME[@X,Y]]
-// Without --empty the Mathematics results hold twelve marked first takes and six second takes
-// across its topics (the table below, in the order they were marked); --empty leaves them fresh.
+//   report_demo [--subject N] [--panel N] [--empty] [--hover NAME[@X,Y]]
+// Without --empty the results of subject N (default 2, Mathematics) hold the marked first and
+// second takes of the table below that fall within its papers, in the order they were marked;
+// --empty leaves them fresh.
 // --panel opens panel N by a click on its header bar; --hover then rests the pointer on the
 // named control (at X,Y inside it, else its centre) so that its tool tip shows.
 
@@ -17,6 +18,8 @@
 #include <QHelpEvent>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -43,6 +46,8 @@ bool writeTakes(const QString &folder, const QString &code, int subject, int pap
         results::resultFilePath(folder, results::ResultFile::Trend, subject, code);
     results::Summary summary = results::ReadSummary(summaryPath, papers);
     for (const Take &take : Takes) {
+        if (take.paper > 100 + papers)
+            continue;
         results::setFirstTake(summary, take.paper, papers, QString::fromLatin1(take.first),
                               QStringLiteral("0:12:5"),
                               results::shortDateText(QDate::currentDate()));
@@ -67,18 +72,20 @@ int main(int argc, char *argv[])
     const std::optional<content::CourseDescriptor> course = content::LoadDescriptor(folder);
     if (!course)
         return 1;
-    constexpr int Mathematics = 2;
+    int subject = 2; // Mathematics
+    const qsizetype subjectArg = args.indexOf(QStringLiteral("--subject"));
+    if (subjectArg > 0 && subjectArg + 1 < args.size())
+        subject = std::clamp(args.at(subjectArg + 1).toInt(), 1, 3);
     results::ResetResults(folder, *course);
     if (!args.contains(QStringLiteral("--empty")) &&
-        !writeTakes(folder, course->code, Mathematics,
-                    course->subjects[Mathematics - 1].paperCount))
+        !writeTakes(folder, course->code, subject, course->subjects[subject - 1].paperCount))
         return 1;
 
     home::HomeWindow w(folder);
     if (w.startUp() != home::HomeWindow::StartUpStatus::Ok)
         return 1;
     w.show();
-    w.clickTab(Mathematics);
+    w.clickTab(subject);
     w.showReportCard();
     const qsizetype panelArg = args.indexOf(QStringLiteral("--panel"));
     if (panelArg > 0 && panelArg + 1 < args.size()) {
@@ -88,12 +95,13 @@ int main(int argc, char *argv[])
     }
     const qsizetype hoverArg = args.indexOf(QStringLiteral("--hover"));
     if (hoverArg > 0 && hoverArg + 1 < args.size()) {
-        const QStringList spec = args.at(hoverArg + 1).split(u'@');
-        auto *target = w.findChild<QWidget *>(spec.at(0));
+        const QStringList where = args.at(hoverArg + 1).split(u'@');
+        auto *target = w.findChild<QWidget *>(where.at(0));
         if (target) {
             QPoint at = target->rect().center();
-            if (spec.size() > 1)
-                at = QPoint(spec[1].section(u',', 0, 0).toInt(), spec[1].section(u',', 1).toInt());
+            if (where.size() > 1)
+                at =
+                    QPoint(where[1].section(u',', 0, 0).toInt(), where[1].section(u',', 1).toInt());
             QTest::mouseMove(target, at);
             // What the pointer resting there asks for once the window is on screen.
             QTimer::singleShot(500, target, [target, at] {

@@ -2,6 +2,7 @@
 
 #include "chrome/imagebutton.h"
 #include "chrome/popup.h"
+#include "chrome/units.h"
 #include "content/content.h"
 #include "home/homewindow.h"
 
@@ -55,6 +56,8 @@ private slots:
     void printSetupCancelChangesNothing();
     void closeAsksThePracticeWindowFirst_data();
     void closeAsksThePracticeWindowFirst();
+    void reportCaptions_data();
+    void reportCaptions();
 
 private:
     std::unique_ptr<HomeWindow> start(const TestCourse &course = {});
@@ -512,6 +515,9 @@ void TestHomeWindow::reportCard_data()
                               << QByteArray("#TRD#>80>>90>62.5>\r\n")
                               << QStringList{"77.5%", "Topic 1.2 ", "Topic 1.1 ", "3 / 35",
                                              "85%",   "100%",       "62.5%",      ""};
+    QTest::newRow("takes, trend started afresh")
+        << 6 << fse << QStringList{"100"} << QByteArray("#TRD#\r\n")
+        << QStringList{"77.5%", "Topic 1.2 ", "Topic 1.1 ", "3 / 30", "85%", "100%", "62.5%", ""};
     QTest::newRow("no takes") << 7 << QStringList{} << QStringList{} << QByteArray("#TRD#\r\n")
                               << QStringList{"-", "-", "-", "0 / 35", "", "", "", ""};
 }
@@ -555,17 +561,62 @@ void TestHomeWindow::reportCard()
         QVERIFY(name->geometry().bottom() < topical->height());
     }
 
-    // The trend: the notice without scores, otherwise the blue of the dots and the line.
+    // The trend: the notice without scores (saying nothing was attempted only when so),
+    // otherwise the blue of the dots and the line.
     QTest::mouseClick(child(*w, QStringLiteral("RCBar3")), Qt::LeftButton);
-    QCOMPARE(child(*w, QStringLiteral("TrendEmpty"))->isVisible(), fse.isEmpty());
+    const bool scores = trend.contains('>');
+    auto *notice = child<QLabel>(*w, QStringLiteral("TrendEmpty"));
+    QCOMPARE(notice->isVisible(), !scores);
+    QCOMPARE(notice->text().startsWith(QLatin1String("No papers attempted")), fse.isEmpty());
     QVERIFY(child(*w, QStringLiteral("Label8"))->geometry().bottom() <
             child(*w, QStringLiteral("RC3Trend"))->height());
-    const QImage image = child(*w, QStringLiteral("RC3TrendPlot"))->grab().toImage();
+    // The plot's box keeps its design size, with 3 pixels around it so edge dots are whole.
+    QWidget *plot = child(*w, QStringLiteral("RC3TrendPlot"));
+    QCOMPARE(plot->size() - QSize(6, 6),
+             QSize(qRound(chrome::twipsToPx(5055)), qRound(chrome::twipsToPx(3975))));
+    const QImage image = plot->grab().toImage();
     int blue = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             blue += image.pixel(x, y) == qRgb(0, 0, 255) ? 1 : 0;
-    QCOMPARE(blue > 0, !fse.isEmpty());
+    QCOMPARE(blue > 0, scores);
+}
+
+void TestHomeWindow::reportCaptions_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("tip"); // of the label and, for a header bar, of the bar too
+    const char *const rows[][3] = {
+        {"lblRCBar1", "Overall Results", "Click to show overall results"},
+        {"lblRCBar2", "Topical Results", "Click to show topical results"},
+        {"lblRCBar3", "Trend Analysis", "Click to show past trends"},
+        {"SumyL1", "First Attempt Average Score:", ""},
+        {"SumyL2", "Second Attempt Average Score:", ""},
+        {"SumyL3", "Weakest Topic:", ""},
+        {"SumyL4", "Strongest Topic:", ""},
+        {"SumyL5", "Number of Papers Completed:", ""},
+        {"Label5", "First Attempt results", ""},
+        {"Label6", "Second Attempt Score", ""},
+        {"Label7", "100%\n90%\n80%\n70%\n60%\n50%\n40%\n30%\n20%\n10%\n0%", ""},
+        {"Label8", "Recent Papers Attempted", ""},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2]);
+}
+
+void TestHomeWindow::reportCaptions()
+{
+    const QString name = QString::fromUtf8(QTest::currentDataTag());
+    QFETCH(QString, caption);
+    QFETCH(QString, tip);
+    auto w = start();
+    w->showReportCard();
+    auto *label = child<QLabel>(*w, name);
+    QVERIFY(label);
+    QCOMPARE(label->text(), caption);
+    QCOMPARE(label->toolTip(), tip);
+    if (name.startsWith(QLatin1String("lblRCBar")))
+        QCOMPARE(child(*w, name.mid(3))->toolTip(), tip);
 }
 
 void TestHomeWindow::toolbarFollowsTab()

@@ -38,6 +38,8 @@ void TestReportLogic::rounding_data()
     QTest::newRow("half to even carries") << (99.9 + 100.0) / 2 << "100";
     QTest::newRow("below half") << 0.04 << "0";
     QTest::newRow("just above half") << 72.36 << "72.4";
+    QTest::newRow("damaged, beyond whole numbers") << 1e300 << "1e+300";
+    QTest::newRow("damaged, sum overflowed") << qInf() << "inf";
 }
 
 void TestReportLogic::rounding()
@@ -130,6 +132,8 @@ void TestReportLogic::topicBars_data()
         << 150.0 << 1 << 84 << "150%" << 84 << "Fractions: 150% over 1 paper";
     QTest::newRow("damaged negative score")
         << -20.0 << 1 << 84 << "-20%" << 0 << "Fractions: -20% over 1 paper";
+    QTest::newRow("damaged scores summing past any number")
+        << qInf() << 2 << 84 << "inf%" << 84 << "Fractions: inf% over 2 papers";
 }
 
 void TestReportLogic::topicBars()
