@@ -65,7 +65,7 @@ They are used for {M:tearing;ripping;tearing food;gripping;tear;rip;tearing meat
 *2 eyes | lungs | toes | ears"""),
     Q("""Ravi timed how long four friends could balance on one leg.
 Who balanced for longest? {M:Ella;Ella balanced longest}
-How many seconds longer did Jo balance than Ravi? {N:10}""",
+How many seconds longer did Jo balance than Ravi? {M:10;ten}""",
       S.bar_chart(["Ravi", "Jo", "Ella", "Kit"], [20, 30, 45, 25], "time balancing (seconds)", 50, 10, "Balancing on one leg"),
       "a bar chart: Ravi 20 seconds, Jo 30, Ella 45, Kit 25", ws=True),
     Q("""Which animal has a skeleton on the outside of its body?
@@ -154,7 +154,7 @@ Vessels that carry blood back to the heart are {M2:veins;vein}."""),
 | Aaron | 164
 | Nisha | 76
 | Owen | 84
-Which result is an anomaly? {M2:Aaron;Aaron's;Aaron 164;164}
+Which result is an anomaly? {M2:Aaron;Aaron's;Aaron 164;164;Aaron's pulse;Aaron's result}
 What should Freya do about it?
 *3:2 ignore every result | add it to the others | measure Aaron's pulse again | take Lily's result away""", ws=True),
     Q("""Water and fibre help food move through the {M2:large intestine;intestines;gut;small intestine;bowel;digestive system;intestine}."""),

@@ -24,7 +24,7 @@ P1 = [
     Q("""Look at the magnets. Will they attract or repel? {M:attract;attraction;they attract;pull together;pull}""",
       S.magnets("NS", "NS"), "two bar magnets in a line: N S, then N S, so the S of the first faces the N of the second"),
     Q("""Sounds are made when something {M:vibrates;vibrate;vibrating;vibrations;shakes;moves back and forth}."""),
-    Q("""Look at the forces on the box. Which way will the box move? {M:right;to the right;right side;rightwards}""",
+    Q("""Look at the forces on the box. Which way will the box move? {M:right;to the right;right side;rightwards;towards the right}""",
       S.forces("box", [("right", 12, "12 N"), ("left", 4, "4 N")]), "a box with a 12 newton arrow pointing right and a 4 newton arrow pointing left"),
     Q("""Which material would make a lamp light if it joined a gap in a circuit?
 *2 plastic ruler | metal spoon | rubber band | wooden stick"""),
@@ -74,7 +74,7 @@ An open switch: {T:D}""",
 Why? Water gives more {M:resistance;water resistance;drag;friction;push back} than air."""),
     Q("""Sanjay tested how many paper clips different magnets could hold.
 Which magnet was strongest? {M:horseshoe;horseshoe magnet;the horseshoe magnet;the horseshoe}
-How many more clips did the bar magnet hold than the fridge magnet? {N:9}""",
+How many more clips did the bar magnet hold than the fridge magnet? {M:9;nine}""",
       S.bar_chart(["bar", "horseshoe", "ring", "fridge"], [12, 20, 8, 3], "paper clips held", 20, 4, "Strength of magnets"),
       "a bar chart of paper clips held: bar 12, horseshoe 20, ring 8, fridge 3", ws=True),
     Q("""Which of these is NOT attracted to a magnet?
@@ -155,7 +155,7 @@ Compared with a circuit of one cell and one lamp, the lamp will be
       S.circuit(["cell", "motor"], ["switch_closed"], ["1.5 V", "", "switch"]), "a circuit with a 1.5 volt cell, a motor and a switch"),
     Q("""A motor turns faster when more {M2:cells;cell;voltage;batteries;battery;volts;power} are added in the circuit."""),
     Q("""Look at the forces on the box. What is the overall (resultant) force? {N2:8} N
-Which way will the box move? {M:right;to the right;rightwards}""",
+Which way will the box move? {M:right;to the right;rightwards;towards the right}""",
       S.forces("box", [("right", 14, "14 N"), ("left", 6, "6 N")]), "a box with a 14 newton arrow to the right and a 6 newton arrow to the left"),
     Q("""Look at the forces on the sledge. The dog pulls with 50 N and friction is 50 N. What happens to the sledge's speed? {M2:stays the same;the same;same;constant;doesn't change;does not change;no change}""",
       S.forces("sledge", [("right", 10, "pull 50 N"), ("left", 10, "friction 50 N")]), "a sledge with a 50 newton pull forwards and a 50 newton friction backwards"),
@@ -249,7 +249,7 @@ Why did she use the same amount of clay each time?
     Q("""Look at the force meter holding a bag of apples. What is the weight of the bag? {N:4.5} N
 A second bag weighs twice as much. What would the meter read? {N2:9} N""",
       S.forcemeter(4.5), "a force meter with its pointer halfway between 4 and 5 newtons"),
-    Q("""Gears are toothed wheels. A small gear with 10 teeth drives a big gear with 30 teeth. How many turns does the small gear make while the big gear turns once? {N2:3}"""),
+    Q("""Gears are toothed wheels. A small gear with 10 teeth drives a big gear with 30 teeth. How many turns does the small gear make while the big gear turns once? {M2:3;three}"""),
     Q("""Name two renewable energy sources.
 {G2:wind;solar;sun;water;hydroelectric;tidal;waves;wave;geothermal;biomass;hydro;sunlight;wood;tides} {G2}"""),
     Q("""Why do we try to use less energy from burning coal, oil and gas?

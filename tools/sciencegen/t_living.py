@@ -43,7 +43,7 @@ Animals without a backbone are called {M:invertebrates;invertebrate}."""),
 | beetle | 6
 | slug | 2
 Which animal did he find most of? {M:ant;ants;the ant}
-How many worms and slugs did he find altogether? {N:5}""", ws=True),
+How many worms and slugs did he find altogether? {M:5;five}""", ws=True),
     Q("""Mould growing on old bread is a kind of living thing.
 Which group does mould belong to?
 *2 plants | fungi | animals | minerals"""),
@@ -77,7 +77,7 @@ Give one way its body helps it to survive the cold. {M:thick fur;fur;thick white
 What is this group called? {M:insects;insect}"""),
     Q("""Anil recorded the birds at a feeder for one hour.
 Which bird visited most often? {M:sparrow;sparrows;house sparrow;house sparrows}
-How many more blue tits than robins came? {N:4}""",
+How many more blue tits than robins came? {M:4;four}""",
       S.bar_chart(["robin", "blue tit", "sparrow", "blackbird"], [3, 7, 11, 5], "number of visits", 12, 2, "Birds at the feeder"),
       "a bar chart: robin 3, blue tit 7, sparrow 11, blackbird 5", ws=True),
     Q("""Mammals feed their young on {M:milk;their milk;mother's milk;breast milk}."""),
@@ -148,7 +148,7 @@ What does cold-blooded mean?
 
 P4 = [
     Q("""Look at the woodland food web.
-How many different animals eat the caterpillar? {N:2}
+How many different animals eat the caterpillar? {M:2;two}
 Name the top predator. {M:owl;tawny owl;the owl;owls}
 If disease killed the voles, which is most likely?
 *2:2 the owls would have more food | the owls would eat more mice and blue tits | the grass would die | the caterpillars would disappear""",
@@ -260,7 +260,7 @@ Which stage does a butterfly have that a frog does not?
 | dry sand | 12 | 11 | 14
 Why did she do three trials?
 *1:2 to make her results more reliable | to make the woodlice tired | to use more sand | so the test takes longer
-What is the total for the damp tray? {N:9}
+What is the total for the damp tray? {M:9;nine}
 Which conclusion fits her results?
 *3:3 woodlice like dry sand best | woodlice never move on damp soil | woodlice move less in damp soil, so they seem to prefer damp places | woodlice move the same amount everywhere""", ws=True),
     Q("""A biologist says a woodpecker's long, strong beak is an adaptation. What is an adaptation?
@@ -268,7 +268,7 @@ Which conclusion fits her results?
     Q("""Giraffes with longer necks could reach more leaves and were more likely to survive and have young. Over many generations giraffes' necks became longer.
 This process is called {M2:natural selection;evolution;evolving;evolve;survival of the fittest}."""),
     Q("""Look at the food chain. Which living thing gets its energy directly from the Sun? {M:phytoplankton;plankton}
-How many consumers are there? {N:3}""",
+How many consumers are there? {M:3;three}""",
       S.food_chain(["phytoplankton", "krill", "penguin", "leopard seal"]), "a food chain: phytoplankton, krill, penguin, leopard seal"),
     Q("""Dogs all belong to one species, but there are many breeds. Breeders choose parent dogs with the features they want.
 What is this called?

@@ -217,7 +217,7 @@ Why does water evaporate faster from the sea on a hot, windy day?
       S.water_cycle(["A", "B", "C", "D"]), "the water cycle with letters A to D"),
     Q("""Felix heated ice and measured its temperature every minute. Use the graph.
 At what temperature did the reading stay the same while the ice melted? {N:0} """ + C + """
-For how many minutes was the ice melting? {N2:4}
+For how many minutes was the ice melting? {M2:4;four}
 What happened from 8 to 12 minutes?
 *3:2 the water froze | the ice stayed solid | the water warmed up | the water boiled away""",
       S.line_graph([0, 2, 4, 6, 8, 10, 12], [-20, -10, 0, 0, 0, 20, 40], "time (minutes)", "temperature (" + S.DEG + "C)", 12, 2, 40, 10, ybottom=-20),
@@ -231,7 +231,7 @@ What happened from 8 to 12 minutes?
 | 20 °C | 8
 | 60 °C | 14
 What is the name for a solution in which no more solid can dissolve? {M2:saturated;saturated solution;a saturated solution}
-How many more spoons dissolved at 60 °C? {N:6}
+How many more spoons dissolved at 60 °C? {M:6;six}
 Write a conclusion. Complete: more sugar dissolves in {M2:hotter;warmer;hot;warm} water.""".replace("°C", C), ws=True),
     Q("""Name a change of state that needs heating and one that needs cooling.
 Heating: {M2:melting;melt;melts;boiling;boil;boils;evaporation;evaporating;evaporate;evaporates}

@@ -75,14 +75,14 @@ Give the reason.
     # Earth and space
     Q("""Look at the Moon pictures. Which shows a half Moon lit on the right (first quarter)? {T:B}""",
       S.moon_phases(["waxing crescent", "first quarter", "waxing gibbous", "full"], ["A", "B", "C", "D"]), "four Moon pictures: A thin crescent, B right half lit, C mostly lit, D full"),
-    Q("""The Earth turns once on its axis in about 24 hours. How many complete turns does it make in one week? {N:7}"""),
+    Q("""The Earth turns once on its axis in about 24 hours. How many complete turns does it make in one week? {M:7;seven}"""),
     Q("""Which planet is fourth from the Sun?
 *3 Earth | Jupiter | Mars | Venus"""),
     Q("""Adam measured his shadow at 10 am, midday and 2 pm. At which time was it shortest? {M:midday;noon;12 noon;at midday;12 o'clock;12 pm}""", ws=True),
 ]
 
 P2 = [
-    Q("""Look at the food web. How many food chains end with the fox? {N2:2}
+    Q("""Look at the food web. How many food chains end with the fox? {M2:2;two}
 Name an animal that eats more than one kind of food. {M:fox;blackbird;foxes;blackbirds}""",
       S.food_web({"fox": (1, 0), "rabbit": (0, 1), "blackbird": (1, 1), "vole": (2, 1), "grass": (0, 2), "berries": (1, 2), "seeds": (2, 2)},
                  [("grass", "rabbit"), ("berries", "blackbird"), ("seeds", "blackbird"), ("seeds", "vole"), ("rabbit", "fox"), ("vole", "fox")]),
@@ -110,8 +110,8 @@ What is the job of the ribs (E)? {M2:protect;protect the lungs;protect the heart
 *2 skull | elbow | femur | rib"""),
     Q("""Name one thing that can harm your lungs. {M2:smoking;smoke;cigarettes;pollution;air pollution;vaping;dust;fumes;cigarette smoke;asbestos}"""),
     Q("""Oscar's class recorded how many portions of fruit and vegetables they ate in a day.
-Which number of portions was most common? {N:3}
-How many children ate 5 or more portions? {N:4}""",
+Which number of portions was most common? {M:3;three}
+How many children ate 5 or more portions? {M:4;four}""",
       S.bar_chart(["1", "2", "3", "4", "5 or more"], [3, 6, 9, 5, 4], "number of children", 10, 2, "Portions of fruit and vegetables"),
       "a bar chart: 1 portion 3 children, 2 portions 6, 3 portions 9, 4 portions 5, 5 or more 4", ws=True),
     Q("""Look at the measuring cylinder. Read the volume of water in it. {N:75} ml""",
@@ -220,9 +220,9 @@ F {M:style;styles}""",
     Q("""Fruit such as strawberries are eaten by birds. The seeds come out in the birds' droppings. How does this help the plant?
 *2:2 it feeds the birds only | its seeds are spread to new places | it keeps the seeds cold | it pollinates the plant"""),
     Q("""Name the green substance in leaves that traps light. {M2:chlorophyll;chlorophyl}"""),
-    Q("""Ellis planted bean seeds and kept one group at 5 °C and one at 25 °C.
+    Q("""Ellis planted bean seeds and kept one group at 5 """ + C + """ and one at 25 """ + C + """.
 What is the variable he changed? {M:temperature;the temperature;warmth;heat}
-Which group would you predict to germinate first? {M2:25 °C;25°C;25;the warm one;25 degrees;warm;the 25 °C group;warmer;the warmer one;25 C;25C;the warm group;the warmer group;25 degrees C;the one at 25 °C;at 25 °C}""".replace("°C", C), ws=True),
+Which group would you predict to germinate first? {M2:25 °C;25°C;25;the warm one;25 degrees;warm;the 25 °C group;warmer;the warmer one;25 C;25C;the warm group;the warmer group;25 degrees C;the one at 25 °C;at 25 °C;at 25 degrees;the one at 25 degrees}""", ws=True),
     Q("""Look at the digestive system. Name part D. {M:small intestine;small intestines}
 What happens to food in part D? *3:2 it is chewed | it is stored as fat | digested food is absorbed into the blood | it becomes saliva""".replace("What happens to food in part D? *3:2", "What happens to food in part D?\n*3:2"),
       S.digestive({"mouth": "A", "gullet": "B", "stomach": "C", "small intestine": "D", "large intestine": "E"}), "the digestive system with letters A to E"),
@@ -336,7 +336,7 @@ Where do frogs lay their eggs? {M:water;in water;pond;in a pond;ponds;the pond}
 Frogs and butterflies both go through big changes of body shape. Name this process. {M2:metamorphosis;metamorphisis}""",
       S.life_cycle(["frogspawn", "A", "froglet", "adult frog"]), "the life cycle of a frog with stage A to be named"),
     Q("""Look at the circuit.
-How many cells are in the battery? {N:2}
+How many cells are in the battery? {M:2;two}
 Which two components will work when the switch is closed? {G2:lamp;motor;the lamp;the motor;bulb} {G2}
 The motor is replaced with a wire. The lamp will be *1:2 brighter | dimmer | off | the same""".replace("The lamp will be *1:2", "The lamp will be\n*1:2"),
       S.circuit(["battery", "lamp"], ["switch_closed", "motor"]), "a circuit with a battery of two cells, a lamp, a closed switch and a motor"),
@@ -348,7 +348,7 @@ Explain why.
       S.day_night(["A", "B"]), "sunlight on the Earth with point A on the lit side"),
     Q("""Look at the chart of the time different balls took to stop bouncing.
 Which ball bounced for longest? {M:tennis ball;tennis;the tennis ball}
-How many seconds longer did the rubber ball bounce than the golf ball? {N2:3}
+How many seconds longer did the rubber ball bounce than the golf ball? {M2:3;three}
 Why should all the balls be dropped from the same height?
 *2:2 so they bounce higher | to make it a fair test | so they land on grass | so they are easy to catch""",
       S.bar_chart(["golf", "tennis", "ping-pong", "rubber"], [4, 9, 6, 7], "time bouncing (s)", 10, 2, "Bouncing balls"),
@@ -414,7 +414,7 @@ Which way will its stem grow? {M:towards the hole;towards the light;to the light
 Why does this help it? *2:2 it needs water | it needs light to make food | it wants to escape | it needs warmth""".replace("Why does this help it? *2:2", "Why does this help it?\n*2:2"), ws=True),
     Q("""Look at the forces on the box.
 What is the size of the resultant force? {N2:10} N
-In which direction will the box move? {M:left;to the left;leftwards}""",
+In which direction will the box move? {M:left;to the left;leftwards;towards the left}""",
       S.forces("box", [("right", 6, "20 N"), ("left", 12, "30 N")]), "a box with 20 newtons to the right and 30 newtons to the left"),
     Q("""Look at the particle boxes.
 Which box shows the state of matter with a fixed shape? {T:C}

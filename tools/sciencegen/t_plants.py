@@ -169,7 +169,7 @@ Broad leaf with lobes: {M:oak;oak tree}""",
     Q("""A plant kept in the dark for a week turned yellow and drooped. Which substance that makes leaves green was it unable to keep?
 {M2:chlorophyll;chlorophyl}"""),
     Q("""Name three ways seeds can be spread.
-{G2:wind;water;animals;explosion;birds;exploding;explosive;animal;bird;fur;eaten;self;bursting;sea;people;humans} {G2} {G2}
+{G:wind;water;animals;explosion;birds;exploding;explosive;animal;bird;fur;eaten;self;bursting;sea;people;humans} {G} {G}
 ~ One or two words each, for example "wind"."""),
     Q("""A dandelion seed has a feathery parachute. Why is this an adaptation for wind dispersal?
 *1:2 it slows its fall so the wind carries it far | it makes the seed heavy | it makes it taste nice | it hooks onto fur"""),
@@ -209,7 +209,7 @@ Explain, in order, how pollen from another flower helps part D become a fruit. C
     Q("""Insect-pollinated and wind-pollinated flowers are different. Which feature is found in wind-pollinated flowers?
 *2:2 large, brightly coloured petals | anthers hanging outside the flower | nectar and a strong scent | sticky, heavy pollen"""),
     Q("""Jade planted broad bean seeds at different depths and counted how many came up after three weeks. Use the graph.
-How many came up when planted at 4 cm? {N:9}
+How many came up when planted at 4 cm? {M:9;nine}
 At which depth did the fewest come up? {N:12} cm
 Complete the conclusion: the deeper the seed is planted, the {M2:fewer;fewer come up;less;fewer seeds come up} seedlings come up.""",
       S.bar_chart(["2 cm", "4 cm", "8 cm", "12 cm"], [10, 9, 5, 2], "seedlings up (out of 10)", 10, 2, "Seedlings after 3 weeks"),

@@ -39,7 +39,7 @@ P1 = [
     Q("""It is dangerous to look straight at the Sun because it can damage your {M:eyes;eye;eyesight;sight}."""),
     Q("""Which planet is the largest in our solar system?
 *4 Earth | Mars | Mercury | Jupiter"""),
-    Q("""How many planets are there in our solar system? {N:8}"""),
+    Q("""How many planets are there in our solar system? {M:8;eight}"""),
     Q("""The Moon seems to shine at night. Where does its light come from?
 *2 it makes its own light | it reflects light from the Sun | from the Earth's lamps | from other stars"""),
     Q("""Rosa measured the length of a stick's shadow at different times on a sunny day.
@@ -84,7 +84,7 @@ B: {M:Mars;mars}""",
 | June | 17
 | September | 12
 Which month had the most daylight? {M:June;june}
-How many more hours of daylight were there in June than in December? {N2:9}""", ws=True),
+How many more hours of daylight were there in June than in December? {M2:9;nine}""", ws=True),
     Q("""In the UK, summer days are {M:longer;long;longer than winter days;lighter} than winter days."""),
     Q("""Jake wants to know how the length of a shadow changes during the day. What should he keep the same?
 *3 the time | the weather on different days | the stick and where it stands | the shadow length""", ws=True),
@@ -139,7 +139,7 @@ Predict the length at 5 o'clock in the afternoon (17:00).
 | 8 | almost full
 | 11 | full
 | 18 | left half
-About how many days after night 1 was the Moon full? {N2:10}
+About how many days after night 1 was the Moon full? {M2:10;ten}
 Predict what she would see around night 26. *2:2 full Moon | new Moon (nothing or almost nothing) | right half | almost full""".replace("Predict what she would see around night 26. *2:2", "Predict what she would see around night 26.\n*2:2"), ws=True),
     Q("""The Earth is about 150 million km from the Sun. The Moon is about 384 thousand km from the Earth. Which is closer to the Earth?
 {M:Moon;the Moon;moon}"""),
@@ -185,8 +185,8 @@ Name phase G. {M2:last quarter;third quarter;half moon;half;last quarter moon;wa
 *4:2 the stick moves | the Moon pulls it | the ground turns faster than the Earth | the Sun's position in the sky changes as the Earth spins"""),
     Q("""Look at the graph of daylight hours in London through the year.
 Which month has the most daylight? {M:June;june}
-About how many hours of daylight are there in December? {N:8}
-About how many more hours of daylight are there in June than in December? {N2:8}""",
+About how many hours of daylight are there in December? {M:8;eight}
+About how many more hours of daylight are there in June than in December? {M2:8;eight}""",
       S.line_graph([0, 2, 4, 6, 8, 10, 12], [8, 10, 13, 16, 15, 12, 8], "month (0 = December)", "hours of daylight", 12, 2, 18, 2),
       "a line graph of daylight hours: 8 in December, 10 in February, 13 in April, 16 in June, 15 in August, 12 in October, 8 in December", ws=True),
     Q("""Venus is closer to the Sun than Earth. Would you expect it to be hotter or colder than Earth? {M2:hotter;warmer;hot;hotter than Earth}"""),
