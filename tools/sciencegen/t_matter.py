@@ -89,7 +89,7 @@ P3 = [
     Q("""Look at the water cycle. Name the process at A, where the Sun warms the sea. {M:""" + EVAP + """}
 Name the process at B, where vapour cools to form clouds. {M:""" + COND + """}""",
       S.water_cycle(["A", "B", "C", "D"]), "the water cycle with A over the sea, B at the cloud, C at the rain and D at the river"),
-    Q("""In the water cycle, rain, snow and hail falling from clouds is called {M:""" + PRECIP + """}.""",
+    Q("""In the water cycle, rain, snow and hail falling from clouds is called {M:precipitation;percipitation}.""",
       S.water_cycle(["", "", "?", ""]), "the water cycle with a question mark where rain falls from the cloud"),
     Q("""A cold can of drink from the fridge gets wet on the outside. Where does the water come from?
 *3 it leaks through the can | it comes from the drink's bubbles | water vapour in the air condenses on the cold can | the fridge sprays it on"""),

@@ -166,7 +166,7 @@ Broad leaf with lobes: {M:oak;oak tree}""",
 {M:cutting;cuttings}."""),
     Q("""Why do farmers often spread manure or fertiliser on fields?
 *3 to keep birds away | to warm the soil | to add nutrients (minerals) the plants need | to make the soil dry"""),
-    Q("""A plant kept in the dark for a week turned yellow and drooped. Which substance that makes leaves green was it unable to keep?
+    Q("""A plant kept in the dark for a week turned yellow and drooped. Its leaves lost the green substance they need to make food. What is it called?
 {M2:chlorophyll;chlorophyl}"""),
     Q("""Name three ways seeds can be spread.
 {G:wind;water;animals;explosion;birds;exploding;explosive;animal;bird;fur;eaten;self;bursting;sea;people;humans} {G} {G}
