@@ -17,7 +17,8 @@ import re
 
 # answers that never take "the" in front: yes/no, phrases starting with a verb or preposition
 STOP = re.compile(r"(the|a|an|yes|no|it|its|they|their|your|my|our|his|her|to|by|in|on|at|from|into|towards|toward|"
-                  r"more|less|up|down|go|goes|gets|stays|same|both|so|because|with|\d)\b")
+                  r"more|less|up|down|go|goes|gets|stays|same|both|so|because|with|\d+|"
+                  r"one|two|three|four|five|six|seven|eight|nine|ten)\b")
 BLANK = re.compile(r"\{([QTLNFXRMG])(\d*)(?::([^{}]*))?\}")
 
 
@@ -40,6 +41,9 @@ class Q:
                     raise ValueError("M blank without answers: " + self.text[:60])
                 key = " "
             else:
+                if re.search(r"&#?\w+;", key):
+                    # the ";" of an entity would split the answer in two; keys hold plain characters
+                    raise ValueError("entity in an M or G key, write the character itself: " + key)
                 alts = []
                 for a in (a.strip() for a in key.split(";")):
                     # the marking ignores case, so "Earth" and "earth" are one answer

@@ -313,7 +313,7 @@ def skeleton(labels):
         body += line(200 + s * 26, 416, 200 + s * 28, 510, width=6, color="#cfc6ad")  # shin
         body += path("M %d 512 l %d 8 l 0 6 l %d 0 Z" % (200 + s * 28, s * 22, -s * 26), fill="#f7f3e8")
     spots = {"skull": (225, 40, 320, 40), "spine": (200, 236, 320, 236), "ribs": (150, 150, 60, 150),
-             "pelvis": (170, 285, 60, 290), "humerus": (268, 160, 320, 150), "femur": (178, 360, 60, 360),
+             "pelvis": (180, 288, 60, 318), "humerus": (268, 160, 320, 150), "femur": (178, 360, 60, 360),
              "kneecap": (226, 408, 320, 408), "shin": (228, 470, 320, 470), "collarbone": (150, 108, 60, 100)}
     return labelled(420, 540, body, spots, labels)
 

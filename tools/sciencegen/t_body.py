@@ -17,7 +17,7 @@ P1 = [
     Q("""Which of these foods is a good source of protein for growing muscles?
 *3 butter | lettuce | fish | sugar"""),
     Q("""Name one thing you should do every day to keep your teeth healthy.
-{M:brush them;brush your teeth;brushing;brush;clean them;clean your teeth;floss;use toothpaste;eat less sugar;brush twice a day}"""),
+{M:brush them;brush your teeth;brushing;brush;clean them;clean your teeth;floss;use toothpaste;eat less sugar;brush twice a day;brush teeth;brushing teeth;brush my teeth;clean teeth;clean my teeth;brushing them;flossing;brush them twice a day}"""),
     Q("""Bones and muscles work together to help us {M:move;walk;run;moving}."""),
     Q("""The ribs form a cage. Which organs does the ribcage protect? Name one.
 {M:heart;lungs;lung;the heart and lungs;heart and lungs}"""),
@@ -65,7 +65,7 @@ They are used for {M:tearing;ripping;tearing food;gripping;tear;rip;tearing meat
 *2 eyes | lungs | toes | ears"""),
     Q("""Ravi timed how long four friends could balance on one leg.
 Who balanced for longest? {M:Ella;Ella balanced longest}
-How many seconds longer did Jo balance than Ravi? {N:10}""",
+How many seconds longer did Jo balance than Ravi? {M:10;ten}""",
       S.bar_chart(["Ravi", "Jo", "Ella", "Kit"], [20, 30, 45, 25], "time balancing (seconds)", 50, 10, "Balancing on one leg"),
       "a bar chart: Ravi 20 seconds, Jo 30, Ella 45, Kit 25", ws=True),
     Q("""Which animal has a skeleton on the outside of its body?
@@ -154,7 +154,7 @@ Vessels that carry blood back to the heart are {M2:veins;vein}."""),
 | Aaron | 164
 | Nisha | 76
 | Owen | 84
-Which result is an anomaly? {M2:Aaron;Aaron's;Aaron 164;164}
+Which result is an anomaly? {M2:Aaron;Aaron's;Aaron 164;164;Aaron's pulse;Aaron's result}
 What should Freya do about it?
 *3:2 ignore every result | add it to the others | measure Aaron's pulse again | take Lily's result away""", ws=True),
     Q("""Water and fibre help food move through the {M2:large intestine;intestines;gut;small intestine;bowel;digestive system;intestine}."""),
@@ -168,7 +168,7 @@ E: {M:large intestine;large intestines;colon;bowel}""",
       S.digestive({"mouth": "A", "gullet": "B", "stomach": "C", "small intestine": "D", "large intestine": "E"}), "the digestive system with letters A to E"),
     Q("""Jamal recorded his breaths in one minute at rest and after different exercises.
 Which exercise made him breathe fastest? {M:running;run;the running}
-How many more breaths a minute after skipping than at rest? {N:14}""",
+How many more breaths a minute did he take after skipping than at rest? {N:14}""",
       S.bar_chart(["resting", "walking", "skipping", "running"], [16, 20, 30, 38], "breaths in one minute", 40, 5, "Breathing rate"),
       "a bar chart of breaths per minute: resting 16, walking 20, skipping 30, running 38", ws=True),
     Q("""Why should Jamal rest between each exercise before measuring again?
@@ -195,7 +195,7 @@ Which two lettered bones meet at the knee joint? {G2:E;F;H} {G2}
       S.skeleton(SKEL), "a skeleton with letters A to H"),
     Q("""Why do broken bones of older people often heal more slowly than children's?
 *2:2 older bones are made of metal | bones grow and repair faster while we are young | children have fewer bones | older people have no blood"""),
-    Q("""Joints let bones move. The elbow moves like a door hinge. The shoulder can turn in many directions. Name this kind of joint.
+    Q("""Joints let bones move. The elbow moves like a door hinge. The shoulder can turn in many directions. Name the kind of joint in the shoulder.
 {M2:ball and socket;ball-and-socket;ball and socket joint}"""),
     Q("""Look at the circulation diagram. Write the missing words.
 X is {M:lungs;the lungs;lung}
@@ -217,7 +217,7 @@ Why is it not healthy to eat mostly crisps even though they give lots of energy?
     Q("""Where in the digestive system is water taken back into the body? {M2:large intestine;the large intestine;colon;bowel}"""),
     Q("""Villi are tiny finger-like folds inside the small intestine. How do they help?
 *4:2 they push food back up | they make saliva | they chew food | they give a large surface so food is absorbed quickly"""),
-    Q("""Look at the chest. When we breathe in, the diaphragm (D) moves {M2:down;downwards;down and flattens;flattens} and the ribs (E) move {M2:up and out;out;up;outwards;upwards;up and outwards}.""",
+    Q("""Look at the chest. When we breathe in, the diaphragm (D) moves {M2:down;downwards;down and flattens;flattens;downward;down and flat} and the ribs (E) move {M2:up and out;out;up;outwards;upwards;up and outwards}.""",
       S.chest({"lung": "B", "diaphragm": "D", "ribs": "E"}), "a chest with letters B lung, D diaphragm, E ribs"),
     Q("""Harriet tested how quickly her class's pulse rates returned to normal after exercise. She recorded fit and less fit pupils. Use the graph for one pupil.
 What was the pulse at 4 minutes after stopping? {N:100} beats per minute
@@ -250,7 +250,7 @@ What should he measure for each pupil? Name two things.
     Q("""As people grow old, some changes happen to the body. Which is a common change in old age?
 *4 teeth grow back | bones get longer | height doubles | skin becomes less stretchy and wrinkles"""),
     Q("""Lottie's plan to test which drink is best for sport: "I will give one friend water and another friend juice, then see who runs fastest."
-Give one reason her test is not fair.
+Which is a reason her test is not fair?
 *2:2 she uses drinks | different people run at different speeds, so the drink is not the only change | water is clear | juice is sweet""", ws=True),
     Q("""Write the organ system each organ belongs to.
 | Organ | System

@@ -24,7 +24,7 @@ P1 = [
     Q("""Look at the magnets. Will they attract or repel? {M:attract;attraction;they attract;pull together;pull}""",
       S.magnets("NS", "NS"), "two bar magnets in a line: N S, then N S, so the S of the first faces the N of the second"),
     Q("""Sounds are made when something {M:vibrates;vibrate;vibrating;vibrations;shakes;moves back and forth}."""),
-    Q("""Look at the forces on the box. Which way will the box move? {M:right;to the right;right side;rightwards}""",
+    Q("""Look at the forces on the box. Which way will the box move? {M:right;to the right;right side;rightwards;towards the right}""",
       S.forces("box", [("right", 12, "12 N"), ("left", 4, "4 N")]), "a box with a 12 newton arrow pointing right and a 4 newton arrow pointing left"),
     Q("""Which material would make a lamp light if it joined a gap in a circuit?
 *2 plastic ruler | metal spoon | rubber band | wooden stick"""),
@@ -64,21 +64,21 @@ An open switch: {T:D}""",
       S.shadow("post", 1), "a lamp close to a post with a large shadow on the screen"),
     Q("""Which of these objects is transparent?
 *2 a book | clear glass | a wooden door | a brick"""),
-    Q("""A guitar string is plucked. The sound gets quieter as the vibrations get {M:smaller;weaker;less;slower;smaller vibrations}."""),
+    Q("""A guitar string is plucked. The sound gets quieter as the vibrations get {M:smaller;weaker;less;smaller vibrations;less strong}."""),
     Q("""Which unit do we use to measure force? {M:""" + N + """}"""),
     Q("""Look at the force meter. What force does it show? {N:3} N""",
       S.forcemeter(3), "a force meter with its pointer at 3 newtons"),
     Q("""Which is the best material for a parachute?
 *4 stone | metal sheet | wood | thin, light fabric"""),
-    Q("""A spoon is dropped in water and a stone is dropped in air. Which one falls more slowly? {M:spoon;the spoon;the spoon in water;spoon in water}
+    Q("""Two identical spoons are dropped at the same time, one in a tall jar of water and one in air. Which one falls more slowly? {M:the one in water;the spoon in water;spoon in water;in water;water;the one in the water;the spoon in the water}
 Why? Water gives more {M:resistance;water resistance;drag;friction;push back} than air."""),
     Q("""Sanjay tested how many paper clips different magnets could hold.
 Which magnet was strongest? {M:horseshoe;horseshoe magnet;the horseshoe magnet;the horseshoe}
-How many more clips did the bar magnet hold than the fridge magnet? {N:9}""",
+How many more clips did the bar magnet hold than the fridge magnet? {M:9;nine}""",
       S.bar_chart(["bar", "horseshoe", "ring", "fridge"], [12, 20, 8, 3], "paper clips held", 20, 4, "Strength of magnets"),
       "a bar chart of paper clips held: bar 12, horseshoe 20, ring 8, fridge 3", ws=True),
     Q("""Which of these is NOT attracted to a magnet?
-*3 an iron nail | a steel paper clip | an aluminium can | a nickel coin"""),
+*3 an iron nail | a steel paper clip | an aluminium can | a piece of nickel"""),
     Q("""Name a device that uses electricity from the mains and one that uses a battery.
 Mains: {M:kettle;fridge;television;TV;washing machine;oven;cooker;toaster;microwave;lamp;computer;hairdryer;hair dryer;iron;vacuum cleaner;dishwasher;freezer}
 Battery: {M:torch;phone;mobile phone;remote control;watch;calculator;clock;laptop;toy;radio;tablet;smoke alarm}"""),
@@ -148,14 +148,14 @@ Compared with a circuit of one cell and one lamp, the lamp will be
     Q("""Look at the circuit. It has one cell and three lamps. Compared with one lamp, how bright will each lamp be?
 {M2:dimmer;less bright;dim;not as bright;darker;fainter}""",
       S.circuit(["cell", "lamp", "lamp"], ["lamp", "switch_closed"]), "a circuit with one cell, three lamps and a closed switch"),
-    Q("""Look at the circuit. Which part will not work, and why?
-*3:2 the lamp, because there are two cells | the motor, because it needs a lamp | nothing works, because the switch is open | the buzzer, because it is last""",
+    Q("""Look at the circuit. Which sentence about it is true?
+*3:2 only the motor works, because the battery has two cells | only the lamp works, because the motor needs its own cell | neither the lamp nor the motor works, because the switch is open | both work, because there is a battery""",
       S.circuit(["battery", "lamp"], ["switch_open", "motor"]), "a circuit with a battery, a lamp, an open switch and a motor"),
     Q("""Look at the circuit. The cell is 1.5 volts. If a second 1.5 V cell is added, what is the total voltage? {N2:3} V""",
       S.circuit(["cell", "motor"], ["switch_closed"], ["1.5 V", "", "switch"]), "a circuit with a 1.5 volt cell, a motor and a switch"),
     Q("""A motor turns faster when more {M2:cells;cell;voltage;batteries;battery;volts;power} are added in the circuit."""),
     Q("""Look at the forces on the box. What is the overall (resultant) force? {N2:8} N
-Which way will the box move? {M:right;to the right;rightwards}""",
+Which way will the box move? {M:right;to the right;rightwards;towards the right}""",
       S.forces("box", [("right", 14, "14 N"), ("left", 6, "6 N")]), "a box with a 14 newton arrow to the right and a 6 newton arrow to the left"),
     Q("""Look at the forces on the sledge. The dog pulls with 50 N and friction is 50 N. What happens to the sledge's speed? {M2:stays the same;the same;same;constant;doesn't change;does not change;no change}""",
       S.forces("sledge", [("right", 10, "pull 50 N"), ("left", 10, "friction 50 N")]), "a sledge with a 50 newton pull forwards and a 50 newton friction backwards"),
@@ -165,8 +165,8 @@ Which way will the box move? {M:right;to the right;rightwards}""",
 *1:2 40 kg | 0 kg | 240 kg | 7 kg"""),
     Q("""Look at the mirror. The ray hits the mirror at 45 degrees to the dashed line. At what angle to the dashed line does it leave? {N2:45} degrees""",
       S.mirror(45), "a ray from a torch hitting a mirror and reflecting"),
-    Q("""Look at the picture. Which arrows are correct?
-*3:2 both point into the Sun | the arrow from the eye to the toy is right | arrows should go from the lamp to the toy and from the toy into the eye | no arrows are needed""",
+    Q("""Look at the picture. One of the arrows is drawn the wrong way. Which sentence is right?
+*3:2 both arrows should point at the lamp | the arrow from the eye to the toy is right | the arrows should go from the lamp to the toy and from the toy into the eye | no arrows are needed""",
       S.seeing("lamp", "toy", "eye"), "a lamp, a toy and an eye, with an arrow wrongly drawn leaving the eye"),
     Q("""Look at the two sound traces, A and B. Which has the higher pitch? {T:B}
 ~ Trace B has more waves in the same time.""",
@@ -175,7 +175,7 @@ Which way will the box move? {M:right;to the right;rightwards}""",
 *2:2 space is too cold | there are no particles to vibrate | it is too dark | the Sun blocks it"""),
     Q("""Maya measured how far away she could hear a ticking clock through different materials over her ears.
 Which material blocked sound best? {M:foam;the foam}
-Which blocked it least? {M:paper;the paper}""",
+Which material blocked it least? {M:paper;the paper}""",
       S.bar_chart(["none", "paper", "cotton", "foam"], [8, 7, 4, 1], "distance clock heard (m)", 8, 2, "Muffling sound"),
       "a bar chart of distance the clock was heard: none 8 m, paper 7 m, cotton 4 m, foam 1 m", ws=True),
     Q("""Which is the best reason to use a longer lever to lift a heavy rock?
@@ -201,7 +201,7 @@ P5 = [
     Q("""Look at the circuit. Write what happens when the switch is closed.
 The lamp will {M2:light;light up;come on;turn on;shine;glow}
 The motor will {M2:turn;spin;work;run;go;move;rotate}
-Which component would you remove to make the motor spin faster with the same battery? {M2:lamp;the lamp;bulb}""",
+Which component would you take out, joining the wires again, to make the motor spin faster with the same battery? {M2:lamp;the lamp;bulb;the bulb}""",
       S.circuit(["battery", "lamp"], ["switch_closed", "motor"]), "a circuit with a battery, a lamp, a closed switch and a motor"),
     Q("""Look at the circuit. It has a cell, two lamps and an open switch. Which sentence is true?
 *4:2 both lamps are bright | one lamp is on | the lamps are dim | neither lamp lights until the switch is closed""",
@@ -231,7 +231,7 @@ What happens to the lorry's speed? {M2:increases;speeds up;gets faster;it speeds
 | sphere | 1.1 | 1.0 | 1.2
 | flat sheet | 3.4 | 3.6 | 3.5
 What is the mean time for the sphere? {N2:1.1} s
-Why did the flat sheet fall more slowly? It had more {M2:water resistance;resistance;drag;surface area;friction;upthrust}.
+Why did the flat sheet fall more slowly? It had more {M2:water resistance;resistance;drag;surface area;friction}.
 Why did she use the same amount of clay each time?
 *4:2 to make it sink faster | so the times were longer | so the water stayed clean | so that only the shape changed (a fair test)""", ws=True),
     Q("""Look at the shadows of a stick. The shadow is shortest when the Sun is {M2:highest;high;highest in the sky;overhead;at its highest;high in the sky}.""",
@@ -239,7 +239,7 @@ Why did she use the same amount of clay each time?
     Q("""Look at the shadow pictures. Which picture, A, B or C, is in the late afternoon? The Sun sets in the west, on the right of each picture. {T:C}""",
       S.stick_shadows([(20, "left", "A"), (65, "left", "B"), (25, "right", "C")]), "three pictures: A the Sun low in the east, B high, C low in the west"),
     Q("""A shadow puppet is 10 cm tall. Its shadow is 3 times as tall. How tall is the shadow? {N2:30} cm"""),
-    Q("""Light from the Sun reaches Earth in about 8 minutes. Sound from thunder takes 3 seconds to travel 1 km. What does this tell us?
+    Q("""Light from the Sun travels about 150 million km to reach Earth in about 8 minutes. Sound from thunder takes about 3 seconds to travel 1 km. What does this tell us?
 *3:2 sound is faster than light | they travel at the same speed | light travels much faster than sound | sound cannot travel in air"""),
     Q("""Look at the two sound traces. Trace A and trace B have the same height but B has more waves. What is different about sound B?
 *2:2 it is louder | it has a higher pitch | it is quieter | it has a lower pitch""",
@@ -249,7 +249,7 @@ Why did she use the same amount of clay each time?
     Q("""Look at the force meter holding a bag of apples. What is the weight of the bag? {N:4.5} N
 A second bag weighs twice as much. What would the meter read? {N2:9} N""",
       S.forcemeter(4.5), "a force meter with its pointer halfway between 4 and 5 newtons"),
-    Q("""Gears are toothed wheels. A small gear with 10 teeth drives a big gear with 30 teeth. How many turns does the small gear make while the big gear turns once? {N2:3}"""),
+    Q("""Gears are toothed wheels. A small gear with 10 teeth drives a big gear with 30 teeth. How many turns does the small gear make while the big gear turns once? {M2:3;three}"""),
     Q("""Name two renewable energy sources.
 {G2:wind;solar;sun;water;hydroelectric;tidal;waves;wave;geothermal;biomass;hydro;sunlight;wood;tides} {G2}"""),
     Q("""Why do we try to use less energy from burning coal, oil and gas?

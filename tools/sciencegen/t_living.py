@@ -29,8 +29,8 @@ What does the egg hatch into? {M:tadpole;tadpoles;a tadpole}""",
     Q("""Which group of animals has feathers?
 *3 reptiles | amphibians | birds | fish"""),
     Q("""A lion hunts and eats zebras.
-The lion is a {M:predator;a predator;hunter;carnivore;a carnivore}. The zebra is its {M:prey;food}."""),
-    Q("""Use the key to name animal A. It has six legs and wings.
+The lion is a {M:predator;a predator;hunter;carnivore;a carnivore;meat eater;meat-eater}. The zebra is its {M:prey;food}."""),
+    Q("""Use the key to name the animal that has six legs and wings.
 {M:bee;a bee;honeybee;honey bee}""",
       S.key_tree(("Does it have six legs?", ("Does it have wings?", "bee", "ant"), ("Does it have eight legs?", "spider", "snail"))),
       "a branching key for a bee, an ant, a spider and a snail"),
@@ -43,7 +43,7 @@ Animals without a backbone are called {M:invertebrates;invertebrate}."""),
 | beetle | 6
 | slug | 2
 Which animal did he find most of? {M:ant;ants;the ant}
-How many worms and slugs did he find altogether? {N:5}""", ws=True),
+How many worms and slugs did he find altogether? {M:5;five}""", ws=True),
     Q("""Mould growing on old bread is a kind of living thing.
 Which group does mould belong to?
 *2 plants | fungi | animals | minerals"""),
@@ -71,13 +71,13 @@ Which stage comes after the caterpillar? {M:chrysalis;pupa;a chrysalis;a pupa;co
     Q("""Some bacteria make us ill. Which of these helps to stop them spreading?
 *1 washing hands with soap | eating more sweets | sitting near a window | wearing a hat"""),
     Q("""A polar bear lives in the cold Arctic.
-Give one way its body helps it to survive the cold. {M:thick fur;fur;thick white fur;fat;layer of fat;blubber;thick layer of fat;small ears}"""),
+Give one way its body helps it to survive the cold. {M:thick fur;fur;thick white fur;fat;layer of fat;blubber;thick layer of fat;small ears;thick coat;fat layer;lots of fat;furry feet;fur on its feet}"""),
     Q("""Camels live in hot deserts. They store fat in their {M:hump;humps;a hump}, which helps them go a long time without food."""),
     Q("""Moths, flies and beetles belong to the group of invertebrates with six legs.
 What is this group called? {M:insects;insect}"""),
     Q("""Anil recorded the birds at a feeder for one hour.
 Which bird visited most often? {M:sparrow;sparrows;house sparrow;house sparrows}
-How many more blue tits than robins came? {N:4}""",
+How many more blue tits than robins came? {M:4;four}""",
       S.bar_chart(["robin", "blue tit", "sparrow", "blackbird"], [3, 7, 11, 5], "number of visits", 12, 2, "Birds at the feeder"),
       "a bar chart: robin 3, blue tit 7, sparrow 11, blackbird 5", ws=True),
     Q("""Mammals feed their young on {M:milk;their milk;mother's milk;breast milk}."""),
@@ -113,7 +113,7 @@ Which animal has no legs and a shell? {M:snail;a snail;snails}""",
 | crocodile | {M:reptile;reptiles}
 | whale | {M:mammal;mammals}"""),
     Q("""Some micro-organisms are helpful. Yeast is used to make bread rise.
-Name another food made with the help of micro-organisms. {M:yoghurt;yogurt;cheese;bread;vinegar;soy sauce;sauerkraut;kimchi}"""),
+Name another food made with the help of micro-organisms. {M:yoghurt;yogurt;cheese;vinegar;soy sauce;sauerkraut;kimchi;yoghurts;cheeses;blue cheese}"""),
     Q("""Look at the life cycle of a chicken.
 Which stage is missing at the place marked "?" {M:chick;a chick;chicks;young chicken}""",
       S.life_cycle(["egg", "?", "young hen", "adult hen"]), "the life cycle of a chicken with one stage shown as a question mark"),
@@ -148,7 +148,7 @@ What does cold-blooded mean?
 
 P4 = [
     Q("""Look at the woodland food web.
-How many different animals eat the caterpillar? {N:2}
+How many different animals eat the caterpillar? {M:2;two}
 Name the top predator. {M:owl;tawny owl;the owl;owls}
 If disease killed the voles, which is most likely?
 *2:2 the owls would have more food | the owls would eat more mice and blue tits | the grass would die | the caterpillars would disappear""",
@@ -260,21 +260,21 @@ Which stage does a butterfly have that a frog does not?
 | dry sand | 12 | 11 | 14
 Why did she do three trials?
 *1:2 to make her results more reliable | to make the woodlice tired | to use more sand | so the test takes longer
-What is the total for the damp tray? {N:9}
+What is the total for the damp tray? {M:9;nine}
 Which conclusion fits her results?
 *3:3 woodlice like dry sand best | woodlice never move on damp soil | woodlice move less in damp soil, so they seem to prefer damp places | woodlice move the same amount everywhere""", ws=True),
     Q("""A biologist says a woodpecker's long, strong beak is an adaptation. What is an adaptation?
 *2:2 a change an animal chooses to make | a feature that helps a living thing survive in its habitat | a new kind of habitat | a way of sorting animals into groups"""),
     Q("""Giraffes with longer necks could reach more leaves and were more likely to survive and have young. Over many generations giraffes' necks became longer.
 This process is called {M2:natural selection;evolution;evolving;evolve;survival of the fittest}."""),
-    Q("""Look at the food chain. Which living thing gets its energy first from the Sun? {M:phytoplankton;plankton}
-How many consumers are there? {N:3}""",
+    Q("""Look at the food chain. Which living thing gets its energy directly from the Sun? {M:phytoplankton;plankton}
+How many consumers are there? {M:3;three}""",
       S.food_chain(["phytoplankton", "krill", "penguin", "leopard seal"]), "a food chain: phytoplankton, krill, penguin, leopard seal"),
     Q("""Dogs all belong to one species, but there are many breeds. Breeders choose parent dogs with the features they want.
 What is this called?
 *4:2 natural selection | migration | hibernation | selective breeding by people"""),
     Q("""Micro-organisms can be harmful. Give two ways we keep food safe from them.
-{G2:fridge;freezing;cooking;refrigerate;salt;pickling;drying;canning;sealing;keep it cold;cook it well;wash hands;cover food;heat;vinegar;sugar;smoking} {G2}"""),
+{G2:fridge;freezing;cooking;refrigerate;salt;pickling;drying;canning;sealing;keep it cold;cook it well;wash hands;cover food;heat;vinegar;sugar;smoking;freezer;freeze;cook;keep it in the fridge;keep it in a fridge;refrigeration;salting;dry it;cover it;washing hands;tins;canned} {G2}"""),
     Q("""Arjun recorded the temperature of compost as it rotted. Use the graph.
 What was the temperature on day 10? {N:40} °C
 Between which two days did it rise fastest? Day {N:0} to day {N:4}

@@ -70,7 +70,7 @@ In which box are the particles close together but able to move past each other? 
       S.thermometer(-4, -10, 30, 10, 2), "a thermometer reading 4 degrees below zero"),
     Q("""Mo tested which material kept a cup of hot water warm longest. He measured the temperature after 20 minutes.
 Which material kept the water warmest? {M:wool;the wool}
-Which was the worst insulator? {M:foil;the foil;tin foil;aluminium foil}""",
+Which material was the worst insulator? {M:foil;the foil;tin foil;aluminium foil}""",
       S.bar_chart(["no cover", "foil", "cotton", "wool"], [30, 32, 41, 52], "temperature after 20 minutes (" + S.DEG + "C)", 60, 10, "Keeping water warm"),
       "a bar chart of temperature after 20 minutes: no cover 30, foil 32, cotton 41, wool 52 degrees", ws=True),
     Q("""What should Mo keep the same in his test? Name two things.
@@ -89,7 +89,7 @@ P3 = [
     Q("""Look at the water cycle. Name the process at A, where the Sun warms the sea. {M:""" + EVAP + """}
 Name the process at B, where vapour cools to form clouds. {M:""" + COND + """}""",
       S.water_cycle(["A", "B", "C", "D"]), "the water cycle with A over the sea, B at the cloud, C at the rain and D at the river"),
-    Q("""In the water cycle, rain, snow and hail falling from clouds is called {M:""" + PRECIP + """}.""",
+    Q("""In the water cycle, rain, snow and hail falling from clouds is called {M:precipitation;percipitation}.""",
       S.water_cycle(["", "", "?", ""]), "the water cycle with a question mark where rain falls from the cloud"),
     Q("""A cold can of drink from the fridge gets wet on the outside. Where does the water come from?
 *3 it leaks through the can | it comes from the drink's bubbles | water vapour in the air condenses on the cold can | the fridge sprays it on"""),
@@ -149,12 +149,12 @@ What gives the energy to make the water cycle work? {M2:the Sun;sun;sunlight;hea
 | 0 | 200 | 200
 | 1 | 170 | 190
 | 2 | 140 | 180
-| 3 | 110 | 175
+| 3 | 110 | 185
 | 4 | 80 | 165
 How much water evaporated in the sun in 4 days? {N2:120} ml
 Complete: water evaporates {M2:faster;quicker;more quickly} when it is warmer.
 Which shade reading looks like it might be an error? Day {N2:3}
-~ In the shade the water fell by 10 ml most days.""", ws=True),
+~ In the shade the water fell by about 10 ml each day.""", ws=True),
     Q("""Look at the graph of a cup of tea cooling.
 What was the temperature after 4 minutes? {N:55} """ + C + """
 How much did it cool in the first 2 minutes? {N2:14} """ + C + """
@@ -163,7 +163,7 @@ When did it cool fastest?
       S.line_graph([0, 2, 4, 6, 8, 10], [80, 66, 55, 46, 40, 36], "time (minutes)", "temperature (" + S.DEG + "C)", 10, 2, 90, 10),
       "a line graph of tea cooling: 80 degrees at 0 minutes, 66 at 2, 55 at 4, 46 at 6, 40 at 8, 36 at 10", ws=True),
     Q("""Oxygen, carbon dioxide and water vapour are all {M:gases;gas}.
-Give one way we know that air has mass (weight).
+Which of these shows that air has mass (weight)?
 *3:2 air is invisible | we breathe air | a blown-up balloon weighs more than a flat one | air is cold"""),
     Q("""Name the process in which a gas turns into a liquid. {M2:""" + COND + """}"""),
     Q("""Write the melting point or boiling point.
@@ -216,26 +216,26 @@ Why does water evaporate faster from the sea on a hot, windy day?
 *2:2 the sea is saltier | heat gives particles energy and wind carries the vapour away | clouds stop the wind | cold water evaporates faster""",
       S.water_cycle(["A", "B", "C", "D"]), "the water cycle with letters A to D"),
     Q("""Felix heated ice and measured its temperature every minute. Use the graph.
-At what temperature did the temperature stay the same while the ice melted? {N:0} """ + C + """
-For how many minutes was the ice melting? {N2:4}
+At what temperature did the reading stay the same while the ice melted? {N:0} """ + C + """
+For how many minutes was the ice melting? {M2:4;four}
 What happened from 8 to 12 minutes?
 *3:2 the water froze | the ice stayed solid | the water warmed up | the water boiled away""",
       S.line_graph([0, 2, 4, 6, 8, 10, 12], [-20, -10, 0, 0, 0, 20, 40], "time (minutes)", "temperature (" + S.DEG + "C)", 12, 2, 40, 10, ybottom=-20),
       "a line graph: temperature rises from minus 20 to 0 by 4 minutes, stays at 0 until 8 minutes, then rises to 40 at 12 minutes", ws=True),
     Q("""Sea water is a solution of salt in water. Describe how to get pure water from it.
 *1:2 boil it and cool the steam so it condenses | filter it | sieve it | freeze it and keep the ice and salt together"""),
-    Q("""A mixture contains iron filings, salt and sand. Put the steps in order to separate all three.
+    Q("""A mixture contains iron filings, salt and sand. Which order of steps separates all three?
 *4:3 filter, then magnet, then dissolve, then evaporate | evaporate, then filter, then magnet | dissolve, then evaporate, then filter | magnet, then add water to dissolve the salt, filter out the sand, evaporate the water"""),
     Q("""Ruby dissolved sugar in 100 ml of water at 20 °C, one spoon at a time, until no more would dissolve. She did the same at 60 °C.
 | Water | Spoons dissolved
 | 20 °C | 8
 | 60 °C | 14
 What is the name for a solution in which no more solid can dissolve? {M2:saturated;saturated solution;a saturated solution}
-How many more spoons dissolved at 60 °C? {N:6}
+How many more spoons dissolved at 60 °C? {M:6;six}
 Write a conclusion. Complete: more sugar dissolves in {M2:hotter;warmer;hot;warm} water.""".replace("°C", C), ws=True),
     Q("""Name a change of state that needs heating and one that needs cooling.
-Heating: {M2:melting;melt;boiling;boil;evaporation;evaporating;evaporate}
-Cooling: {M2:freezing;freeze;condensation;condensing;condense;solidifying}"""),
+Heating: {M2:melting;melt;melts;boiling;boil;boils;evaporation;evaporating;evaporate;evaporates}
+Cooling: {M2:freezing;freeze;freezes;condensation;condensing;condense;condenses;solidifying;solidify}"""),
     Q("""Thermal insulators keep heat in or out. Which material is used in a cool box to keep picnic food cold?
 *2 copper | polystyrene foam | aluminium | iron"""),
     Q("""Nell tested how long ice cubes took to melt when wrapped in different materials.

@@ -60,8 +60,8 @@ Predict his breaths in minute 6.
     Q("""Why is steam from a kettle dangerous?
 *1 it is very hot and can burn | it is poisonous | it is a solid | it is magnetic"""),
     Q("""What is the name of the change when a solid turns into a liquid? {M:melting;melt;melts;melted}"""),
-    Q("""Glass, wood and plastic. Which of these is the best thermal insulator for a cup handle?
-{M2:wood;plastic;wooden;wood or plastic}"""),
+    Q("""Which of these would make a good thermal insulator for the handle of a hot cup: steel, wood or plastic? Name one.
+{M2:wood;wooden;plastic;a wooden handle;a plastic handle}"""),
     # forces and energy
     Q("""Look at the circuit. Will the lamp light? {M:no;no it will not;no it won't;it will not light;it won't light}
 Give the reason.
@@ -71,18 +71,18 @@ Give the reason.
       S.forces("trolley", [("right", 12, "push 25 N"), ("left", 5, "friction 10 N")]), "a trolley with a push of 25 newtons to the right and friction of 10 newtons to the left"),
     Q("""Which material is opaque?
 *2 clear plastic | a wooden board | clean water | glass"""),
-    Q("""A recorder makes a higher note when a hole is covered or uncovered to make the air column {M2:shorter;short;smaller}."""),
+    Q("""A recorder makes a higher note when holes are uncovered, making the vibrating column of air {M2:shorter;short;smaller}."""),
     # Earth and space
     Q("""Look at the Moon pictures. Which shows a half Moon lit on the right (first quarter)? {T:B}""",
       S.moon_phases(["waxing crescent", "first quarter", "waxing gibbous", "full"], ["A", "B", "C", "D"]), "four Moon pictures: A thin crescent, B right half lit, C mostly lit, D full"),
-    Q("""The Earth turns once on its axis in about 24 hours. How many complete turns does it make in one week? {N:7}"""),
+    Q("""The Earth turns once on its axis in about 24 hours. How many complete turns does it make in one week? {M:7;seven}"""),
     Q("""Which planet is fourth from the Sun?
 *3 Earth | Jupiter | Mars | Venus"""),
     Q("""Adam measured his shadow at 10 am, midday and 2 pm. At which time was it shortest? {M:midday;noon;12 noon;at midday;12 o'clock;12 pm}""", ws=True),
 ]
 
 P2 = [
-    Q("""Look at the food web. How many food chains end with the fox? {N2:2}
+    Q("""Look at the food web. How many food chains end with the fox? {M2:2;two}
 Name an animal that eats more than one kind of food. {M:fox;blackbird;foxes;blackbirds}""",
       S.food_web({"fox": (1, 0), "rabbit": (0, 1), "blackbird": (1, 1), "vole": (2, 1), "grass": (0, 2), "berries": (1, 2), "seeds": (2, 2)},
                  [("grass", "rabbit"), ("berries", "blackbird"), ("seeds", "blackbird"), ("seeds", "vole"), ("rabbit", "fox"), ("vole", "fox")]),
@@ -99,7 +99,7 @@ Which letter labels the part that makes pollen? {T:C}""",
       S.flower({"petal": "A", "stigma": "B", "anther": "C", "ovary": "D"}), "half a flower with letters A petal, B stigma, C anther, D ovary"),
     Q("""Water moves up through a plant from the roots to the leaves in tiny tubes in the {M:stem;stalk;stems}."""),
     Q("""Iqbal put pondweed at different distances from a lamp and counted bubbles in a minute.
-Complete the conclusion: the closer the lamp, the {M2:more;more bubbles;greater the number of bubbles;faster} the pondweed makes bubbles.
+Complete the conclusion: the closer the lamp, the {M2:faster;more quickly;quicker;more} the pondweed makes bubbles.
 Which gas is in the bubbles? {M:oxygen;O2}""",
       S.line_graph([10, 20, 30, 40, 50], [42, 30, 19, 11, 6], "distance from lamp (cm)", "bubbles in a minute", 50, 10, 50, 10),
       "a line graph: 42 bubbles at 10 cm, 30 at 20, 19 at 30, 11 at 40, 6 at 50 cm", ws=True),
@@ -110,8 +110,8 @@ What is the job of the ribs (E)? {M2:protect;protect the lungs;protect the heart
 *2 skull | elbow | femur | rib"""),
     Q("""Name one thing that can harm your lungs. {M2:smoking;smoke;cigarettes;pollution;air pollution;vaping;dust;fumes;cigarette smoke;asbestos}"""),
     Q("""Oscar's class recorded how many portions of fruit and vegetables they ate in a day.
-Which number of portions was most common? {N:3}
-How many children ate 5 or more portions? {N:4}""",
+Which number of portions was most common? {M:3;three}
+How many children ate 5 or more portions? {M:4;four}""",
       S.bar_chart(["1", "2", "3", "4", "5 or more"], [3, 6, 9, 5, 4], "number of children", 10, 2, "Portions of fruit and vegetables"),
       "a bar chart: 1 portion 3 children, 2 portions 6, 3 portions 9, 4 portions 5, 5 or more 4", ws=True),
     Q("""Look at the measuring cylinder. Read the volume of water in it. {N:75} ml""",
@@ -151,7 +151,7 @@ What might then happen to the grass? {M2:decrease;be eaten;go down;less grass;ge
     Q("""Chen found that the dark moths in a city were eaten less by birds than pale moths. What is this an example of?
 *1:2 adaptation and natural selection | pollination | hibernation | germination"""),
     Q("""Name the part of a seed that grows down first when it germinates. {M2:root;roots;the root;radicle}"""),
-    Q("""Look at the life cycle. Name stage B. {M:seedling;shoot;young plant;sprout}""",
+    Q("""Look at the life cycle. Name stage B. {M:seedling;shoot;sprout;germinating seed;germination;sprouting seed;seedlings}""",
       S.life_cycle(["seed", "B", "young plant", "flowering plant"]), "a plant life cycle with stage B to be named"),
     Q("""Some flowers open in the morning and close at night. Which animals would they NOT be pollinated by?
 *3 bees | butterflies | moths that fly at night | hoverflies"""),
@@ -181,8 +181,8 @@ What is the mean of the other four readings? Give your answer as a decimal. {N2:
     Q("""Clouds are made of tiny drops of water. They form when water vapour cools and {M:condenses;condense;condensation;condensing}."""),
     Q("""Look at the circuit symbols. Which letter shows a battery of two cells? {T2:B}""",
       S.circuit_symbols(["lamp", "battery", "cell", "motor"], ["A", "B", "C", "D"]), "four circuit symbols labelled A to D"),
-    Q("""Look at the mirror. Which letter shows the reflected ray? {T:B}""",
-      S.mirror(45, letters="ABC"), "a ray hitting a mirror with three possible reflected rays A, B and C"),
+    Q("""Look at the mirror. The torch shines a narrow beam at it. Which letter, A, B or C, shows the way the light goes after it is reflected? {T:A}""",
+      S.mirror(30, letters="ABC"), "a ray from a torch hitting a mirror at 30 degrees to the dashed line, with three possible reflected rays A, B and C"),
     Q("""A bicycle's brakes rub against the wheel. Which force slows the bicycle? {M:friction;frictional force}"""),
     Q("""Look at the force meter holding a bag of potatoes. Read the force. {N:7.5} N""",
       S.forcemeter(7.5), "a force meter with its pointer halfway between 7 and 8 newtons"),
@@ -190,7 +190,7 @@ What is the mean of the other four readings? Give your answer as a decimal. {N2:
       S.stick_shadows([(15, "left", "A"), (55, "left", "B"), (35, "right", "C")]), "three stick pictures with the Sun at different heights"),
     Q("""Which object is a natural satellite of the Earth?
 *1 the Moon | the Sun | Mars | the International Space Station"""),
-    Q("""How long does the Earth take to orbit the Sun? Give your answer to the nearest whole number of days, for a year that is not a leap year. {N2:365}"""),
+    Q("""How long does the Earth take to orbit the Sun, to the nearest whole number of days? {N2:365} days"""),
     Q("""Why can we not see the new Moon?
 *4:2 it is behind a cloud | it has gone away | it is too small | its sunlit side faces away from the Earth"""),
 ]
@@ -220,9 +220,9 @@ F {M:style;styles}""",
     Q("""Fruit such as strawberries are eaten by birds. The seeds come out in the birds' droppings. How does this help the plant?
 *2:2 it feeds the birds only | its seeds are spread to new places | it keeps the seeds cold | it pollinates the plant"""),
     Q("""Name the green substance in leaves that traps light. {M2:chlorophyll;chlorophyl}"""),
-    Q("""Ellis planted bean seeds and kept one group at 5 °C and one at 25 °C.
+    Q("""Ellis planted bean seeds and kept one group at 5 """ + C + """ and one at 25 """ + C + """.
 What is the variable he changed? {M:temperature;the temperature;warmth;heat}
-Which group would you predict to germinate first? {M2:25 °C;25°C;25;the warm one;25 degrees;warm;the 25 °C group;warmer;the warmer one}""".replace("°C", C), ws=True),
+Which group would you predict to germinate first? {M2:25 °C;25°C;25;the warm one;25 degrees;warm;the 25 °C group;warmer;the warmer one;25 C;25C;the warm group;the warmer group;25 degrees C;the one at 25 °C;at 25 °C;at 25 degrees;the one at 25 degrees}""", ws=True),
     Q("""Look at the digestive system. Name part D. {M:small intestine;small intestines}
 What happens to food in part D? *3:2 it is chewed | it is stored as fat | digested food is absorbed into the blood | it becomes saliva""".replace("What happens to food in part D? *3:2", "What happens to food in part D?\n*3:2"),
       S.digestive({"mouth": "A", "gullet": "B", "stomach": "C", "small intestine": "D", "large intestine": "E"}), "the digestive system with letters A to E"),
@@ -269,7 +269,7 @@ Why does the food chain start with a plant?
       S.food_chain(["nettle leaves", "snail", "shrew", "barn owl"]), "a food chain: nettle leaves, snail, shrew, barn owl"),
     Q("""Which of these is NOT a mammal?
 *4 whale | bat | human | penguin"""),
-    Q("""Use the key to name animal X. It has legs, feathers and cannot fly. {M2:ostrich;an ostrich}""",
+    Q("""Use the key to name the animal that has feathers but cannot fly. {M2:ostrich;an ostrich}""",
       S.key_tree(("Does it have feathers?", ("Can it fly?", "swallow", "ostrich"), ("Does it have scales?", "lizard", "otter"))),
       "a branching key for swallow, ostrich, lizard and otter"),
     Q("""Puppies get some features from each parent. Why do puppies in one litter look different from one another?
@@ -284,7 +284,7 @@ Which amount of plant food gave the most tomatoes? {N:10} ml
 What happened with 20 ml? *2:2 it gave the most | fewer tomatoes grew than with 10 ml | no tomatoes grew | the same as 5 ml""".replace("What happened with 20 ml? *2:2", "What happened with 20 ml?\n*2:2"),
       S.bar_chart(["0 ml", "5 ml", "10 ml", "20 ml"], [8, 14, 21, 12], "tomatoes picked", 25, 5, "Plant food each week"),
       "a bar chart of tomatoes picked: 0 ml 8, 5 ml 14, 10 ml 21, 20 ml 12", ws=True),
-    Q("""Look at the circulation diagram. Which organ does blood low in oxygen go to? {M:lungs;the lungs;lung}""",
+    Q("""Look at the circulation diagram. The heart pumps blood that is low in oxygen to which organs, to pick up oxygen? {M:lungs;the lungs;lung}""",
       S.circulation({}), "heart, lungs and body with arrows for blood flow"),
     Q("""Which drug is found in coffee, tea and cola? {M2:caffeine;caffein}"""),
     Q("""How many bones are in the adult human skeleton?
@@ -333,10 +333,10 @@ Name one thing she should keep the same. {M2:size of jelly;amount of water;jelly
     Q("""Look at the life cycle of a frog.
 Name the stage at A. {M:tadpole;tadpoles}
 Where do frogs lay their eggs? {M:water;in water;pond;in a pond;ponds;the pond}
-Frogs and butterflies both go through big changes of body shape. Name this process. {M2:metamorphosis}""",
+Frogs and butterflies both go through big changes of body shape. Name this process. {M2:metamorphosis;metamorphisis}""",
       S.life_cycle(["frogspawn", "A", "froglet", "adult frog"]), "the life cycle of a frog with stage A to be named"),
     Q("""Look at the circuit.
-How many cells are in the battery? {N:2}
+How many cells are in the battery? {M:2;two}
 Which two components will work when the switch is closed? {G2:lamp;motor;the lamp;the motor;bulb} {G2}
 The motor is replaced with a wire. The lamp will be *1:2 brighter | dimmer | off | the same""".replace("The lamp will be *1:2", "The lamp will be\n*1:2"),
       S.circuit(["battery", "lamp"], ["switch_closed", "motor"]), "a circuit with a battery of two cells, a lamp, a closed switch and a motor"),
@@ -348,7 +348,7 @@ Explain why.
       S.day_night(["A", "B"]), "sunlight on the Earth with point A on the lit side"),
     Q("""Look at the chart of the time different balls took to stop bouncing.
 Which ball bounced for longest? {M:tennis ball;tennis;the tennis ball}
-How many seconds longer did the rubber ball bounce than the golf ball? {N2:3}
+How many seconds longer did the rubber ball bounce than the golf ball? {M2:3;three}
 Why should all the balls be dropped from the same height?
 *2:2 so they bounce higher | to make it a fair test | so they land on grass | so they are easy to catch""",
       S.bar_chart(["golf", "tennis", "ping-pong", "rubber"], [4, 9, 6, 7], "time bouncing (s)", 10, 2, "Bouncing balls"),
@@ -414,7 +414,7 @@ Which way will its stem grow? {M:towards the hole;towards the light;to the light
 Why does this help it? *2:2 it needs water | it needs light to make food | it wants to escape | it needs warmth""".replace("Why does this help it? *2:2", "Why does this help it?\n*2:2"), ws=True),
     Q("""Look at the forces on the box.
 What is the size of the resultant force? {N2:10} N
-In which direction will the box move? {M:left;to the left;leftwards}""",
+In which direction will the box move? {M:left;to the left;leftwards;towards the left}""",
       S.forces("box", [("right", 6, "20 N"), ("left", 12, "30 N")]), "a box with 20 newtons to the right and 30 newtons to the left"),
     Q("""Look at the particle boxes.
 Which box shows the state of matter with a fixed shape? {T:C}

@@ -4,7 +4,7 @@ seeds and dispersal, germination, the plant life cycle and photosynthesis."""
 from core import Q
 import svg as S
 
-NEEDS = "light;sunlight;water;air;carbon dioxide;warmth;nutrients;minerals;soil;space;sun;chlorophyll;oxygen;the right temperature"
+NEEDS = "light;sunlight;water;air;carbon dioxide;warmth;nutrients;minerals;soil;space;sun;chlorophyll;oxygen;the right temperature;sunshine;heat;mineral salts;room to grow"
 
 P1 = [
     Q("""Look at the plant. Which part is labelled D? {M:root;roots;the roots;the root}""",
@@ -19,10 +19,10 @@ P1 = [
       S.plant({"flower": "A", "leaf": "B", "root": "C"}), "a flowering plant with A on the flower, B on a leaf and C on the roots"),
     Q("""The coloured parts of a flower that attract insects are called {M:petals;petal}."""),
     Q("""Which of these is a seed?
-*1 an acorn | a daffodil bulb | a potato | a leaf"""),
+*1 a conker | a daffodil bulb | a potato | a leaf"""),
     Q("""Plants make their own food in their {M:leaves;leaf;green leaves}."""),
     Q("""Ezra put one cress pot on a sunny window sill and one in a dark cupboard. Both were watered.
-Which pot's cress grew tall, thin and yellow? {M:dark cupboard;the dark cupboard;cupboard;the dark one;dark;the cupboard one;in the cupboard}""",
+Which pot's cress grew tall, thin and yellow? {M:dark cupboard;the dark cupboard;cupboard;the dark one;dark;the cupboard one;in the cupboard;the one in the cupboard;the one in the dark cupboard;in the dark cupboard;in the dark;the dark}""",
       S.seed_test([("sunny window", 60), ("dark cupboard", 85)]), "two pots of cress: one on a sunny window, one in a dark cupboard", ws=True),
     Q("""A tree loses its leaves in autumn. What do we call a tree like this?
 *2 evergreen | deciduous | a conifer | a cactus"""),
@@ -56,7 +56,7 @@ Name an animal that carries pollen. {M:bee;bees;insect;insects;butterfly;butterf
     Q("""Burdock seeds have tiny hooks. How are they spread?
 {M:animals;by animals;animal;on animals' fur;fur;on fur;stuck to fur;by sticking to animals;by animal fur;sticking to animals;on animals}"""),
     Q("""Look at the life cycle of a flowering plant. Which stage is missing at "?"
-{M:seedling;a seedling;young plant;shoot;sprout;seedlings}""",
+{M:seedling;a seedling;young plant;shoot;sprout;seedlings;germinating seed;germination}""",
       S.life_cycle(["seed", "?", "adult plant", "flower", "pollination", "seed made"]), "the life cycle of a flowering plant with one stage shown as a question mark"),
     Q("""Why do many flowers have bright petals and a sweet smell?
 *3 to frighten animals away | to keep the flower warm | to attract insects for pollination | to take in water"""),
@@ -64,9 +64,9 @@ Name an animal that carries pollen. {M:bee;bees;insect;insects;butterfly;butterf
 What does this show?
 *1 the stem carries water up to the flower | petals make water | flowers like blue | roots make colour""", ws=True),
     Q("""Tomatoes, apples and peas in a pod all hold seeds. What part of the plant holds the seeds?
-{M:fruit;fruits;the fruit;pod}"""),
+{M:fruit;fruits;the fruit;pod;pods;seed pod}"""),
     Q("""Amira grew three pots of beans for two weeks. Look at the results.
-Which pot grew best? {M:light and water;the one with light and water;light, water;pot 1;the first pot;first}
+Which pot grew best? {M:light and water;the one with light and water;light, water;pot 1;the first pot;first;the pot with light and water;with light and water;light and water pot;light,water}
 What does the pot with no water show?
 *2 plants need darkness | plants need water to grow | water stops growth | plants grow best without light""",
       S.seed_test([("light, water", 70), ("dark, water", 30), ("light, no water", 0)], "After two weeks"),
@@ -108,7 +108,7 @@ What should he change? {M:the type of soil;soil;type of soil;the soil;kind of so
 Name two things he should keep the same.
 {G2:amount of water;water;light;amount of light;type of bean;beans;size of pot;pot;temperature;warmth;amount of soil;time;place;position} {G2}""", ws=True),
     Q("""Look at Rhys's results.
-Which soil grew the tallest beans? {M:compost;the compost}
+Which soil grew the tallest beans? {M:compost;the compost;compost soil}
 Which soil grew the shortest? {M:sand;sandy soil;the sand}""",
       S.bar_chart(["sand", "clay", "compost", "garden soil"], [6, 11, 19, 14], "height after 3 weeks (cm)", 20, 5, "Bean height"),
       "a bar chart of bean height: sand 6, clay 11, compost 19, garden soil 14 centimetres", ws=True),
@@ -142,20 +142,20 @@ What do the parts G and C make together? {M:stamen;the stamen;stamens}""",
 What do the egg cells inside become? {M2:seeds;seed;the seeds}"""),
     Q("""Grass flowers are small and green with no smell. Their pollen is light and made in huge amounts.
 How are they pollinated? {M2:wind;by the wind;the wind;by wind}"""),
-    Q("""Danny put celery in red water and left it in a warm, sunny place and in a cold, dark cupboard. He cut the stalks after 3 hours.
+    Q("""Danny stood two sticks of celery in red water. He left one in a warm, sunny place and one in a cold, dark cupboard. He cut the stalks after 3 hours.
 | Place | Distance red dye moved up (cm)
 | warm, sunny | 9
 | cold, dark | 3
-Where did water move faster? {M:warm, sunny;warm and sunny;warm sunny;warm;sunny;the warm sunny place}
+Where did water move faster? {M:warm, sunny;warm and sunny;warm sunny;warm;sunny;the warm sunny place;the warm, sunny place;in the warm, sunny place;in the warm sunny place;warm and sunny place;sunny and warm}
 Complete the conclusion: water moves up a stem faster when it is warm and {M2:sunny;bright;light}.
 Why is his test not fair?
 *1:2 he changed two things at once: warmth and light | he used red water | he cut the stalks | he measured in centimetres""", ws=True),
     Q("""Ms Osei's class measured a sunflower each week. Use the graph.
 How tall was it in week 6? {N:90} cm
-In which two weeks did it grow the most? From week {N:4} to week {N:6}""",
+Between which two weeks did it grow the most? From week {N:4} to week {N:6}""",
       S.line_graph([0, 2, 4, 6, 8, 10], [10, 25, 45, 90, 115, 125], "time (weeks)", "height (cm)", 10, 2, 140, 20),
       "a line graph of sunflower height: 10 cm at week 0, 25 at week 2, 45 at week 4, 90 at week 6, 115 at week 8, 125 at week 10", ws=True),
-    Q("""Predict what the sunflower's height would be at week 12 if it grew slowly as in the last two weeks.
+    Q("""Predict the sunflower's height at week 12 if it kept growing as slowly as in the last two weeks.
 *2:2 about 60 cm | about 135 cm | about 300 cm | about 10 cm""", ws=True),
     Q("""Use the key to name the tree.
 Needles in pairs: {M:Scots pine;pine;scots pine tree}
@@ -166,15 +166,15 @@ Broad leaf with lobes: {M:oak;oak tree}""",
 {M:cutting;cuttings}."""),
     Q("""Why do farmers often spread manure or fertiliser on fields?
 *3 to keep birds away | to warm the soil | to add nutrients (minerals) the plants need | to make the soil dry"""),
-    Q("""A plant kept in the dark for a week turned yellow and drooped. Which substance that makes leaves green was it unable to keep?
+    Q("""A plant kept in the dark for a week turned yellow and drooped. Its leaves lost the green substance they need to make food. What is it called?
 {M2:chlorophyll;chlorophyl}"""),
     Q("""Name three ways seeds can be spread.
-{G2:wind;water;animals;explosion;birds;exploding;explosive;animal;bird;fur;eaten;self;bursting;sea;people;humans} {G2} {G2}
+{G:wind;water;animals;explosion;birds;exploding;explosive;animal;bird;fur;eaten;self;bursting;sea;people;humans} {G} {G}
 ~ One or two words each, for example "wind"."""),
     Q("""A dandelion seed has a feathery parachute. Why is this an adaptation for wind dispersal?
 *1:2 it slows its fall so the wind carries it far | it makes the seed heavy | it makes it taste nice | it hooks onto fur"""),
     Q("""Look at the life cycle. Write the names of stages B and D.
-B: {M:seedling;a seedling;young plant;shoot}
+B: {M:seedling;a seedling;young plant;shoot;germination;germinating;germinating seed;sprouting}
 D: {M:pollination;pollinate;pollinating}""",
       S.life_cycle(["seed", "B", "adult plant with flowers", "D", "fertilisation", "seed dispersal"]), "a plant life cycle with stages B and D to be named"),
     Q("""Ewan grew two identical trays of seedlings. One was watered with rainwater, one with salty water.
@@ -209,7 +209,7 @@ Explain, in order, how pollen from another flower helps part D become a fruit. C
     Q("""Insect-pollinated and wind-pollinated flowers are different. Which feature is found in wind-pollinated flowers?
 *2:2 large, brightly coloured petals | anthers hanging outside the flower | nectar and a strong scent | sticky, heavy pollen"""),
     Q("""Jade planted broad bean seeds at different depths and counted how many came up after three weeks. Use the graph.
-How many came up when planted at 4 cm? {N:9}
+How many came up when planted at 4 cm? {M:9;nine}
 At which depth did the fewest come up? {N:12} cm
 Complete the conclusion: the deeper the seed is planted, the {M2:fewer;fewer come up;less;fewer seeds come up} seedlings come up.""",
       S.bar_chart(["2 cm", "4 cm", "8 cm", "12 cm"], [10, 9, 5, 2], "seedlings up (out of 10)", 10, 2, "Seedlings after 3 weeks"),
@@ -222,7 +222,7 @@ Complete the conclusion: the deeper the seed is planted, the {M2:fewer;fewer com
 | windy, cool | 5
 | still air, warm | 4
 | windy, warm | 19
-Which condition made the plant lose most water? {M:windy, warm;windy and warm;warm and windy;windy warm;warm windy}
+Which condition made the plant lose most water? {M:windy, warm;windy and warm;warm and windy;windy warm;warm windy;warm, windy;windy,warm;windy, warm condition}
 How much more water was lost in the windy, cool condition than in the still, cool one? {N:3} g
 Why do leaves lose water faster in wind?
 *2:2 wind blocks the light | moving air carries the water vapour away from the leaf | wind makes the roots grow | wind cools the water so it freezes""", ws=True),

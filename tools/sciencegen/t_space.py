@@ -39,7 +39,7 @@ P1 = [
     Q("""It is dangerous to look straight at the Sun because it can damage your {M:eyes;eye;eyesight;sight}."""),
     Q("""Which planet is the largest in our solar system?
 *4 Earth | Mars | Mercury | Jupiter"""),
-    Q("""How many planets are there in our solar system? {N:8}"""),
+    Q("""How many planets are there in our solar system? {M:8;eight}"""),
     Q("""The Moon seems to shine at night. Where does its light come from?
 *2 it makes its own light | it reflects light from the Sun | from the Earth's lamps | from other stars"""),
     Q("""Rosa measured the length of a stick's shadow at different times on a sunny day.
@@ -47,7 +47,7 @@ P1 = [
 | 9 am | 90
 | midday | 30
 | 3 pm | 70
-When was the shadow shortest? {M:midday;at midday;noon;12 noon;12 o'clock;at noon}
+When was the shadow shortest? {M:midday;at midday;noon;12 noon;12 o'clock;at noon;12:00;12.00;12 midday}
 How much shorter was it at midday than at 9 am? {N2:60} cm""", ws=True),
 ]
 
@@ -77,14 +77,14 @@ B: {M:Mars;mars}""",
     Q("""Neil Armstrong and Buzz Aldrin walked on the {M:Moon;the Moon;moon} in 1969."""),
     Q("""Which of these is a planet?
 *2 the Sun | Venus | the Moon | a comet"""),
-    Q("""Ahmed recorded sunrise and sunset times on the first day of four months.
+    Q("""Ahmed worked out the hours of daylight in the middle of four months.
 | Month | Hours of daylight
 | December | 8
 | March | 12
 | June | 17
 | September | 12
 Which month had the most daylight? {M:June;june}
-How many more hours of daylight in June than December? {N2:9}""", ws=True),
+How many more hours of daylight were there in June than in December? {M2:9;nine}""", ws=True),
     Q("""In the UK, summer days are {M:longer;long;longer than winter days;lighter} than winter days."""),
     Q("""Jake wants to know how the length of a shadow changes during the day. What should he keep the same?
 *3 the time | the weather on different days | the stick and where it stands | the shadow length""", ws=True),
@@ -138,8 +138,8 @@ Predict the length at 5 o'clock in the afternoon (17:00).
 | 4 | right half
 | 8 | almost full
 | 11 | full
-| 15 | left half
-About how many days after night 1 was the Moon full? {N2:10}
+| 18 | left half
+About how many days after night 1 was the Moon full? {M2:10;ten}
 Predict what she would see around night 26. *2:2 full Moon | new Moon (nothing or almost nothing) | right half | almost full""".replace("Predict what she would see around night 26. *2:2", "Predict what she would see around night 26.\n*2:2"), ws=True),
     Q("""The Earth is about 150 million km from the Sun. The Moon is about 384 thousand km from the Earth. Which is closer to the Earth?
 {M:Moon;the Moon;moon}"""),
@@ -152,7 +152,7 @@ B {M:Earth;earth;the Earth}
 C {M:Saturn;saturn}
 D {M:Uranus;uranus}""",
       S.solar_system(planets([0, 2, 5, 6])), "the Sun and the planets with the first, third, sixth and seventh marked A to D"),
-    Q("""Which of the planets are gas giants? Choose two.
+    Q("""Which of the planets are gas giants? Name two.
 {G2:Jupiter;Saturn;Uranus;Neptune} {G2}"""),
     Q("""Which planets are rocky? Name two.
 {G2:Mercury;Venus;Earth;Mars} {G2}"""),
@@ -171,10 +171,10 @@ Name phase G. {M2:last quarter;third quarter;half moon;half;last quarter moon;wa
       S.moon_phases(PH, list("ABCDEFGH")), "the eight phases of the Moon labelled A to H, from new to waning crescent"),
     Q("""How long does it take the Moon to go from one full Moon to the next?
 *3:2 1 day | 1 week | about 29 and a half days | 1 year"""),
-    Q("""Earth orbits the Sun once in a year. How many days is one year, to the nearest whole day, in a year that is not a leap year? {N2:365}"""),
-    Q("""Look at the picture. Point A is in Britain. Two hours later, will A still be in daylight, be at sunset, or be in darkness, if it is just after sunrise now?
-*1:2 still in daylight | in darkness | at sunset | at midnight""",
-      S.day_night(["A", "B"]), "sunlight on the Earth with point A on the lit side near the edge and point B in the dark"),
+    Q("""Earth orbits the Sun once in a year. How many days are there in a year that is not a leap year? {N2:365}"""),
+    Q("""Look at the picture. Point A is in Britain, where it is about midday. What will it be like at A two hours later?
+*1:2 still daylight | dark | sunset | midnight""",
+      S.day_night(["A", "B"]), "sunlight on the Earth with point A on the lit side facing the Sun and point B in the dark"),
     Q("""When it is midday in London, it is 9 pm in Tokyo. Why is the time different?
 *2:2 Japan uses different clocks | the Earth spins, so the Sun is in a different place in the sky for each country | Japan is closer to the Sun | the Moon blocks the Sun in Japan"""),
     Q("""Look at the shadows A, B and C. Put them in order from morning to evening.
@@ -185,8 +185,8 @@ Name phase G. {M2:last quarter;third quarter;half moon;half;last quarter moon;wa
 *4:2 the stick moves | the Moon pulls it | the ground turns faster than the Earth | the Sun's position in the sky changes as the Earth spins"""),
     Q("""Look at the graph of daylight hours in London through the year.
 Which month has the most daylight? {M:June;june}
-About how many hours of daylight are there in December? {N:8}
-About how many more hours of daylight are there in June than in December? {N2:8}""",
+About how many hours of daylight are there in December? {M:8;eight}
+About how many more hours of daylight are there in June than in December? {M2:8;eight}""",
       S.line_graph([0, 2, 4, 6, 8, 10, 12], [8, 10, 13, 16, 15, 12, 8], "month (0 = December)", "hours of daylight", 12, 2, 18, 2),
       "a line graph of daylight hours: 8 in December, 10 in February, 13 in April, 16 in June, 15 in August, 12 in October, 8 in December", ws=True),
     Q("""Venus is closer to the Sun than Earth. Would you expect it to be hotter or colder than Earth? {M2:hotter;warmer;hot;hotter than Earth}"""),
@@ -245,18 +245,18 @@ Why?
       "a bar chart of a metre stick's shadow at midday: summer 25 cm, winter 95 cm", ws=True),
     Q("""Felipe made a sundial. He marked the shadow every hour from 9 am to 3 pm on one day. Why might his sundial be less accurate a few months later?
 *2:2 the stick gets shorter | the Sun's path across the sky changes with the seasons | the Earth stops spinning | shadows only form in summer""", ws=True),
-    Q("""Light from the Sun takes about 8 minutes to reach Earth. Light from Neptune's distance takes about 4 hours. Which is further from the Sun, by about how many times?
+    Q("""Light from the Sun takes about 8 minutes to reach Earth and about 4 hours to reach Neptune. How many times further from the Sun is Neptune than Earth?
 Neptune is about {N2:30} times further from the Sun than Earth.
 ~ 4 hours = 240 minutes."""),
     Q("""The Moon takes about 27 days to spin once, and about 27 days to orbit the Earth once. What does this mean for what we see?
 *3:2 we see every side each month | the Moon has no dark side | we always see the same side of the Moon | the Moon does not spin"""),
     Q("""Stargazers see patterns of stars called {M2:constellations;constellation}.
-Name one. {M2:the Plough;Plough;the Great Bear;Great Bear;Ursa Major;Orion;Cassiopeia;the Big Dipper;Big Dipper;Ursa Minor;Little Bear;the Little Bear;Leo;Scorpio;Taurus;Gemini;the Southern Cross;Southern Cross;Pegasus;Cygnus;Draco}"""),
+Name one. {M2:the Plough;Plough;the Great Bear;Great Bear;Ursa Major;Orion;Cassiopeia;the Big Dipper;Big Dipper;Ursa Minor;Little Bear;the Little Bear;Leo;Scorpio;Scorpius;Orion's Belt;Taurus;Gemini;the Southern Cross;Southern Cross;Pegasus;Cygnus;Draco}"""),
     Q("""Why did early astronomers find it hard to believe that the Earth moves?
 *1:2 we do not feel it moving, and the Sun seems to move across the sky | they had telescopes | the Earth is small | the Moon is made of cheese"""),
     Q("""Galileo used a telescope in 1610 and saw four moons going around Jupiter. Why was this important evidence?
 *4:3 it proved Jupiter was a star | it showed the Moon was a planet | it showed telescopes are useless | it showed not everything goes around the Earth"""),
-    Q("""Look at the graph of daylight hours. On which two months are day and night about the same length, about 12 hours each?
+    Q("""Look at the graph of daylight hours. In which two months are day and night about the same length, about 12 hours each?
 {G2:March;September;Mar;Sept;Sep} {G2}""",
       S.line_graph([1, 3, 5, 6, 7, 9, 11, 12], [8, 12, 15, 16.5, 16, 12, 9, 7.5], "month (1 = January)", "hours of daylight", 12, 1, 18, 2),
       "a line graph of daylight hours in the UK: about 8 in January, 12 in March, 16 and a half in June, 12 in September, 7 and a half in December", ws=True),
@@ -274,7 +274,7 @@ Name one. {M2:the Plough;Plough;the Great Bear;Great Bear;Ursa Major;Orion;Cassi
     Q("""Order these from smallest to largest: planet, star, moon.
 {M2:moon, planet, star;moon planet star;moon,planet,star;moon - planet - star}
 ~ Write the three words in order, separated by commas. Think of our Moon, the Earth and the Sun."""),
-    Q("""At first quarter we see half of the Moon's disc lit. At a full Moon we see all of it. What fraction of the disc is lit halfway between first quarter and full Moon? Give your answer as a fraction in its simplest form. {F2:3/4}"""),
+    Q("""The Moon takes about 28 days to go from one new Moon to the next. First quarter comes after about 7 days, a quarter of the way through. Last quarter comes after about 21 days. What fraction of the way through is last quarter? Give your answer as a fraction in its simplest form. {F2:3/4}"""),
     Q("""A space station orbits Earth every 90 minutes. How many orbits does it make in 24 hours? {N2:16}"""),
 ]
 
