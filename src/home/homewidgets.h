@@ -4,8 +4,12 @@
 #include <QWidget>
 
 // Small building blocks of the home page: labels that report clicks, the percent column and the
-// tab-strip background.
+// tab-strip background, and the font and colour helpers every home page shares.
 namespace home {
+
+// The pages' sans-serif font, the same on every platform as far as the fonts installed allow.
+QFont pageFont(double points, bool bold = false);
+void setColour(QWidget *w, QPalette::ColorRole role, const QColor &colour);
 
 class ClickLabel : public QLabel
 {

@@ -73,23 +73,6 @@ const QColor SoftText(80, 80, 80);
 const QColor RuleColour(226, 230, 236);
 const QColor SelectedTopic(128, 128, 128); // mid grey 8421504
 
-QFont pageFont(double points, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void setColour(QWidget *w, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(role, colour);
-    w->setPalette(p);
-}
-
 QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent, const QFont &font,
                   Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {

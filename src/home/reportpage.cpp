@@ -46,23 +46,6 @@ const QColor SecondBar(58, 154, 96);
 const QColor GridColour(224, 224, 224); // 14737632
 const QColor DotColour(0, 0, 255);
 
-QFont reportFont(double points, bool bold = false)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void setColour(QWidget *w, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(role, colour);
-    w->setPalette(p);
-}
-
 QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent, const QFont &font,
                   const QColor &colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
@@ -194,7 +177,7 @@ public:
         setCursor(Qt::PointingHandCursor);
         m_label = new ClickLabel(QStringLiteral("lblRCBar%1").arg(n), this);
         m_label->setText(caption);
-        m_label->setFont(reportFont(9, true));
+        m_label->setFont(pageFont(9, true));
         setColour(m_label, QPalette::WindowText, HeadText);
         m_label->setGeometry(8, 0, 200, BarHeight - 1);
         m_label->setToolTip(tip);
@@ -342,9 +325,9 @@ void ReportPage::buildSummary()
     std::array<QLabel *, 5> values{};
     for (int i = 0; i < 5; ++i) {
         m_summaryLabels[i] = makeLabel(QStringLiteral("SumyL%1").arg(i + 1), captions[i], panel,
-                                       reportFont(9), BodyText);
+                                       pageFont(9), BodyText);
         values[i] =
-            makeLabel(valueNames[i], QStringLiteral("-"), panel, reportFont(10, true), FigureText);
+            makeLabel(valueNames[i], QStringLiteral("-"), panel, pageFont(10, true), FigureText);
         // A long topic name wraps rather than running off the panel.
         values[i]->setWordWrap(true);
     }
@@ -359,7 +342,7 @@ void ReportPage::buildTopical()
 {
     auto *panel = new PanelBox(QStringLiteral("RC2Topical"), this);
     m_panels[1] = panel;
-    const QFont head = reportFont(8, true);
+    const QFont head = pageFont(8, true);
     m_headA = makeLabel(QStringLiteral("Label5"), QStringLiteral("First Attempt results"), panel,
                         head, HeadText, Qt::AlignCenter);
     m_headB = makeLabel(QStringLiteral("Label6"), QStringLiteral("Second Attempt Score"), panel,
@@ -374,7 +357,7 @@ void ReportPage::buildTopical()
         row.name->setReadOnly(true);
         row.name->setFrame(false);
         row.name->setFocusPolicy(Qt::NoFocus);
-        row.name->setFont(reportFont(8.25));
+        row.name->setFont(pageFont(8.25));
         row.name->setTextMargins(0, 0, 0, 0);
         setColour(row.name, QPalette::Base, PanelColour);
         setColour(row.name, QPalette::Text, BodyText);
@@ -386,7 +369,7 @@ void ReportPage::buildTopical()
             bar->setAutoFillBackground(true);
             setColour(bar, QPalette::Window, colour);
             mark = makeLabel(QStringLiteral("TMark%1%2").arg(t).arg(suffix), QString(), panel,
-                             reportFont(8, true), BodyText);
+                             pageFont(8, true), BodyText);
             return back;
         };
         row.backA = makeTrack(QStringLiteral("A"), FirstBar, row.barA, row.markA);
@@ -403,14 +386,14 @@ void ReportPage::buildTrend()
     for (int v = 100; v >= 0; v -= 10)
         steps << QStringLiteral("%1%").arg(v);
     scale->setText(steps.join(u'\n'));
-    scale->setFont(reportFont(7));
+    scale->setFont(pageFont(7));
     setColour(scale, QPalette::WindowText, SoftText);
     m_scale = scale;
     m_plot = new TrendPlot(panel);
     m_plotCaption = makeLabel(QStringLiteral("Label8"), QStringLiteral("Recent Papers Attempted"),
-                              panel, reportFont(8, true), HeadText, Qt::AlignCenter);
+                              panel, pageFont(8, true), HeadText, Qt::AlignCenter);
     // Over the plot while there is no recent score, so an empty grid is not all there is.
-    m_plotEmpty = makeLabel(QStringLiteral("TrendEmpty"), QString(), m_plot, reportFont(9),
+    m_plotEmpty = makeLabel(QStringLiteral("TrendEmpty"), QString(), m_plot, pageFont(9),
                             SoftText, Qt::AlignCenter);
     m_plotEmpty->setWordWrap(true);
     m_plotEmpty->setAttribute(Qt::WA_TransparentForMouseEvents);
