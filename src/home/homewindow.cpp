@@ -705,9 +705,9 @@ void HomeWindow::PrintResults()
     // Read afresh, as the report card is: a paper marked in a practice window that is still open
     // is on file but not yet on the home page, and the printout must not leave it out.
     const results::Summary summary = readSummaryNow();
-    const QStringList lines = resultsPrintLines(m_course.name, m_topicNames, m_topicCount,
-                                                summary[results::FSE], summary[results::LTM],
-                                                summary[results::CDD], summary[results::SSE]);
+    const QStringList lines =
+        resultsPrintLines(m_course.name, m_topicNames, m_topicCount, summary[results::FSE],
+                          summary[results::LTM], summary[results::CDD], summary[results::SSE]);
     if (!printTextLines(printer(), lines))
         showNotice(QStringLiteral("Print"),
                    QStringLiteral("Your results could not be printed. Please check the printer "
