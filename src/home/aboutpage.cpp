@@ -74,7 +74,10 @@ void AboutPage::layoutControls()
     int y = m_logo->geometry().bottom() + 1 + Gap;
     for (QLabel *label :
          {static_cast<QLabel *>(m_name), m_version, m_platform, static_cast<QLabel *>(m_link)}) {
-        const int h = std::max(label->heightForWidth(w - 20), label->sizeHint().height());
+        // A wrapping label's size hint may break a short line in two; its height for the
+        // actual width does not.
+        const int forWidth = label->heightForWidth(w - 20);
+        const int h = forWidth >= 0 ? forWidth : label->sizeHint().height();
         label->setGeometry(10, y, w - 20, h);
         y += h + (label == m_name ? Gap : 4);
     }

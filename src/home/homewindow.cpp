@@ -641,11 +641,7 @@ void HomeWindow::showReportCard()
     // The files are read afresh rather than taken from the home page's copy: a practice window
     // that has marked a paper but is still open has already changed both, and the averages must
     // agree with the trend.
-    const QString summaryPath = results::resultFilePath(
-        m_state.dataFolder, results::ResultFile::Summary, s, m_state.lblCOD);
-    if (m_summaryObserver)
-        m_summaryObserver(summaryPath);
-    const results::Summary summary = results::ReadSummary(summaryPath, m_paperCount);
+    const results::Summary summary = readSummaryNow();
     ReportSource source;
     source.topicNames = m_topicNames;
     source.topicCount = m_topicCount;
@@ -659,6 +655,15 @@ void HomeWindow::showReportCard()
     m_report->BuildReportCard(source);
     m_report->ArrangeReportPanels(m_state.txtReportPos);
     showPageWidget(m_report);
+}
+
+results::Summary HomeWindow::readSummaryNow() const
+{
+    const QString path = results::resultFilePath(m_state.dataFolder, results::ResultFile::Summary,
+                                                 m_state.LChose, m_state.lblCOD);
+    if (m_summaryObserver)
+        m_summaryObserver(path);
+    return results::ReadSummary(path, m_paperCount);
 }
 
 void HomeWindow::showPageWidget(QWidget *page)
@@ -677,9 +682,15 @@ void HomeWindow::showPageWidget(QWidget *page)
 
 void HomeWindow::PrintResults()
 {
-    const QStringList lines = resultsPrintLines(m_course.name, m_topicNames, m_topicCount,
-                                                m_summary[results::FSE], m_summary[results::LTM],
-                                                m_summary[results::CDD], m_summary[results::SSE]);
+    const int s = m_state.LChose;
+    if (s < 1 || s > SubjectCount || !m_courseLoaded)
+        return;
+    // Read afresh, as the report card is: a paper marked in a practice window that is still open
+    // is on file but not yet on the home page, and the printout must not leave it out.
+    const results::Summary summary = readSummaryNow();
+    const QStringList lines =
+        resultsPrintLines(m_course.name, m_topicNames, m_topicCount, summary[results::FSE],
+                          summary[results::LTM], summary[results::CDD], summary[results::SSE]);
     if (!printTextLines(printer(), lines))
         showNotice(QStringLiteral("Print"),
                    QStringLiteral("Your results could not be printed. Please check the printer "

@@ -137,6 +137,8 @@ private:
     void buildPages();
     void updateToolBar();
     bool closePractice(); // false when the practice window stays open
+    // The selected subject's summary file as it is now, not the home page's copy.
+    results::Summary readSummaryNow() const;
     void showWarning(const QString &title, const QString &text);
     void layoutTabs();
     void updateTabLooks();
