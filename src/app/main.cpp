@@ -29,8 +29,9 @@ int main(int argc, char *argv[])
     // Two copies would overwrite each other's results.
     app::SingleInstance instance(folder.path);
     if (!instance.tryLock()) {
-        qWarning("%s", qPrintable(app::alreadyRunningText()));
-        QMessageBox::warning(nullptr, title, app::alreadyRunningText());
+        const QString why = app::lockFailureText(instance.error(), folder.path);
+        qWarning("%s", qPrintable(why));
+        QMessageBox::warning(nullptr, title, why);
         return 2;
     }
 
