@@ -24,8 +24,15 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+#endif
 
 using namespace practice;
 
@@ -117,6 +124,7 @@ private slots:
     void staysWithItsSubject();
     void damagedFileToldOnce();
     void unreadableAnswersReadAgainOnRetry();
+    void fullDiskSaveFailsAndKeepsTheFile();
     void commandsIgnoredWhileMarking();
     void closeDiscardsTypingAndUnloads();
     void printGoesToViewer();
@@ -679,6 +687,50 @@ void PracticeWindowTest::unreadableAnswersReadAgainOnRetry()
     window_->SavePaper();
     QCOMPARE(chrome::takePopUpCalls().value(0).Msg, QStringLiteral("Paper saved"));
     QCOMPARE(readBytes(answers), crlf({"#101#>q>>>>>>>>>>>>>>>", "#102#>2>>>>"}));
+}
+
+void PracticeWindowTest::fullDiskSaveFailsAndKeepsTheFile()
+{
+#ifdef Q_OS_LINUX
+    // The data folder on a small file system that is then filled up.
+    QTemporaryDir disk;
+    const QByteArray mountPoint = QFile::encodeName(disk.path());
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=256k") != 0)
+        QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here (%1); the records "
+                                        "tests cover a full disk with a file-size limit")
+                             .arg(QString::fromLocal8Bit(std::strerror(errno)))));
+    const auto unmount = qScopeGuard([&] {
+        delete window_.data();
+        ::umount2(mountPoint.constData(), MNT_DETACH);
+    });
+    state_.dataFolder = disk.path();
+    const QString answers =
+        results::resultFilePath(disk.path(), results::ResultFile::FirstAnswers, 1, "TC");
+    for (results::ResultFile f : results::AllResultFiles) {
+        QFile out(results::resultFilePath(disk.path(), f, 1, "TC"));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(results::makeTemplate(f, {16, 5}));
+    }
+    QVERIFY(open(102));
+    {
+        QFile filler(disk.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+    const QByteArray before = readBytes(answers);
+    QTest::keyClicks(box(1), "2");
+    chrome::takePopUpCalls();
+    window_->SavePaper();
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), 1);
+    QVERIFY2(calls[0].Msg.contains(QStringLiteral("could not be saved")), qPrintable(calls[0].Msg));
+    QCOMPARE(readBytes(answers), before);
+    QCOMPARE(box(1)->text(), QStringLiteral("2"));
+#else
+    QSKIP("small file systems are mounted with Linux calls here");
+#endif
 }
 
 void PracticeWindowTest::commandsIgnoredWhileMarking()
