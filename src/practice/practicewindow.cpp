@@ -924,13 +924,11 @@ void PracticeWindow::tellKeptCopies()
     QStringList names;
     for (const QString &copy : copies)
         names.append(QFileInfo(copy).fileName());
-    const QString subject = paper_.place().subjectName.isEmpty() ? QStringLiteral("this subject")
-                                                                 : paper_.place().subjectName;
-    notify(QStringLiteral("Larkspur"),
-           QStringLiteral("Some of your %1 results were damaged and could not all be read. "
-                          "Larkspur has kept a copy of the damaged file in its data folder (%2) "
-                          "and goes on with what it could read.")
-               .arg(subject, names.join(QStringLiteral(", "))));
+    const QString &subject = paper_.place().subjectName;
+    notify(
+        QStringLiteral("Larkspur"),
+        QStringLiteral("Some of your %1results were damaged; a copy was kept as %2.")
+            .arg(subject.isEmpty() ? QString() : subject + u' ', names.join(QStringLiteral(", "))));
 }
 
 void PracticeWindow::setGuardMessageHook(std::function<void(const QString &, const QString &)> hook)
