@@ -462,7 +462,8 @@ void PracticeWindow::showDocument()
                            : QString();
     currentQuestionId_ = id.toInt();
     questionFilePath_ = content::questionFilePath(paper_.place().dataFolder, id);
-    if (content::ExtractItem(currentQuestionId_, QStringLiteral("Custom"), questionFilePath_) == 0)
+    if (content::ExtractItem(currentQuestionId_, QStringLiteral("Custom"), questionFilePath_,
+                             records::Keep::Temporary) == 0)
         viewer_->navigate(questionFilePath_);
 }
 

@@ -258,7 +258,7 @@ bool writeAll(int fd, const char *data, qsizetype size)
 
 } // namespace
 
-SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
+SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes, Keep keep)
 {
     // Written unbuffered into a temporary file beside the target, synced, renamed over the
     // target, then the folder synced: the write counts only when every step succeeded, and
@@ -293,7 +293,7 @@ SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
         ::fchmod(fd, old.st_mode & 07777);
     if (!writeAll(fd, bytes.constData(), bytes.size()))
         return fail(errno);
-    if (::fsync(fd) != 0)
+    if (keep == Keep::OnDisk && ::fsync(fd) != 0)
         return fail(errno);
     const int closed = ::close(fd);
     fd = -1;
@@ -302,6 +302,8 @@ SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
     if (::rename(temp.constData(), QFile::encodeName(path).constData()) != 0)
         return fail(errno);
 
+    if (keep == Keep::Temporary)
+        return SaveResult{true, {}};
     // The rename itself is durable only once the folder is.
     const int dir =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -315,10 +317,11 @@ SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
     return SaveResult{true, {}};
 }
 #else
-SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
+SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes, Keep keep)
 {
     // Unbuffered, so that a full disk fails the write itself instead of a flush whose error
-    // QSaveFile::commit() may not report.
+    // QSaveFile::commit() may not report. QSaveFile syncs in any case.
+    Q_UNUSED(keep);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return refused(file.errorString());

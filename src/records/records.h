@@ -78,7 +78,17 @@ struct SaveResult
 // target (its name holds InterruptedWriteMarker), which is synced and renamed over the target,
 // and then the folder is synced. On any failure (a full disk included) the error comes back and
 // the previous file, if any, stays exactly as it was.
-SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes);
+//
+// A temporary file (a table or a question document written out to be read at once, a picture
+// written again at every start) needs no sync: a crash cannot lose anything it holds, and the
+// syncs would only slow down opening a paper. It is still written whole or not at all.
+enum class Keep
+{
+    OnDisk,   // synced: results and everything else that must survive a power cut
+    Temporary // not synced
+};
+SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes,
+                               Keep keep = Keep::OnDisk);
 
 // The temporary file of a write that never finished (the program was killed in between) keeps
 // this in its name; start-up removes such files.
