@@ -41,4 +41,14 @@ QString alreadyRunningText()
     return QStringLiteral("Larkspur is already running.");
 }
 
+QString lockFailureText(QLockFile::LockError error, const QString &dataFolder)
+{
+    if (error == QLockFile::LockFailedError)
+        return alreadyRunningText();
+    return QStringLiteral("Larkspur cannot write to its data folder, so it cannot keep your "
+                          "results:\n%1\n\nPlease check that this folder can be written to, "
+                          "then start Larkspur again.")
+        .arg(QDir::toNativeSeparators(dataFolder));
+}
+
 } // namespace app

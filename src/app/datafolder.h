@@ -24,6 +24,9 @@ class SingleInstance
 public:
     explicit SingleInstance(const QString &dataFolder);
     bool tryLock();
+    // Why tryLock failed: LockFailedError when another copy holds the lock; any other error
+    // means the lock file could not be made (a read-only folder, for one).
+    QLockFile::LockError error() const { return m_lock->error(); }
     static QString lockFilePath(const QString &dataFolder);
 
 private:
@@ -31,5 +34,9 @@ private:
 };
 
 QString alreadyRunningText();
+
+// What the pupil is told when the lock could not be taken: another copy is running, or the
+// data folder (named) cannot be written.
+QString lockFailureText(QLockFile::LockError error, const QString &dataFolder);
 
 } // namespace app

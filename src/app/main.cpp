@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
     // Two copies would overwrite each other's results.
     app::SingleInstance instance(folder.path);
     if (!instance.tryLock()) {
-        tell(QMessageBox::Warning, app::alreadyRunningText());
+        tell(QMessageBox::Warning, app::lockFailureText(instance.error(), folder.path));
         return 2;
     }
 

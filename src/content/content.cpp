@@ -35,7 +35,7 @@ std::optional<int> wholeNumber(const QString &text)
 template<typename Read> bool withTable(const QString &dataFolder, int item, Read read)
 {
     const QString temp = tableTempPath(dataFolder);
-    if (ExtractItem(item, QStringLiteral("Custom"), temp) != ExtractOk)
+    if (ExtractItem(item, QStringLiteral("Custom"), temp, records::Keep::Temporary) != ExtractOk)
         return false;
     read(temp);
     QFile::remove(temp);
@@ -97,7 +97,7 @@ std::optional<QByteArray> itemBytes(int number)
     return bytes;
 }
 
-int ExtractItem(int number, const QString &type, const QString &path)
+int ExtractItem(int number, const QString &type, const QString &path, records::Keep keep)
 {
     Q_UNUSED(type);
     const std::optional<QByteArray> bytes = itemBytes(number);
@@ -105,7 +105,7 @@ int ExtractItem(int number, const QString &type, const QString &path)
         return ExtractItemMissing;
     if (holdsExactly(path, *bytes))
         return ExtractOk;
-    return records::writeFileAtomically(path, *bytes) ? ExtractOk : ExtractWriteFailed;
+    return records::writeFileAtomically(path, *bytes, keep) ? ExtractOk : ExtractWriteFailed;
 }
 
 QString graphicsFolderPath(const QString &dataFolder)
@@ -117,8 +117,10 @@ void ExtractGraphics(const QString &graphicsFolder)
 {
     QDir().mkpath(graphicsFolder);
     for (const GraphicsEntry &entry : graphicsList()) {
+        // Written again at every start: a lost picture is back at the next one.
         ExtractItem(entry.item, QStringLiteral("Custom"),
-                    graphicsFolder + u'/' + QString::fromLatin1(entry.fileName));
+                    graphicsFolder + u'/' + QString::fromLatin1(entry.fileName),
+                    records::Keep::Temporary);
     }
 }
 
@@ -130,7 +132,8 @@ QString descriptorTempPath(const QString &dataFolder)
 std::optional<CourseDescriptor> LoadDescriptor(const QString &dataFolder)
 {
     const QString temp = descriptorTempPath(dataFolder);
-    if (ExtractItem(DescriptorItem, QStringLiteral("Custom"), temp) != ExtractOk)
+    if (ExtractItem(DescriptorItem, QStringLiteral("Custom"), temp, records::Keep::Temporary) !=
+        ExtractOk)
         return std::nullopt;
 
     CourseDescriptor course;

@@ -7,6 +7,7 @@
 // Every file of the data folder is named data folder + "/" + name.
 
 #include "content/graphics.h"
+#include "records/records.h"
 
 #include <QByteArray>
 #include <QList>
@@ -41,7 +42,10 @@ inline constexpr int ExtractWriteFailed = 2;
 // was (missing stays missing, an existing file keeps its contents). `type` is the item kind of
 // the package, always "Custom"; there is only one kind, so it does not select anything.
 // A target that already holds exactly the item's bytes is left alone (nothing to write).
-int ExtractItem(int number, const QString &type, const QString &path);
+// `keep` Temporary skips the syncs for files that are read at once and deleted, or written
+// again at every start (see records::writeFileAtomically).
+int ExtractItem(int number, const QString &type, const QString &path,
+                records::Keep keep = records::Keep::OnDisk);
 
 // ---------------------------------------------------------------------------------------------
 // Graphics

@@ -15,6 +15,7 @@ struct HomeState
     int TtPapersCon = 0;     // paper count of the selected subject
     int TopicCount = 1;      // ordinal of the selected topic's first paper: 1, 6, 11, ...
     QString SubH1;           // name of the selected topic
+    QString subjectName;     // name of the selected subject
     int PaperNum = 0;        // paper being opened: 101 upward
     int TakeNum = 1;         // 1 first take, 2 second take
     int txtTabPos = 1;       // selected tab, 1..4 (4 is Help)

@@ -322,8 +322,10 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     m_course = *descriptor;
     m_courseLoaded = true;
 
-    // 5. Missing result files of every named subject, before anything reads them. Only the
-    // missing ones are written: results already stored stay as they are.
+    // 5. A mark a crash interrupted is finished and the temporary files a crash leaves are
+    // removed, before anything reads a result file. Then the missing result files of every
+    // named subject. Only the missing ones are written: results already stored stay as they are.
+    results::RecoverDataFolder(folder);
     results::EnsureAllResultFiles(folder, m_course);
 
     // 6. and 7. Captions and tool tips.
@@ -445,6 +447,7 @@ void HomeWindow::LoadSubject()
         m_topicNames.append(QString());
 
     m_state.TtPapersCon = m_paperCount;
+    m_state.subjectName = subject.name;
 
     const QString path = results::resultFilePath(m_state.dataFolder, results::ResultFile::Summary,
                                                  s, m_state.lblCOD);

@@ -140,6 +140,12 @@ std::optional<QStringList> splitAlternatives(const QString &key)
 
 QString MarkAnswer(const QString &answer, const QString &key, const QString &type)
 {
+    // A blank left empty is never right, whatever its key holds (a group continuation's key is a
+    // space, and an empty key would otherwise equal an empty answer).
+    const bool known = type == u"N" || type == u"Q" || type == u"T" || type == u"L" ||
+                       type == u"F" || type == u"X" || type == u"R";
+    if (known && trimSpaces(answer).isEmpty())
+        return outcome(false);
     if (type == u"N") {
         const std::optional<double> given = parseNumber(answer);
         const std::optional<double> expected = parseNumber(key);
@@ -233,8 +239,9 @@ TakeResult MarkTake(const QStringList &answers, const QStringList &keys, const Q
     result.outcomes.reserve(keys.size());
     for (int i = 0; i < keys.size(); ++i) {
         bool ok = false;
-        const int mark = at(marks, i).toInt(&ok);
-        const int value = ok && mark > 0 ? mark : 0;
+        const qint64 mark = at(marks, i).toLongLong(&ok);
+        // Summed in 64 bits and each mark capped, so no content can wrap the total negative.
+        const qint64 value = ok && mark > 0 ? std::min(mark, MaxBlankMark) : 0;
         result.totalMarks += value;
 
         const QString type = at(types, i);
@@ -249,7 +256,7 @@ TakeResult MarkTake(const QStringList &answers, const QStringList &keys, const Q
     return result;
 }
 
-QString PercentText(int score, int total)
+QString PercentText(qint64 score, qint64 total)
 {
     if (total <= 0 || score < 0)
         return {};

@@ -23,7 +23,8 @@ std::optional<double> parseNumber(const QString &text);
 // nullopt when the key does not begin with ";".
 std::optional<QStringList> splitAlternatives(const QString &key);
 
-// Judges one blank of type Q, T, L, N, F, X or R; any other type gives an empty outcome.
+// Judges one blank of type Q, T, L, N, F, X or R; any other type gives an empty outcome. An
+// empty answer (or one of spaces only) is wrong for every type.
 QString MarkAnswer(const QString &answer, const QString &key, const QString &type);
 
 // Judges blank i of type M or G; a group blank depends on the group's other answers.
@@ -39,19 +40,22 @@ QString ModelAnswer(const QStringList &answers, const QStringList &keys, const Q
 
 struct TakeResult
 {
-    QStringList outcomes; // one per blank
-    int score = 0;        // marks of the blanks judged right
-    int totalMarks = 0;   // marks of every blank, judged or not
-    QString percent;      // PercentText(score, totalMarks)
+    QStringList outcomes;  // one per blank
+    qint64 score = 0;      // marks of the blanks judged right
+    qint64 totalMarks = 0; // marks of every blank, judged or not
+    QString percent;       // PercentText(score, totalMarks)
 };
 
+// The most one blank can be worth in MarkTake; a larger mark counts as this much.
+inline constexpr qint64 MaxBlankMark = 1'000'000;
+
 // Judges a whole paper. The key list decides the number of blanks; missing answers, types or
-// marks count as empty.
+// marks count as empty, a mark that is not a positive whole number as 0.
 TakeResult MarkTake(const QStringList &answers, const QStringList &keys, const QStringList &types,
                     const QStringList &marks);
 
 // score / total x 100 to one decimal, ties to the even digit, without trailing zeros ("66.7",
 // "100", "0"); computed in integers so 6.25 always gives "6.2". Empty for a total of 0.
-QString PercentText(int score, int total);
+QString PercentText(qint64 score, qint64 total);
 
 } // namespace marking

@@ -4,15 +4,19 @@
 #include "marking/marking.h"
 #include "results/results.h"
 
+#include <QFile>
+
+#include <utility>
+
 namespace practice {
 
 namespace {
 
 using results::ResultFile;
 
-QString takeFile(const home::HomeState &s, ResultFile f)
+QString takeFile(const PaperPlace &p, ResultFile f)
 {
-    return results::resultFilePath(s.dataFolder, f, s.LChose, s.lblCOD);
+    return results::resultFilePath(p.dataFolder, f, p.subject, p.code);
 }
 
 QString fieldAt(const QStringList &list, int index)
@@ -22,10 +26,24 @@ QString fieldAt(const QStringList &list, int index)
 
 } // namespace
 
-std::optional<QString> Paper::loadTables(const home::HomeState &state)
+PaperPlace PaperPlace::of(const home::HomeState &state)
+{
+    PaperPlace p;
+    p.dataFolder = state.dataFolder;
+    p.subject = state.LChose;
+    p.code = state.lblCOD;
+    p.paperCount = state.TtPapersCon;
+    p.topicFirst = state.TopicCount;
+    p.topicName = state.SubH1;
+    p.subjectName = state.subjectName;
+    p.paperNumber = state.PaperNum;
+    return p;
+}
+
+std::optional<QString> Paper::loadTables()
 {
     const content::PaperLoad load =
-        content::LoadPaperTables(state.dataFolder, state.LChose, state.PaperNum);
+        content::LoadPaperTables(place_.dataFolder, place_.subject, place_.paperNumber);
     const content::PaperTables &t = load.tables;
     questionIds = t.questionIds;
     blanksPerQuestion = t.blanksPerQuestion;
@@ -50,10 +68,11 @@ std::optional<QString> Paper::loadTables(const home::HomeState &state)
     return std::nullopt;
 }
 
-void Paper::loadRecords(const home::HomeState &state)
+void Paper::loadRecords()
 {
-    const int n = state.TtPapersCon;
-    const int P = state.PaperNum;
+    const PaperPlace &state = place_;
+    const int n = state.paperCount;
+    const int P = state.paperNumber;
     paperIndex = P - 100;
     summaryFilePath = takeFile(state, ResultFile::Summary);
     trendFilePath = takeFile(state, ResultFile::Trend);
@@ -99,37 +118,70 @@ void Paper::loadRecords(const home::HomeState &state)
     }
 }
 
-std::optional<WriteFailure> Paper::saveAnswers(const home::HomeState &state)
+QStringList Paper::freshLines(ResultFile file) const
+{
+    return results::freshPaperLines(results::templateItem(file, place_.subject), place_.paperCount);
+}
+
+void Paper::noteCopy(const records::SaveResult &r)
+{
+    if (!r.keptCopy.isEmpty() && !keptCopies_.contains(r.keptCopy))
+        keptCopies_.append(r.keptCopy);
+}
+
+QStringList Paper::takeKeptCopies()
+{
+    return std::exchange(keptCopies_, {});
+}
+
+std::optional<WriteFailure> Paper::saveAnswers()
 {
     // Work on a copy: when the write fails the in-memory lines stay as the file still is.
     results::TakeRecord record = answerRecord;
     record.fields = answers;
-    const records::SaveResult r = results::SaveTakeRecord(record, state.PaperNum, state.TtPapersCon,
-                                                          blankCount, answerFilePath);
+    const ResultFile file =
+        take_ == Take::First ? ResultFile::FirstAnswers : ResultFile::SecondAnswers;
+    const records::SaveResult r =
+        results::SaveTakeRecord(record, place_.paperNumber, place_.paperCount, blankCount,
+                                answerFilePath, freshLines(file));
+    noteCopy(r);
     if (!r)
         return WriteFailure{WriteFailure::File::Answers, answerFilePath, r.error};
     answerRecord = record;
     return std::nullopt;
 }
 
-std::optional<WriteFailure> Paper::mark(const home::HomeState &state, qint64 elapsedSeconds,
-                                        QDate completed)
+std::optional<WriteFailure> Paper::mark(qint64 elapsedSeconds, QDate completed)
 {
-    const int n = state.TtPapersCon;
-    const int P = state.PaperNum;
+    const int n = place_.paperCount;
+    const int P = place_.paperNumber;
     const bool first = take_ == Take::First;
 
     const marking::TakeResult result =
         marking::MarkTake(answers, answerKeys, answerTypes, blankMarks);
 
+    // Every file of the mark is composed first; a damaged one is copied aside before anything
+    // is written; then all are written as one step.
+    QList<records::FileWrite> writes;
     results::TakeRecord record = outcomeRecord;
     record.fields = result.outcomes;
-    if (const records::SaveResult r =
-            results::SaveTakeRecord(record, P, n, blankCount, resultFilePath);
+    if (!record.loaded) {
+        // Unreadable when the paper opened; it may be readable now.
+        const results::TakeRecord now = results::ReadTakeRecord(resultFilePath, n, P, blankCount);
+        if (!now.loaded && QFile::exists(resultFilePath))
+            return WriteFailure{WriteFailure::File::Outcomes, resultFilePath,
+                                QStringLiteral("the file could not be read")};
+        record.lines = now.lines;
+        record.damaged = now.damaged;
+    }
+    QByteArray outcomeBytes;
+    QStringList outcomeLines;
+    const ResultFile outcomeFile = first ? ResultFile::FirstResults : ResultFile::SecondResults;
+    if (const records::SaveResult r = results::composeTakeFile(
+            record, P, n, blankCount, freshLines(outcomeFile), outcomeBytes, outcomeLines);
         !r)
         return WriteFailure{WriteFailure::File::Outcomes, resultFilePath, r.error};
-    outcomeRecord = record;
-    outcomes = result.outcomes;
+    writes.append({resultFilePath, outcomeBytes});
 
     const QString newTime = first ? clockText(elapsedSeconds) : timeTaken;
     const QString newDate = first ? results::shortDateText(completed) : dateDone;
@@ -138,21 +190,56 @@ std::optional<WriteFailure> Paper::mark(const home::HomeState &state, qint64 ela
         results::setFirstTake(updated, P, n, result.percent, newTime, newDate);
     else
         results::setSecondTake(updated, P, n, result.percent);
-    if (const records::SaveResult r = results::SaveSummary(summaryFilePath, updated, n); !r)
+    QByteArray summaryBytes;
+    if (const records::SaveResult r = results::composeSummary(updated, n, summaryBytes); !r)
         return WriteFailure{WriteFailure::File::Summary, summaryFilePath, r.error};
+    writes.append({summaryFilePath, summaryBytes});
 
-    // From here on the paper is marked: the summary says so.
+    bool trendDamaged = false;
+    if (first) {
+        QByteArray trendBytes;
+        if (const records::SaveResult r =
+                results::composeTrend(trendFilePath, result.percent, trendBytes, trendDamaged);
+            !r)
+            return WriteFailure{WriteFailure::File::Summary, trendFilePath, r.error};
+        writes.append({trendFilePath, trendBytes});
+    }
+
+    const std::array<std::pair<bool, QString>, 3> damaged{{{record.damaged, resultFilePath},
+                                                           {summary.damaged, summaryFilePath},
+                                                           {trendDamaged, trendFilePath}}};
+    for (const auto &[isDamaged, path] : damaged) {
+        if (!isDamaged || !QFile::exists(path))
+            continue;
+        QString copy;
+        const records::SaveResult kept = results::keepDamagedCopy(path, copy);
+        if (!kept)
+            return WriteFailure{WriteFailure::File::Outcomes, path,
+                                QStringLiteral("a copy of the damaged file could not be kept (%1)")
+                                    .arg(kept.error)};
+        noteCopy(records::SaveResult{true, {}, copy});
+    }
+
+    const records::TogetherResult written =
+        records::writeFilesTogether(results::journalPath(place_.dataFolder), writes);
+    if (!written.written)
+        return WriteFailure{WriteFailure::File::Outcomes, resultFilePath, written.error};
+
+    // From here on the paper is marked: its files say so, or the journal will.
+    record.lines = outcomeLines;
+    record.loaded = true;
+    record.damaged = false;
+    outcomeRecord = record;
+    outcomes = result.outcomes;
+    updated.damaged = false;
     summary = updated;
     scoring = QString::number(result.score);
     percent = result.percent;
     timeTaken = newTime;
     dateDone = newDate;
     status = QStringLiteral("1");
-
-    if (first) {
-        if (const records::SaveResult r = results::AppendTrend(trendFilePath, result.percent); !r)
-            return WriteFailure{WriteFailure::File::Trend, trendFilePath, r.error};
-    }
+    if (!written.ok)
+        return WriteFailure{WriteFailure::File::Unfinished, resultFilePath, written.error};
     return std::nullopt;
 }
 

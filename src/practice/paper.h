@@ -25,14 +25,29 @@ struct WriteFailure
 {
     enum class File
     {
-        Answers,  // nothing else was written
-        Outcomes, // the paper stays unmarked
-        Summary,  // the paper stays unmarked
-        Trend,    // the paper is marked; only its entry in the trend is missing
+        Answers,    // nothing else was written
+        Outcomes,   // the paper stays unmarked: no file of the mark was changed
+        Summary,    // the paper stays unmarked: no file of the mark was changed
+        Unfinished, // the paper is marked; its files are finished at the next start
     };
     File file;
     QString path;
     QString error;
+};
+
+// Where a paper belongs, fixed when its window opens: whatever the home window shows meanwhile,
+// the paper is read and written in the files of the subject it was opened from.
+struct PaperPlace
+{
+    QString dataFolder;
+    int subject = 0;    // LChose
+    QString code;       // lblCOD
+    int paperCount = 0; // TtPapersCon
+    int topicFirst = 1; // TopicCount
+    QString topicName;  // SubH1
+    QString subjectName;
+    int paperNumber = 0; // PaperNum
+    static PaperPlace of(const home::HomeState &state);
 };
 
 class Paper
@@ -41,23 +56,28 @@ public:
     explicit Paper(Take take = Take::First) : take_(take) {}
 
     Take take() const { return take_; }
+    const PaperPlace &place() const { return place_; }
+    // Fixes where the paper belongs; every read and write below uses it.
+    void setPlace(const PaperPlace &place) { place_ = place; }
 
     // The four tables of the paper from the content package. Returns the name of the table that
     // failed ("paper list", "answer key", "answer types", "marks"), or nothing.
-    std::optional<QString> loadTables(const home::HomeState &state);
+    std::optional<QString> loadTables();
     // The pupil's answers, outcomes and the paper summary from the result store.
-    void loadRecords(const home::HomeState &state);
+    void loadRecords();
 
-    // Writes the answers to the take's answer file (SaveAnswers). P and the paper count are read
-    // from the state now, as the home window holds them at this moment.
-    std::optional<WriteFailure> saveAnswers(const home::HomeState &state);
+    // Writes the answers to the take's answer file (SaveAnswers).
+    std::optional<WriteFailure> saveAnswers();
 
     // Marks the take (outcomes, score, percent, time taken, date, status) and writes the result
-    // file, the summary file and, for a first take, the trend file, in that order. On a failed
-    // write the paper stays unmarked in memory (the files written before it keep the new values,
-    // the failed one and those after it keep their previous contents).
-    std::optional<WriteFailure> mark(const home::HomeState &state, qint64 elapsedSeconds,
-                                     QDate completed);
+    // file, the summary file and, for a first take, the trend file as one step (see
+    // records::writeFilesTogether): on a failure none of them changes and the paper stays
+    // unmarked, unless the step could only be left to finish at the next start (Unfinished).
+    std::optional<WriteFailure> mark(qint64 elapsedSeconds, QDate completed);
+
+    // Copies of damaged files kept aside by the writes since the last call; the window tells
+    // the pupil once.
+    QStringList takeKeptCopies();
 
     // --- what the window shows -------------------------------------------------------------
     int questionCount() const { return int(questionIds.size()); }
@@ -87,7 +107,12 @@ public:
     int paperIndex = 0; // j = P - 100, 1-based as in the files
 
 private:
+    void noteCopy(const records::SaveResult &r);
+    QStringList freshLines(results::ResultFile file) const;
+
     Take take_;
+    PaperPlace place_;
+    QStringList keptCopies_;
 };
 
 } // namespace practice

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -546,11 +547,14 @@ bool PracticeWindow::LoadPaper()
     placeWindow();
     applyLayout();
 
-    setTitle(paperCaption(state_.SubH1, state_.PaperNum, state_.TopicCount));
+    // The paper belongs to the subject it is opened from, whatever the home window shows later.
+    paper_.setPlace(PaperPlace::of(state_));
+    const PaperPlace &place = paper_.place();
+    setTitle(paperCaption(place.topicName, place.paperNumber, place.topicFirst));
     questionTitle_->setText(QStringLiteral("Question %1").arg(qsCount_));
     questionTitle_->adjustSize();
 
-    if (const std::optional<QString> failed = paper_.loadTables(state_)) {
+    if (const std::optional<QString> failed = paper_.loadTables()) {
         notify(
             QStringLiteral("Larkspur"),
             QStringLiteral("This paper cannot be opened: its %1 could not be read.").arg(*failed));
@@ -559,7 +563,7 @@ bool PracticeWindow::LoadPaper()
     }
 
     showDocument();
-    paper_.loadRecords(state_);
+    paper_.loadRecords();
     FillAnswerSheet();
     ShowAnswerRows();
     showScore();
@@ -585,8 +589,9 @@ void PracticeWindow::showDocument()
                            ? paper_.questionIds[qsCount_ - 1]
                            : QString();
     currentQuestionId_ = id.toInt();
-    questionFilePath_ = content::questionFilePath(state_.dataFolder, id);
-    if (content::ExtractItem(currentQuestionId_, QStringLiteral("Custom"), questionFilePath_) == 0)
+    questionFilePath_ = content::questionFilePath(paper_.place().dataFolder, id);
+    if (content::ExtractItem(currentQuestionId_, QStringLiteral("Custom"), questionFilePath_,
+                             records::Keep::Temporary) == 0)
         viewer_->navigate(questionFilePath_);
 }
 
@@ -616,7 +621,9 @@ void PracticeWindow::StoreAnswers()
 
 bool PracticeWindow::SaveAnswers()
 {
-    if (const std::optional<WriteFailure> f = paper_.saveAnswers(state_)) {
+    const std::optional<WriteFailure> f = paper_.saveAnswers();
+    tellKeptCopies();
+    if (f) {
         reportWriteFailure(*f);
         return false;
     }
@@ -858,7 +865,9 @@ void PracticeWindow::finishMarking()
     marking_ = false;
     const QDateTime completed = QDateTime::currentDateTime();
     const qint64 elapsed = startTime_.secsTo(completed);
-    if (const std::optional<WriteFailure> f = paper_.mark(state_, elapsed, completed.date())) {
+    const std::optional<WriteFailure> f = paper_.mark(elapsed, completed.date());
+    tellKeptCopies();
+    if (f) {
         reportWriteFailure(*f);
         if (!paper_.isMarked()) {
             remPanel_->show();
@@ -1098,12 +1107,27 @@ void PracticeWindow::reportWriteFailure(const WriteFailure &failure)
                                  "be saved (%1). Your answers are still on the screen; please try "
                                  "again.");
         break;
-    case WriteFailure::File::Trend:
-        message = QStringLiteral("Your paper is marked, but its score could not be added to your "
-                                 "progress chart (%1).");
+    case WriteFailure::File::Unfinished:
+        message = QStringLiteral("Your paper is marked, but its results could not all be written "
+                                 "(%1). Larkspur will finish writing them when it next starts.");
         break;
     }
     notify(QStringLiteral("Larkspur"), message.arg(reason));
+}
+
+void PracticeWindow::tellKeptCopies()
+{
+    const QStringList copies = paper_.takeKeptCopies();
+    if (copies.isEmpty())
+        return;
+    QStringList names;
+    for (const QString &copy : copies)
+        names.append(QFileInfo(copy).fileName());
+    const QString &subject = paper_.place().subjectName;
+    notify(
+        QStringLiteral("Larkspur"),
+        QStringLiteral("Some of your %1results were damaged; a copy was kept as %2.")
+            .arg(subject.isEmpty() ? QString() : subject + u' ', names.join(QStringLiteral(", "))));
 }
 
 void PracticeWindow::setGuardMessageHook(std::function<void(const QString &, const QString &)> hook)

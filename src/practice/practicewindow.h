@@ -140,6 +140,7 @@ private:
     bool ask(const QString &title, const QString &message);
     void notify(const QString &title, const QString &message);
     void reportWriteFailure(const WriteFailure &failure);
+    void tellKeptCopies(); // once per copy of a damaged file, after the write that made it
     void discardQuestionFile();
     void focusNextRow(int k);
     std::optional<int> openRow() const;        // the first row the pupil can type in

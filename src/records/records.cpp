@@ -1,9 +1,20 @@
 #include "records.h"
 
+#include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace records {
 
@@ -217,10 +228,102 @@ bool fieldCanHold(QStringView text)
     return std::all_of(text.begin(), text.end(), [](QChar c) { return fieldCanHold(c); });
 }
 
-SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
+#ifdef Q_OS_UNIX
+namespace {
+
+QString systemReason(int error)
 {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// write(2) until every byte is out; false with errno set on the first failure.
+bool writeAll(int fd, const char *data, qsizetype size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, std::size_t(size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes, Keep keep)
+{
+    // Written unbuffered into a temporary file beside the target, synced, renamed over the
+    // target, then the folder synced: the write counts only when every step succeeded, and
+    // until the rename the old file is untouched.
+    const QFileInfo target(path);
+    if (target.isDir())
+        return refused(QStringLiteral("%1 is a folder").arg(path));
+    const QString folder = target.absolutePath();
+    int fd = -1;
+    QByteArray temp;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = QFile::encodeName(target.absoluteFilePath() + QLatin1String(InterruptedWriteMarker) +
+                                 QString::number(QRandomGenerator::global()->generate(), 36));
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return refused(systemReason(errno));
+    }
+    if (fd < 0)
+        return refused(QStringLiteral("no temporary file could be made beside %1").arg(path));
+
+    const auto fail = [&](int error) {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(temp.constData());
+        return refused(systemReason(error));
+    };
+    // Keep the permissions of the file being replaced.
+    struct stat old
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
+    if (!writeAll(fd, bytes.constData(), bytes.size()))
+        return fail(errno);
+    if (keep == Keep::OnDisk && ::fsync(fd) != 0)
+        return fail(errno);
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0)
+        return fail(errno);
+    if (::rename(temp.constData(), QFile::encodeName(path).constData()) != 0)
+        return fail(errno);
+
+    if (keep == Keep::Temporary)
+        return SaveResult{true, {}};
+    // The rename itself is durable only once the folder is.
+    const int dir =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return refused(systemReason(errno));
+    const int synced = ::fsync(dir);
+    const int error = errno;
+    ::close(dir);
+    if (synced != 0)
+        return refused(systemReason(error));
+    return SaveResult{true, {}};
+}
+#else
+SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes, Keep keep)
+{
+    // Unbuffered, so that a full disk fails the write itself instead of a flush whose error
+    // QSaveFile::commit() may not report. QSaveFile syncs in any case.
+    Q_UNUSED(keep);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return refused(file.errorString());
     if (file.write(bytes) != bytes.size()) {
         const QString why = file.errorString();
@@ -230,6 +333,12 @@ SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
     if (!file.commit())
         return refused(file.errorString());
     return SaveResult{true, {}};
+}
+#endif
+
+bool isInterruptedWrite(const QString &fileName)
+{
+    return fileName.contains(QLatin1String(InterruptedWriteMarker));
 }
 
 QStringList splitLines(QStringView text)
@@ -344,11 +453,17 @@ QStringList ReadPaperLines(const QString &path, int count)
     const std::optional<QStringList> lines = readLines(path);
     if (!lines)
         return result;
-    QStringList keys;
-    for (int b = 1; b <= count; ++b)
-        keys.append(QString::number(100 + b));
-    readSequentially(*lines, keys,
-                     [&](qsizetype k, const QString &line, qsizetype) { result[k] = line; });
+    // Each paper's record is found by its own key wherever it stands, so records out of order
+    // or a damaged line never hide the records after it.
+    for (int b = 1; b <= count; ++b) {
+        const QString key = QString::number(100 + b);
+        for (const QString &line : *lines) {
+            if (fieldStartForKey(line, key) >= 0) {
+                result[b - 1] = line;
+                break;
+            }
+        }
+    }
     return result;
 }
 
@@ -373,9 +488,9 @@ QByteArray encodeLines(const QStringList &lines)
     return bytes;
 }
 
-SaveResult SavePaperLine(QStringList &lines, const QStringList &fields,
-                         const QString &lineIndexText, const QString &key, int lineCount,
-                         int fieldCount, const QString &path)
+SaveResult composePaperLines(const QStringList &lines, const QStringList &fields,
+                             const QString &lineIndexText, const QString &key, int lineCount,
+                             int fieldCount, QStringList &updated)
 {
     bool isNumber = false;
     const int index = lineIndexText.trimmed().toInt(&isNumber);
@@ -393,18 +508,31 @@ SaveResult SavePaperLine(QStringList &lines, const QStringList &fields,
     if (const QString why = recordProblem(key, fields, fieldCount); !why.isEmpty())
         return refused(why);
 
-    QStringList updated = lines.mid(0, lineCount);
-    while (updated.size() < lineCount)
-        updated.append(QString());
-    for (const QString &line : std::as_const(updated)) {
+    QStringList result = lines.mid(0, lineCount);
+    while (result.size() < lineCount)
+        result.append(QString());
+    for (const QString &line : std::as_const(result)) {
         if (hasLineBreak(line))
             return refused(QStringLiteral("a line to be written holds a line break"));
     }
-    updated[index - 1] = composeRecord(key, fields, fieldCount);
+    result[index - 1] = composeRecord(key, fields, fieldCount);
+    updated = result;
+    return SaveResult{true, {}};
+}
 
+SaveResult SavePaperLine(QStringList &lines, const QStringList &fields,
+                         const QString &lineIndexText, const QString &key, int lineCount,
+                         int fieldCount, const QString &path)
+{
+    QStringList updated;
+    if (SaveResult composed =
+            composePaperLines(lines, fields, lineIndexText, key, lineCount, fieldCount, updated);
+        !composed)
+        return composed;
     const SaveResult saved = writeFileAtomically(path, encodeLines(updated));
     if (saved) {
         // Keep lines beyond lineCount that the caller may hold; only the written ones change.
+        const int index = lineIndexText.trimmed().toInt();
         while (lines.size() < lineCount)
             lines.append(QString());
         lines[index - 1] = updated[index - 1];
@@ -412,8 +540,8 @@ SaveResult SavePaperLine(QStringList &lines, const QStringList &fields,
     return saved;
 }
 
-SaveResult SaveSummaryFile(const std::array<QStringList, 6> &values,
-                           const std::array<QString, 6> &keys, int n, const QString &path)
+SaveResult composeSummaryFile(const std::array<QStringList, 6> &values,
+                              const std::array<QString, 6> &keys, int n, QByteArray &bytes)
 {
     if (n < 0 || n > FieldCapacity)
         return refused(
@@ -424,7 +552,191 @@ SaveResult SaveSummaryFile(const std::array<QStringList, 6> &values,
             return refused(why);
         lines.append(composeRecord(keys[j], values[j], n));
     }
-    return writeFileAtomically(path, encodeLines(lines));
+    bytes = encodeLines(lines);
+    return SaveResult{true, {}};
+}
+
+SaveResult SaveSummaryFile(const std::array<QStringList, 6> &values,
+                           const std::array<QString, 6> &keys, int n, const QString &path)
+{
+    QByteArray bytes;
+    if (SaveResult composed = composeSummaryFile(values, keys, n, bytes); !composed)
+        return composed;
+    return writeFileAtomically(path, bytes);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Files written together
+
+namespace {
+
+constexpr QByteArrayView JournalHead = "LARKSPUR JOURNAL 1\n";
+constexpr QByteArrayView JournalEnd = "END ";
+
+QByteArray journalDigest(QByteArrayView body)
+{
+    return QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex();
+}
+
+// A journal names its files by their plain names inside its own folder, nothing else.
+bool plainFileName(const QString &name)
+{
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
+           !name.contains(u'\\') && !name.contains(u'\n') && !name.contains(QChar(0));
+}
+
+std::optional<QList<FileWrite>> parseJournal(const QByteArray &bytes, const QString &folder)
+{
+    if (!bytes.startsWith(JournalHead))
+        return std::nullopt;
+    const qsizetype end = bytes.lastIndexOf("\n" + JournalEnd.toByteArray());
+    if (end < 0)
+        return std::nullopt;
+    const QByteArrayView body = QByteArrayView(bytes).first(end + 1);
+    const QByteArray trailer = bytes.mid(end + 1 + JournalEnd.size());
+    if (trailer != journalDigest(body) + "\n")
+        return std::nullopt;
+
+    QList<FileWrite> writes;
+    qsizetype at = JournalHead.size();
+    while (at < body.size()) {
+        const qsizetype nameEnd = body.indexOf('\n', at);
+        if (nameEnd < 0)
+            return std::nullopt;
+        const QString name = QString::fromUtf8(body.sliced(at, nameEnd - at));
+        const qsizetype sizeEnd = body.indexOf('\n', nameEnd + 1);
+        if (sizeEnd < 0 || !plainFileName(name))
+            return std::nullopt;
+        bool ok = false;
+        const qsizetype size = body.sliced(nameEnd + 1, sizeEnd - nameEnd - 1).toLongLong(&ok);
+        if (!ok || size < 0 || sizeEnd + 1 + size + 1 > body.size() ||
+            body.at(sizeEnd + 1 + size) != '\n')
+            return std::nullopt;
+        writes.append(
+            FileWrite{folder + u'/' + name, body.sliced(sizeEnd + 1, size).toByteArray()});
+        at = sizeEnd + 1 + size + 1;
+    }
+    return writes;
+}
+
+bool removeDurably(const QString &path)
+{
+    if (!QFile::remove(path) && QFile::exists(path))
+        return false;
+#ifdef Q_OS_UNIX
+    const int dir = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+#endif
+    return true;
+}
+
+} // namespace
+
+SaveResult composeJournal(const QString &journalPath, const QList<FileWrite> &writes,
+                          QByteArray &bytes)
+{
+    const QString folder = QFileInfo(journalPath).absolutePath();
+    QByteArray journal = JournalHead.toByteArray();
+    for (const FileWrite &w : writes) {
+        const QFileInfo info(w.path);
+        if (info.absolutePath() != folder || !plainFileName(info.fileName()))
+            return refused(QStringLiteral("%1 is not in the journal's folder").arg(w.path));
+        journal += info.fileName().toUtf8() + '\n' + QByteArray::number(w.bytes.size()) + '\n' +
+                   w.bytes + '\n';
+    }
+    journal += JournalEnd.toByteArray() + journalDigest(journal) + '\n';
+    bytes = journal;
+    return SaveResult{true, {}};
+}
+
+TogetherResult writeFilesTogether(const QString &journalPath, const QList<FileWrite> &writes)
+{
+    TogetherResult result;
+    // An earlier set that never finished goes first: it is older than this one.
+    if (const ReplayResult pending = replayJournal(journalPath); !pending.ok) {
+        result.error = pending.error;
+        return result;
+    }
+
+    QByteArray journal;
+    if (const SaveResult composed = composeJournal(journalPath, writes, journal); !composed) {
+        result.error = composed.error;
+        return result;
+    }
+    QList<std::optional<QByteArray>> before;
+    for (const FileWrite &w : writes) {
+        QFile file(w.path);
+        before.append(file.open(QIODevice::ReadOnly) ? std::optional<QByteArray>(file.readAll())
+                                                     : std::nullopt);
+    }
+
+    // Once the journal is on disk the set counts as written: a crash from here on is finished
+    // by replayJournal at the next start.
+    if (const SaveResult saved = writeFileAtomically(journalPath, journal); !saved) {
+        result.error = saved.error;
+        return result;
+    }
+    for (qsizetype i = 0; i < writes.size(); ++i) {
+        const SaveResult saved = writeFileAtomically(writes[i].path, writes[i].bytes);
+        if (saved)
+            continue;
+        result.error = saved.error;
+        // Put back what was already written, so the set is either all there or not at all.
+        bool restored = true;
+        for (qsizetype j = 0; j < i; ++j) {
+            if (before[j])
+                restored = writeFileAtomically(writes[j].path, *before[j]).ok && restored;
+            else
+                restored = removeDurably(writes[j].path) && restored;
+        }
+        if (restored && removeDurably(journalPath))
+            return result;
+        result.written = true; // the journal stays and finishes the set at the next start
+        result.finished = false;
+        return result;
+    }
+    result.ok = true;
+    result.written = true;
+    result.finished = removeDurably(journalPath);
+    return result;
+}
+
+ReplayResult replayJournal(const QString &journalPath)
+{
+    ReplayResult result;
+    QFile file(journalPath);
+    if (!file.exists())
+        return result;
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.ok = false;
+        result.error = file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    const std::optional<QList<FileWrite>> writes =
+        parseJournal(bytes, QFileInfo(journalPath).absolutePath());
+    // A journal that does not read back whole was never finished being written, so none of
+    // its files was touched: dropping it leaves every file as it was.
+    if (writes) {
+        for (const FileWrite &w : *writes) {
+            if (const SaveResult saved = writeFileAtomically(w.path, w.bytes); !saved) {
+                result.ok = false;
+                result.error = saved.error;
+                return result;
+            }
+        }
+        result.replayed = true;
+    }
+    if (!removeDurably(journalPath)) {
+        result.ok = false;
+        result.error = QStringLiteral("%1 could not be removed").arg(journalPath);
+    }
+    return result;
 }
 
 } // namespace records

@@ -34,6 +34,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace records {
 
@@ -62,14 +63,37 @@ bool fieldCanHold(QStringView text);
 
 struct SaveResult
 {
+    SaveResult(bool ok = false, QString error = {}, QString keptCopy = {})
+        : ok(ok), error(std::move(error)), keptCopy(std::move(keptCopy))
+    {
+    }
     bool ok = false;
     QString error; // why the write failed (system reason or the refused content); empty on success
+    QString keptCopy; // a damaged file was copied aside here before it was rewritten
     explicit operator bool() const { return ok; }
 };
 
-// The one write routine of the program: replaces the file at `path` with `bytes` atomically
-// (QSaveFile). On failure the previous file, if any, stays exactly as it was.
-SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes);
+// The one write routine of the program: replaces the file at `path` with `bytes` atomically.
+// Done only when every byte reached the disk: the bytes go to a temporary file beside the
+// target (its name holds InterruptedWriteMarker), which is synced and renamed over the target,
+// and then the folder is synced. On any failure (a full disk included) the error comes back and
+// the previous file, if any, stays exactly as it was.
+//
+// A temporary file (a table or a question document written out to be read at once, a picture
+// written again at every start) needs no sync: a crash cannot lose anything it holds, and the
+// syncs would only slow down opening a paper. It is still written whole or not at all.
+enum class Keep
+{
+    OnDisk,   // synced: results and everything else that must survive a power cut
+    Temporary // not synced
+};
+SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes,
+                               Keep keep = Keep::OnDisk);
+
+// The temporary file of a write that never finished (the program was killed in between) keeps
+// this in its name; start-up removes such files.
+inline constexpr auto InterruptedWriteMarker = ".part-";
+bool isInterruptedWrite(const QString &fileName);
 
 // The decoded lines of a file, split on CR LF, LF or lone CR (a final line end does not open
 // another line). nullopt when the file cannot be read.
@@ -129,6 +153,8 @@ QStringList ReadQuestionFields(const QString &path, const QStringList &keys);
 
 // For b = 1..count (clamped to 0..50), entry b - 1 is the whole line of the record keyed
 // 100 + b ("101", "102", ...), empty when not found. The result has exactly `count` entries.
+// Unlike the readers above, each key is looked for from the top of the file: a paper's record
+// is found wherever it stands.
 QStringList ReadPaperLines(const QString &path, int count);
 
 // ---------------------------------------------------------------------------------------------
@@ -149,16 +175,69 @@ SaveResult SavePaperLine(QStringList &lines, const QStringList &fields,
                          const QString &lineIndexText, const QString &key, int lineCount,
                          int fieldCount, const QString &path);
 
+// As SavePaperLine, but only checks and composes: `updated` receives lines 1..lineCount as they
+// would be written.
+SaveResult composePaperLines(const QStringList &lines, const QStringList &fields,
+                             const QString &lineIndexText, const QString &key, int lineCount,
+                             int fieldCount, QStringList &updated);
+
 // Writes exactly six records, record j being "#keys[j]#>values[j][0]>...>values[j][n-1]" with
 // missing entries empty (n 0 writes "#key#"). Refused without writing like SavePaperLine, and
 // when n is beyond the 50 fields ReadFields can read back.
 SaveResult SaveSummaryFile(const std::array<QStringList, 6> &values,
                            const std::array<QString, 6> &keys, int n, const QString &path);
 
+// As SaveSummaryFile, but only composes the bytes it would write.
+SaveResult composeSummaryFile(const std::array<QStringList, 6> &values,
+                              const std::array<QString, 6> &keys, int n, QByteArray &bytes);
+
 // The record line "#key#>f1>...>fN" for the first n entries of `fields` (missing entries empty).
 QString composeRecord(const QString &key, const QStringList &fields, int n);
 
 // Encodes lines as a record file: Windows-1252, every line followed by CR LF.
 QByteArray encodeLines(const QStringList &lines);
+
+// ---------------------------------------------------------------------------------------------
+// Files written together
+//
+// Some changes span several files (a mark changes the outcomes, the summary and the trend). They
+// are written as one step through a journal in the files' folder: the journal, holding every
+// file's new bytes, is written and synced first, then each file is replaced, then the journal
+// is removed. After a crash at any moment, replayJournal at the next start either finds no
+// journal (no file was touched) or finishes every file from it.
+
+struct FileWrite
+{
+    QString path; // in the journal's folder
+    QByteArray bytes;
+};
+
+struct TogetherResult
+{
+    bool ok = false;      // every file holds its new bytes
+    bool written = false; // the set counts as written (ok, or left to the journal to finish)
+    bool finished = true; // false while the journal still has to finish the set
+    QString error;        // why a write failed
+};
+
+// Writes the files as one step. A pending journal is finished first (refused when that fails).
+// When a file cannot be written, the files written before it are put back as they were and the
+// journal is dropped (ok and written false); only when that too fails is the journal left to
+// finish the set at the next start (written true, finished false).
+TogetherResult writeFilesTogether(const QString &journalPath, const QList<FileWrite> &writes);
+
+// The journal's bytes for a set of writes (refused for a file outside the journal's folder).
+SaveResult composeJournal(const QString &journalPath, const QList<FileWrite> &writes,
+                          QByteArray &bytes);
+
+struct ReplayResult
+{
+    bool ok = true;        // no journal, or it was finished (or dropped as never completed)
+    bool replayed = false; // a complete journal was written out
+    QString error;
+};
+
+// Finishes what a journal holds and removes it; a journal that was never completed is dropped.
+ReplayResult replayJournal(const QString &journalPath);
 
 } // namespace records

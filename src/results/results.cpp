@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -42,6 +43,38 @@ QStringList withoutSurplus(QStringList fields)
     if (!fields.isEmpty())
         fields.last() = fields.last().section(u'>', 0, 0);
     return fields;
+}
+
+bool isFiller(const QString &line)
+{
+    return std::all_of(line.begin(), line.end(),
+                       [](QChar c) { return c == u'.' || c == u'-' || c == u' '; });
+}
+
+// The key of a line that opens with a record marker ("#KEY#" then nothing or ">"), or empty.
+QString markerKey(const QString &line)
+{
+    if (!line.startsWith(u'#'))
+        return {};
+    const qsizetype close = line.indexOf(u'#', 1);
+    if (close <= 1 || (close + 1 < line.size() && line[close + 1] != u'>'))
+        return {};
+    return line.mid(1, close - 1);
+}
+
+// A copy is kept before the first rewrite of a damaged file; the result names it.
+records::SaveResult copyAsideIfDamaged(bool damaged, const QString &path)
+{
+    records::SaveResult kept{true, {}};
+    if (damaged && QFile::exists(path)) {
+        QString copy;
+        kept = keepDamagedCopy(path, copy);
+        if (!kept)
+            kept.error =
+                QStringLiteral("a copy of the damaged file could not be kept (%1)").arg(kept.error);
+        kept.keptCopy = copy;
+    }
+    return kept;
 }
 
 // True when the file exists but cannot be read: rewriting it would lose what it holds.
@@ -106,6 +139,7 @@ QByteArray makeTemplate(ResultFile file, const QList<int> &blanksPerPaper)
 
 QList<FileRef> ResetResults(const QString &dataFolder, const content::CourseDescriptor &course)
 {
+    QFile::remove(journalPath(dataFolder));
     QList<FileRef> failed;
     for (int s = 1; s <= 3; ++s) {
         if (!course.subjects[s - 1].exists())
@@ -198,15 +232,30 @@ Summary ReadSummary(const QString &path, int paperCount)
     for (int r = FSE; r <= SST; ++r)
         summary.records[std::size_t(r)] =
             withoutSurplus(records::ReadFields(path, summaryKey(r), paperCount));
+    const std::optional<QStringList> lines = records::readLines(path);
+    summary.damaged = lines && fileDamaged(*lines, FileShape::Summary, paperCount);
     return summary;
 }
 
-records::SaveResult SaveSummary(const QString &path, const Summary &summary, int paperCount)
+records::SaveResult composeSummary(const Summary &summary, int paperCount, QByteArray &bytes)
 {
     std::array<QString, 6> keys;
     for (int r = FSE; r <= SST; ++r)
         keys[std::size_t(r)] = summaryKey(r);
-    return records::SaveSummaryFile(summary.records, keys, paperCount, path);
+    return records::composeSummaryFile(summary.records, keys, paperCount, bytes);
+}
+
+records::SaveResult SaveSummary(const QString &path, const Summary &summary, int paperCount)
+{
+    QByteArray bytes;
+    if (records::SaveResult composed = composeSummary(summary, paperCount, bytes); !composed)
+        return composed;
+    records::SaveResult kept = copyAsideIfDamaged(summary.damaged, path);
+    if (!kept)
+        return kept;
+    records::SaveResult saved = records::writeFileAtomically(path, bytes);
+    saved.keptCopy = kept.keptCopy;
+    return saved;
 }
 
 bool setFirstTake(Summary &summary, int paperNumber, int paperCount, const QString &percent,
@@ -239,7 +288,9 @@ bool setSecondTake(Summary &summary, int paperNumber, int paperCount, const QStr
 TakeRecord ReadTakeRecord(const QString &path, int paperCount, int paperNumber, int blankCount)
 {
     TakeRecord record;
-    record.loaded = records::readLines(path).has_value();
+    const std::optional<QStringList> all = records::readLines(path);
+    record.loaded = all.has_value();
+    record.damaged = all && fileDamaged(*all, FileShape::PaperRecords, paperCount);
     record.lines = records::ReadPaperLines(path, paperCount);
     const int j = paperIndex(paperNumber, int(record.lines.size()));
     record.fields =
@@ -247,17 +298,153 @@ TakeRecord ReadTakeRecord(const QString &path, int paperCount, int paperNumber, 
     return record;
 }
 
-records::SaveResult SaveTakeRecord(TakeRecord &record, int paperNumber, int paperCount,
-                                   int blankCount, const QString &path)
+QStringList freshPaperLines(int templateItemNumber, int paperCount)
 {
-    if (!record.loaded && QFile::exists(path))
-        return records::SaveResult{false, QStringLiteral("the file could not be read")};
-    const records::SaveResult saved =
-        records::SavePaperLine(record.lines, record.fields, QString::number(paperNumber - 100),
-                               QString::number(paperNumber), paperCount, blankCount, path);
-    if (saved)
+    const std::optional<QByteArray> bytes = content::itemBytes(templateItemNumber);
+    const QStringList lines =
+        records::splitLines(bytes ? records::fromWindows1252(*bytes) : QString());
+    QStringList fresh;
+    for (int p = 0; p < paperCount; ++p) {
+        const QString key = QString::number(101 + p);
+        QString line = u'#' + key + u'#';
+        for (const QString &l : lines) {
+            if (l.startsWith(line) && markerKey(l) == key) {
+                line = l;
+                break;
+            }
+        }
+        fresh.append(line);
+    }
+    return fresh;
+}
+
+records::SaveResult composeTakeFile(const TakeRecord &record, int paperNumber, int paperCount,
+                                    int blankCount, const QStringList &freshLines,
+                                    QByteArray &bytes, QStringList &lines)
+{
+    if (paperCount < 1 || paperCount > records::PaperCapacity)
+        return records::SaveResult{false,
+                                   QStringLiteral("%1 papers cannot be read back").arg(paperCount)};
+    if (paperIndex(paperNumber, paperCount) < 0)
+        return records::SaveResult{false, QStringLiteral("paper %1 is not within 101..%2")
+                                              .arg(paperNumber)
+                                              .arg(100 + paperCount)};
+    // Every paper gets a well-formed record: its own as read from its marker on, or a fresh one.
+    QStringList out;
+    for (int p = 0; p < paperCount; ++p) {
+        const QString key = QString::number(101 + p);
+        const QString marker = u'#' + key + u'#';
+        const QString read = record.lines.value(p);
+        const qsizetype at = read.indexOf(marker);
+        if (at >= 0)
+            out.append(read.mid(at));
+        else
+            out.append(freshLines.value(p, marker));
+    }
+    const records::SaveResult composed =
+        records::composePaperLines(out, record.fields, QString::number(paperNumber - 100),
+                                   QString::number(paperNumber), paperCount, blankCount, out);
+    if (!composed)
+        return composed;
+    bytes = records::encodeLines(out);
+    lines = out;
+    return records::SaveResult{true, {}};
+}
+
+records::SaveResult SaveTakeRecord(TakeRecord &record, int paperNumber, int paperCount,
+                                   int blankCount, const QString &path,
+                                   const QStringList &freshLines)
+{
+    TakeRecord current = record;
+    if (!current.loaded) {
+        // Unreadable when the paper opened: it may be readable now (the pupil was asked to try
+        // again). Its records are taken as they are now; this paper's fields stay ours.
+        const TakeRecord now = ReadTakeRecord(path, paperCount, paperNumber, blankCount);
+        if (!now.loaded && QFile::exists(path))
+            return records::SaveResult{false, QStringLiteral("the file could not be read")};
+        current.lines = now.lines;
+        current.damaged = now.damaged;
+        current.loaded = true;
+    }
+    QByteArray bytes;
+    QStringList lines;
+    if (records::SaveResult composed =
+            composeTakeFile(current, paperNumber, paperCount, blankCount, freshLines, bytes, lines);
+        !composed)
+        return composed;
+    records::SaveResult kept = copyAsideIfDamaged(current.damaged, path);
+    if (!kept)
+        return kept;
+    records::SaveResult saved = records::writeFileAtomically(path, bytes);
+    saved.keptCopy = kept.keptCopy;
+    if (saved) {
+        record.lines = lines;
         record.loaded = true;
+        record.damaged = false;
+    }
     return saved;
+}
+
+bool fileDamaged(const QStringList &lines, FileShape shape, int paperCount)
+{
+    QStringList expected;
+    if (shape == FileShape::PaperRecords) {
+        for (int p = 0; p < paperCount; ++p)
+            expected.append(QString::number(101 + p));
+    } else if (shape == FileShape::Summary) {
+        for (const char *key : SummaryKeys)
+            expected.append(QString::fromLatin1(key));
+    } else {
+        expected.append(QStringLiteral("TRD"));
+    }
+    QStringList seen;
+    for (const QString &line : lines) {
+        if (isFiller(line))
+            continue;
+        const QString key = markerKey(line);
+        if (!expected.contains(key) || seen.contains(key))
+            return true;
+        if (shape == FileShape::Summary && records::countFields(line) > paperCount)
+            return true;
+        seen.append(key);
+    }
+    return seen.size() != expected.size();
+}
+
+QString damagedCopyPath(const QString &path, const QDate &date)
+{
+    const QFileInfo info(path);
+    const QString stem = info.absolutePath() + u'/' + info.completeBaseName() +
+                         QStringLiteral("-damaged-") + date.toString(Qt::ISODate);
+    QString candidate = stem + QStringLiteral(".txt");
+    for (int n = 2; QFile::exists(candidate); ++n)
+        candidate = stem + QStringLiteral("-%1.txt").arg(n);
+    return candidate;
+}
+
+records::SaveResult keepDamagedCopy(const QString &path, QString &copyPath, const QDate &date)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return records::SaveResult{false, file.errorString()};
+    const QByteArray bytes = file.readAll();
+    // The same damage copied the same day already has its copy.
+    const QFileInfo info(path);
+    const QString first = info.absolutePath() + u'/' + info.completeBaseName() +
+                          QStringLiteral("-damaged-") + date.toString(Qt::ISODate);
+    for (int n = 1;; ++n) {
+        const QString name =
+            n == 1 ? first + QStringLiteral(".txt") : first + QStringLiteral("-%1.txt").arg(n);
+        QFile existing(name);
+        if (!existing.open(QIODevice::ReadOnly))
+            break;
+        if (existing.readAll() == bytes) {
+            copyPath = name;
+            return records::SaveResult{true, {}};
+        }
+    }
+    copyPath = damagedCopyPath(path, date);
+    return records::writeFileAtomically(copyPath, bytes);
 }
 
 QStringList ReadTrend(const QString &path)
@@ -265,17 +452,65 @@ QStringList ReadTrend(const QString &path)
     return records::ReadAllFields(path, QStringLiteral("TRD"));
 }
 
-records::SaveResult AppendTrend(const QString &path, const QString &percentText)
+records::SaveResult composeTrend(const QString &path, const QString &percentText, QByteArray &bytes,
+                                 bool &damaged)
 {
     if (existsUnreadable(path))
         return records::SaveResult{false, QStringLiteral("the file could not be read")};
     if (!records::fieldCanHold(percentText))
         return records::SaveResult{false, QStringLiteral("the score text cannot be stored")};
+    const std::optional<QStringList> lines = records::readLines(path);
+    damaged = lines && fileDamaged(*lines, FileShape::Trend, 0);
     QStringList entries = ReadTrend(path);
     entries.append(percentText);
     const QString line =
         records::composeRecord(QStringLiteral("TRD"), entries, int(entries.size()));
-    return records::writeFileAtomically(path, records::encodeLines({line}));
+    bytes = records::encodeLines({line});
+    return records::SaveResult{true, {}};
+}
+
+records::SaveResult AppendTrend(const QString &path, const QString &percentText)
+{
+    QByteArray bytes;
+    bool damaged = false;
+    if (records::SaveResult composed = composeTrend(path, percentText, bytes, damaged); !composed)
+        return composed;
+    records::SaveResult kept = copyAsideIfDamaged(damaged, path);
+    if (!kept)
+        return kept;
+    records::SaveResult saved = records::writeFileAtomically(path, bytes);
+    saved.keptCopy = kept.keptCopy;
+    return saved;
+}
+
+QString journalPath(const QString &dataFolder)
+{
+    return dataFolder + QStringLiteral("/marking.journal");
+}
+
+Recovery RecoverDataFolder(const QString &dataFolder)
+{
+    Recovery recovery;
+    const records::ReplayResult replay = records::replayJournal(journalPath(dataFolder));
+    recovery.ok = replay.ok;
+    recovery.replayed = replay.replayed;
+    recovery.error = replay.error;
+
+    // Left behind only by a crash: every routine that writes one of them deletes it after use.
+    // Old versions wrote "<file>.txt.XXXXXX" temporaries beside the result files.
+    static const QRegularExpression oldTemporary(QStringLiteral("^.+\\.txt\\.[A-Za-z0-9]{6}$"));
+    const QDir folder(dataFolder);
+    const QString tables = QFileInfo(content::tableTempPath(dataFolder)).fileName();
+    const QString descriptor = QFileInfo(content::descriptorTempPath(dataFolder)).fileName();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        const bool stale =
+            records::isInterruptedWrite(name) || oldTemporary.match(name).hasMatch() ||
+            name == tables || name == descriptor ||
+            (name.startsWith(QStringLiteral("temppaper")) && name.endsWith(QStringLiteral(".mht")));
+        if (stale && QFile::remove(folder.filePath(name)))
+            ++recovery.removedTemporaries;
+    }
+    return recovery;
 }
 
 QString elapsedText(qint64 seconds)

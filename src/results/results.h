@@ -64,8 +64,9 @@ struct FileRef
 };
 
 // For every named subject, in subject order, writes its six files from their templates,
-// replacing what they held. Returns the files that could not be written (they stay missing or
-// keep their old contents); empty when all went well.
+// replacing what they held (a pending mark's journal is dropped first: it would undo the reset).
+// Returns the files that could not be written (they stay missing or keep their old contents); empty
+// when all went well.
 QList<FileRef> ResetResults(const QString &dataFolder, const content::CourseDescriptor &course);
 
 // A safety copy of the results before they are erased, so that the pupil (or a helper) can put
@@ -114,6 +115,7 @@ inline constexpr std::array<const char *, 6> SummaryKeys{"FSE", "SSE", "LTM", "C
 
 struct Summary
 {
+    bool damaged = false; // see fileDamaged
     // records[FSE][j] belongs to paper 101 + j; every list has paperCount entries once read.
     std::array<QStringList, 6> records;
 
@@ -127,8 +129,10 @@ struct Summary
 // are dropped instead of being left in the last field with their separators.
 Summary ReadSummary(const QString &path, int paperCount);
 
-// Writes the six records with paperCount fields each.
+// Writes the six records with paperCount fields each; a damaged file is copied aside first, as
+// SaveTakeRecord does.
 records::SaveResult SaveSummary(const QString &path, const Summary &summary, int paperCount);
+records::SaveResult composeSummary(const Summary &summary, int paperCount, QByteArray &bytes);
 
 // A marked first take of paper `paperNumber`: FSE = percent, LTM = elapsed, CDD = date, FST =
 // "1"; every other field stays. Records shorter than paperCount are padded with their fresh
@@ -144,9 +148,10 @@ bool setSecondTake(Summary &summary, int paperNumber, int paperCount, const QStr
 
 struct TakeRecord
 {
-    QStringList lines;   // the file's paper lines, 101 first (ReadPaperLines)
-    QStringList fields;  // the paper's fields, blankCount entries
-    bool loaded = false; // the file could be read (a missing file reads as all empty)
+    QStringList lines;    // the record line of each paper, 101 first, found by key; empty: none
+    QStringList fields;   // the paper's fields, blankCount entries
+    bool loaded = false;  // the file could be read (a missing file reads as all empty)
+    bool damaged = false; // the file holds something a rewrite would drop (see fileDamaged)
 };
 
 // Reads the paper lines (count paperCount) and splits the line of `paperNumber` into blankCount
@@ -155,12 +160,49 @@ struct TakeRecord
 // field with their separators, where they would show as an answer and could not be saved.
 TakeRecord ReadTakeRecord(const QString &path, int paperCount, int paperNumber, int blankCount);
 
-// Writes `record.fields` as the record of `paperNumber` and rewrites the whole file with
-// paperCount lines (SavePaperLine). Refused when the file could not be read when the record was
-// read but exists now: writing would erase the other papers' records. On success `record.lines`
-// holds what the file holds; on failure nothing changes (see SavePaperLine).
+// The fresh record line of every paper 101..100 + paperCount as the template item holds it
+// ("#1nn#" when the item lacks it): what a paper without a record is written as.
+QStringList freshPaperLines(int templateItemNumber, int paperCount);
+
+// The whole file with `record.fields` as the record of `paperNumber`: one well-formed record
+// per paper, 101 first, every other paper's record as read (from its marker on) or, where the
+// file had none, its line of `freshLines`. `lines` receives the written record lines. Refused
+// like records::SavePaperLine.
+records::SaveResult composeTakeFile(const TakeRecord &record, int paperNumber, int paperCount,
+                                    int blankCount, const QStringList &freshLines,
+                                    QByteArray &bytes, QStringList &lines);
+
+// Writes the record of `paperNumber` and rewrites the whole file (composeTakeFile). A file that
+// could not be read when the record was read is read again now; when it still cannot be read
+// but exists, the write is refused (it would erase the other papers' records). A damaged file
+// is first copied aside (keepDamagedCopy; refused when that fails), the copy named in the
+// result. On success `record` holds what the file holds; on failure nothing changes.
 records::SaveResult SaveTakeRecord(TakeRecord &record, int paperNumber, int paperCount,
-                                   int blankCount, const QString &path);
+                                   int blankCount, const QString &path,
+                                   const QStringList &freshLines = {});
+
+// ---------------------------------------------------------------------------------------------
+// Damaged files
+
+enum class FileShape
+{
+    PaperRecords, // answer and result files: one record per paper
+    Summary,      // the six summary records
+    Trend         // the one trend record
+};
+
+// True when the file holds a line that is neither a filler ("...", "-----", empty) nor a
+// well-formed record of its kind (marker at the start, a known key once), lacks one of its
+// records, or (summary) holds more fields than there are papers: a rewrite would drop some of it.
+bool fileDamaged(const QStringList &lines, FileShape shape, int paperCount);
+
+// "<name>-damaged-<yyyy-MM-dd>.txt" beside the file (then "-2", "-3" ... when taken).
+QString damagedCopyPath(const QString &path, const QDate &date);
+
+// Copies the file as it stands aside under damagedCopyPath, into `copyPath` (a copy already
+// there with the same bytes is kept as it is). Refused when no copy can be made.
+records::SaveResult keepDamagedCopy(const QString &path, QString &copyPath,
+                                    const QDate &date = QDate::currentDate());
 
 // ---------------------------------------------------------------------------------------------
 // Trend file
@@ -171,6 +213,28 @@ QStringList ReadTrend(const QString &path);
 // Appends one percent text to the trend record and writes the file anew as that one line with
 // CR LF. Refused when the file exists but cannot be read (its entries would be lost).
 records::SaveResult AppendTrend(const QString &path, const QString &percentText);
+// As AppendTrend, composing the bytes only; `damaged` tells whether the file as read was.
+records::SaveResult composeTrend(const QString &path, const QString &percentText, QByteArray &bytes,
+                                 bool &damaged);
+
+// ---------------------------------------------------------------------------------------------
+// A mark, and start-up
+
+// The journal through which a mark's files are written together (records::writeFilesTogether).
+QString journalPath(const QString &dataFolder);
+
+struct Recovery
+{
+    bool ok = true;        // false: a pending mark could not be finished (it stays pending)
+    bool replayed = false; // a mark interrupted by a crash was finished
+    int removedTemporaries = 0;
+    QString error;
+};
+
+// Start-up, before anything reads a result file: finishes a mark a crash interrupted (or drops
+// one that never began to be written), then removes the temporary files that a crash leaves:
+// interrupted atomic writes, the table and descriptor extraction files and question files.
+Recovery RecoverDataFolder(const QString &dataFolder);
 
 // ---------------------------------------------------------------------------------------------
 // Texts

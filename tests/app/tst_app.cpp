@@ -2,8 +2,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 class TestApp : public QObject
 {
@@ -12,6 +19,7 @@ private slots:
     void dataFolderFromEnvironmentIsCreated();
     void secondCopyRefused();
     void lockOfAVanishedCopyIsTakenOver();
+    void readOnlyFolderIsNamed();
 };
 
 void TestApp::dataFolderFromEnvironmentIsCreated()
@@ -52,6 +60,50 @@ void TestApp::lockOfAVanishedCopyIsTakenOver()
     stale.close();
     app::SingleInstance copy(dir.path());
     QVERIFY(copy.tryLock());
+}
+
+void TestApp::readOnlyFolderIsNamed()
+{
+#ifdef Q_OS_LINUX
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.path());
+    // Permissions do not stop root, a read-only mount does.
+    bool mounted = false;
+    if (geteuid() == 0) {
+        if (::mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) != 0)
+            QSKIP("cannot bind-mount a folder here, and permissions do not stop root");
+        mounted = true;
+        if (::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
+                    nullptr) != 0) {
+            ::umount2(path.constData(), MNT_DETACH);
+            QSKIP("cannot make a mount read-only here, and permissions do not stop root");
+        }
+    } else {
+        QVERIFY(::chmod(path.constData(), 0555) == 0);
+    }
+    const auto restore = qScopeGuard([&] {
+        if (mounted)
+            ::umount2(path.constData(), MNT_DETACH);
+        else
+            ::chmod(path.constData(), 0755);
+    });
+    app::SingleInstance copy(dir.path());
+    QVERIFY(!copy.tryLock());
+    const QString text = app::lockFailureText(copy.error(), dir.path());
+    QVERIFY(text != app::alreadyRunningText());
+    QVERIFY2(text.contains(QDir::toNativeSeparators(dir.path())), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("cannot write")));
+
+    // Held by another copy, it is still "already running".
+    QTemporaryDir free;
+    app::SingleInstance first(free.path());
+    QVERIFY(first.tryLock());
+    app::SingleInstance second(free.path());
+    QVERIFY(!second.tryLock());
+    QCOMPARE(app::lockFailureText(second.error(), free.path()), app::alreadyRunningText());
+#else
+    QSKIP("read-only folders are made with Linux mounts here");
+#endif
 }
 
 QTEST_APPLESS_MAIN(TestApp)

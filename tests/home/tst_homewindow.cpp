@@ -5,6 +5,8 @@
 #include "chrome/units.h"
 #include "content/content.h"
 #include "home/homewindow.h"
+#include "records/records.h"
+#include "results/results.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -58,6 +60,7 @@ private slots:
     void closeAsksThePracticeWindowFirst();
     void reportCaptions_data();
     void reportCaptions();
+    void interruptedMarkFinishedBeforeFiguresShow();
 
 private:
     std::unique_ptr<HomeWindow> start(const TestCourse &course = {});
@@ -917,6 +920,28 @@ void TestHomeWindow::closeAsksThePracticeWindowFirst()
     }
     QCOMPARE(events, (QStringList{"asked", "practice gone"}));
     QVERIFY(!w->isVisible());
+}
+
+void TestHomeWindow::interruptedMarkFinishedBeforeFiguresShow()
+{
+    // Killed in the middle of a mark: its journal is on disk, the summary not yet rewritten, a
+    // temporary file of the interrupted write lies beside it.
+    const QString folder = m_data->path();
+    const QString marks = resultFile(folder, QStringLiteral("marks"), 1);
+    const QString trend = resultFile(folder, QStringLiteral("trend"), 1);
+    QVERIFY(writeBytes(marks, summaryTemplate(30)));
+    QVERIFY(writeBytes(trend, "#TRD#\r\n"));
+    QByteArray journal;
+    QVERIFY(records::composeJournal(
+        results::journalPath(folder),
+        {{marks, summaryWith(30, {QStringLiteral("75")}, {})}, {trend, "#TRD#>75\r\n"}}, journal));
+    QVERIFY(writeBytes(results::journalPath(folder), journal));
+    QVERIFY(writeBytes(marks + QStringLiteral(".part-x1y2"), "half"));
+    auto w = start();
+    QCOMPARE(child<QLabel>(*w, QStringLiteral("MSA1"))->text(), QStringLiteral("75"));
+    QCOMPARE(readBytes(trend), QByteArray("#TRD#>75\r\n"));
+    QVERIFY(!QFile::exists(results::journalPath(folder)));
+    QVERIFY(!QFile::exists(marks + QStringLiteral(".part-x1y2")));
 }
 
 QTEST_MAIN(TestHomeWindow)

@@ -33,6 +33,7 @@ private slots:
     void percent();
     void markTake();
     void markTakeDamagedArrays();
+    void markTakeHugeMarks();
 };
 
 void TestMarking::markAnswer_data()
@@ -156,6 +157,15 @@ void TestMarking::markAnswer_data()
     QTest::newRow("lower-case type unknown") << "t"
                                              << "x"
                                              << "x" << QString();
+    // An empty answer is wrong for every type, also where the key is empty or a space (a group
+    // continuation's key, typed as "T" in the type table).
+    for (const char *type : {"Q", "T", "L", "N", "F", "X", "R"}) {
+        for (const char *key : {"", " ", "  "}) {
+            for (const char *answer : {"", " "})
+                QTest::addRow("empty answer, type %s, key \"%s\", answer \"%s\"", type, key, answer)
+                    << type << key << answer << W;
+        }
+    }
 }
 
 void TestMarking::markAnswer()
@@ -333,6 +343,20 @@ void TestMarking::markTakeDamagedArrays()
     QCOMPARE(result.outcomes.at(2), QString());
     QCOMPARE(result.totalMarks, 1);
     QCOMPARE(result.percent, QStringLiteral("100"));
+}
+
+void TestMarking::markTakeHugeMarks()
+{
+    // Marks that would wrap a 32-bit sum: the total stays positive and the score within it.
+    const TakeResult result = MarkTake(list("a|b|c"), list("a|b|c"), list("T|T|T"),
+                                       list("2147483647|2147483647|99999999999999999999"));
+    QVERIFY(result.totalMarks > 0);
+    QCOMPARE(result.score, result.totalMarks); // every blank right
+    QCOMPARE(result.percent, QStringLiteral("100"));
+    const TakeResult half =
+        MarkTake(list("a|x"), list("a|b"), list("T|T"), list("2147483647|2147483647"));
+    QVERIFY(half.score > 0 && half.score < half.totalMarks);
+    QCOMPARE(half.percent, QStringLiteral("50"));
 }
 
 QTEST_APPLESS_MAIN(TestMarking)

@@ -27,8 +27,15 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+#endif
 
 using namespace practice;
 
@@ -116,7 +123,11 @@ private slots:
     void refusedCharacters();
     void enterMovesToNextRow();
     void failedWriteKeepsAnswers();
-    void failedTrendWriteStillMarks();
+    void failedTrendWriteMarksNothing();
+    void staysWithItsSubject();
+    void damagedFileToldOnce();
+    void unreadableAnswersReadAgainOnRetry();
+    void fullDiskSaveFailsAndKeepsTheFile();
     void commandsIgnoredWhileMarking();
     void closeDiscardsTypingAndUnloads();
     void programCloseAsksOnlyForUnsavedTyping_data();
@@ -218,6 +229,7 @@ void PracticeWindowTest::init()
     state_.TtPapersCon = 2;
     state_.TopicCount = 1;
     state_.SubH1 = QStringLiteral("Tiny topic");
+    state_.subjectName = QStringLiteral("Tiny subject");
     state_.TakeNum = 1;
     unloads_ = 0;
     chrome::takePopUpCalls();
@@ -635,7 +647,7 @@ void PracticeWindowTest::failedWriteKeepsAnswers()
     QCOMPARE(box(1)->text(), QStringLiteral("2"));
 }
 
-void PracticeWindowTest::failedTrendWriteStillMarks()
+void PracticeWindowTest::failedTrendWriteMarksNothing()
 {
     QVERIFY(open(102));
     QTest::keyClicks(box(1), "2");
@@ -648,10 +660,125 @@ void PracticeWindowTest::failedTrendWriteStillMarks()
     QTRY_VERIFY(!window_->isMarking());
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
     QCOMPARE(calls.size(), 2);
-    QVERIFY(calls[1].Msg.contains(QStringLiteral("progress chart")));
-    // The summary was written, so the paper is marked and its boxes are locked.
-    QVERIFY(window_->paper().isMarked());
-    QVERIFY(box(1)->isReadOnly());
+    QVERIFY(calls[1].Msg.contains(QStringLiteral("could not be marked")));
+    // A mark is one step: without its trend entry nothing of it is written.
+    QVERIFY(!window_->paper().isMarked());
+    QVERIFY(!box(1)->isReadOnly());
+    for (results::ResultFile f : {results::ResultFile::Summary, results::ResultFile::FirstResults})
+        QCOMPARE(readBytes(file(f)), results::makeTemplate(f, {16, 5}));
+    QVERIFY(!QFile::exists(results::journalPath(home_.path())));
+}
+
+void PracticeWindowTest::staysWithItsSubject()
+{
+    QVERIFY(open(102));
+    QTest::keyClicks(box(1), "2");
+    // The pupil clicks another subject's tab on the home window: another subject, fewer papers.
+    state_.LChose = 2;
+    state_.TtPapersCon = 1;
+    state_.PaperNum = 101;
+    state_.SubH1 = QStringLiteral("Other topic");
+    chrome::takePopUpCalls();
+    window_->ShowQuestion(2);
+    QCOMPARE(window_->QSCount(), 2);
+    QTest::keyClicks(box(1), "cat");
+    window_->SavePaper();
+    QCOMPARE(chrome::takePopUpCalls().size(), 1); // "Paper saved", nothing refused
+    QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)),
+             crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>2>cat>>>"}));
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QTRY_VERIFY(window_->paper().isMarked());
+    QCOMPARE(results::ReadSummary(file(results::ResultFile::Summary), 2)[results::FST],
+             (QStringList{"0", "1"}));
+    QCOMPARE(results::ReadTakeRecord(file(results::ResultFile::FirstResults), 2, 101, 16).fields,
+             QStringList(16, QString()));
+    QCOMPARE(QDir(home_.path()).entryList({"*2TC.txt"}), QStringList{});
+}
+
+void PracticeWindowTest::damagedFileToldOnce()
+{
+    // Records out of order and a line of garbage: both records are kept, the file copied aside.
+    const QByteArray damaged = "#102#>9>dog>>>\r\n\x01\xff\r\n#101#>a>>>>>>>>>>>>>>>\r\n";
+    writeFile(results::ResultFile::FirstAnswers, damaged);
+    QVERIFY(open(102));
+    QCOMPARE(box(1)->text(), QStringLiteral("9"));
+    chrome::takePopUpCalls();
+    window_->SavePaper();
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), 2);
+    QVERIFY(calls[0].Msg.contains(QStringLiteral("damaged")));
+    QVERIFY(calls[0].Msg.contains(QStringLiteral("Tiny subject")));
+    QCOMPARE(calls[1].Msg, QStringLiteral("Paper saved"));
+    QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)),
+             crlf({"#101#>a>>>>>>>>>>>>>>>", "#102#>9>dog>>>"}));
+    const QStringList copies = QDir(home_.path()).entryList({"first1TC-damaged-*.txt"});
+    QCOMPARE(copies.size(), 1);
+    QCOMPARE(readBytes(home_.filePath(copies[0])), damaged);
+    window_->SavePaper();
+    QCOMPARE(chrome::takePopUpCalls().size(), 1); // told once
+}
+
+void PracticeWindowTest::unreadableAnswersReadAgainOnRetry()
+{
+    const QString answers = file(results::ResultFile::FirstAnswers);
+    QVERIFY(QFile::remove(answers));
+    QVERIFY(QDir().mkdir(answers));
+    QVERIFY(open(102));
+    QTest::keyClicks(box(1), "2");
+    chrome::takePopUpCalls();
+    window_->SavePaper();
+    QVERIFY(chrome::takePopUpCalls().value(0).Msg.contains(QStringLiteral("try again")));
+    // The pupil puts things right and tries again: the file is read now and saved whole.
+    QVERIFY(QDir().rmdir(answers));
+    writeFile(results::ResultFile::FirstAnswers, "#101#>q>>>>>>>>>>>>>>>\r\n#102#>>>>>\r\n");
+    window_->SavePaper();
+    QCOMPARE(chrome::takePopUpCalls().value(0).Msg, QStringLiteral("Paper saved"));
+    QCOMPARE(readBytes(answers), crlf({"#101#>q>>>>>>>>>>>>>>>", "#102#>2>>>>"}));
+}
+
+void PracticeWindowTest::fullDiskSaveFailsAndKeepsTheFile()
+{
+#ifdef Q_OS_LINUX
+    // The data folder on a small file system that is then filled up.
+    QTemporaryDir disk;
+    const QByteArray mountPoint = QFile::encodeName(disk.path());
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=256k") != 0)
+        QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here (%1); the records "
+                                        "tests cover a full disk with a file-size limit")
+                             .arg(QString::fromLocal8Bit(std::strerror(errno)))));
+    const auto unmount = qScopeGuard([&] {
+        delete window_.data();
+        ::umount2(mountPoint.constData(), MNT_DETACH);
+    });
+    state_.dataFolder = disk.path();
+    const QString answers =
+        results::resultFilePath(disk.path(), results::ResultFile::FirstAnswers, 1, "TC");
+    for (results::ResultFile f : results::AllResultFiles) {
+        QFile out(results::resultFilePath(disk.path(), f, 1, "TC"));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(results::makeTemplate(f, {16, 5}));
+    }
+    QVERIFY(open(102));
+    {
+        QFile filler(disk.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+    const QByteArray before = readBytes(answers);
+    QTest::keyClicks(box(1), "2");
+    chrome::takePopUpCalls();
+    window_->SavePaper();
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), 1);
+    QVERIFY2(calls[0].Msg.contains(QStringLiteral("could not be saved")), qPrintable(calls[0].Msg));
+    QCOMPARE(readBytes(answers), before);
+    QCOMPARE(box(1)->text(), QStringLiteral("2"));
+#else
+    QSKIP("small file systems are mounted with Linux calls here");
+#endif
 }
 
 void PracticeWindowTest::commandsIgnoredWhileMarking()

@@ -2,9 +2,22 @@
 
 #include "../common/testfiles.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <cstring>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 using namespace records;
 
@@ -332,6 +345,9 @@ private slots:
             << dataFile("missing-record.txt") << 5
             << QStringList{"#101#>a1>a2", "#102#>b1>b2", "", "#104#>d1>d2", "#105#>e1>e2"};
         QTest::newRow("zero") << dataFile("paperlist-good.txt") << 0 << QStringList{};
+        QTest::newRow("out of order: each found by its key")
+            << fileWith("#103#>c\r\n\x01\xff garbage\r\n#101#>a\r\n#102#>b\r\n") << 3
+            << QStringList{"#101#>a", "#102#>b", "#103#>c"};
         QTest::newRow("empty file") << dataFile("empty.txt") << 2 << QStringList{"", ""};
     }
     void readPaperLines()
@@ -439,6 +455,147 @@ private slots:
         const SaveResult ontoFolder = writeFileAtomically(m_dir.path(), "abc");
         QVERIFY(!ontoFolder);
         QVERIFY(!ontoFolder.error.isEmpty());
+    }
+
+#ifdef Q_OS_LINUX
+    // A file-size limit makes every write past it fail with EFBIG, as a full disk fails with
+    // ENOSPC; a child process takes the limit so this test process keeps writing freely.
+    void fullDiskKeepsOldFile_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::newRow("nothing fits") << 0;
+        QTest::newRow("part fits") << 100;
+        QTest::newRow("one byte short") << 389;
+    }
+    void fullDiskKeepsOldFile()
+    {
+        QFETCH(int, limit);
+        QTemporaryDir dir;
+        const QString p = dir.filePath(QStringLiteral("f.txt"));
+        putBytes(p, "OLD\r\n");
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit cap{rlim_t(limit), rlim_t(limit)};
+            setrlimit(RLIMIT_FSIZE, &cap);
+            const SaveResult r = writeFileAtomically(p, QByteArray(390, 'n'));
+            _exit(r.ok ? 0 : (r.error.isEmpty() ? 3 : 1));
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 1); // reported as failed, with a reason
+        QCOMPARE(fileBytes(p), QByteArray("OLD\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"f.txt"});
+    }
+
+    // The same on a real full file system, where this process may mount one (as root).
+    void fullTmpfsKeepsOldFile()
+    {
+        QTemporaryDir dir;
+        const QByteArray mountPoint = QFile::encodeName(dir.path());
+        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here (%1); the "
+                                            "file-size limit test covers the same path")
+                                 .arg(QString::fromLocal8Bit(std::strerror(errno)))));
+        const auto unmount = qScopeGuard([&] { ::umount2(mountPoint.constData(), MNT_DETACH); });
+        const QString p = dir.filePath(QStringLiteral("f.txt"));
+        putBytes(p, "OLD\r\n");
+        {
+            QFile filler(dir.filePath(QStringLiteral("filler")));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray block(4096, 'x');
+            while (filler.write(block) == block.size()) {
+            }
+        }
+        const SaveResult saved = writeFileAtomically(p, QByteArray(390, 'n'));
+        QVERIFY(!saved);
+        QVERIFY(!saved.error.isEmpty());
+        QCOMPARE(fileBytes(p), QByteArray("OLD\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"f.txt", "filler"}));
+    }
+#endif
+
+    // --- files written together ---------------------------------------------------------------
+
+    void filesWrittenTogether()
+    {
+        QTemporaryDir dir;
+        const QString journal = dir.filePath("marking.journal");
+        const QString a = dir.filePath("a.txt"), b = dir.filePath("b.txt");
+        putBytes(a, "old a");
+        const TogetherResult done = writeFilesTogether(journal, {{a, "new a"}, {b, "new b"}});
+        QVERIFY2(done.ok && done.written && done.finished, qPrintable(done.error));
+        QCOMPARE(fileBytes(a), QByteArray("new a"));
+        QCOMPARE(fileBytes(b), QByteArray("new b"));
+        QVERIFY(!QFile::exists(journal));
+
+        // The second file cannot be written: the first is put back, nothing is left pending.
+        QVERIFY(QDir(dir.path()).mkdir("c.txt"));
+        const TogetherResult failed =
+            writeFilesTogether(journal, {{a, "newer a"}, {dir.filePath("c.txt"), "c"}});
+        QVERIFY(!failed.ok && !failed.written);
+        QVERIFY(!failed.error.isEmpty());
+        QCOMPARE(fileBytes(a), QByteArray("new a"));
+        QVERIFY(!QFile::exists(journal));
+
+        // A file outside the journal's folder is refused before anything is written.
+        QTemporaryDir other;
+        QVERIFY(!writeFilesTogether(journal, {{a, "x"}, {other.filePath("d.txt"), "d"}}).written);
+        QCOMPARE(fileBytes(a), QByteArray("new a"));
+    }
+
+    // A crash leaves the journal whole (the files may be any mix of old and new) or cut short
+    // (no file was touched yet). Replaying gives all new files, or all old ones.
+    void replayAfterCrash_data()
+    {
+        QTest::addColumn<int>("cut"); // bytes of the journal that reached the disk; -1 all
+        QTest::addColumn<bool>("firstWritten"); // a.txt already new when the crash came
+        QTest::addColumn<bool>("replayed");
+        QTest::newRow("whole, no file written") << -1 << false << true;
+        QTest::newRow("whole, one file written") << -1 << true << true;
+        QTest::newRow("cut in the head") << 5 << false << false;
+        QTest::newRow("cut in a file") << 40 << false << false;
+        QTest::newRow("cut before its check") << -20 << false << false;
+        QTest::newRow("last byte missing") << -2 << false << false;
+    }
+    void replayAfterCrash()
+    {
+        QFETCH(int, cut);
+        QFETCH(bool, firstWritten);
+        QFETCH(bool, replayed);
+        QTemporaryDir dir;
+        const QString journal = dir.filePath("marking.journal");
+        const QString a = dir.filePath("a.txt"), b = dir.filePath("b.txt");
+        const QByteArray newA("#101#>\xfc>\xfb\r\n\n\x00>"), newB(300, '\n');
+        putBytes(a, firstWritten ? newA : QByteArray("old a"));
+        putBytes(b, "old b");
+        QByteArray bytes;
+        QVERIFY(composeJournal(journal, {{a, newA}, {b, newB}}, bytes));
+        if (cut == -1)
+            putBytes(journal, bytes);
+        else
+            putBytes(journal, cut >= 0 ? bytes.left(cut) : bytes.chopped(-cut - 1));
+        const ReplayResult r = replayJournal(journal);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(r.replayed, replayed);
+        QVERIFY(!QFile::exists(journal));
+        QCOMPARE(fileBytes(a), replayed ? newA : (firstWritten ? newA : QByteArray("old a")));
+        QCOMPARE(fileBytes(b), replayed ? newB : QByteArray("old b"));
+    }
+
+    void journalNamesOnlyItsOwnFolder()
+    {
+        // A journal naming a path outside its folder is not followed, even with a right check.
+        QTemporaryDir dir;
+        const QString journal = dir.filePath("marking.journal");
+        QByteArray body = "LARKSPUR JOURNAL 1\n../evil.txt\n1\nx\n";
+        body += "END " + QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex() + "\n";
+        putBytes(journal, body);
+        QVERIFY(replayJournal(journal).ok);
+        QVERIFY(!QFile::exists(QFileInfo(dir.path()).absolutePath() + "/evil.txt"));
+        QVERIFY(!QFile::exists(journal));
     }
 
     void savePaperLineWritesRecordAndDropsFillers()

@@ -279,7 +279,126 @@ private slots:
         QVERIFY(!take.loaded);
         take.fields = QStringList{"x"};
         QVERIFY(SaveTakeRecord(take, 101, 2, 1, fresh));
-        QCOMPARE(fileBytes(fresh), QByteArray("#101#>x\r\n\r\n"));
+        // Every paper gets a record with its key, never a blank line.
+        QCOMPARE(fileBytes(fresh), QByteArray("#101#>x\r\n#102#\r\n"));
+    }
+
+    // Each record is found by its key; whatever a rewrite would drop makes the file damaged,
+    // and a damaged file is copied aside once, before its first rewrite.
+    void damagedFilesAreCopiedAside_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("damaged");
+        QTest::addColumn<QByteArray>("written"); // after saving "n" as paper 102's answer
+        const QByteArray good = "#101#>a>b\r\n#102#>n\r\n#103#>c>>\r\n";
+        QTest::newRow("template with fillers")
+            << QByteArray("...\r\n#101#>a>b\r\n#102#>\r\n#103#>c>>\r\n...") << false << good;
+        QTest::newRow("out of order")
+            << QByteArray("#103#>c>>\r\n#102#>x\r\n#101#>a>b\r\n") << false << good;
+        QTest::newRow("binary garbage")
+            << QByteArray("#101#>a>b\r\n\x01\xfe\xff\x7f\r\n#102#>\r\n#103#>c>>\r\n") << true
+            << good;
+        QTest::newRow("record lost: fresh record from the template")
+            << QByteArray("#101#>a>b\r\n#102#>\r\n") << true
+            << QByteArray("#101#>a>b\r\n#102#>n\r\n#103#>>>\r\n");
+        QTest::newRow("junk before a marker")
+            << QByteArray("#101#>a>b\r\nxx#103#>c>>\r\n") << true << good;
+        QTest::newRow("record twice")
+            << QByteArray("#101#>a>b\r\n#103#>c>>\r\n#101#>z\r\n") << true << good;
+        QTest::newRow("paper beyond the count")
+            << QByteArray("#101#>a>b\r\n#103#>c>>\r\n#104#>d\r\n") << true << good;
+    }
+    void damagedFilesAreCopiedAside()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, damaged);
+        QFETCH(QByteArray, written);
+        const QString p = file(ResultFile::FirstAnswers);
+        putBytes(p, bytes);
+        const QStringList fresh = freshPaperLines(templateItem(ResultFile::FirstAnswers, 1), 3);
+        QCOMPARE(fresh, (QStringList{"#101#>>", "#102#>", "#103#>>>"}));
+        TakeRecord take = ReadTakeRecord(p, 3, 102, 1);
+        QCOMPARE(take.damaged, damaged);
+        take.fields = QStringList{"n"};
+        const records::SaveResult saved = SaveTakeRecord(take, 102, 3, 1, p, fresh);
+        QVERIFY2(saved, qPrintable(saved.error));
+        QCOMPARE(fileBytes(p), written);
+        const QDate today = QDate::currentDate();
+        const QString copy = folder() + "/first1TC-damaged-" + today.toString(Qt::ISODate) + ".txt";
+        QCOMPARE(saved.keptCopy, damaged ? copy : QString());
+        QCOMPARE(fileBytes(copy), damaged ? bytes : QByteArray("<missing>"));
+        // The rewritten file is sound: the next save keeps no further copy.
+        take.fields = QStringList{"m"};
+        const records::SaveResult again = SaveTakeRecord(take, 102, 3, 1, p, fresh);
+        QVERIFY(again);
+        QVERIFY(again.keptCopy.isEmpty());
+        QCOMPARE(QDir(folder()).entryList({"*damaged*"}).size(), damaged ? 1 : 0);
+    }
+
+    void summaryAndTrendDamage_data()
+    {
+        QTest::addColumn<QByteArray>("summary");
+        QTest::addColumn<QByteArray>("trend");
+        QTest::addColumn<bool>("summaryDamaged");
+        QTest::addColumn<bool>("trendDamaged");
+        const QByteArray summary = makeTemplate(ResultFile::Summary, QList<int>(3, 1));
+        QTest::newRow("sound") << summary << QByteArray("#TRD#>50\r\n") << false << false;
+        QTest::newRow("record missing, trend garbage")
+            << QByteArray(summary).replace("#SSE#>>>\r\n", "") << QByteArray("#TRD#>50\r\n\xff\r\n")
+            << true << true;
+        QTest::newRow("more papers, no trend record")
+            << makeTemplate(ResultFile::Summary, QList<int>(4, 1)) << QByteArray("\r\n") << true
+            << true;
+    }
+    void summaryAndTrendDamage()
+    {
+        QFETCH(QByteArray, summary);
+        QFETCH(QByteArray, trend);
+        QFETCH(bool, summaryDamaged);
+        QFETCH(bool, trendDamaged);
+        putBytes(file(ResultFile::Summary), summary);
+        putBytes(file(ResultFile::Trend), trend);
+        const Summary read = ReadSummary(file(ResultFile::Summary), 3);
+        QCOMPARE(read.damaged, summaryDamaged);
+        const records::SaveResult s = SaveSummary(file(ResultFile::Summary), read, 3);
+        QVERIFY(s);
+        QCOMPARE(!s.keptCopy.isEmpty(), summaryDamaged);
+        const records::SaveResult t = AppendTrend(file(ResultFile::Trend), "75");
+        QVERIFY(t);
+        QCOMPARE(!t.keptCopy.isEmpty(), trendDamaged);
+        QCOMPARE(ReadTrend(file(ResultFile::Trend)).last(), QStringLiteral("75"));
+    }
+
+    void startUpRecovery()
+    {
+        // A mark cut short by a crash, and the temporaries a crash leaves behind.
+        const QString marks = file(ResultFile::Summary), trend = file(ResultFile::Trend);
+        putBytes(marks, "old");
+        putBytes(trend, "old");
+        QByteArray journal;
+        QVERIFY(records::composeJournal(journalPath(folder()),
+                                        {{marks, "new marks"}, {trend, "new"}}, journal));
+        putBytes(journalPath(folder()), journal);
+        const QStringList stale{"marks1TC.txt.part-k3j2", "first1TC.txt.Ab12Cd",
+                                "temptext.txt",           "temptext30000.txt",
+                                "temppaper13001.mht",     "marking.journal.part-zz"};
+        const QStringList kept{"first1TC-damaged-2026-01-02.txt", "larkspur.lock", "notes.txt"};
+        for (const QString &name : stale + kept)
+            putBytes(folder() + u'/' + name, "x");
+        const Recovery r = RecoverDataFolder(folder());
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QVERIFY(r.replayed);
+        QCOMPARE(r.removedTemporaries, int(stale.size()));
+        QCOMPARE(fileBytes(marks), QByteArray("new marks"));
+        QCOMPARE(fileBytes(trend), QByteArray("new"));
+        QStringList left = QDir(folder()).entryList(QDir::Files);
+        left.sort();
+        QStringList expected = kept + QStringList{"marks1TC.txt", "trend1TC.txt"};
+        expected.sort();
+        QCOMPARE(left, expected);
+        // Nothing pending: a second start changes nothing.
+        const Recovery again = RecoverDataFolder(folder());
+        QVERIFY(again.ok && !again.replayed && again.removedTemporaries == 0);
     }
 
     void surplusFieldsAreDropped()
