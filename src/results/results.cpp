@@ -77,6 +77,19 @@ records::SaveResult copyAsideIfDamaged(bool damaged, const QString &path)
     return kept;
 }
 
+// Rewrites a result file whole, keeping a copy first when the file was found damaged; the result
+// names the copy.
+records::SaveResult rewriteKeepingDamaged(bool damaged, const QString &path,
+                                          const QByteArray &bytes)
+{
+    records::SaveResult kept = copyAsideIfDamaged(damaged, path);
+    if (!kept)
+        return kept;
+    records::SaveResult saved = records::writeFileAtomically(path, bytes);
+    saved.keptCopy = kept.keptCopy;
+    return saved;
+}
+
 // True when the file exists but cannot be read: rewriting it would lose what it holds.
 bool existsUnreadable(const QString &path)
 {
@@ -250,12 +263,7 @@ records::SaveResult SaveSummary(const QString &path, const Summary &summary, int
     QByteArray bytes;
     if (records::SaveResult composed = composeSummary(summary, paperCount, bytes); !composed)
         return composed;
-    records::SaveResult kept = copyAsideIfDamaged(summary.damaged, path);
-    if (!kept)
-        return kept;
-    records::SaveResult saved = records::writeFileAtomically(path, bytes);
-    saved.keptCopy = kept.keptCopy;
-    return saved;
+    return rewriteKeepingDamaged(summary.damaged, path, bytes);
 }
 
 bool setFirstTake(Summary &summary, int paperNumber, int paperCount, const QString &percent,
@@ -372,11 +380,7 @@ records::SaveResult SaveTakeRecord(TakeRecord &record, int paperNumber, int pape
             composeTakeFile(current, paperNumber, paperCount, blankCount, freshLines, bytes, lines);
         !composed)
         return composed;
-    records::SaveResult kept = copyAsideIfDamaged(current.damaged, path);
-    if (!kept)
-        return kept;
-    records::SaveResult saved = records::writeFileAtomically(path, bytes);
-    saved.keptCopy = kept.keptCopy;
+    records::SaveResult saved = rewriteKeepingDamaged(current.damaged, path, bytes);
     if (saved) {
         record.lines = lines;
         record.loaded = true;
@@ -475,12 +479,7 @@ records::SaveResult AppendTrend(const QString &path, const QString &percentText)
     bool damaged = false;
     if (records::SaveResult composed = composeTrend(path, percentText, bytes, damaged); !composed)
         return composed;
-    records::SaveResult kept = copyAsideIfDamaged(damaged, path);
-    if (!kept)
-        return kept;
-    records::SaveResult saved = records::writeFileAtomically(path, bytes);
-    saved.keptCopy = kept.keptCopy;
-    return saved;
+    return rewriteKeepingDamaged(damaged, path, bytes);
 }
 
 QString journalPath(const QString &dataFolder)
