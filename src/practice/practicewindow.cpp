@@ -635,9 +635,14 @@ void PracticeWindow::ShowQuestion(int number)
     if (number < 1 || number > paper_.questionCount() || marking_)
         return;
     StoreAnswers();
-    // A failed write keeps the pupil on this question with the answers on screen.
-    if (!SaveAnswers())
-        return;
+    if (paper_.isMarked()) {
+        // The boxes are locked and their answers were written when the paper was marked, so a
+        // failed write loses nothing: the pupil goes on reviewing, untroubled.
+        paper_.saveAnswers();
+        tellKeptCopies();
+    } else if (!SaveAnswers()) {
+        return; // a failed write keeps the pupil on this question with the answers on screen
+    }
     qsCount_ = number;
     questionTitle_->setText(QStringLiteral("Question %1").arg(qsCount_));
     questionTitle_->adjustSize();

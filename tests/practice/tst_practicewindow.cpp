@@ -124,6 +124,7 @@ private slots:
     void enterMovesToNextRow();
     void failedWriteKeepsAnswers();
     void failedTrendWriteMarksNothing();
+    void markedReviewMovesOnAFailedWrite();
     void staysWithItsSubject();
     void damagedFileToldOnce();
     void unreadableAnswersReadAgainOnRetry();
@@ -667,6 +668,23 @@ void PracticeWindowTest::failedTrendWriteMarksNothing()
     for (results::ResultFile f : {results::ResultFile::Summary, results::ResultFile::FirstResults})
         QCOMPARE(readBytes(file(f)), results::makeTemplate(f, {16, 5}));
     QVERIFY(!QFile::exists(results::journalPath(home_.path())));
+}
+
+void PracticeWindowTest::markedReviewMovesOnAFailedWrite()
+{
+    QVERIFY(open(102));
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QTRY_VERIFY(window_->paper().isMarked());
+    // The answer file can no longer be written (a full disk, a folder in the way): the marked
+    // paper's answers are locked and on disk, so the review still moves, with no message.
+    const QString answerPath = file(results::ResultFile::FirstAnswers);
+    QVERIFY(QFile::remove(answerPath));
+    QVERIFY(QDir().mkdir(answerPath));
+    chrome::takePopUpCalls();
+    window_->ShowQuestion(2);
+    QCOMPARE(window_->QSCount(), 2);
+    QVERIFY(chrome::takePopUpCalls().isEmpty());
 }
 
 void PracticeWindowTest::staysWithItsSubject()
