@@ -836,6 +836,10 @@ void PracticeWindow::MarkPaper()
     StoreAnswers();
     if (!SaveAnswers())
         return;
+    // The answers are saved whatever the pupil answers below; the list follows them as it
+    // does after Save.
+    remQns_->clear();
+    BuildRemainingList();
     const QString question =
         take_ == Take::First
             ? markingQuestion(paper_.answers, paper_.blankCount)

@@ -390,6 +390,8 @@ void PracticeWindowTest::decliningMarksNothing()
                                   results::ResultFile::Trend})
         QCOMPARE(readBytes(file(f)), results::makeTemplate(f, {16, 5}));
     QVERIFY(!box(1)->isReadOnly());
+    // The answers were saved all the same: the list of questions left follows them.
+    QCOMPARE(window_->findChild<QComboBox *>("RemQns")->count(), 2);
 }
 
 void PracticeWindowTest::rowsPerQuestion()
