@@ -462,9 +462,11 @@ void PracticeWindow::buildControls()
 void PracticeWindow::runCommand(Command command, bool outsideAnswerBoxesOnly)
 {
     if (outsideAnswerBoxesOnly) {
+        // A locked box (a marked paper under review, a blank carried over) takes no typing, so
+        // the keys move between questions there too.
         QWidget *focus = QApplication::focusWidget();
         for (AnswerRow *row : rows_)
-            if (focus == row->answer)
+            if (focus == row->answer && !row->answer->isReadOnly())
                 return;
     }
     switch (command) {

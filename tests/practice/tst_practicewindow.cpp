@@ -1152,28 +1152,30 @@ void PracticeWindowTest::keyboardPaths_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("inAnswerBox");
+    QTest::addColumn<int>("focus");    // 0 the viewer, 1 an answer box, 2 a locked answer box
     QTest::addColumn<int>("question"); // on view afterwards, starting from question 2
 
-    QTest::newRow("Alt+Right in a box") << int(Qt::Key_Right) << int(Qt::AltModifier) << true << 3;
-    QTest::newRow("Alt+Left in a box") << int(Qt::Key_Left) << int(Qt::AltModifier) << true << 1;
-    QTest::newRow("Page Down outside") << int(Qt::Key_PageDown) << 0 << false << 3;
-    QTest::newRow("Page Up outside") << int(Qt::Key_PageUp) << 0 << false << 1;
-    QTest::newRow("Page Down in a box") << int(Qt::Key_PageDown) << 0 << true << 2;
-    QTest::newRow("Page Up in a box") << int(Qt::Key_PageUp) << 0 << true << 2;
-    QTest::newRow("Right alone") << int(Qt::Key_Right) << 0 << false << 2;
+    QTest::newRow("Alt+Right in a box") << int(Qt::Key_Right) << int(Qt::AltModifier) << 1 << 3;
+    QTest::newRow("Alt+Left in a box") << int(Qt::Key_Left) << int(Qt::AltModifier) << 1 << 1;
+    QTest::newRow("Page Down outside") << int(Qt::Key_PageDown) << 0 << 0 << 3;
+    QTest::newRow("Page Up outside") << int(Qt::Key_PageUp) << 0 << 0 << 1;
+    QTest::newRow("Page Down in a box") << int(Qt::Key_PageDown) << 0 << 1 << 2;
+    QTest::newRow("Page Up in a box") << int(Qt::Key_PageUp) << 0 << 1 << 2;
+    QTest::newRow("Page Down in a locked box") << int(Qt::Key_PageDown) << 0 << 2 << 3;
+    QTest::newRow("Right alone") << int(Qt::Key_Right) << 0 << 0 << 2;
 }
 
 void PracticeWindowTest::keyboardPaths()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
-    QFETCH(bool, inAnswerBox);
+    QFETCH(int, focus);
     QFETCH(int, question);
     QVERIFY(open(102));
     QVERIFY(QTest::qWaitForWindowActive(window_));
     window_->ShowQuestion(2);
-    QWidget *target = inAnswerBox ? static_cast<QWidget *>(box(1)) : child("brwWebBrowser");
+    QWidget *target = focus > 0 ? static_cast<QWidget *>(box(1)) : child("brwWebBrowser");
+    box(1)->setReadOnly(focus == 2);
     target->setFocusPolicy(Qt::StrongFocus);
     target->setFocus();
     QCOMPARE(QApplication::focusWidget(), target);
