@@ -426,6 +426,9 @@ void PracticeWindow::buildControls()
         const int q = remQns_->itemText(index).toInt();
         if (q >= 1 && q <= paper_.questionCount())
             ShowQuestion(q);
+        // A move refused by a failed save leaves the chosen entry on show, where it would read
+        // like a count.
+        remQns_->setCurrentIndex(-1);
     });
     markPanel_ = new PictureBox(QStringLiteral("fmeMark"), statusBar_, PictureBox::Fit::Stretch);
     markPanel_->setPicture(QStringLiteral("bottombg4.bmp"));

@@ -648,6 +648,12 @@ void PracticeWindowTest::failedWriteKeepsAnswers()
     window_->ShowQuestion(2); // refused: the answers would be lost
     QCOMPARE(window_->QSCount(), 1);
     QCOMPARE(box(1)->text(), QStringLiteral("2"));
+    // Refused from Qns left, the move leaves no entry on show that would read like a count.
+    auto *list = window_->findChild<QComboBox *>("RemQns");
+    list->setCurrentIndex(1);
+    emit list->activated(1);
+    QCOMPARE(window_->QSCount(), 1);
+    QCOMPARE(list->currentIndex(), -1);
 }
 
 void PracticeWindowTest::failedTrendWriteMarksNothing()
