@@ -12,6 +12,7 @@
 #include "chrome/pictures.h"
 #include "chrome/popup.h"
 #include "content/content.h"
+#include "marking/marking.h"
 #include "results/results.h"
 
 #include "../common/testfiles.h"
@@ -125,6 +126,7 @@ private slots:
     void failedWriteKeepsAnswers();
     void failedTrendWriteMarksNothing();
     void markedReviewMovesOnAFailedWrite();
+    void pendingMarkKeptByTheNextMark();
     void staysWithItsSubject();
     void damagedFileToldOnce();
     void unreadableAnswersReadAgainOnRetry();
@@ -693,6 +695,46 @@ void PracticeWindowTest::markedReviewMovesOnAFailedWrite()
     window_->ShowQuestion(2);
     QCOMPARE(window_->QSCount(), 2);
     QVERIFY(chrome::takePopUpCalls().isEmpty());
+}
+
+void PracticeWindowTest::pendingMarkKeptByTheNextMark()
+{
+    // Paper 101's mark was left to its journal (its files could not all be written, nor put
+    // back). Within the same session the paper opens marked, and a mark of paper 102 keeps it.
+    using results::ResultFile;
+    QVERIFY(open(101));
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QTRY_VERIFY(window_->paper().isMarked());
+    delete window_.data();
+    QList<records::FileWrite> pending;
+    for (ResultFile f : {ResultFile::FirstResults, ResultFile::Summary, ResultFile::Trend})
+        pending.append({file(f), readBytes(file(f))});
+    const QString journalPath = results::journalPath(home_.path());
+    const auto leavePending = [&] {
+        for (ResultFile f : {ResultFile::FirstResults, ResultFile::Summary, ResultFile::Trend})
+            writeFile(f, results::makeTemplate(f, {16, 5}));
+        QByteArray journal;
+        QVERIFY(records::composeJournal(journalPath, pending, journal));
+        QFile out(journalPath);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(journal) == journal.size());
+    };
+    leavePending();
+    QVERIFY(open(101));
+    QVERIFY(window_->paper().isMarked());
+    delete window_.data();
+
+    QVERIFY(open(102));
+    leavePending(); // after the opening: the mark itself must finish it first
+    QTest::keyClicks(box(1), "2");
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QTRY_VERIFY(window_->paper().isMarked());
+    QCOMPARE(results::ReadSummary(file(ResultFile::Summary), 2)[results::FST],
+             (QStringList{"1", "1"}));
+    QCOMPARE(results::ReadTrend(file(ResultFile::Trend)), (QStringList{"0", "16.7"}));
+    QCOMPARE(results::ReadTakeRecord(file(ResultFile::FirstResults), 2, 101, 16).fields,
+             QStringList(16, QString(marking::WrongMark)));
 }
 
 void PracticeWindowTest::staysWithItsSubject()
