@@ -981,9 +981,11 @@ void PracticeWindow::resizeEvent(QResizeEvent *event)
 void PracticeWindow::closeEvent(QCloseEvent *event)
 {
     // A close from outside the program's own buttons (the window manager) asks like Close does.
+    // It asks once this event is over: a close() from inside it would be taken for this close
+    // still under way, and the window would lose its native window without unloading.
     if (event->spontaneous()) {
         event->ignore();
-        ClosePaper();
+        QTimer::singleShot(0, this, &PracticeWindow::ClosePaper);
         return;
     }
     progressTimer_->stop();

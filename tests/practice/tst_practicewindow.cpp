@@ -31,6 +31,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 
 #ifdef Q_OS_LINUX
 #include <cerrno>
@@ -888,6 +889,16 @@ void PracticeWindowTest::closeDiscardsTypingAndUnloads()
     QCOMPARE(unloads_, 1);
     QVERIFY(!QFile::exists(home_.filePath("temppaper13002.mht")));
     QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)), before);
+
+    // Closed from the window manager, answered yes: the same unload.
+    QVERIFY(open(102));
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    QCloseEvent fromOutside;
+    QSpontaneKeyEvent::setSpontaneous(&fromOutside);
+    QCoreApplication::sendEvent(window_->windowHandle(), &fromOutside);
+    QTRY_VERIFY(!window_);
+    QCOMPARE(unloads_, 2);
+    QVERIFY(!QFile::exists(home_.filePath("temppaper13002.mht")));
 }
 
 void PracticeWindowTest::programCloseAsksOnlyForUnsavedTyping_data()
