@@ -70,6 +70,9 @@ std::optional<QString> Paper::loadTables()
 
 void Paper::loadRecords()
 {
+    // A mark left to its journal (its files could not all be written) is finished before the
+    // files are read, so the paper shows as the pupil left it.
+    records::replayJournal(results::journalPath(place_.dataFolder));
     const PaperPlace &state = place_;
     const int n = state.paperCount;
     const int P = state.paperNumber;
@@ -160,6 +163,23 @@ std::optional<WriteFailure> Paper::mark(qint64 elapsedSeconds, QDate completed)
     const marking::TakeResult result =
         marking::MarkTake(answers, answerKeys, answerTypes, blankMarks);
 
+    // A mark still left to its journal is finished first, and this one is composed from the
+    // files as they then are: composed from what was read at opening, it would undo that mark.
+    const QString journal = results::journalPath(place_.dataFolder);
+    if (QFile::exists(journal)) {
+        const records::ReplayResult pending = records::replayJournal(journal);
+        if (!pending.ok)
+            return WriteFailure{WriteFailure::File::Outcomes, journal, pending.error};
+        if (pending.replayed) {
+            const results::TakeRecord now =
+                results::ReadTakeRecord(resultFilePath, n, P, blankCount);
+            outcomeRecord.lines = now.lines;
+            outcomeRecord.loaded = now.loaded;
+            outcomeRecord.damaged = now.damaged;
+            summary = results::ReadSummary(summaryFilePath, n);
+        }
+    }
+
     // Every file of the mark is composed first; a damaged one is copied aside before anything
     // is written; then all are written as one step.
     QList<records::FileWrite> writes;
@@ -220,8 +240,7 @@ std::optional<WriteFailure> Paper::mark(qint64 elapsedSeconds, QDate completed)
         noteCopy(records::SaveResult{true, {}, copy});
     }
 
-    const records::TogetherResult written =
-        records::writeFilesTogether(results::journalPath(place_.dataFolder), writes);
+    const records::TogetherResult written = records::writeFilesTogether(journal, writes);
     if (!written.written)
         return WriteFailure{WriteFailure::File::Outcomes, resultFilePath, written.error};
 

@@ -426,6 +426,9 @@ void PracticeWindow::buildControls()
         const int q = remQns_->itemText(index).toInt();
         if (q >= 1 && q <= paper_.questionCount())
             ShowQuestion(q);
+        // A move refused by a failed save leaves the chosen entry on show, where it would read
+        // like a count.
+        remQns_->setCurrentIndex(-1);
     });
     markPanel_ = new PictureBox(QStringLiteral("fmeMark"), statusBar_, PictureBox::Fit::Stretch);
     markPanel_->setPicture(QStringLiteral("bottombg4.bmp"));
@@ -462,9 +465,11 @@ void PracticeWindow::buildControls()
 void PracticeWindow::runCommand(Command command, bool outsideAnswerBoxesOnly)
 {
     if (outsideAnswerBoxesOnly) {
+        // A locked box (a marked paper under review, a blank carried over) takes no typing, so
+        // the keys move between questions there too.
         QWidget *focus = QApplication::focusWidget();
         for (AnswerRow *row : rows_)
-            if (focus == row->answer)
+            if (focus == row->answer && !row->answer->isReadOnly())
                 return;
     }
     switch (command) {
@@ -635,9 +640,14 @@ void PracticeWindow::ShowQuestion(int number)
     if (number < 1 || number > paper_.questionCount() || marking_)
         return;
     StoreAnswers();
-    // A failed write keeps the pupil on this question with the answers on screen.
-    if (!SaveAnswers())
-        return;
+    if (paper_.isMarked()) {
+        // The boxes are locked and their answers were written when the paper was marked, so a
+        // failed write loses nothing: the pupil goes on reviewing, untroubled.
+        paper_.saveAnswers();
+        tellKeptCopies();
+    } else if (!SaveAnswers()) {
+        return; // a failed write keeps the pupil on this question with the answers on screen
+    }
     qsCount_ = number;
     questionTitle_->setText(QStringLiteral("Question %1").arg(qsCount_));
     questionTitle_->adjustSize();
@@ -831,6 +841,10 @@ void PracticeWindow::MarkPaper()
     StoreAnswers();
     if (!SaveAnswers())
         return;
+    // The answers are saved whatever the pupil answers below; the list follows them as it
+    // does after Save.
+    remQns_->clear();
+    BuildRemainingList();
     const QString question =
         take_ == Take::First
             ? markingQuestion(paper_.answers, paper_.blankCount)
@@ -967,9 +981,11 @@ void PracticeWindow::resizeEvent(QResizeEvent *event)
 void PracticeWindow::closeEvent(QCloseEvent *event)
 {
     // A close from outside the program's own buttons (the window manager) asks like Close does.
+    // It asks once this event is over: a close() from inside it would be taken for this close
+    // still under way, and the window would lose its native window without unloading.
     if (event->spontaneous()) {
         event->ignore();
-        ClosePaper();
+        QTimer::singleShot(0, this, &PracticeWindow::ClosePaper);
         return;
     }
     progressTimer_->stop();

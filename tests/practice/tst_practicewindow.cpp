@@ -12,6 +12,7 @@
 #include "chrome/pictures.h"
 #include "chrome/popup.h"
 #include "content/content.h"
+#include "marking/marking.h"
 #include "results/results.h"
 
 #include "../common/testfiles.h"
@@ -30,6 +31,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 
 #ifdef Q_OS_LINUX
 #include <cerrno>
@@ -124,6 +126,8 @@ private slots:
     void enterMovesToNextRow();
     void failedWriteKeepsAnswers();
     void failedTrendWriteMarksNothing();
+    void markedReviewMovesOnAFailedWrite();
+    void pendingMarkKeptByTheNextMark();
     void staysWithItsSubject();
     void damagedFileToldOnce();
     void unreadableAnswersReadAgainOnRetry();
@@ -389,6 +393,8 @@ void PracticeWindowTest::decliningMarksNothing()
                                   results::ResultFile::Trend})
         QCOMPARE(readBytes(file(f)), results::makeTemplate(f, {16, 5}));
     QVERIFY(!box(1)->isReadOnly());
+    // The answers were saved all the same: the list of questions left follows them.
+    QCOMPARE(window_->findChild<QComboBox *>("RemQns")->count(), 2);
 }
 
 void PracticeWindowTest::rowsPerQuestion()
@@ -645,6 +651,12 @@ void PracticeWindowTest::failedWriteKeepsAnswers()
     window_->ShowQuestion(2); // refused: the answers would be lost
     QCOMPARE(window_->QSCount(), 1);
     QCOMPARE(box(1)->text(), QStringLiteral("2"));
+    // Refused from Qns left, the move leaves no entry on show that would read like a count.
+    auto *list = window_->findChild<QComboBox *>("RemQns");
+    list->setCurrentIndex(1);
+    emit list->activated(1);
+    QCOMPARE(window_->QSCount(), 1);
+    QCOMPARE(list->currentIndex(), -1);
 }
 
 void PracticeWindowTest::failedTrendWriteMarksNothing()
@@ -667,6 +679,63 @@ void PracticeWindowTest::failedTrendWriteMarksNothing()
     for (results::ResultFile f : {results::ResultFile::Summary, results::ResultFile::FirstResults})
         QCOMPARE(readBytes(file(f)), results::makeTemplate(f, {16, 5}));
     QVERIFY(!QFile::exists(results::journalPath(home_.path())));
+}
+
+void PracticeWindowTest::markedReviewMovesOnAFailedWrite()
+{
+    QVERIFY(open(102));
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QTRY_VERIFY(window_->paper().isMarked());
+    // The answer file can no longer be written (a full disk, a folder in the way): the marked
+    // paper's answers are locked and on disk, so the review still moves, with no message.
+    const QString answerPath = file(results::ResultFile::FirstAnswers);
+    QVERIFY(QFile::remove(answerPath));
+    QVERIFY(QDir().mkdir(answerPath));
+    chrome::takePopUpCalls();
+    window_->ShowQuestion(2);
+    QCOMPARE(window_->QSCount(), 2);
+    QVERIFY(chrome::takePopUpCalls().isEmpty());
+}
+
+void PracticeWindowTest::pendingMarkKeptByTheNextMark()
+{
+    // Paper 101's mark was left to its journal (its files could not all be written, nor put
+    // back). Within the same session the paper opens marked, and a mark of paper 102 keeps it.
+    using results::ResultFile;
+    QVERIFY(open(101));
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QTRY_VERIFY(window_->paper().isMarked());
+    delete window_.data();
+    QList<records::FileWrite> pending;
+    for (ResultFile f : {ResultFile::FirstResults, ResultFile::Summary, ResultFile::Trend})
+        pending.append({file(f), readBytes(file(f))});
+    const QString journalPath = results::journalPath(home_.path());
+    const auto leavePending = [&] {
+        for (ResultFile f : {ResultFile::FirstResults, ResultFile::Summary, ResultFile::Trend})
+            writeFile(f, results::makeTemplate(f, {16, 5}));
+        QByteArray journal;
+        QVERIFY(records::composeJournal(journalPath, pending, journal));
+        QFile out(journalPath);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(journal) == journal.size());
+    };
+    leavePending();
+    QVERIFY(open(101));
+    QVERIFY(window_->paper().isMarked());
+    delete window_.data();
+
+    QVERIFY(open(102));
+    leavePending(); // after the opening: the mark itself must finish it first
+    QTest::keyClicks(box(1), "2");
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QTRY_VERIFY(window_->paper().isMarked());
+    QCOMPARE(results::ReadSummary(file(ResultFile::Summary), 2)[results::FST],
+             (QStringList{"1", "1"}));
+    QCOMPARE(results::ReadTrend(file(ResultFile::Trend)), (QStringList{"0", "16.7"}));
+    QCOMPARE(results::ReadTakeRecord(file(ResultFile::FirstResults), 2, 101, 16).fields,
+             QStringList(16, QString(marking::WrongMark)));
 }
 
 void PracticeWindowTest::staysWithItsSubject()
@@ -820,6 +889,16 @@ void PracticeWindowTest::closeDiscardsTypingAndUnloads()
     QCOMPARE(unloads_, 1);
     QVERIFY(!QFile::exists(home_.filePath("temppaper13002.mht")));
     QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)), before);
+
+    // Closed from the window manager, answered yes: the same unload.
+    QVERIFY(open(102));
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    QCloseEvent fromOutside;
+    QSpontaneKeyEvent::setSpontaneous(&fromOutside);
+    QCoreApplication::sendEvent(window_->windowHandle(), &fromOutside);
+    QTRY_VERIFY(!window_);
+    QCOMPARE(unloads_, 2);
+    QVERIFY(!QFile::exists(home_.filePath("temppaper13002.mht")));
 }
 
 void PracticeWindowTest::programCloseAsksOnlyForUnsavedTyping_data()
@@ -1132,28 +1211,30 @@ void PracticeWindowTest::keyboardPaths_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("inAnswerBox");
+    QTest::addColumn<int>("focus");    // 0 the viewer, 1 an answer box, 2 a locked answer box
     QTest::addColumn<int>("question"); // on view afterwards, starting from question 2
 
-    QTest::newRow("Alt+Right in a box") << int(Qt::Key_Right) << int(Qt::AltModifier) << true << 3;
-    QTest::newRow("Alt+Left in a box") << int(Qt::Key_Left) << int(Qt::AltModifier) << true << 1;
-    QTest::newRow("Page Down outside") << int(Qt::Key_PageDown) << 0 << false << 3;
-    QTest::newRow("Page Up outside") << int(Qt::Key_PageUp) << 0 << false << 1;
-    QTest::newRow("Page Down in a box") << int(Qt::Key_PageDown) << 0 << true << 2;
-    QTest::newRow("Page Up in a box") << int(Qt::Key_PageUp) << 0 << true << 2;
-    QTest::newRow("Right alone") << int(Qt::Key_Right) << 0 << false << 2;
+    QTest::newRow("Alt+Right in a box") << int(Qt::Key_Right) << int(Qt::AltModifier) << 1 << 3;
+    QTest::newRow("Alt+Left in a box") << int(Qt::Key_Left) << int(Qt::AltModifier) << 1 << 1;
+    QTest::newRow("Page Down outside") << int(Qt::Key_PageDown) << 0 << 0 << 3;
+    QTest::newRow("Page Up outside") << int(Qt::Key_PageUp) << 0 << 0 << 1;
+    QTest::newRow("Page Down in a box") << int(Qt::Key_PageDown) << 0 << 1 << 2;
+    QTest::newRow("Page Up in a box") << int(Qt::Key_PageUp) << 0 << 1 << 2;
+    QTest::newRow("Page Down in a locked box") << int(Qt::Key_PageDown) << 0 << 2 << 3;
+    QTest::newRow("Right alone") << int(Qt::Key_Right) << 0 << 0 << 2;
 }
 
 void PracticeWindowTest::keyboardPaths()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
-    QFETCH(bool, inAnswerBox);
+    QFETCH(int, focus);
     QFETCH(int, question);
     QVERIFY(open(102));
     QVERIFY(QTest::qWaitForWindowActive(window_));
     window_->ShowQuestion(2);
-    QWidget *target = inAnswerBox ? static_cast<QWidget *>(box(1)) : child("brwWebBrowser");
+    QWidget *target = focus > 0 ? static_cast<QWidget *>(box(1)) : child("brwWebBrowser");
+    box(1)->setReadOnly(focus == 2);
     target->setFocusPolicy(Qt::StrongFocus);
     target->setFocus();
     QCOMPARE(QApplication::focusWidget(), target);
