@@ -17,11 +17,6 @@ QString at(const QStringList &list, int i)
     return i >= 0 && i < list.size() ? list.at(i) : QString();
 }
 
-// The answer with surrounding spaces removed and letters lower-cased, as the text rule sees it.
-QString normalised(const QString &text)
-{
-    return text.trimmed().toLower();
-}
 
 // --- Numbers in their written forms -------------------------------------------------------------
 
@@ -182,11 +177,7 @@ QStringList acceptedTexts(const QStringList &keys, const QString &type, int i)
     if (type == u"M")
         return splitAlternatives(key).value_or(QStringList());
     if (type == u"G") {
-        int head = i;
-        // A continuation blank's key is one space; its head is the nearest blank before it
-        // with another key, at most 20 blanks back.
-        while (head > 0 && head > i - 20 && at(keys, head) == QStringLiteral(" "))
-            --head;
+        const int head = key == QStringLiteral(" ") ? GroupHead(keys, i) : i;
         return splitAlternatives(at(keys, head)).value_or(QStringList());
     }
     return {};
@@ -301,9 +292,9 @@ QString AnswerHint(const QStringList &answers, const QStringList &keys, const QS
         if (QString form = formHint(answer, key); !form.isEmpty())
             return form;
     }
-    const QString typed = normalised(answer);
+    const QString typed = normalisedText(answer);
     for (const QString &accepted : acceptedTexts(keys, type, i)) {
-        const QString text = normalised(accepted);
+        const QString text = normalisedText(accepted);
         if (text.size() >= 4 && hasLetter(text) && oneLetterAway(typed, text))
             return QStringLiteral("Check your spelling");
     }

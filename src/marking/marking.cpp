@@ -25,11 +25,6 @@ QString trimSpaces(const QString &text)
     return text.mid(first, last - first);
 }
 
-// Leading and trailing spaces removed, letters lower-cased; inner spaces and punctuation count.
-QString normalised(const QString &text)
-{
-    return trimSpaces(text).toLower();
-}
 
 QString at(const QStringList &list, int i)
 {
@@ -46,15 +41,6 @@ bool isContinuation(const QStringList &keys, int i)
     return at(keys, i) == kContinuationKey;
 }
 
-// The head of the group that continuation blank i belongs to, or -1 when none lies within reach.
-int groupHead(const QStringList &keys, int i)
-{
-    for (int j = i - 1; j >= 0 && j >= i - kGroupReach; --j) {
-        if (!isContinuation(keys, j))
-            return j;
-    }
-    return -1;
-}
 
 // A working copy of the group's alternatives, normalised; cleared entries become empty.
 QStringList normalisedAlternatives(const QString &headKey, bool *ok)
@@ -64,7 +50,7 @@ QStringList normalisedAlternatives(const QString &headKey, bool *ok)
     QStringList list;
     if (alternatives) {
         for (const QString &alternative : *alternatives)
-            list.append(normalised(alternative));
+            list.append(normalisedText(alternative));
     }
     return list;
 }
@@ -111,6 +97,20 @@ bool markSpacing(const QString &answer, const QString &key)
 
 } // namespace
 
+QString normalisedText(const QString &text)
+{
+    return trimSpaces(text).toLower();
+}
+
+int GroupHead(const QStringList &keys, int i)
+{
+    for (int j = i - 1; j >= 0 && j >= i - kGroupReach; --j) {
+        if (!isContinuation(keys, j))
+            return j;
+    }
+    return -1;
+}
+
 std::optional<double> parseNumber(const QString &text)
 {
     static const QRegularExpression pattern(
@@ -153,7 +153,7 @@ QString MarkAnswer(const QString &answer, const QString &key, const QString &typ
         return outcome(given && expected && *given == *expected);
     }
     if (type == u"Q" || type == u"T" || type == u"L")
-        return outcome(normalised(answer) == normalised(key));
+        return outcome(normalisedText(answer) == normalisedText(key));
     if (type == u"F" || type == u"X" || type == u"R")
         return outcome(markSpacing(answer, key));
     return {};
@@ -161,14 +161,14 @@ QString MarkAnswer(const QString &answer, const QString &key, const QString &typ
 
 QString MarkChoiceAnswer(const QStringList &answers, const QStringList &keys, int i)
 {
-    const QString answer = normalised(at(answers, i));
+    const QString answer = normalisedText(at(answers, i));
     bool ok = false;
     if (!isContinuation(keys, i)) {
         const QStringList alternatives = normalisedAlternatives(at(keys, i), &ok);
         return outcome(ok && !answer.isEmpty() && alternatives.contains(answer));
     }
 
-    const int head = groupHead(keys, i);
+    const int head = GroupHead(keys, i);
     if (head < 0)
         return outcome(false);
     QStringList working = normalisedAlternatives(at(keys, head), &ok);
@@ -176,14 +176,14 @@ QString MarkChoiceAnswer(const QStringList &answers, const QStringList &keys, in
         return outcome(false);
     // Each alternative serves the earliest blank that gives it.
     for (int j = head; j < i; ++j)
-        clearMatching(working, normalised(at(answers, j)));
+        clearMatching(working, normalisedText(at(answers, j)));
     return outcome(!answer.isEmpty() && working.contains(answer));
 }
 
 QString ModelGroupAnswer(const QStringList &answers, const QStringList &keys, int i)
 {
     const bool continuation = isContinuation(keys, i);
-    const int head = continuation ? groupHead(keys, i) : i;
+    const int head = continuation ? GroupHead(keys, i) : i;
     if (head < 0)
         return {};
     const int position = i - head + 1;
@@ -202,14 +202,14 @@ QString ModelGroupAnswer(const QStringList &answers, const QStringList &keys, in
     int claimedBefore = 0;
     if (continuation) {
         for (int j = head; j < i; ++j) {
-            const QString answer = normalised(at(answers, j));
+            const QString answer = normalisedText(at(answers, j));
             if (!answer.isEmpty())
                 claimedBefore += int(working.count(answer));
         }
     }
 
     for (int j = head; j < head + size; ++j)
-        clearMatching(working, normalised(at(answers, j)));
+        clearMatching(working, normalisedText(at(answers, j)));
 
     // The head always gets the first unclaimed alternative, also when its own answer is empty.
     if (!continuation)

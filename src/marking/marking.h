@@ -23,6 +23,14 @@ std::optional<double> parseNumber(const QString &text);
 // nullopt when the key does not begin with ";".
 std::optional<QStringList> splitAlternatives(const QString &key);
 
+// The text rule's view of an answer or key: leading and trailing spaces removed, letters
+// lower-cased; inner spaces and punctuation count.
+QString normalisedText(const QString &text);
+
+// The head of the group that continuation blank i (key " ") belongs to, or -1 when none lies
+// within the 20 blanks before it.
+int GroupHead(const QStringList &keys, int i);
+
 // Judges one blank of type Q, T, L, N, F, X or R; any other type gives an empty outcome. An
 // empty answer (or one of spaces only) is wrong for every type.
 QString MarkAnswer(const QString &answer, const QString &key, const QString &type);
