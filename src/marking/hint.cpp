@@ -12,10 +12,6 @@ namespace marking {
 
 namespace {
 
-QString at(const QStringList &list, int i)
-{
-    return i >= 0 && i < list.size() ? list.at(i) : QString();
-}
 
 
 // --- Numbers in their written forms -------------------------------------------------------------
@@ -171,14 +167,14 @@ bool hasLetter(const QString &s)
 // The texts a text blank accepts: its key, or the alternatives of an "M" blank or of its group.
 QStringList acceptedTexts(const QStringList &keys, const QString &type, int i)
 {
-    const QString key = at(keys, i);
+    const QString key = keys.value(i);
     if (type == u"T" || type == u"L")
         return {key};
     if (type == u"M")
         return splitAlternatives(key).value_or(QStringList());
     if (type == u"G") {
         const int head = key == QStringLiteral(" ") ? GroupHead(keys, i) : i;
-        return splitAlternatives(at(keys, head)).value_or(QStringList());
+        return splitAlternatives(keys.value(head)).value_or(QStringList());
     }
     return {};
 }
@@ -263,9 +259,9 @@ QString extraHint(const Stripped &s, bool printed)
 QString AnswerHint(const QStringList &answers, const QStringList &keys, const QStringList &types,
                    int i, const GapSurroundings &beside)
 {
-    const QString answer = at(answers, i);
-    const QString key = at(keys, i);
-    const QString type = at(types, i);
+    const QString answer = answers.value(i);
+    const QString key = keys.value(i);
+    const QString type = types.value(i);
     if (answer.trimmed().isEmpty() || i < 0 || i >= keys.size())
         return {};
     const bool choice = type == u"G" || type == u"M";

@@ -26,10 +26,6 @@ QString trimSpaces(const QString &text)
 }
 
 
-QString at(const QStringList &list, int i)
-{
-    return i >= 0 && i < list.size() ? list.at(i) : QString();
-}
 
 QString outcome(bool right)
 {
@@ -38,7 +34,7 @@ QString outcome(bool right)
 
 bool isContinuation(const QStringList &keys, int i)
 {
-    return at(keys, i) == kContinuationKey;
+    return keys.value(i) == kContinuationKey;
 }
 
 
@@ -161,22 +157,22 @@ QString MarkAnswer(const QString &answer, const QString &key, const QString &typ
 
 QString MarkChoiceAnswer(const QStringList &answers, const QStringList &keys, int i)
 {
-    const QString answer = normalisedText(at(answers, i));
+    const QString answer = normalisedText(answers.value(i));
     bool ok = false;
     if (!isContinuation(keys, i)) {
-        const QStringList alternatives = normalisedAlternatives(at(keys, i), &ok);
+        const QStringList alternatives = normalisedAlternatives(keys.value(i), &ok);
         return outcome(ok && !answer.isEmpty() && alternatives.contains(answer));
     }
 
     const int head = GroupHead(keys, i);
     if (head < 0)
         return outcome(false);
-    QStringList working = normalisedAlternatives(at(keys, head), &ok);
+    QStringList working = normalisedAlternatives(keys.value(head), &ok);
     if (!ok)
         return outcome(false);
     // Each alternative serves the earliest blank that gives it.
     for (int j = head; j < i; ++j)
-        clearMatching(working, normalisedText(at(answers, j)));
+        clearMatching(working, normalisedText(answers.value(j)));
     return outcome(!answer.isEmpty() && working.contains(answer));
 }
 
@@ -193,7 +189,7 @@ QString ModelGroupAnswer(const QStringList &answers, const QStringList &keys, in
         ++size;
 
     bool ok = false;
-    const QString headKey = at(keys, head);
+    const QString headKey = keys.value(head);
     QStringList working = normalisedAlternatives(headKey, &ok);
     if (!ok)
         return {};
@@ -202,14 +198,14 @@ QString ModelGroupAnswer(const QStringList &answers, const QStringList &keys, in
     int claimedBefore = 0;
     if (continuation) {
         for (int j = head; j < i; ++j) {
-            const QString answer = normalisedText(at(answers, j));
+            const QString answer = normalisedText(answers.value(j));
             if (!answer.isEmpty())
                 claimedBefore += int(working.count(answer));
         }
     }
 
     for (int j = head; j < head + size; ++j)
-        clearMatching(working, normalisedText(at(answers, j)));
+        clearMatching(working, normalisedText(answers.value(j)));
 
     // The head always gets the first unclaimed alternative, also when its own answer is empty.
     if (!continuation)
@@ -221,8 +217,8 @@ QString ModelGroupAnswer(const QStringList &answers, const QStringList &keys, in
 QString ModelAnswer(const QStringList &answers, const QStringList &keys, const QStringList &types,
                     int i)
 {
-    const QString type = at(types, i);
-    const QString key = at(keys, i);
+    const QString type = types.value(i);
+    const QString key = keys.value(i);
     if (type == u"G")
         return ModelGroupAnswer(answers, keys, i);
     if (type == u"M") {
@@ -239,15 +235,15 @@ TakeResult MarkTake(const QStringList &answers, const QStringList &keys, const Q
     result.outcomes.reserve(keys.size());
     for (int i = 0; i < keys.size(); ++i) {
         bool ok = false;
-        const qint64 mark = at(marks, i).toLongLong(&ok);
+        const qint64 mark = marks.value(i).toLongLong(&ok);
         // Summed in 64 bits and each mark capped, so no content can wrap the total negative.
         const qint64 value = ok && mark > 0 ? std::min(mark, MaxBlankMark) : 0;
         result.totalMarks += value;
 
-        const QString type = at(types, i);
+        const QString type = types.value(i);
         const QString judged = (type == u"G" || type == u"M")
                                    ? MarkChoiceAnswer(answers, keys, i)
-                                   : MarkAnswer(at(answers, i), keys.at(i), type);
+                                   : MarkAnswer(answers.value(i), keys.at(i), type);
         if (judged == RightMark)
             result.score += value;
         result.outcomes.append(judged);
