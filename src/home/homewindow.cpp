@@ -449,11 +449,7 @@ void HomeWindow::LoadSubject()
     m_state.TtPapersCon = m_paperCount;
     m_state.subjectName = subject.name;
 
-    const QString path = results::resultFilePath(m_state.dataFolder, results::ResultFile::Summary,
-                                                 s, m_state.lblCOD);
-    if (m_summaryObserver)
-        m_summaryObserver(path);
-    m_summary = results::ReadSummary(path, m_paperCount);
+    m_summary = readSummaryNow();
 
     for (int n = 1; n <= MaxTopics; ++n) {
         m_topicLabels[n - 1]->setText(m_topicNames.value(n - 1));
