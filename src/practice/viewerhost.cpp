@@ -198,11 +198,7 @@ protected:
 
 void preloadViewer(QWidget *window)
 {
-    if (window && !window->isVisible()) {
-        QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
-        return;
-    }
-    if (window)
+    if (window && window->isVisible())
         new AfterFirstPaint(window);
     else
         QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
