@@ -19,6 +19,63 @@ import re
 STOP = re.compile(r"(the|a|an|yes|no|it|its|they|their|your|my|our|his|her|to|by|in|on|at|from|into|towards|toward|"
                   r"more|less|up|down|go|goes|gets|stays|same|both|so|because|with|\d+|"
                   r"one|two|three|four|five|six|seven|eight|nine|ten)\b")
+# "the" goes only before a thing's name: never before a question word, preposition, verb or a
+# lone describing word ("the how many snails", "the under the trees", "the warm" read as nonsense)
+NOT_FIRST = set("""how what where when why which who whose there not under over below above behind beside
+    near inside outside through across around after before between somewhere nowhere everywhere self lots
+    keep cook dry cover wash use make let put take stop turn run eat eaten get grow grows rise rises fall
+    falls sink sinks melt melts freeze freezes boil boils condense condenses evaporate evaporates
+    attract attracts repel repels protect protects hold holds spin spins rotate rotates move moves speeds
+    accelerates disappear disappears shrink shrinks release solidify germinate pollinate fertilise
+    fertilize be does doesn't can cannot has have leftwards rightwards southwards northwards easy fewer
+    refrigerate explosive solar tidal geothermal hydroelectric stainless brush clean chew grind buzz hotter
+    stuck blown increases wooden""".split())
+NOT_LAST = set("""warm warmer hot hotter cold colder cool cooler sunny windy dark darker dim dimmer bright
+    brighter fainter louder quieter higher lower bigger smaller larger large small taller shorter longer
+    heavier faster slower stronger weaker hard soft strong shiny rare malleable attractive valuable
+    lustrous rigid durable tough waterproof humid protected transparent opaque translucent flexible
+    magnetic nocturnal extinct reversible irreversible reversable irreversable constant saturated clean
+    clear full empty same different red orange yellow green blue purple white black pink brown
+    decrease increase decline drop rise fall fewer more less up down apart together off solar tidal
+    geothermal hydroelectric explosive stainless refrigerate wooden digestive circulatory respiratory gibbous
+    first""".split())
+# clause words: an answer holding one is a sentence, not a name ("seeds are spread")
+CLAUSE = set("are is was were would will can could eat eats do does doesn't has have should get gets be".split())
+# words ending in -ing or -ed that are names of things
+ING_ED_NOUNS = set("""ceiling spring string ring wing king building lightning clothing evening morning pudding
+    seedling sapling duckling wedding bedding icing shed sled""".split())
+
+
+def names_a_thing(answer):
+    """Whether a pupil would write "the" before this answer: a noun or a noun phrase."""
+    low = answer.lower()
+    if re.match(STOP, low) or answer[0].isupper() or len(low) <= 2 or re.search(r"[,\d]| - ", low):
+        return False
+    words = low.split()
+    if len(words) > 1 and words[1] in ("the", "a", "an", "my", "your", "their", "its", "them", "it", "us"):
+        return False  # a verb and its object: "brush your teeth"
+    if words[0] in NOT_FIRST or words[-1] in NOT_LAST or any(w in CLAUSE for w in words):
+        return False
+    head = words[0] if len(words) == 1 else None
+    if head and head not in ING_ED_NOUNS and (head.endswith("ing") or (head.endswith("ed") and not head.endswith("eed"))):
+        return False
+    if len(words) > 1 and words[0].endswith("ed") and not words[0].endswith("eed"):
+        return False
+    if len(words) > 1 and words[0].endswith("ing") and words[0] not in ("hiding", "germinating", "boiling",
+                                                                          "melting", "freezing", "washing"):
+        return False
+    return True
+
+
+def bare(answer):
+    """An answer without "the"/"a" in front or a plural ending: "the lamps" -> "lamp"."""
+    w = re.sub(r"^(the|a|an) ", "", answer.lower().strip())
+    for end, repl in (("ies", "y"), ("ses", "s"), ("shes", "sh"), ("ches", "ch"), ("xes", "x"), ("s", "")):
+        if w.endswith(end) and len(w) > len(end) + 2 and not w.endswith("ss"):
+            return w[: -len(end)] + repl
+    return w
+
+
 BLANK = re.compile(r"\{([QTLNFXRMG])(\d*)(?::([^{}]*))?\}")
 
 
@@ -44,33 +101,57 @@ class Q:
                 if re.search(r"&#?\w+;", key):
                     # the ";" of an entity would split the answer in two; keys hold plain characters
                     raise ValueError("entity in an M or G key, write the character itself: " + key)
-                alts = []
-                for a in (a.strip() for a in key.split(";")):
-                    # the marking ignores case, so "Earth" and "earth" are one answer
-                    if a and a.lower() not in (x.lower() for x in alts):
-                        alts.append(a)
-                if kind == "M":
-                    # pupils often write "the" in front of a naming answer to a question (not
-                    # in a gap inside a sentence, where the words around it are given)
-                    before = m.string[:m.start()].rstrip()
-                    naming = not before or before[-1] in "?:." or before.endswith("</th>")
-                    low = set(a.lower() for a in alts)
-                    for a in list(alts) if naming else []:
-                        w = a.lower()
-                        if not re.match(STOP, w) and not a[0].isupper() and len(w) > 2 and "the " + w not in low:
-                            alts.append("the " + a)
-                            low.add("the " + w)
-                if kind == "M" and len(alts) < 2:
-                    # a single accepted answer is an ordinary text blank
-                    kind, key = "T", alts[0]
+                # ";" separates ideas, "|" the forms of one idea (a group pays once an idea)
+                sets, low = [], set()
+                for part in key.split(";"):
+                    forms = []
+                    for a in (a.strip() for a in part.split("|")):
+                        # the marking ignores case, so "Earth" and "earth" are one answer
+                        if a and a.lower() not in low:
+                            forms.append(a)
+                            low.add(a.lower())
+                    if forms:
+                        sets.append(forms)
+                # pupils often write "the" in front of a name given as the answer to a question
+                # (not in a gap inside a sentence, where the words around it are given)
+                before = re.sub(r"<[^>]+>", "", m.string[:m.start()]).strip()
+                naming = (not before or before[-1] in "?:." or m.string[:m.start()].rstrip().endswith("</th>")
+                          or re.fullmatch(r"[A-Z]\)?", before) is not None)
+                # answers that are lists ("grass, vole, owl") are orders, not names, in every form
+                if any("," in a for forms in sets for a in forms):
+                    naming = False
+                for forms in sets if naming else []:
+                    for a in list(forms):
+                        if names_a_thing(a) and "the " + a.lower() not in low:
+                            forms.append("the " + a)
+                            low.add("the " + a.lower())
+                if kind == "G":
+                    self._check_sets(sets)
+                    key = ";" + ";".join("|".join(forms) for forms in sets)
                 else:
-                    key = ";" + ";".join(alts)
+                    alts = [a for forms in sets for a in forms]
+                    if len(alts) < 2:
+                        # a single accepted answer is an ordinary text blank
+                        kind, key = "T", alts[0]
+                    else:
+                        key = ";" + ";".join(alts)
         elif key is None or not key.strip():
             raise ValueError("blank without key: " + self.text[:60])
         if kind == "N" and not re.fullmatch(r"-?\d+(\.\d+)?", key):
             raise ValueError("N key must be a plain number: " + key)
         self.blanks.append((kind, mark, key))
         return '<blank type="%s" mark="%d">%s</blank>' % (kind, mark, key)
+
+    def _check_sets(self, sets):
+        """Two ideas of a group may not be one answer with "the" or a plural added: such forms
+        belong in one "|" set, or the group pays twice for one idea."""
+        seen = {}
+        for i, forms in enumerate(sets):
+            for a in forms:
+                stem = bare(a)
+                if seen.get(stem, i) != i:
+                    raise ValueError('group pays twice for "%s": join its forms with "|": %s' % (a, self.text[:60]))
+                seen[stem] = i
 
     def _render(self):
         out = []

@@ -271,16 +271,23 @@ def plant(labels, pot=False):
 
 
 def seed_test(items, title=""):
-    """Pots in a row, each with a caption underneath (for fair-test questions about plants)."""
+    """Pots in a row, each with a caption underneath (for fair-test questions about plants).
+    items: (caption, height) or (caption, height, "pale") for a seedling grown in the dark,
+    which grows tall and thin with small yellow leaves."""
     n = len(items)
     body = text(20 + n * 65, 22, title, weight="bold") if title else ""
-    for i, (cap, height) in enumerate(items):
+    for i, item in enumerate(items):
+        cap, height = item[0], item[1]
+        pale = len(item) > 2 and item[2] == "pale"
         x = 20 + i * 130 + 65
         body += poly([(x - 40, 200), (x + 40, 200), (x + 30, 260), (x - 30, 260)], fill="#d99058")
         if height:
-            body += line(x, 200, x, 200 - height, width=4, color=GREEN)
-            body += path("M %s %s q -22 -12 -30 4 q 14 10 30 -4 Z" % (x, 200 - height * 0.7), fill=LEAF, width=1.5)
-            body += path("M %s %s q 22 -12 30 4 q -14 10 -30 -4 Z" % (x, 200 - height * 0.9), fill=LEAF, width=1.5)
+            stem, leaf, scale = ("#d8cc6a", "#ece08c", 0.6) if pale else (GREEN, LEAF, 1.0)
+            body += line(x, 200, x, 200 - height, width=2 if pale else 4, color=stem)
+            body += path("M %s %s q %s %s %s %s q %s %s %s %s Z" % (x, 200 - height * 0.7, -22 * scale, -12 * scale, -30 * scale, 4 * scale,
+                                                                  14 * scale, 10 * scale, 30 * scale, -4 * scale), fill=leaf, width=1.5)
+            body += path("M %s %s q %s %s %s %s q %s %s %s %s Z" % (x, 200 - height * 0.9, 22 * scale, -12 * scale, 30 * scale, 4 * scale,
+                                                                  -14 * scale, 10 * scale, -30 * scale, -4 * scale), fill=leaf, width=1.5)
         for j, r in enumerate(wrap(cap, 14, 120)):
             body += text(x, 282 + j * 17, r, size=14)
     return doc(40 + n * 130, 320, body)
@@ -781,21 +788,24 @@ def water_cycle(captions):
 
 def stick_shadows(cases):
     """Small scenes of a stick in the ground lit by the Sun. cases: (sun height in degrees,
-    "left" or "right" for the Sun's side, caption)."""
+    "left" or "right" for the Sun's side, caption). Every stick has the same height, short
+    enough that the longest shadow is drawn whole, so the lengths can be compared."""
     body = ""
+    room = 118  # from a stick set towards the Sun's side to the far edge of its panel
+    h = min(50, room * math.tan(math.radians(min(deg for deg, _, _ in cases))))
     for i, (deg, side, cap) in enumerate(cases):
         x0 = 10 + i * 172
-        cx, gy, h = x0 + 81, 170, 50
+        sgn = -1 if side == "left" else 1
+        cx, gy = x0 + 81 + sgn * 45, 170
         body += rect(x0, 10, 162, 200, fill="#f3f8fd", width=1)
         body += line(x0 + 5, gy, x0 + 157, gy, width=2)
         a = math.radians(deg)
-        sgn = -1 if side == "left" else 1
         sx, sy = cx + sgn * 62 * math.cos(a), gy - 20 - 110 * math.sin(a) * 0.9
-        body += circle(sx, max(sy, 28), 14, fill="#ffd966")
-        ln = min(h / math.tan(a), 72)
+        body += circle(min(max(sx, x0 + 18), x0 + 144), max(sy, 28), 14, fill="#ffd966")
+        ln = h / math.tan(a)
         body += line(cx, gy, cx - sgn * ln, gy, width=7, color="#666666")
         body += line(cx, gy, cx, gy - h, width=4, color="#8b5a2b")
-        body += text(cx, 200, cap, weight="bold")
+        body += text(x0 + 81, 200, cap, weight="bold")
     return doc(20 + len(cases) * 172, 220, body)
 
 
@@ -833,7 +843,12 @@ def bar_chart(cats, values, ylabel, top, step, title=""):
     return doc(int(w), 320, body)
 
 
-def line_graph(xs, ys, xlabel, ylabel, xtop, xstep, ytop, ystep, title="", ybottom=0):
+MONTHS = ["Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"]
+
+
+def line_graph(xs, ys, xlabel, ylabel, xtop, xstep, ytop, ystep, title="", ybottom=0, months=False):
+    """A line graph; with months=True the x values 1 to 12 are the months, named on the axis
+    (numbers for months are read two ways, from 0 or from 1)."""
     x0, y0, w, h = 70, 260, 400, 210
     body = text(x0 + w / 2, 22, title, weight="bold") if title else ""
 
@@ -847,7 +862,8 @@ def line_graph(xs, ys, xlabel, ylabel, xtop, xstep, ytop, ystep, title="", ybott
     v = 0
     while v <= xtop + 1e-9:
         x = x0 + v * w / xtop
-        body += line(x, y0, x, y0 - h, width=1, color="#dddddd") + text(x, y0 + 20, f(v), size=13)
+        name = (MONTHS[int(v) - 1] if 1 <= v <= 12 else "") if months else f(v)
+        body += line(x, y0, x, y0 - h, width=1, color="#dddddd") + text(x, y0 + 20, name, size=11 if months else 13)
         v += xstep
     body += line(x0, y0, x0 + w, y0) + line(x0, y0, x0, y0 - h)
     pts = [(x0 + a * w / xtop, gy(b)) for a, b in zip(xs, ys)]

@@ -43,7 +43,7 @@ B: {M:ribs;rib;ribcage;rib cage}
 D: {M:pelvis;hip bone;hips;hip;hip bones}""",
       S.skeleton({"skull": "A", "ribs": "B", "spine": "C", "pelvis": "D"}), "a skeleton with letters on the skull, ribs, spine and pelvis"),
     Q("""Give two jobs of the skeleton.
-{G:support;protect organs;movement;protection;protect;move;to support the body;to protect organs;to help us move;shape;holds us up;making blood;make blood cells} {G}
+{G:support|to support the body|holds us up;protect organs|protection|protect|to protect organs;movement|move|to help us move;shape;making blood|make blood cells} {G}
 ~ One or two words each."""),
     Q("""Look at the teeth. Tooth A has a sharp flat edge. What is it called, and what does it do?
 Name: {M:incisor;incisors}
@@ -58,7 +58,7 @@ They are used for {M:tearing;ripping;tearing food;gripping;tear;rip;tearing meat
     Q("""The place where two bones meet, such as the knee, is called a {M:joint;joints}."""),
     Q("""Which of these is the best choice for a healthy snack?
 *3 a bag of sweets | a chocolate bar | an apple | a fizzy drink"""),
-    Q("""Blood travels around the body in tubes called {M:blood vessels;vessels;veins;arteries;veins and arteries;arteries and veins;capillaries;tubes}."""),
+    Q("""Blood travels around the body in tubes called {M:blood vessels;vessels;veins;arteries;veins and arteries;arteries and veins;capillaries}."""),
     Q("""Look at the picture. Which organ is labelled B? {M:lung;lungs;left lung;right lung}""",
       S.chest({"windpipe": "A", "lung": "B", "heart": "C"}), "a chest with letters A windpipe, B lung, C heart"),
     Q("""Smoking damages which organs most of all?
@@ -77,8 +77,9 @@ How many seconds longer did Jo balance than Ravi? {M:10;ten}""",
 ]
 
 P3 = [
-    Q("""Look at the skeleton. Write the names of bones E and F.
-E, the thigh bone: {M:femur;thigh bone;thighbone}
+    Q("""Look at the skeleton. Bone E is the thigh bone. What is its scientific name?
+E: {M:femur}
+Write the name of bone F.
 F: {M:kneecap;knee cap;patella;knee}""",
       S.skeleton(SKEL), "a skeleton with letters A to H"),
     Q("""Look at the picture of the digestive system.
@@ -106,7 +107,7 @@ Complete the conclusion: her pulse rate {M2:went up;rose;increased;goes up;incre
     Q("""Why does your heart beat faster when you exercise?
 *1:2 muscles need more oxygen and food, carried by the blood | the heart gets cold | the lungs stop working | the blood turns blue"""),
     Q("""A balanced diet has the right amounts of each food group. Name two food groups.
-{G:carbohydrates;proteins;fats;vitamins;minerals;fibre;water;carbohydrate;protein;fat;vitamin;mineral;dairy;fruit and vegetables;starch;sugar;oils} {G}"""),
+{G:carbohydrates|carbohydrate|starch|starchy foods|sugar;proteins|protein;fats|fat|oils|fats and oils;vitamins|vitamin;minerals|mineral;fibre;water;dairy;fruit and vegetables|fruit|vegetables} {G}"""),
     Q("""Which food is high in fat?
 *4 carrots | rice | apples | crisps"""),
     Q("""Sophie tested drinks for sugar. Which is the most sugary?
@@ -129,9 +130,9 @@ How much more sugar is in cola than milk? {N:14} g""", ws=True),
 ]
 
 P4 = [
-    Q("""Look at the skeleton. Write the names of bones G and H.
-G, the upper arm bone: {M:humerus;upper arm bone;arm bone}
-H, the shin bone: {M:tibia;shin bone;shin;shinbone}
+    Q("""Look at the skeleton. Bone G is the upper arm bone and bone H is the shin bone. Write their scientific names.
+G: {M:humerus}
+H: {M:tibia}
 Which lettered bone protects the spinal cord? {T:C}""",
       S.skeleton(SKEL), "a skeleton with letters A to H"),
     Q("""Look at the chest. Name part D, the sheet of muscle under the lungs. {M:diaphragm;diaphram}
@@ -146,7 +147,7 @@ Blood returning to the heart from the body carries waste {M:carbon dioxide;CO2}.
     Q("""Blood vessels that carry blood away from the heart are {M2:arteries;artery}.
 Vessels that carry blood back to the heart are {M2:veins;vein}."""),
     Q("""What does blood carry around the body? Name two things.
-{G2:oxygen;food;nutrients;water;carbon dioxide;waste;heat;sugar;glucose;digested food;medicine;red blood cells;white blood cells;platelets} {G2}"""),
+{G2:oxygen;food|nutrients|sugar|glucose|digested food;water;carbon dioxide|waste;heat;medicine;red blood cells;white blood cells;platelets} {G2}"""),
     Q("""Freya measured the pulse of five children after they rested for five minutes.
 | Child | Pulse (beats per minute)
 | Sean | 78
@@ -230,7 +231,7 @@ Predict the pulse at 12 minutes.
     Q("""Smoke contains tar and nicotine. Nicotine is addictive. What does addictive mean?
 *1:2 the body craves it, so it is very hard to stop | it is good for the lungs | it is a kind of vitamin | it makes you taller"""),
     Q("""From this list, choose the two that help keep the heart healthy: smoking, regular exercise, a balanced diet, eating lots of salt.
-{G2:regular exercise;a balanced diet;exercise;balanced diet;exercising} {G2}"""),
+{G2:exercise|regular exercise|exercising;a balanced diet|balanced diet|healthy diet|a healthy diet} {G2}"""),
     Q("""Look at the teeth. Which letter shows the tooth with the widest chewing surface? {T:C}
 An adult has 32 teeth. Twelve are molars. How many are not molars? {N2:20}""",
       S.teeth(["A", "B", "C"]), "three teeth labelled A, B and C"),
@@ -240,7 +241,7 @@ An adult has 32 teeth. Twelve are molars. How many are not molars? {N2:20}""",
 How could he make his conclusion more reliable?
 *1:2 test many more pupils | use bigger marbles | test only himself | stop after one pupil
 What should he measure for each pupil? Name two things.
-{G2:hand size;hand span;size of hand;number of marbles;marbles;how many marbles;hand length;length of hand;span} {G2}""", ws=True),
+{G2:hand size|hand span|size of hand|hand length|length of hand|span;number of marbles|marbles|how many marbles} {G2}""", ws=True),
     Q("""Which organ cleans the blood and makes urine?
 *2:2 liver | kidney | lung | heart"""),
     Q("""Diseases such as colds can spread by coughs and sneezes. Which of these helps stop them spreading?

@@ -127,7 +127,7 @@ Which force acts downwards? {M:gravity;weight;gravity 600 N;weight 600 N}""",
 *3:2 speeding up | slowing down | staying the same | stopping at once"""),
     Q("""Look at the force meter. What does it read? {N:6.5} N""",
       S.forcemeter(6.5), "a force meter with its pointer halfway between 6 and 7 newtons"),
-    Q("""Levers, pulleys and gears are machines that let a small force have a bigger {M:effect;force;push;pull}."""),
+    Q("""Levers, pulleys and gears are machines that let a small force have a bigger {M:effect;push;pull;turning effect}."""),
     Q("""Ollie dropped paper spinners with different wing lengths from 2 metres and timed their fall.
 | Wing length (cm) | Time to fall (s)
 | 4 | 1.2
@@ -192,7 +192,7 @@ Predict the distance for 50 cm. *2:2 200 cm | about 285 cm | 60 cm | 500 cm""".r
     Q("""Streamlined shapes reduce air and water {M2:resistance;drag;friction}, so boats and planes use less fuel."""),
     Q("""Look at the magnets. The S pole of one faces the S pole of the other. Will they attract or repel? {M:repel;push apart;they repel;repulsion}""",
       S.magnets("NS", "SN"), "two bar magnets with their south poles facing each other"),
-    Q("""A compass needle is a small magnet. Which way does its north pole point? {M2:north;N;magnetic north;the north;towards north;north pole}"""),
+    Q("""A compass needle is a small magnet. Which way does the end marked N point? {M2:north;N;magnetic north;the north;towards north;to the north;north pole}"""),
     Q("""Which energy source is renewable and uses moving water?
 *3 coal | gas | hydroelectric power | oil"""),
 ]
@@ -251,7 +251,7 @@ A second bag weighs twice as much. What would the meter read? {N2:9} N""",
       S.forcemeter(4.5), "a force meter with its pointer halfway between 4 and 5 newtons"),
     Q("""Gears are toothed wheels. A small gear with 10 teeth drives a big gear with 30 teeth. How many turns does the small gear make while the big gear turns once? {M2:3;three}"""),
     Q("""Name two renewable energy sources.
-{G2:wind;solar;sun;water;hydroelectric;tidal;waves;wave;geothermal;biomass;hydro;sunlight;wood;tides} {G2}"""),
+{G2:wind;solar|sun|sunlight;water|hydroelectric|hydro;tidal|tides;waves|wave;geothermal;biomass|wood} {G2}"""),
     Q("""Why do we try to use less energy from burning coal, oil and gas?
 *1:2 burning them releases carbon dioxide, which adds to climate change, and they will run out | they are renewable | they make no pollution | they are made from wind"""),
     Q("""Zoe plans to test: "Does the mass of a toy car change how far it rolls off a ramp?"

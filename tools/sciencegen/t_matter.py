@@ -74,7 +74,7 @@ Which material was the worst insulator? {M:foil;the foil;tin foil;aluminium foil
       S.bar_chart(["no cover", "foil", "cotton", "wool"], [30, 32, 41, 52], "temperature after 20 minutes (" + S.DEG + "C)", 60, 10, "Keeping water warm"),
       "a bar chart of temperature after 20 minutes: no cover 30, foil 32, cotton 41, wool 52 degrees", ws=True),
     Q("""What should Mo keep the same in his test? Name two things.
-{G:amount of water;starting temperature;type of cup;size of cup;time;cup;water;temperature of water;thickness of material;volume of water;place;room} {G}
+{G:amount of water|volume of water|water;starting temperature|temperature of water;type of cup|cup;size of cup;time;thickness of material;place|room} {G}
 ~ One or two words each.""", ws=True),
     Q("""Why are bricks used to build houses?
 *1 they are strong and hard | they are see-through | they are soft and bendy | they dissolve in rain"""),
@@ -141,7 +141,7 @@ What happens to the particles in box A when it is heated until it melts?
       S.particles(["solid", "liquid", "gas"], ["A", "B", "C"]), "three boxes of particles labelled A, B and C"),
     Q("""Look at the water cycle.
 What happens at C? {M:""" + PRECIP + """}
-Water flowing back to the sea in rivers, at D, is called {M:collection;run-off;runoff;flowing;collecting;surface run-off}.
+Water flowing back to the sea in rivers, at D, is called {M:collection;run-off;runoff;collecting;surface run-off}.
 What gives the energy to make the water cycle work? {M2:the Sun;sun;sunlight;heat from the sun;the sun's heat;solar energy}""",
       S.water_cycle(["A", "B", "C", "D"]), "the water cycle with letters A to D"),
     Q("""Amber put water in a sunny place and a shady place and measured the water left each day.
@@ -249,7 +249,7 @@ Why should she use ice cubes of the same size?
 What should she do?
 *1:2 repeat the test to check | leave it out without saying | change the graph | give up""", ws=True),
     Q("""Gold is used for jewellery. Give two properties that make it suitable.
-{G2:shiny;does not rust;doesn't rust;does not corrode;rare;soft;malleable;can be shaped;hard-wearing;attractive;valuable;lustrous;easy to shape;not rusting} {G2}
+{G2:shiny|lustrous|attractive;does not rust|doesn't rust|does not corrode|not rusting;rare;valuable;soft|malleable|can be shaped|easy to shape;hard-wearing} {G2}
 ~ One or two words each."""),
     Q("""Spencer Silver, a chemist, made a glue that was not very strong. Later it was used to make notes that stick and peel off. Which property made the weak glue useful?
 *3:2 it was strong | it was magnetic | it could stick and unstick many times | it dissolved"""),

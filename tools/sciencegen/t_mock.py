@@ -93,7 +93,7 @@ Name an animal that eats more than one kind of food. {M:fox;blackbird;foxes;blac
       S.life_cycle(["egg", "larva", "?", "adult ladybird"]), "the life cycle of a ladybird with one stage shown as a question mark"),
     Q("""A fossil of a fish was found high in the mountains. What does this suggest?
 *4:2 fish once flew | someone carried it up | the fish liked climbing | the rock was once under water"""),
-    Q("""What do plants need from the air to make food? {M:carbon dioxide;CO2;air}"""),
+    Q("""What gas do plants take from the air to make food? {M:carbon dioxide;CO2}"""),
     Q("""Look at the flower. Which letter labels the part that becomes the fruit? {T:D}
 Which letter labels the part that makes pollen? {T:C}""",
       S.flower({"petal": "A", "stigma": "B", "anther": "C", "ovary": "D"}), "half a flower with letters A petal, B stigma, C anther, D ovary"),
@@ -120,7 +120,7 @@ How many children ate 5 or more portions? {M:4;four}""",
 *3 ice melting | chocolate melting | toast burning | water freezing"""),
     Q("""A puddle dries faster on a warm, windy day. Name the process that dries it. {M:""" + "evaporation;evaporate;evaporating;evaporates" + """}"""),
     Q("""A spoon is made of steel. Name two properties of steel that make it good for spoons.
-{G2:strong;hard;shiny;does not rust;waterproof;rigid;easy to clean;stainless;durable;tough;not rusting;strong and hard} {G2}
+{G2:strong|tough|durable|strong and hard;hard;shiny;does not rust|not rusting|stainless|doesn't rust;waterproof;rigid;easy to clean} {G2}
 ~ One or two words each."""),
     Q("""Look at the circuit. The switch is closed. What happens to the lamp and the buzzer?
 *1:2 the lamp lights and the buzzer sounds | neither works | only the lamp works | only the buzzer works""",
@@ -337,7 +337,7 @@ Frogs and butterflies both go through big changes of body shape. Name this proce
       S.life_cycle(["frogspawn", "A", "froglet", "adult frog"]), "the life cycle of a frog with stage A to be named"),
     Q("""Look at the circuit.
 How many cells are in the battery? {M:2;two}
-Which two components will work when the switch is closed? {G2:lamp;motor;the lamp;the motor;bulb} {G2}
+Which two components will work when the switch is closed? {G2:lamp|bulb|light bulb;motor} {G2}
 The motor is replaced with a wire. The lamp will be *1:2 brighter | dimmer | off | the same""".replace("The lamp will be *1:2", "The lamp will be\n*1:2"),
       S.circuit(["battery", "lamp"], ["switch_closed", "motor"]), "a circuit with a battery of two cells, a lamp, a closed switch and a motor"),
     Q("""Look at the picture of the Earth and the Sun's light.
@@ -464,7 +464,7 @@ Why is the shadow on the opposite side of the stick from the Sun? *2:2 shadows f
 
 P5 += [
     Q("""Look at the food web.
-Name two animals that eat grass. {G:rabbit;grasshopper;rabbits;grasshoppers} {G}
+Name two animals that eat grass. {G:rabbit|rabbits;grasshopper|grasshoppers} {G}
 What would happen to the number of foxes if rabbits died out? {M2:decrease;go down;fall;fewer;drop;decline}
 Name an animal that is prey for two different animals. {M2:grasshopper;grasshoppers}""",
       S.food_web({"fox": (0, 0), "kestrel": (2, 0), "rabbit": (0, 1), "frog": (1, 1), "grasshopper": (2, 1), "grass": (1, 2)},

@@ -23,7 +23,7 @@ P1 = [
     Q("""Plants make their own food in their {M:leaves;leaf;green leaves}."""),
     Q("""Ezra put one cress pot on a sunny window sill and one in a dark cupboard. Both were watered.
 Which pot's cress grew tall, thin and yellow? {M:dark cupboard;the dark cupboard;cupboard;the dark one;dark;the cupboard one;in the cupboard;the one in the cupboard;the one in the dark cupboard;in the dark cupboard;in the dark;the dark}""",
-      S.seed_test([("sunny window", 60), ("dark cupboard", 85)]), "two pots of cress: one on a sunny window, one in a dark cupboard", ws=True),
+      S.seed_test([("sunny window", 60), ("dark cupboard", 85, "pale")]), "two pots of cress: on the sunny window short, sturdy and green; in the dark cupboard tall, thin and pale yellow", ws=True),
     Q("""A tree loses its leaves in autumn. What do we call a tree like this?
 *2 evergreen | deciduous | a conifer | a cactus"""),
     Q("""Which of these plants grows from a bulb?
@@ -46,7 +46,7 @@ P2 = [
 What is part H, which holds the flower up? {M:stalk;stem;the stalk;the stem;flower stalk}""",
       S.flower({"petal": "A", "stigma": "B", "anther": "C", "stalk": "H"}), "half a flower with letters A petal, B stigma, C anther and H stalk"),
     Q("""Roots hold a plant firmly in the soil. They also take in two things from the soil. Name them.
-{G:water;minerals;nutrients;mineral salts;salts;moisture} {G}"""),
+{G:water|moisture;minerals|nutrients|mineral salts|salts} {G}"""),
     Q("""Green plants are producers. In a food chain, which of these is the producer?
 *1 grass | cow | human | slug"""),
     Q("""Pollen is carried from flower to flower by animals or by the wind.
@@ -66,15 +66,15 @@ What does this show?
     Q("""Tomatoes, apples and peas in a pod all hold seeds. What part of the plant holds the seeds?
 {M:fruit;fruits;the fruit;pod;pods;seed pod}"""),
     Q("""Amira grew three pots of beans for two weeks. Look at the results.
-Which pot grew best? {M:light and water;the one with light and water;light, water;pot 1;the first pot;first;the pot with light and water;with light and water;light and water pot;light,water}
+Which pot grew into the healthiest plant, strong and green? {M:light and water;the one with light and water;light, water;pot 1;the first pot;first;the pot with light and water;with light and water;light and water pot;light,water}
 What does the pot with no water show?
 *2 plants need darkness | plants need water to grow | water stops growth | plants grow best without light""",
-      S.seed_test([("light, water", 70), ("dark, water", 30), ("light, no water", 0)], "After two weeks"),
-      "three pots: light and water grew well, dark and water grew a little, light and no water did not grow", ws=True),
+      S.seed_test([("light, water", 70), ("dark, water", 95, "pale"), ("light, no water", 0)], "After two weeks"),
+      "three pots: light and water grew a strong green plant, dark and water grew tall, thin and pale yellow, light and no water did not grow", ws=True),
     Q("""Which part of a plant is mainly used to make new plants in strawberries and spider plants?
 *4 petals | pollen | thorns | runners (side shoots)"""),
     Q("""Name two things a seed needs to germinate.
-{G:water;warmth;air;oxygen;moisture;heat;warm;the right temperature} {G}"""),
+{G:water|moisture;warmth|heat|warm|the right temperature;air|oxygen} {G}"""),
     Q("""A potato is a swollen underground stem that stores {M:food;starch;energy}."""),
     Q("""The leaves of a plant turn to face the window. What are they growing towards?
 {M:light;the light;sunlight;the sun;sun;the window light}"""),
@@ -106,7 +106,7 @@ What is part D? {M:ovary;the ovary;ovaries}""",
     Q("""Rhys wanted to find out which kind of soil is best for growing beans.
 What should he change? {M:the type of soil;soil;type of soil;the soil;kind of soil}
 Name two things he should keep the same.
-{G2:amount of water;water;light;amount of light;type of bean;beans;size of pot;pot;temperature;warmth;amount of soil;time;place;position} {G2}""", ws=True),
+{G2:amount of water|water;amount of light|light;type of bean|beans;size of pot|pot;temperature|warmth;amount of soil|soil;time;place|position} {G2}""", ws=True),
     Q("""Look at Rhys's results.
 Which soil grew the tallest beans? {M:compost;the compost;compost soil}
 Which soil grew the shortest? {M:sand;sandy soil;the sand}""",
@@ -115,7 +115,7 @@ Which soil grew the shortest? {M:sand;sandy soil;the sand}""",
     Q("""Which gas do plants take in from the air to make food? {M:carbon dioxide;CO2;carbon-dioxide}"""),
     Q("""Which gas do plants give out in sunlight? {M:oxygen;O2}"""),
     Q("""Name two things a plant needs to make its food in the leaves.
-{G2:light;sunlight;water;carbon dioxide;chlorophyll;air;sun;CO2;energy from the sun;sunshine} {G2}"""),
+{G2:light|sunlight|sun|sunshine|energy from the sun;water;carbon dioxide|CO2|air;chlorophyll} {G2}"""),
     Q("""Tiny holes on the underside of leaves let gases in and out and let water escape. Water escaping from the leaves is called
 *1 transpiration | germination | pollination | fertilisation"""),
     Q("""Look at the plant. Which letter labels the part that holds the plant in the soil? {T:D}
@@ -169,7 +169,7 @@ Broad leaf with lobes: {M:oak;oak tree}""",
     Q("""A plant kept in the dark for a week turned yellow and drooped. Its leaves lost the green substance they need to make food. What is it called?
 {M2:chlorophyll;chlorophyl}"""),
     Q("""Name three ways seeds can be spread.
-{G:wind;water;animals;explosion;birds;exploding;explosive;animal;bird;fur;eaten;self;bursting;sea;people;humans} {G} {G}
+{G:wind;water|sea;animals|animal|birds|bird|fur|eaten|people|humans;explosion|exploding|explosive|bursting|self} {G} {G}
 ~ One or two words each, for example "wind"."""),
     Q("""A dandelion seed has a feathery parachute. Why is this an adaptation for wind dispersal?
 *1:2 it slows its fall so the wind carries it far | it makes the seed heavy | it makes it taste nice | it hooks onto fur"""),
@@ -229,7 +229,7 @@ Why do leaves lose water faster in wind?
     Q("""The roots of a plant have many tiny root hairs. Why is this useful?
 *3:2 they keep worms away | they make the plant heavier | they give a large surface to take in water and minerals | they make food"""),
     Q("""A gardener grew tomato plants in a greenhouse. Give two reasons they grew faster than plants outside.
-{G2:warmer;warmth;heat;warm;protected from wind;no wind;shelter;protected from pests;fewer pests;no frost;more light;protected;humid} {G2}
+{G2:warmer|warmth|heat|warm;protected from wind|no wind|shelter|protected;protected from pests|fewer pests;no frost;more light;humid} {G2}
 ~ One or two words each."""),
     Q("""Lara grew two trays of seedlings with the same water and soil. One tray was in a box with a hole on one side.
 Which way would the seedlings in the box bend? {M2:towards the hole;to the hole;towards the light;to the light;toward the hole;toward the light;towards the window}

@@ -187,8 +187,8 @@ Name phase G. {M2:last quarter;third quarter;half moon;half;last quarter moon;wa
 Which month has the most daylight? {M:June;june}
 About how many hours of daylight are there in December? {M:8;eight}
 About how many more hours of daylight are there in June than in December? {M2:8;eight}""",
-      S.line_graph([0, 2, 4, 6, 8, 10, 12], [8, 10, 13, 16, 15, 12, 8], "month (0 = December)", "hours of daylight", 12, 2, 18, 2),
-      "a line graph of daylight hours: 8 in December, 10 in February, 13 in April, 16 in June, 15 in August, 12 in October, 8 in December", ws=True),
+      S.line_graph([2, 4, 6, 8, 10, 12], [10, 13, 16, 15, 11, 8], "month", "hours of daylight", 12, 1, 18, 2, months=True),
+      "a line graph of daylight hours: 10 in February, 13 in April, 16 in June, 15 in August, 11 in October, 8 in December", ws=True),
     Q("""Venus is closer to the Sun than Earth. Would you expect it to be hotter or colder than Earth? {M2:hotter;warmer;hot;hotter than Earth}"""),
     Q("""Why are stars other than the Sun seen only at night?
 *3:2 they switch off in the day | they move away in the day | the Sun's bright light hides them in the day | they are below the ground in the day"""),
@@ -257,8 +257,8 @@ Name one. {M2:the Plough;Plough;the Great Bear;Great Bear;Ursa Major;Orion;Cassi
     Q("""Galileo used a telescope in 1610 and saw four moons going around Jupiter. Why was this important evidence?
 *4:3 it proved Jupiter was a star | it showed the Moon was a planet | it showed telescopes are useless | it showed not everything goes around the Earth"""),
     Q("""Look at the graph of daylight hours. In which two months are day and night about the same length, about 12 hours each?
-{G2:March;September;Mar;Sept;Sep} {G2}""",
-      S.line_graph([1, 3, 5, 6, 7, 9, 11, 12], [8, 12, 15, 16.5, 16, 12, 9, 7.5], "month (1 = January)", "hours of daylight", 12, 1, 18, 2),
+{G2:March|Mar;September|Sept|Sep} {G2}""",
+      S.line_graph([1, 3, 5, 6, 7, 9, 11, 12], [8, 12, 15, 16.5, 16, 12, 9, 7.5], "month", "hours of daylight", 12, 1, 18, 2, months=True),
       "a line graph of daylight hours in the UK: about 8 in January, 12 in March, 16 and a half in June, 12 in September, 7 and a half in December", ws=True),
     Q("""Mira wants to find out if the Moon rises at the same time every night. What should she record?
 *3:2 the Moon's colour | the number of stars | the time the Moon rises each night for several weeks | the temperature at midnight""", ws=True),
