@@ -183,6 +183,157 @@ def check_subject(folder, name, problems):
     return count
 
 
+# --- Problem shapes (Mathematics) and keys of Science and Mathematics ---------------------------
+# A paper should not ask the same problem twice with other numbers or another child's name, and
+# a topic should not draw its 140 questions from a handful of problems.
+
+SHAPE_FLOOR = {"Mathematics": 100}  # distinct problem shapes a (non-mock) topic holds at least
+SHAPE_NUMBER = re.compile(r"(?:&pound;|\u00a3)?-?\d[\d,]*(?:\.\d+)?(?:\s*/\s*\d+)?(?:\s*[:.]\s*\d\d)?")
+WORD = re.compile(r"[A-Za-z][A-Za-z'-]*")
+
+
+def question_text(html_text):
+    """What a pupil reads: the words without tags, each blank a "_"."""
+    t = re.sub(r"<blank\b[^>]*>.*?</blank>", " _ ", html_text, flags=re.S)
+    t = re.sub(r"<[^>]+>", " ", t)
+    return html.unescape(t)
+
+
+def sentence_start(text, at):
+    """Whether the word at index at begins a sentence (or the text)."""
+    before = text[:at].rstrip()
+    return not before or before[-1] in ".?!:"
+
+
+def name_words(texts):
+    """Capitalised words that stand inside a sentence somewhere and are never written in small
+    letters: the names of children, towns, days and months, whatever their place."""
+    lower, inside = set(), set()
+    for t in texts:
+        for m in WORD.finditer(t):
+            w = m.group(0)
+            if w.islower():
+                lower.add(w)
+            elif w[0].isupper() and len(w) > 1 and not sentence_start(t, m.start()):
+                inside.add(w)
+    return {w for w in inside if w.lower() not in lower}
+
+
+def problem_shape(text, names):
+    """A question's text with its numbers and names replaced, so "Amy has 30 stickers" and
+    "Ben has 45 stickers" are one shape."""
+    t = SHAPE_NUMBER.sub("#", text)
+    t = re.sub(r"#(?:\s+#)+", "#", t)
+    t = WORD.sub(lambda m: "N" if m.group(0) in names else m.group(0), t)
+    return re.sub(r"\s+", " ", t).strip().lower()
+
+
+def subject_papers(folder):
+    """[(topic name, [(paper path, [question path])])] of a subject folder."""
+    out = []
+    for topic in json.load(open(os.path.join(folder, "subject.json"), encoding="utf-8"))["topics"]:
+        papers = []
+        for paper in topic["papers"]:
+            path = os.path.join(folder, paper)
+            files = [l.strip() for l in open(path, encoding="utf-8") if l.strip() and not l.startswith("#")]
+            papers.append((path, [os.path.join(os.path.dirname(path), f) for f in files]))
+        out.append((topic["name"], papers))
+    return out
+
+
+def check_shapes(folder, name, problems):
+    """No problem shape twice in one paper; at least SHAPE_FLOOR distinct shapes in a topic.
+    Returns {topic: distinct shapes} for the report."""
+    topics = subject_papers(folder)
+    texts = {q: question_text(open(q, encoding="utf-8").read())
+             for _, papers in topics for _, qs in papers for q in qs}
+    names = name_words(texts.values())
+    figures = {}
+    for t, (topic, papers) in enumerate(topics):
+        shapes = set()
+        for paper, qs in papers:
+            seen = {}
+            for q in qs:
+                shape = problem_shape(texts[q], names)
+                if shape in seen:
+                    problems.append(f"{q}: the same problem as {seen[shape]} with other numbers or names")
+                seen.setdefault(shape, q)
+                shapes.add(shape)
+        figures[topic] = len(shapes)
+        floor = SHAPE_FLOOR.get(name)
+        if floor and t < len(topics) - 1 and len(shapes) < floor:
+            problems.append(f"{folder}: {topic} holds {len(shapes)} distinct problem shapes, fewer than {floor}")
+    return figures
+
+
+def key_forms(kind, key):
+    """The accepted answers of a T, L, M or G key, as [[forms of one idea], ...]."""
+    if kind in "TL":
+        return [[key]]
+    return [part.split("|") for part in key.split(";")[1:]] if key.startswith(";") else []
+
+
+def bare_answer(answer):
+    """An answer without "the"/"a" in front or a plural ending: "the lamps" -> "lamp"."""
+    w = re.sub(r"^(?:the|a|an) ", "", answer.lower().strip())
+    for end, repl in (("ies", "y"), ("ses", "s"), ("shes", "sh"), ("ches", "ch"), ("xes", "x"), ("s", "")):
+        if w.endswith(end) and len(w) > len(end) + 2 and not w.endswith("ss"):
+            return w[: -len(end)] + repl
+    return w
+
+
+def offered_as_choice(word, line):
+    """The line offers the word to choose ("attract or repel", "sand and water", "10 am,
+    midday and 2 pm"), asks yes or no about it, or reads "the more ..., the ___"."""
+    w = re.escape(word)
+    return bool(re.search(rf"(?<![\w-]){w}(?:,| or | and )|(?:,| or | and ){w}(?![\w-])", line)
+                or re.match(r"(?:is|are|does|do|can|will|would|was|were) ", line)
+                or re.search(rf"\bthe {w} [^_]*, the _", line))
+
+
+def check_key_words(path, where, problems):
+    """A group pays once an idea: no alternative of one idea that only adds "the" or a plural
+    to another idea's. No accepted answer stands in the words of the blank's own line."""
+    text = open(path, encoding="utf-8").read()
+    for attrs, key in BLANK.findall(text):
+        attr = dict(ATTR.findall(attrs))
+        if attr.get("type") == "G" and key.startswith(";"):
+            owner = {}
+            for i, forms in enumerate(key_forms("G", key)):
+                for form in forms:
+                    if owner.setdefault(bare_answer(form), i) != i:
+                        problems.append(f'{where}: group pays twice for "{form}"; join its forms with "|"')
+    for m in re.finditer(r"<(p|td|th|li)\b[^>]*>(.*?)</\1>", text, re.S):
+        line = m.group(2)
+        words = re.sub(r"\s+", " ", question_text(line)).strip().lower()
+        for attrs, key in BLANK.findall(line):
+            kind = dict(ATTR.findall(attrs)).get("type", "?")
+            for form in (f for forms in key_forms(kind, html.unescape(key)) for f in forms):
+                form = form.strip().lower()
+                if (len(form) >= 3 and re.search("[a-z]", form)
+                        and re.search(rf"(?<![\w-]){re.escape(form)}(?![\w-])", words)
+                        and not offered_as_choice(form, words)):
+                    problems.append(f'{where}: the answer "{form}" stands in the line of its blank')
+
+
+def check_science_maths_keys(course, problems):
+    """The key and shape checks above, over the Science and Mathematics folders; prints the
+    distinct problem shapes of each Mathematics topic."""
+    descriptor = json.load(open(os.path.join(course, "course.json"), encoding="utf-8"))
+    for subject in descriptor["subjects"]:
+        if subject.get("name") not in ("Science", "Mathematics"):
+            continue
+        folder = os.path.join(course, subject["folder"])
+        for _, papers in subject_papers(folder):
+            for _, qs in papers:
+                for q in qs:
+                    check_key_words(q, q, problems)
+        if subject["name"] == "Mathematics":
+            figures = check_shapes(folder, subject["name"], problems)
+            print("Mathematics distinct problem shapes: " +
+                  ", ".join(f"{t} {n}" for t, n in figures.items()))
+
+
 def main(argv):
     if len(argv) != 2:
         print(__doc__.strip().splitlines()[-1], file=sys.stderr)
@@ -195,6 +346,7 @@ def main(argv):
             count = check_subject(os.path.join(course, subject["folder"]), subject["name"],
                                   problems)
             print(f'{subject["name"]}: {count} questions checked')
+    check_science_maths_keys(course, problems)
     for problem in problems:
         print(problem)
     print(f"{len(problems)} problem(s)")

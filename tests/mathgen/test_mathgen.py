@@ -158,6 +158,10 @@ def number(s):
 NUM = r"(\d[\d,]*(?:\.\d+)?)"
 
 
+POLY_SIDES = {"equilateral triangle": 3, "square": 4, "regular pentagon": 5, "regular hexagon": 6, "regular octagon": 8}
+COMPASS = ["north", "east", "south", "west"]
+
+
 def round_half_up(x, unit):
     return Fr(math.floor(x / unit + Fr(1, 2))) * unit
 
@@ -289,7 +293,7 @@ class AnswersRederived(unittest.TestCase):
         self.assertEqual(type_, "M", qpath)
         hh, mm = divmod(minutes % 1440, 60)
         alts = key.split(";")[1:]
-        want = {"%02d:%02d" % (hh, mm), "%02d.%02d" % (hh, mm)}
+        want = {"%02d:%02d" % (hh, mm), "%02d.%02d" % (hh, mm), "%02d%02d" % (hh, mm)}
         if hh < 10:
             want |= {"%d:%02d" % (hh, mm), "%d.%02d" % (hh, mm)}
         self.assertEqual(set(alts), want, "%s: key %s for %02d:%02d" % (qpath, key, hh, mm))
@@ -317,7 +321,7 @@ class AnswersRederived(unittest.TestCase):
     def rederive(self, qpath, h, t, bl):
         types = [b[0] for b in bl]
         keys = [b[2] for b in bl]
-        if self.rederive_problems(qpath, h, t, types, keys):
+        if self.rederive_problems(qpath, h, t, types, keys) or self.rederive_extra(qpath, h, t, types, keys):
             return
 
         m = re.match(r"(?:Work out|Calculate|Find the value of) (.+?)\. (?:Give|__)|What is ([^?]+)\?", t)
@@ -475,6 +479,141 @@ class AnswersRederived(unittest.TestCase):
         if os.environ.get("MATHGEN_SHOW_UNCHECKED"):
             print("UNCHECKED", qpath.relative_to(MATH), t[:110])
 
+    def rederive_extra(self, qpath, h, t, types, keys):
+        """The problems of tools/mathgen/more.py, one pattern each, answers worked out here."""
+        F = r"(\d+/\d+)"
+        M2 = r"(\d+(?: \d+/\d+)?|\d+/\d+)"
+        rules = [
+            # Fractions
+            (r"(?:A ribbon is|A bag holds|A jug holds|A walk is) " + NUM + r" \w+.*? \w+ (?:cuts off|uses|pours out|has walked) " + F + " of it",
+             lambda g: [number(g[0]) * Fr(g[1])]),
+            (r"How many (halves|thirds|quarters|fifths|eighths|tenths) (?:are there in|make) (\d+) whole",
+             lambda g: [{"halves": 2, "thirds": 3, "quarters": 4, "fifths": 5, "eighths": 8, "tenths": 10}[g[0]] * int(g[1])]),
+            (r"Some cakes are each cut into (halves|thirds|quarters|fifths|eighths|tenths)\. How many pieces are there in (\d+) cakes",
+             lambda g: [{"halves": 2, "thirds": 3, "quarters": 4, "fifths": 5, "eighths": 8, "tenths": 10}[g[0]] * int(g[1])]),
+            (r"What must be added to " + F + r" to make (\d+)\?", lambda g: [int(g[1]) - Fr(g[0])]),
+            (r"A jug is " + F + r" full of water\. What fraction of the jug is empty", lambda g: [1 - Fr(g[0])]),
+            (F + r" of a fence is painted\. What fraction", lambda g: [1 - Fr(g[0])]),
+            (r"(?:Which fraction is exactly halfway between|On a number line, which number is exactly halfway between) " + F + " and " + F,
+             lambda g: [(Fr(g[0]) + Fr(g[1])) / 2]),
+            (r"One snail has crawled " + F + r" of a path and another " + F, lambda g: [(Fr(g[0]) + Fr(g[1])) / 2]),
+            (r"(?:Change the fraction|A piece of string is|A parcel weighs) " + F + r"(?: into| of a)", lambda g: [Fr(g[0])]),
+            (r"There are (\d+) [\w ]+\. " + F + r" of them are (\w+)\. How many are not", lambda g: [int(g[0]) - Fr(g[1]) * int(g[0])]),
+            (r"1/(\d+) of (?:a number|the pupils in a school hall|a bag of sweets) is (\d+)\D+ (\d+)/(\d+) of",
+             lambda g: [int(g[2]) * int(g[1])]),
+            (r"How many minutes are there in " + F + " of an hour", lambda g: [Fr(g[0]) * 60]),
+            (r"How many hours are there in " + F + " of a day", lambda g: [Fr(g[0]) * 24]),
+            (r"How many months are there in " + F + " of a year", lambda g: [Fr(g[0]) * 12]),
+            (r"(?:How much money is|A bike is sold for) " + F + r" of (?:its price of )?" + NUM, lambda g: [Fr(g[0]) * number(g[1])]),
+            (F + r" of the " + NUM + r" a class raised", lambda g: [Fr(g[0]) * number(g[1])]),
+            (r"One batch of pancakes needs " + F + r" of a [\w ]+\. How much is needed for (\d+) batches", lambda g: [Fr(g[0]) * int(g[1])]),
+            # Decimals
+            (r"(?:Two jugs hold|A bag of apples weighs|A red rope is) " + NUM + r" \w+ (?:and|long and) (?:a \w+ \w+ (?:weighs|is) )?" + NUM,
+             lambda g: [number(g[0]) + number(g[1])]),
+            (r"How much more than " + NUM + r" is (\d+)\?", lambda g: [int(g[1]) - number(g[0])]),
+            (r"A runner has run " + NUM + r" km of a (\d+) km race", lambda g: [int(g[1]) - number(g[0])]),
+            (NUM + r" litres are poured out of a (\d+) litre bottle", lambda g: [int(g[1]) - number(g[0])]),
+            (r"A [\w ]+ of " + NUM + r" \w+ is (?:cut|shared out) into (\d+) equal parts", lambda g: [number(g[0]) / int(g[1])]),
+            (r"One (?:bottle holds|parcel weighs|tile is) " + NUM + r" [\w ]+?\. How much do (\d+) of them", lambda g: [number(g[0]) * int(g[1])]),
+            (r"(?:A bill comes to|A football costs|A school fair made) " + NUM, lambda g: [round_half_up(number(g[0]), 1)]),
+            (r"(?:Write the decimal|A share of|A bottle is) " + NUM + r" (?:as a percentage|of a garden|full\. What percentage)",
+             lambda g: [number(g[0]) * 100]),
+            (r"Write (\d+)/(\d+) as a decimal number", lambda g: [Fr(int(g[0]), int(g[1]))]),
+            # Percentage and ratio
+            (r"A " + NUM + r" (?:g bowl of cereal|ml carton of drink|km cycle route) is " + NUM + "%", lambda g: [number(g[0]) * number(g[1]) / 100]),
+            (r"(\d+) of the (\d+) (?:apples in a box|seats on a bus) are", lambda g: [Fr(int(g[0]) * 100, int(g[1]))]),
+            (r"A garden has (\d+) roses among its (\d+) plants", lambda g: [Fr(int(g[0]) * 100, int(g[1]))]),
+            (r"(?:has read|A download is|A tank is) (\d+)% ", lambda g: [100 - int(g[0])]),
+            (r"A mix is made with (\d+) parts? of [\w ]+ to (\d+) parts of [\w ]+\. How much [\w ]+ goes with (\d+) ",
+             lambda g: [Fr(int(g[2]) * int(g[1]), int(g[0]))]),
+            (r"For every (\d+) [\w ]+ there are (\d+) [\w ]+\. There are (\d+) ", lambda g: [Fr(int(g[2]) * int(g[1]), int(g[0]) + int(g[1]))]),
+            (r"has (\d+) (kg|litres|m) of \w+\. \w+ uses (\d+)% of it", lambda g: [Fr(int(g[0]) * {"kg": 1000, "litres": 1000, "m": 100}[g[1]]
+                                                                                   * (100 - int(g[2])), 100)]),
+            (r"In a class, (\d+)% of the children", lambda g: [Fr(int(g[0]), 100)]),
+            (r"(?:A sunflower is|A puppy weighs|A path is) (\d+) \w+(?: \w+)?\. (?:It grows by|Its weight goes up by|It is made) (\d+)%",
+             lambda g: [int(g[0]) * (100 + int(g[1])) / Fr(100)]),
+            (r"(?:A class has|A bowl holds|A park has) (\d+) \w+ and (\d+) \w+\. Write the ratio",
+             lambda g: [int(g[0]) // math.gcd(int(g[0]), int(g[1])), int(g[1]) // math.gcd(int(g[0]), int(g[1]))]),
+            (r"A map has a scale of 1 : " + NUM + r"\. Two villages are " + NUM + " km apart", lambda g: [number(g[1]) * 100000 / number(g[0])]),
+            # Geometry and data
+            (r"Each side of a ([\w ]+) is (\d+) cm long", lambda g: [POLY_SIDES[g[0]] * int(g[1])]),
+            (r"A ([\w ]+) has a perimeter of (\d+) cm", lambda g: [Fr(int(g[1]), POLY_SIDES[g[0]])]),
+            (r"(?:At|A clock shows) (\d+) o'clock", lambda g: [min(int(g[0]), 12 - int(g[0])) * 30]),
+            (r"How many degrees are there in a (quarter|half|three-quarter|whole) turn",
+             lambda g: [{"quarter": 90, "half": 180, "three-quarter": 270, "whole": 360}[g[0]]]),
+            (r"(?:Three angles of a four-sided shape are|Three of its corners measure) (\d+), (\d+) and (\d+)\.",
+             lambda g: [360 - int(g[0]) - int(g[1]) - int(g[2])]),
+            (r"(\d+) (?:cubes along its length|cubes long|bricks long),? (?:and )?(\d+) (?:along its width|cubes wide|bricks thick),? "
+             r"(?:and )?(\d+) (?:layers|bricks)", lambda g: [int(g[0]) * int(g[1]) * int(g[2])]),
+            (r"Here are the numbers of [\w ]+: ([\d, ]+)\. What is the difference",
+             lambda g: [max(map(int, g[0].split(", "))) - min(map(int, g[0].split(", ")))]),
+            (r"A square (?:has an area of|garden has an area of|tile covers) (\d+) ", lambda g: [Fr(math.isqrt(int(g[0])))]),
+        ]
+        for pattern, solve in rules:
+            m = re.search(pattern, t)
+            if m:
+                for key, type_, value in zip(keys, types, solve(m.groups())):
+                    self.expect(qpath, type_, key, Fr(value))
+                return True
+        m = re.search(r"Write these fractions in order, (largest|smallest) first: ([\d/, ]+)\.", t)
+        if m:
+            fs = sorted((Fr(x) for x in m.group(2).split(", ")), reverse=m.group(1) == "largest")
+            self.assertEqual(keys, ["%d/%d" % (f.numerator, f.denominator) for f in fs], qpath)
+            type(self).checked += len(keys)
+            return True
+        m = re.search(r"Which is (larger|smaller), (\d+/\d+) or (\d+ \d+/\d+)\?", t)
+        if m:
+            a, b = Fr(m.group(2)), evaluate(m.group(3))
+            self.assertEqual(keys[0], m.group(2) if (a > b) == (m.group(1) == "larger") else m.group(3), qpath)
+            type(self).checked += 1
+            return True
+        m = re.search(r"Which digit of " + NUM + r" is in the (tenths|hundredths|thousandths) place", t)
+        if m:
+            digit = m.group(1).split(".")[1][["tenths", "hundredths", "thousandths"].index(m.group(2))]
+            self.expect(qpath, "N", keys[0], Fr(int(digit)))
+            return True
+        m = re.search(r"faces (north|east|south|west) and turns (\d+) (clockwise|anticlockwise)", t)
+        if m:
+            steps = int(m.group(2)) // 90 * (1 if m.group(3) == "clockwise" else -1)
+            way = COMPASS[(COMPASS.index(m.group(1)) + steps) % 4]
+            self.assertEqual(keys[0].split(";")[1], way, qpath)
+            type(self).checked += 1
+            return True
+        m = re.search(r"How many pairs of parallel sides does a ([\w ]+) have", t)
+        if m:
+            want = {"rectangle": 2, "parallelogram": 2, "trapezium": 1, "rhombus": 2, "square": 2, "regular hexagon": 3, "kite": 0}
+            self.assertIn(str(want[m.group(1)]), keys[0].split(";"), qpath)
+            type(self).checked += 1
+            return True
+        m = re.search(r"Pack A has (\d+) \w+ for " + NUM + r"\. Pack B has (\d+) \w+ for " + NUM, t)
+        if m:
+            a, b = number(m.group(2)) / int(m.group(1)), number(m.group(4)) / int(m.group(3))
+            self.expect(qpath, "N", keys[0], a)
+            want = "A" if a < b else "B"
+            self.assertEqual(keys[1], ";%s;pack %s" % (want, want), qpath)
+            return True
+        m = re.search(r"The table shows .*? Number ((?:\w+ \d+ ){4})What is the total of all four numbers\? __ How many more (\w+) than (\w+)\?", t)
+        if m:
+            counts = dict(re.findall(r"(\w+) (\d+)", m.group(1)))
+            self.expect(qpath, "N", keys[0], Fr(sum(int(v) for v in counts.values())))
+            self.expect(qpath, "N", keys[1], Fr(int(counts[m.group(2)]) - int(counts[m.group(3)])))
+            return True
+        if t.startswith("Which is the heaviest?") or t.startswith("Which is the longest?") or t.startswith("Which is the largest amount?"):
+            values = [number(o.split()[0]) for o in self.options(h)]
+            self.assertEqual(values[int(keys[0]) - 1], max(values), qpath)
+            type(self).checked += 1
+            return True
+        if t.startswith("Which of these is the largest amount?"):
+            def value(o):
+                o = o.strip()
+                return number(o[:-1]) / 100 if o.endswith("%") else Fr(o) if "/" in o else number(o)
+            values = [value(o) for o in self.options(h)]
+            self.assertEqual(values[int(keys[0]) - 1], max(values), qpath)
+            self.assertEqual(values.count(max(values)), 1, qpath)
+            type(self).checked += 1
+            return True
+        return False
+
     def rederive_more(self, qpath, h, t, types, keys):
         """The story, table and diagram questions. Returns True when the question was checked."""
         m = re.match(r"What is the value of the digit (\d) in (?:the number )?" + NUM, t) or \
@@ -538,7 +677,8 @@ class AnswersRederived(unittest.TestCase):
             a, b = price - Fr(price * p, 100), price - off
             self.expect(qpath, "N", keys[0], a)
             self.expect(qpath, "N", keys[1], b)
-            self.assertEqual(keys[2], "A" if a < b else "B", qpath)
+            want = "A" if a < b else "B"
+            self.assertEqual(keys[2], ";%s;shop %s" % (want, want), qpath)
             return True
         m = re.search(r"the ratio of \w+ to \w+ is (\d+) : (\d+)\. There are no other animals", t)
         if m:
@@ -667,7 +807,7 @@ class AnswersRederived(unittest.TestCase):
             if "M" in types:
                 want = "first" if evaluate_pct(sums[0]) > evaluate_pct(sums[1]) else "second"
                 self.assertEqual(types[-1], "M", qpath)
-                self.assertEqual(keys[-1].split(";")[1:], [want, {"first": "1st", "second": "2nd"}[want]], qpath)
+                self.assertEqual(keys[-1].split(";")[1:], [want, {"first": "1st", "second": "2nd"}[want], "the " + want], qpath)
             return True
         m = re.search(r"It is (\d+) cm wide and (\d+) cm tall; the top part is (\d+) cm wide, and the cut-out corner is (\d+) cm deep", t)
         if m:

@@ -3,6 +3,7 @@ builder with its answer blanks, multiple-choice options and the paper assembler.
 
 import html
 import math
+import re
 from fractions import Fraction as Fr
 
 
@@ -70,15 +71,15 @@ def pounds(x):
 
 
 def time24_key(minutes):
-    """M key of a 24-hour clock time: the forms pupils write, "03:35", "3:35", "03.35"..."""
+    """M key of a 24-hour clock time: the forms pupils write, "03:35", "3:35", "03.35", "0335"..."""
     h, m = divmod(minutes % (24 * 60), 60)
-    forms = ["%02d:%02d" % (h, m), "%02d.%02d" % (h, m)]
+    forms = ["%02d:%02d" % (h, m), "%02d.%02d" % (h, m), "%02d%02d" % (h, m)]
     if h < 10:
         forms += ["%d:%02d" % (h, m), "%d.%02d" % (h, m)]
     return ";" + ";".join(forms)
 
 
-ORDINAL_KEYS = {"first": ";first;1st", "second": ";second;2nd"}
+ORDINAL_KEYS = {"first": ";first;1st;the first", "second": ";second;2nd;the second"}
 
 
 def frac(x):
@@ -221,6 +222,29 @@ class Question:
         return out, [(names[i], s) for i, (s, _) in enumerate(self.svgs)]
 
 
+SHAPE_NUMBER = re.compile(r"(?:&pound;|\u00a3)?-?\d[\d,]*(?:\.\d+)?(?:\s*/\s*\d+)?(?:\s*[:.]\s*\d\d)?")
+WORD = re.compile(r"[A-Za-z][A-Za-z'-]*")
+
+
+def shape(q, names):
+    """The problem a question sets, without its numbers and names: two questions of one shape
+    differ only in those ("Amy has 30 stickers" and "Ben has 45 stickers")."""
+    t = re.sub(r"\x00B\d+\x00", " _ ", "".join(q.parts))
+    t = re.sub(r"\x00I\d+\x00", " ", t)
+    t = html.unescape(re.sub(r"<[^>]+>", " ", t))
+    t = SHAPE_NUMBER.sub("#", t)
+    t = re.sub(r"#(?:\s+#)+", "#", t)
+
+    def name(m):
+        w = m.group(0)
+        before = t[: m.start()].rstrip()
+        inside = before and before[-1] not in ".?!:"
+        return "N" if w.split("'")[0] in names or (inside and w[0].isupper() and len(w) > 1) else w
+
+    t = WORD.sub(name, t)
+    return re.sub(r"\s+", " ", t).strip().lower()
+
+
 def marks_of(q):
     return sum(b[2] for b in q.blanks)
 
@@ -243,7 +267,11 @@ def make_question(r, maker, level, tries=40):
     raise AssertionError("%s found no question in %d tries" % (maker.__name__, tries))
 
 
-def pick(r, makers, level, count, seen, room, reserve=0, paper=()):
+# Names of people, towns and shops the makers use; a shape replaces them (filled in by mathgen).
+NAMES = set()
+
+
+def pick(r, makers, level, count, seen, room, reserve=0, paper=(), topic=None):
     """Draws count questions from makers (functions (q, r, level)), using every maker about
     equally often, none reading like a question already in seen (the whole subject so far),
     with at most room blanks, leaving reserve blanks for the questions drawn after these."""
@@ -253,18 +281,20 @@ def pick(r, makers, level, count, seen, room, reserve=0, paper=()):
     blanks = 0
     cursor = 0
     stalls = 0
-    # Within a paper not even the wording repeats (two "What fraction of the bar is shaded?").
-    texts = {"".join(q.parts) for q in paper}
+    # Within a paper no problem comes twice, not even with other numbers or names.
+    shapes = {shape(q, NAMES) for q in paper}
     while len(questions) < count:
         least = min(used.values())
         candidates = [m for m in pool if used[m.__name__] == least]
         maker = candidates[cursor % len(candidates)]
         cursor += 1
-        for _ in range(30):
+        for attempt in range(30):
             q = make_question(r, maker, level)
             sig = q.text_signature()
             left = room - blanks - (count - len(questions) - 1) - reserve
-            if sig not in seen and "".join(q.parts) not in texts and len(q.blanks) <= left:
+            # A problem the topic has not asked yet is preferred, while the maker has one.
+            fresh = topic is None or attempt >= 15 or shape(q, NAMES) not in topic
+            if sig not in seen and shape(q, NAMES) not in shapes and len(q.blanks) <= left and fresh:
                 break
         else:
             used[maker.__name__] += 1
@@ -273,14 +303,16 @@ def pick(r, makers, level, count, seen, room, reserve=0, paper=()):
                 raise AssertionError("no new question left among %s" % [m.__name__ for m in pool])
             continue
         seen.add(sig)
-        texts.add("".join(q.parts))
+        shapes.add(shape(q, NAMES))
+        if topic is not None:
+            topic.add(shape(q, NAMES))
         used[maker.__name__] += 1
         questions.append(q)
         blanks += len(q.blanks)
     return questions, blanks
 
 
-def assemble(r, makers, level, count, seen, max_blanks=70, max_marks=100, shuffle=True, multi_share=0.0):
+def assemble(r, makers, level, count, seen, max_blanks=70, max_marks=100, shuffle=True, multi_share=0.0, topic=None):
     """A paper of count questions from makers. With multi_share, at least that share of the
     questions comes from the multi-step makers; the rest from the others. The order is mixed."""
     pool = list(makers)
@@ -289,8 +321,8 @@ def assemble(r, makers, level, count, seen, max_blanks=70, max_marks=100, shuffl
     multi = [m for m in pool if is_multistep(m)]
     need = math.ceil(count * multi_share) if multi and multi_share else 0
     rest = [m for m in pool if not is_multistep(m)] if need else pool
-    first, used = pick(r, multi, level, need, seen, max_blanks, reserve=count - need) if need else ([], 0)
-    second, _ = pick(r, rest, level, count - need, seen, max_blanks - used, paper=first)
+    first, used = pick(r, multi, level, need, seen, max_blanks, reserve=count - need, topic=topic) if need else ([], 0)
+    second, _ = pick(r, rest, level, count - need, seen, max_blanks - used, paper=first, topic=topic)
     questions = first + second
     if need:
         r.shuffle(questions)

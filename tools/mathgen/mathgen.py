@@ -17,21 +17,25 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import core  # noqa: E402
 from core import assemble  # noqa: E402
+from more import DECIMALS_MORE, FRACTIONS_MORE, GEOMETRY_DATA_MORE, PERCENT_RATIO_MORE  # noqa: E402
 from percent_measure_geometry import GEOMETRY_DATA, MEASUREMENT, PERCENT_RATIO  # noqa: E402
 from problems import (DECIMALS_NEW, FRACTIONS_NEW, GEOMETRY_DATA_NEW, MEASUREMENT_NEW,  # noqa: E402
                       PERCENT_RATIO_NEW, WHOLE_NUMBERS_NEW)
-from whole_fraction_decimal import DECIMALS, FRACTIONS, WHOLE_NUMBERS  # noqa: E402
+from whole_fraction_decimal import DECIMALS, FRACTIONS, NAMES, WHOLE_NUMBERS  # noqa: E402
+
+core.NAMES.update(NAMES)
 
 SEED = "larkspur-mathematics-2"
 
 TOPICS = [
     ("Whole Numbers", "whole-numbers", WHOLE_NUMBERS + WHOLE_NUMBERS_NEW),
-    ("Fractions", "fractions", FRACTIONS + FRACTIONS_NEW),
-    ("Decimals", "decimals", DECIMALS + DECIMALS_NEW),
-    ("Percentage and Ratio", "percentage-and-ratio", PERCENT_RATIO + PERCENT_RATIO_NEW),
+    ("Fractions", "fractions", FRACTIONS + FRACTIONS_NEW + FRACTIONS_MORE),
+    ("Decimals", "decimals", DECIMALS + DECIMALS_NEW + DECIMALS_MORE),
+    ("Percentage and Ratio", "percentage-and-ratio", PERCENT_RATIO + PERCENT_RATIO_NEW + PERCENT_RATIO_MORE),
     ("Measurement", "measurement", MEASUREMENT + MEASUREMENT_NEW),
-    ("Geometry and Data", "geometry-and-data", GEOMETRY_DATA + GEOMETRY_DATA_NEW),
+    ("Geometry and Data", "geometry-and-data", GEOMETRY_DATA + GEOMETRY_DATA_NEW + GEOMETRY_DATA_MORE),
 ]
 MOCK = ("Mock Examination", "mock-examination")
 
@@ -57,11 +61,12 @@ def at_level(maker, lo, hi):
 
 def topic_papers(makers, seed_name, seen):
     papers = []
+    shapes = set()  # the topic's problems so far: each paper prefers new ones
     for level in range(1, 6):
         r = random.Random("%s/%s/%d" % (SEED, seed_name, level))
         eligible = [m for m, lo, hi in makers if lo <= level <= hi]
         papers.append(assemble(r, eligible, level, TOPIC_COUNTS[level - 1], seen,
-                               multi_share=MULTI_SHARE[level - 1]))
+                               multi_share=MULTI_SHARE[level - 1], topic=shapes))
     return papers
 
 

@@ -212,7 +212,8 @@ def pc_better_buy(q, r, L):
     q.p("A %s costs &pound;%d in two shops. Shop A takes %d%% off the price. Shop B takes %s off the price." % (item, price, p, pounds(off)))
     q.p("How much is the %s in shop A? Give your answer in pounds, without the &pound; sign. %s" % (item, q.b("N", dec(price - Fr(price * p, 100)), 1)))
     q.p("How much is the %s in shop B? Give your answer in pounds, without the &pound; sign. %s" % (item, q.b("N", dec(price - off), 1)))
-    q.p("Which shop is cheaper? Write A or B. %s" % q.b("T", "A" if Fr(price * p, 100) > off else "B", 1))
+    cheaper = "A" if Fr(price * p, 100) > off else "B"
+    q.p("Which shop is cheaper? Write A or B. %s" % q.b("M", ";%s;shop %s" % (cheaper, cheaper), 1))
 
 
 def pc_ratio_fraction(q, r, L):
@@ -553,6 +554,11 @@ def ge_angle_type(q, r, L):
 
 
 POLYGONS = {3: "triangle", 4: "square", 5: "pentagon", 6: "hexagon", 7: "heptagon", 8: "octagon"}
+# What a teacher accepts for a regular polygon's name, the plain name first.
+POLYGON_KEYS = {n: ";%s;regular %s" % (name, name) for n, name in POLYGONS.items()}
+POLYGON_KEYS[3] += ";equilateral triangle"
+POLYGON_KEYS[4] += ";regular quadrilateral"
+POLYGON_KEYS[7] += ";septagon;regular septagon"
 
 
 def ge_polygon(q, r, L):
@@ -561,7 +567,7 @@ def ge_polygon(q, r, L):
     q.p(r.choice(["This is a regular shape. What is its name? Write one word.",
                   "All the sides and angles of this shape are equal. What is the shape called? Write one word.",
                   "Name this regular polygon. Write one word."]))
-    q.p(q.b("M", ";heptagon;septagon", 1) if n == 7 else q.b("T", POLYGONS[n], 1))
+    q.p(q.b("M", POLYGON_KEYS[n], 1))
     if L >= 2:
         q.p("How many lines of symmetry does it have? %s" % q.b("N", n, 1))
 
@@ -750,6 +756,9 @@ def ge_coordinates(q, r, L):
     q.p("x: %s &nbsp; y: %s" % (q.b("N", x + dx, 1), q.b("N", y + dy, 1)))
 
 
+PYRAMID_KEY = ";pyramid;square-based pyramid;square based pyramid;square pyramid;square-base pyramid"
+
+
 def ge_name3d(q, r, L):
     items = [("It has 6 square faces, all the same size.", "cube"),
              ("It has 8 vertices and 12 edges, and every face is a square.", "cube"),
@@ -759,13 +768,15 @@ def ge_name3d(q, r, L):
              ("It is the shape of a tin of beans.", "cylinder"),
              ("It has one circular face, one curved surface and one vertex.", "cone"),
              ("It is the shape of an ice-cream cone or a traffic cone.", "cone"),
-             ("It has 4 triangular faces and 1 square face.", ";pyramid;square-based pyramid;square based pyramid"),
-             ("It has 5 vertices: four around a square base and one at the top.", ";pyramid;square-based pyramid;square based pyramid"),
+             ("It has 4 triangular faces and 1 square face.", PYRAMID_KEY),
+             ("It has 5 vertices: four around a square base and one at the top.", PYRAMID_KEY),
              ("It has 6 rectangular faces, and not all of them are the same.", "cuboid"),
              ("It is the shape of a shoebox.", "cuboid")]
     clue, name = r.choice(items)
     q.p("Name the 3-D shape. %s Write its name." % clue)
-    q.p(q.b("M" if name.startswith(";") else "T", name, 1))
+    if not name.startswith(";"):
+        name = ";%s;a %s" % (name, name)  # "a cube" is the same answer
+    q.p(q.b("M", name, 1))
 
 
 GEOMETRY_DATA = [
