@@ -1,6 +1,7 @@
 #include "content/content.h"
 #include "marking/marking.h"
 
+#include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +19,10 @@ private slots:
     void everyPaperScoresFullMarks_data();
     void everyPaperScoresFullMarks();
     void everyQuestionDocumentIsPresent();
+    void emptyAnswersScoreNothing_data() { everyPaperScoresFullMarks_data(); }
+    void emptyAnswersScoreNothing();
+    void scienceAndMathematicsPupilAnswers_data();
+    void scienceAndMathematicsPupilAnswers();
 
 private:
     QTemporaryDir m_dir;
@@ -112,6 +117,97 @@ void TestCourse::everyQuestionDocumentIsPresent()
         }
     }
     QVERIFY(seen.size() >= 3 * 100);
+}
+
+void TestCourse::emptyAnswersScoreNothing()
+{
+    QFETCH(int, subject);
+    QFETCH(int, paper);
+    const content::PaperLoad load = content::LoadPaperTables(m_dir.path(), subject, paper);
+    QVERIFY(!load.failed.has_value());
+    const content::PaperTables &tables = load.tables;
+    const marking::TakeResult result =
+        marking::MarkTake(QStringList(tables.blankCount, QString()), tables.answerKeys,
+                          tables.answerTypes, tables.blankMarks);
+    QCOMPARE(result.score, qint64(0));
+    QCOMPARE(result.percent, QStringLiteral("0"));
+}
+
+// Answers Science and Mathematics pupils write, marked as their teacher marks them: capitals or
+// not, plurals, "the ...", synonyms, other ways to write a time or a number, and one idea given
+// twice in a group. The rows live in pupil_answers_scimath.tsv beside this file.
+void TestCourse::scienceAndMathematicsPupilAnswers_data()
+{
+    QTest::addColumn<int>("subject");
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<int>("question");
+    QTest::addColumn<int>("blank");
+    QTest::addColumn<QString>("keyPiece");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("expected");
+
+    QFile file(QFINDTESTDATA("pupil_answers_scimath.tsv"));
+    QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), "pupil_answers_scimath.tsv");
+    int rows = 0;
+    int line = 0;
+    while (!file.atEnd()) {
+        const QString text = QString::fromUtf8(file.readLine()).chopped(1);
+        ++line;
+        if (text.isEmpty() || text.startsWith(u'#'))
+            continue;
+        const QStringList cells = text.split(u'\t');
+        QVERIFY2(cells.size() >= 8, qPrintable(QStringLiteral("line %1: 8 columns").arg(line)));
+        int subject = 0;
+        for (int s = 0; s < int(m_course.subjects.size()); ++s) {
+            if (m_course.subjects.at(s).name == cells.at(0))
+                subject = s + 1;
+        }
+        QVERIFY2(subject > 0, qPrintable(QStringLiteral("line %1: subject").arg(line)));
+        const int topic = m_course.subjects.at(subject - 1).topicNames.indexOf(cells.at(1));
+        QVERIFY2(topic >= 0, qPrintable(QStringLiteral("line %1: topic").arg(line)));
+        QTest::addRow("line %d: %s", line, qPrintable(cells.at(6)))
+            << subject << 100 + topic * 5 + cells.at(2).toInt() << cells.at(3).toInt()
+            << cells.at(4).toInt() << cells.at(5) << cells.at(6).split(QStringLiteral(" // "))
+            << cells.at(7);
+        ++rows;
+    }
+    QVERIFY(rows >= 40);
+}
+
+void TestCourse::scienceAndMathematicsPupilAnswers()
+{
+    QFETCH(int, subject);
+    QFETCH(int, paper);
+    QFETCH(int, question);
+    QFETCH(int, blank);
+    QFETCH(QString, keyPiece);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, expected);
+    QCOMPARE(expected.size(), answers.size());
+
+    const content::PaperLoad load = content::LoadPaperTables(m_dir.path(), subject, paper);
+    QVERIFY(!load.failed.has_value());
+    const content::PaperTables &tables = load.tables;
+    QVERIFY(question >= 1 && question <= tables.blanksPerQuestion.size());
+    int first = 0;
+    for (int q = 0; q < question - 1; ++q)
+        first += tables.blanksPerQuestion.at(q);
+    first += blank - 1;
+    QVERIFY(blank >= 1 && blank + answers.size() - 1 <= tables.blanksPerQuestion.at(question - 1));
+    QVERIFY2(
+        tables.answerKeys.at(first).contains(keyPiece),
+        qPrintable(
+            QStringLiteral("the question has moved: key \"%1\"").arg(tables.answerKeys.at(first))));
+
+    QStringList sheet(tables.blankCount, QString());
+    for (int i = 0; i < answers.size(); ++i)
+        sheet[first + i] = answers.at(i);
+    const marking::TakeResult result =
+        marking::MarkTake(sheet, tables.answerKeys, tables.answerTypes, tables.blankMarks);
+    QString got;
+    for (int i = 0; i < answers.size(); ++i)
+        got += result.outcomes.at(first + i) == QString(marking::RightMark) ? u'R' : u'W';
+    QCOMPARE(got, expected);
 }
 
 QTEST_GUILESS_MAIN(TestCourse)

@@ -62,7 +62,7 @@ def names_a_thing(answer):
     if len(words) > 1 and words[0].endswith("ed") and not words[0].endswith("eed"):
         return False
     if len(words) > 1 and words[0].endswith("ing") and words[0] not in ("hiding", "germinating", "boiling",
-                                                                          "melting", "freezing", "washing"):
+                                                                          "melting", "freezing"):
         return False
     return True
 
