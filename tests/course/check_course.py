@@ -310,7 +310,8 @@ def check_key_words(path, where, problems):
             kind = dict(ATTR.findall(attrs)).get("type", "?")
             for form in (f for forms in key_forms(kind, html.unescape(key)) for f in forms):
                 form = form.strip().lower()
-                if (len(form) >= 3 and re.search("[a-z]", form)
+                # numbers may recur (balanced forces: "the weight is 500 N"); words may not
+                if (len(form) >= 3 and re.search("[a-z]", form) and not form[0].isdigit()
                         and re.search(rf"(?<![\w-]){re.escape(form)}(?![\w-])", words)
                         and not offered_as_choice(form, words)):
                     problems.append(f'{where}: the answer "{form}" stands in the line of its blank')

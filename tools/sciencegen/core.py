@@ -67,6 +67,16 @@ def names_a_thing(answer):
     return True
 
 
+# units printed after a number gap, and the ways pupils write each
+UNIT_FORMS = {
+    "&deg;C": ["°C", "° C", "degrees", "degrees C", "C", "°"], "°C": ["°C", "° C", "degrees", "degrees C", "C", "°"],
+    "degrees": ["degrees", "°"], "cm": ["cm", "centimetres"], "mm": ["mm", "millimetres"], "m": ["m", "metres"],
+    "km": ["km", "kilometres"], "ml": ["ml", "millilitres"], "g": ["g", "grams"], "kg": ["kg", "kilograms"],
+    "N": ["N", "newtons", "newton"], "s": ["s", "seconds", "secs"], "V": ["V", "volts"], "minutes": ["minutes", "mins"],
+    "days": ["days"],
+}
+
+
 def bare(answer):
     """An answer without "the"/"a" in front or a plural ending: "the lamps" -> "lamp"."""
     w = re.sub(r"^(the|a|an) ", "", answer.lower().strip())
@@ -139,6 +149,16 @@ class Q:
             raise ValueError("blank without key: " + self.text[:60])
         if kind == "N" and not re.fullmatch(r"-?\d+(\.\d+)?", key):
             raise ValueError("N key must be a plain number: " + key)
+        if kind == "N":
+            # pupils often copy the unit printed beside the gap into it ("35 °C", "6.5N"); a
+            # number rule refuses words, so such a blank lists the number with its unit as well
+            unit = re.match(r"\s*(%s)(?![\w;])" % "|".join(map(re.escape, sorted(UNIT_FORMS, key=len, reverse=True))),
+                            m.string[m.end():])
+            if unit:
+                forms = [key]
+                for u in UNIT_FORMS[unit.group(1)]:
+                    forms += [key + " " + u] + ([key + u] if len(u) <= 2 or u.startswith("°") else [])
+                kind, key = "M", ";" + ";".join(dict.fromkeys(forms))
         self.blanks.append((kind, mark, key))
         return '<blank type="%s" mark="%d">%s</blank>' % (kind, mark, key)
 
