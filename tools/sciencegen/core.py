@@ -77,6 +77,17 @@ UNIT_FORMS = {
 }
 
 
+def plural(word):
+    """The regular plural of a noun: "toad" -> "toads", "ostrich" -> "ostriches"."""
+    if re.search(r"[^aeiou]y$", word):
+        return word[:-1] + "ies"
+    return word + ("es" if re.search(r"(s|sh|ch|x|z)$", word) else "s")
+
+
+# nouns whose plural is the word itself, or irregular ones a pupil rarely writes
+SAME_PLURAL = {"trout", "fish", "sheep", "deer", "salmon", "pupa", "larva", "buzz"}
+
+
 def bare(answer):
     """An answer without "the"/"a" in front or a plural ending: "the lamps" -> "lamp"."""
     w = re.sub(r"^(the|a|an) ", "", answer.lower().strip())
@@ -131,6 +142,13 @@ class Q:
                 if any("," in a for forms in sets for a in forms):
                     naming = False
                 for forms in sets if naming else []:
+                    # "a toad" marks a thing that can be counted: "toads" names it as well
+                    for a in list(forms):
+                        one = re.fullmatch(r"(?:a|an) ([a-z]+)", a)
+                        if (one and one.group(1) in low and plural(one.group(1)) not in low
+                                and not re.search(r"(f|fe)$", one.group(1)) and one.group(1) not in SAME_PLURAL):
+                            forms.append(plural(one.group(1)))
+                            low.add(plural(one.group(1)))
                     for a in list(forms):
                         if names_a_thing(a) and "the " + a.lower() not in low:
                             forms.append("the " + a)
