@@ -328,7 +328,8 @@ def wn_words(q, r, L):
 def wn_odd_even(q, r, L):
     x = digits(r, [3, 4, 5, 5, 6][L - 1])
     q.p("Is %s an odd or an even number? Write <i>odd</i> or <i>even</i>." % num(x))
-    q.p(q.b("T", "even" if x % 2 == 0 else "odd", 1))
+    word = "even" if x % 2 == 0 else "odd"
+    q.p(q.b("M", ";%s;%s number;an %s number" % (word, word, word), 1))
 
 
 def wn_missing(q, r, L):
