@@ -162,6 +162,12 @@ POLY_SIDES = {"equilateral triangle": 3, "square": 4, "regular pentagon": 5, "re
 COMPASS = ["north", "east", "south", "west"]
 
 
+def fourth_corner(three):
+    """The corner that completes a rectangle with sides along the grid lines."""
+    xs, ys = [p[0] for p in three], [p[1] for p in three]
+    return [next(x for x in xs if xs.count(x) == 1), next(y for y in ys if ys.count(y) == 1)]
+
+
 def round_half_up(x, unit):
     return Fr(math.floor(x / unit + Fr(1, 2))) * unit
 
@@ -536,8 +542,9 @@ class AnswersRederived(unittest.TestCase):
              lambda g: [int(g[0]) // math.gcd(int(g[0]), int(g[1])), int(g[1]) // math.gcd(int(g[0]), int(g[1]))]),
             (r"A map has a scale of 1 : " + NUM + r"\. Two villages are " + NUM + " km apart", lambda g: [number(g[1]) * 100000 / number(g[0])]),
             # Geometry and data
-            (r"Each side of a ([\w ]+) is (\d+) cm long", lambda g: [POLY_SIDES[g[0]] * int(g[1])]),
-            (r"A ([\w ]+) has a perimeter of (\d+) cm", lambda g: [Fr(int(g[1]), POLY_SIDES[g[0]])]),
+            (r"Each side of an? (%s) is (\d+) cm long" % "|".join(POLY_SIDES), lambda g: [POLY_SIDES[g[0]] * int(g[1])]),
+            (r"An? (%s) has a perimeter of (\d+) cm\. How long is each side" % "|".join(POLY_SIDES),
+             lambda g: [Fr(int(g[1]), POLY_SIDES[g[0]])]),
             (r"(?:At|A clock shows) (\d+) o'clock", lambda g: [min(int(g[0]), 12 - int(g[0])) * 30]),
             (r"How many degrees are there in a (quarter|half|three-quarter|whole) turn",
              lambda g: [{"quarter": 90, "half": 180, "three-quarter": 270, "whole": 360}[g[0]]]),
@@ -548,6 +555,9 @@ class AnswersRederived(unittest.TestCase):
             (r"Here are the numbers of [\w ]+: ([\d, ]+)\. What is the difference",
              lambda g: [max(map(int, g[0].split(", "))) - min(map(int, g[0].split(", ")))]),
             (r"A square (?:has an area of|garden has an area of|tile covers) (\d+) ", lambda g: [Fr(math.isqrt(int(g[0])))]),
+            (r"has a perimeter of (\d+) c?m\. One of its sides is (\d+) c?m long", lambda g: [Fr(int(g[0]), 2) - int(g[1])]),
+            (r"A (?:square|rectangle) has three of its corners at \((\d+), (\d+)\), \((\d+), (\d+)\) and \((\d+), (\d+)\)",
+             lambda g: fourth_corner([(int(g[0]), int(g[1])), (int(g[2]), int(g[3])), (int(g[4]), int(g[5]))])),
         ]
         for pattern, solve in rules:
             m = re.search(pattern, t)

@@ -379,14 +379,18 @@ PERCENT_RATIO_MORE = [
 POLY_NAMES = {3: "equilateral triangle", 4: "square", 5: "regular pentagon", 6: "regular hexagon", 8: "regular octagon"}
 
 
+def a_an(noun):
+    return ("an " if noun[0] in "aeiou" else "a ") + noun
+
+
 def ge_regular_perimeter(q, r, L):
     n = r.choice(list(POLY_NAMES))
     side = r.randint(3, 15)
     if r.random() < 0.5 or L < 3:
-        q.p("Each side of a %s is %d cm long. What is its perimeter? Give your answer in cm." % (POLY_NAMES[n], side))
+        q.p("Each side of %s is %d cm long. What is its perimeter? Give your answer in cm." % (a_an(POLY_NAMES[n]), side))
         q.p("%s cm" % q.b("N", n * side, 1))
     else:
-        q.p("A %s has a perimeter of %d cm. How long is each side? Give your answer in cm." % (POLY_NAMES[n], n * side))
+        q.p("%s has a perimeter of %d cm. How long is each side? Give your answer in cm." % (a_an(POLY_NAMES[n]).capitalize(), n * side))
         q.p("%s cm" % q.b("N", side, mk(L)))
 
 
@@ -477,7 +481,31 @@ def ge_square_side_area(q, r, L):
     q.p("%s %s" % (q.b("N", s, mk(L)), unit))
 
 
-GEOMETRY_DATA_MORE = [
+def ge_other_side(q, r, L):
+    a, b = r.randint(2, 15), r.randint(2, 15)
+    if a == b:
+        raise Retry()
+    what = r.choice(["A rectangle", "A rectangular flower bed", "A rectangular photo frame"])
+    unit = "m" if "bed" in what else "cm"
+    q.p("%s has a perimeter of %d %s. One of its sides is %d %s long. How long is the side next to it? Give your answer in %s." % (
+        what, 2 * (a + b), unit, a, unit, unit))
+    q.p("%s %s" % (q.b("N", b, mk(L)), unit))
+
+
+def ge_fourth_corner(q, r, L):
+    x0, y0 = r.randint(0, 5), r.randint(0, 5)
+    w, h = r.randint(2, 5), r.randint(2, 5)
+    if L < 3:
+        h = w
+    corners = [(x0, y0), (x0 + w, y0), (x0 + w, y0 + h), (x0, y0 + h)]
+    missing = r.randrange(4)
+    given = [c for i, c in enumerate(corners) if i != missing]
+    q.p("A %s has three of its corners at %s. What are the coordinates of its fourth corner?" % (
+        "square" if w == h else "rectangle", ", ".join("(%d, %d)" % c for c in given[:-1]) + " and (%d, %d)" % given[-1]))
+    q.p("x: %s &nbsp; y: %s" % (q.b("N", corners[missing][0], 1), q.b("N", corners[missing][1], 1)))
+
+
+GEOMETRY_DATA_MORE = [(ge_other_side, 2, 5), (ge_fourth_corner, 2, 5),
     (ge_regular_perimeter, 1, 5), (ge_clock_hands, 2, 5), (ge_turns, 1, 3), (ge_compass, 1, 4),
     (ge_table_total, 1, 4), (ge_parallel_sides, 2, 5), (ge_cubes_in_cuboid, 2, 5), (ge_range, 2, 5),
     (ge_angle_of_quadrilateral, 3, 5), (ge_square_side_area, 3, 5),

@@ -550,7 +550,7 @@ def ge_angle_type(q, r, L):
     q.picture(svg.single_angle(size, r.choice([0, 10, 20, 30])), "an angle")
     q.p("Look at the angle marked in the diagram%s. Is it acute, obtuse or reflex? Write one word."
         % r.choice(["", " below", " of this shape", " drawn by " + r.choice(NAMES)]))
-    q.p(q.b("M", ";%s;%s angle;an %s angle;a %s angle" % (kind, kind, kind, kind), 1))
+    q.p(q.b("M", ";%s;%s angle;%s %s angle" % (kind, kind, "an" if kind[0] in "aeiou" else "a", kind), 1))
 
 
 POLYGONS = {3: "triangle", 4: "square", 5: "pentagon", 6: "hexagon", 7: "heptagon", 8: "octagon"}
@@ -623,7 +623,7 @@ def ge_triangle_type(q, r, L):
         raise Retry()
     r.shuffle(sides)
     q.p("A triangle has sides of %d cm, %d cm and %d cm. Is it equilateral, isosceles or scalene? Write one word." % tuple(sides))
-    q.p(q.b("M", ";%s;%s triangle;an %s triangle;a %s triangle" % (kind, kind, kind, kind), 1))
+    q.p(q.b("M", ";%s;%s triangle;%s %s triangle" % (kind, kind, "an" if kind[0] in "aeiou" else "a", kind), 1))
 
 
 def ge_3d(q, r, L):
