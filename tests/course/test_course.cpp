@@ -171,7 +171,7 @@ void TestCourse::emptyAnswersScoreNothing()
     const content::PaperTables &tables = load.tables;
     const marking::TakeResult result =
         marking::MarkTake(QStringList(tables.blankCount, QString()), tables.answerKeys,
-                          tables.answerTypes, tables.blankMarks);
+                          tables.answerTypes, tables.blankMarks, tables.answerFlags);
     QCOMPARE(result.score, qint64(0));
     QCOMPARE(result.percent, QStringLiteral("0"));
 }
@@ -245,8 +245,8 @@ void TestCourse::scienceAndMathematicsPupilAnswers()
     QStringList sheet(tables.blankCount, QString());
     for (int i = 0; i < answers.size(); ++i)
         sheet[first + i] = answers.at(i);
-    const marking::TakeResult result =
-        marking::MarkTake(sheet, tables.answerKeys, tables.answerTypes, tables.blankMarks);
+    const marking::TakeResult result = marking::MarkTake(
+        sheet, tables.answerKeys, tables.answerTypes, tables.blankMarks, tables.answerFlags);
     QString got;
     for (int i = 0; i < answers.size(); ++i)
         got += result.outcomes.at(first + i) == QString(marking::RightMark) ? u'R' : u'W';
