@@ -728,11 +728,10 @@ void TestCoursepack::guideFlagExamplesBuild()
 
     QStringList model;
     for (int i = 0; i < t.blankCount; ++i)
-        model.append(marking::ModelAnswer(QStringList(t.blankCount), t.answerKeys, t.answerTypes,
-                                          i, t.answerFlags));
+        model.append(marking::ModelAnswer(QStringList(t.blankCount), t.answerKeys, t.answerTypes, i,
+                                          t.answerFlags));
     const auto judge = [&](const QStringList &answers) {
-        return marking::MarkTake(answers, t.answerKeys, t.answerTypes, t.blankMarks,
-                                 t.answerFlags);
+        return marking::MarkTake(answers, t.answerKeys, t.answerTypes, t.blankMarks, t.answerFlags);
     };
     QCOMPARE(judge(model).percent, QStringLiteral("100"));
 
