@@ -519,10 +519,10 @@ class AnswersRederived(unittest.TestCase):
             (r"How much more than " + NUM + r" is (\d+)\?", lambda g: [int(g[1]) - number(g[0])]),
             (r"A runner has run " + NUM + r" km of a (\d+) km race", lambda g: [int(g[1]) - number(g[0])]),
             (NUM + r" litres are poured out of a (\d+) litre bottle", lambda g: [int(g[1]) - number(g[0])]),
-            (r"A [\w ]+ of " + NUM + r" \w+ is (?:cut|shared out) into (\d+) equal parts", lambda g: [number(g[0]) / int(g[1])]),
+            (r"A " + NUM + r" (?:m|litre|kg) [\w ]+ is (?:cut|shared out) into (\d+) equal parts", lambda g: [number(g[0]) / int(g[1])]),
             (r"One (?:bottle holds|parcel weighs|tile is) " + NUM + r" [\w ]+?\. How much do (\d+) of them", lambda g: [number(g[0]) * int(g[1])]),
             (r"(?:A bill comes to|A football costs|A school fair made) " + NUM, lambda g: [round_half_up(number(g[0]), 1)]),
-            (r"(?:Write the decimal|A share of|A bottle is) " + NUM + r" (?:as a percentage|of a garden|full\. What percentage)",
+            (r"(?:Write the decimal|The lawn covers|A bottle is) " + NUM + r" (?:as a percentage|of a garden|full\. What percentage)",
              lambda g: [number(g[0]) * 100]),
             (r"Write (\d+)/(\d+) as a decimal number", lambda g: [Fr(int(g[0]), int(g[1]))]),
             # Percentage and ratio
@@ -533,7 +533,7 @@ class AnswersRederived(unittest.TestCase):
             (r"A mix is made with (\d+) parts? of [\w ]+ to (\d+) parts of [\w ]+\. How much [\w ]+ goes with (\d+) ",
              lambda g: [Fr(int(g[2]) * int(g[1]), int(g[0]))]),
             (r"For every (\d+) [\w ]+ there are (\d+) [\w ]+\. There are (\d+) ", lambda g: [Fr(int(g[2]) * int(g[1]), int(g[0]) + int(g[1]))]),
-            (r"has (\d+) (kg|litres|m) of \w+\. \w+ uses (\d+)% of it", lambda g: [Fr(int(g[0]) * {"kg": 1000, "litres": 1000, "m": 100}[g[1]]
+            (r"has (\d+) (kg|litres|m) of \w+ and uses (\d+)% of it", lambda g: [Fr(int(g[0]) * {"kg": 1000, "litres": 1000, "m": 100}[g[1]]
                                                                                    * (100 - int(g[2])), 100)]),
             (r"In a class, (\d+)% of the children", lambda g: [Fr(int(g[0]), 100)]),
             (r"(?:A sunflower is|A puppy weighs|A path is) (\d+) \w+(?: \w+)?\. (?:It grows by|Its weight goes up by|It is made) (\d+)%",

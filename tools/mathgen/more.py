@@ -67,6 +67,8 @@ def fr_halfway(q, r, L):
     d = r.choice([4, 5, 6, 8, 10])
     a = r.randint(1, d - 2)
     b = r.randint(a + 1, d - 1)
+    if math.gcd(a, d) != 1 or math.gcd(b, d) != 1:
+        raise Retry()  # both fractions as a pupil would write them, in their simplest form
     mid = (Fr(a, d) + Fr(b, d)) / 2
     q.p(r.choice(["Which fraction is exactly halfway between %d/%d and %d/%d? %s",
                   "On a number line, which number is exactly halfway between %d/%d and %d/%d? %s",
@@ -175,10 +177,11 @@ def de_up_to_one(q, r, L):
 def de_cut_equal(q, r, L):
     k = r.choice([2, 4, 5, 8] if L >= 3 else [2, 4, 5])
     piece = rdec(r, 0.3, 3, 2 if L >= 3 else 1)
-    what, unit = r.choice([("plank of wood", "m"), ("ribbon", "m"), ("bottle of juice", "litres"), ("bar of chocolate", "kg")])
+    what, unit, size = r.choice([("plank of wood", "m", "m"), ("ribbon", "m", "m"), ("bottle of juice", "litres", "litre"),
+                                 ("bar of chocolate", "kg", "kg")])
     verb = "shared out" if unit == "litres" else "cut"
-    q.p("A %s of %s %s is %s into %d equal parts. How much is each part? Give your answer in %s." % (
-        what, dec(piece * k), unit, verb, k, unit))
+    q.p("A %s %s %s is %s into %d equal parts. How much is each part? Give your answer in %s." % (
+        dec(piece * k), size, what, verb, k, unit))
     q.p("%s %s" % (q.b("N", dec(piece), mk(L)), unit))
 
 
@@ -225,8 +228,8 @@ def de_heaviest(q, r, L):
 
 def de_as_percent(q, r, L):
     x = rdec(r, 0.01, 0.99, 2)
-    q.p(r.choice(["Write the decimal %s as a percentage.", "A share of %s of a garden is lawn. What percentage of the garden "
-                  "is lawn?", "A bottle is %s full. What percentage of the bottle is full?"]) % dec(x))
+    q.p(r.choice(["Write the decimal %s as a percentage.", "The lawn covers %s of a garden. What percentage of the garden "
+                  "is that?", "A bottle is %s full. What percentage of the bottle is full?"]) % dec(x))
     q.p("%s %%" % q.b("N", dec(x * 100), 1))
 
 
@@ -311,8 +314,8 @@ def pc_for_every(q, r, L):
 def pc_used_up(q, r, L):
     p = r.choice([10, 20, 25, 40, 50, 75])
     whole, unit, small, factor = r.choice([(2, "kg", "g", 1000), (3, "litres", "ml", 1000), (5, "m", "cm", 100)])
-    q.p("%s has %d %s of %s. %s uses %d%% of it. How much is left? Give your answer in %s." % (
-        r.choice(NAMES), whole, unit, {"kg": "flour", "litres": "paint", "m": "string"}[unit], r.choice(["She", "He"]), p, small))
+    q.p("%s has %d %s of %s and uses %d%% of it. How much is left? Give your answer in %s." % (
+        r.choice(NAMES), whole, unit, {"kg": "flour", "litres": "paint", "m": "string"}[unit], p, small))
     q.p("%s %s" % (q.b("N", dec(Fr(whole * factor * (100 - p), 100)), mk(L)), small))
 
 
@@ -417,19 +420,20 @@ def ge_compass(q, r, L):
     quarters = r.choice([1, 2, 3])
     way = r.choice(["clockwise", "anticlockwise"])
     end = COMPASS[(start + (quarters if way == "clockwise" else -quarters)) % 4]
-    q.p("%s faces %s and turns %d&deg; %s. Which way does %s face now? Write north, east, south or west." % (
-        r.choice(NAMES), COMPASS[start], 90 * quarters, way, r.choice(["she", "he"])))
+    who = r.choice(NAMES)
+    q.p("%s faces %s and turns %d&deg; %s. Which way is %s facing now? Write north, east, south or west." % (
+        who, COMPASS[start], 90 * quarters, way, who))
     q.p(q.b("M", ";%s;%s" % (end, end[0].upper()), 1))
 
 
 def ge_table_total(q, r, L):
-    title, rows = r.choice([("Pets owned by a class", ["dogs", "cats", "fish", "rabbits"]),
-                            ("Fruit sold at a stall", ["apples", "pears", "plums", "bananas"]),
-                            ("How pupils come to school", ["walk", "car", "bus", "bike"])])
+    title, head, rows = r.choice([("Pets owned by a class", "Pet", ["dogs", "cats", "fish", "rabbits"]),
+                                  ("Fruit sold at a stall", "Fruit", ["apples", "pears", "plums", "bananas"]),
+                                  ("Birds seen in a garden", "Bird", ["robins", "sparrows", "blackbirds", "starlings"])])
     counts = [r.randint(2, 30) for _ in rows]
     q.p("The table shows %s." % title.lower())
     q.raw("<table><tr><th>%s</th><th>Number</th></tr>%s</table>" % (
-        title.split()[0], "".join("<tr><td>%s</td><td>%d</td></tr>" % (a, c) for a, c in zip(rows, counts))))
+        head, "".join("<tr><td>%s</td><td>%d</td></tr>" % (a, c) for a, c in zip(rows, counts))))
     i, j = r.sample(range(4), 2)
     q.p("What is the total of all four numbers? %s" % q.b("N", sum(counts), 1))
     q.p("How many more %s than %s? %s" % (rows[i], rows[j], q.b("N", counts[i] - counts[j], 1)) if counts[i] > counts[j]
