@@ -48,6 +48,7 @@ LIMITS = {
 BLANK = re.compile(r"<blank\b([^>]*)>(.*?)</blank>", re.S | re.I)
 ATTR = re.compile(r'(\w+)\s*=\s*"([^"]*)"')
 PASSAGE = re.compile(r'<div class="passage">(.*?)</div>', re.S)
+PASSAGE_TAG = re.compile(r'<passage\b[^>]*?\bsrc\s*=\s*"([^"]*)"[^>]*?/?>(?:\s*</passage\s*>)?', re.I)
 IMG = re.compile(r'<img\b[^>]*\bsrc\s*=\s*"([^"]+)"', re.I)
 NUMBER = re.compile(r"-?\d+(\.\d+)?$")
 FRACTION = re.compile(r"\d+/\d+$")
@@ -87,9 +88,25 @@ def check_key(kind, key, problems, where):
         problems.append(f'{where}: unknown answer type "{kind}"')
 
 
-def check_question(path, where, problems):
-    """Returns (blanks, marks, passage word counts) of one question file."""
+def read_question(path, problems, used_passages=None):
+    """The question's text with every <passage src="..."/> replaced by its file, as built."""
     text = open(path, encoding="utf-8").read()
+
+    def passage(match):
+        source = os.path.join(os.path.dirname(path), match.group(1))
+        if not os.path.isfile(source):
+            problems.append(f'{path}: missing passage "{match.group(1)}"')
+            return '<div class="passage"></div>'
+        if used_passages is not None:
+            used_passages.add(os.path.normpath(source))
+        return '<div class="passage">' + open(source, encoding="utf-8").read() + "</div>"
+
+    return PASSAGE_TAG.sub(passage, text)
+
+
+def check_question(path, where, problems, used_passages=None):
+    """Returns (blanks, marks, passage word counts) of one question file."""
+    text = read_question(path, problems, used_passages)
     blanks = BLANK.findall(text)
     marks = 0
     group = []  # keys of the G run in progress
@@ -143,6 +160,7 @@ def check_subject(folder, name, problems):
         return 0
     topics = json.load(open(os.path.join(folder, "subject.json"), encoding="utf-8"))["topics"]
     seen = {}
+    used_passages = set()
     count = 0
     for t, topic in enumerate(topics):
         mock = t == len(topics) - 1
@@ -158,7 +176,8 @@ def check_subject(folder, name, problems):
             longest = 0
             for file in files:
                 path = os.path.join(os.path.dirname(paper_path), file)
-                blanks, marks, passages, text = check_question(path, path, problems)
+                blanks, marks, passages, text = check_question(path, path, problems,
+                                                               used_passages)
                 totals["blanks"] += blanks
                 totals["marks"] += marks
                 longest = max([longest] + passages)
@@ -180,6 +199,11 @@ def check_subject(folder, name, problems):
                                 f"{number - 1} ({previous_marks})")
             previous_marks = totals["marks"]
             count += totals["questions"]
+    for root, _, files in os.walk(folder):
+        for name in sorted(files):
+            source = os.path.normpath(os.path.join(root, name))
+            if name.endswith(".passage.html") and source not in used_passages:
+                problems.append(f"{source}: a passage no question shows")
     return count
 
 
