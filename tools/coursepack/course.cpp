@@ -833,9 +833,9 @@ QString Loader::loadPassage(const QString &name, const QString &questionDir, con
                             int line)
 {
     if (name.contains(u'/') || name.contains(u'\\') || name.startsWith(u'.')) {
-        fault(file, line,
-              QStringLiteral("passage \"%1\" must be a file in the question's own folder")
-                  .arg(name));
+        fault(
+            file, line,
+            QStringLiteral("passage \"%1\" must be a file in the question's own folder").arg(name));
         return {};
     }
     const QString path = QDir(questionDir).filePath(name);
