@@ -225,7 +225,35 @@ PaperLoad LoadPaperTables(const QString &dataFolder, int subject, int paperNumbe
     if (!perBlankTable(PaperTable::Marks, t.blankMarks))
         return fail(PaperTable::Marks);
 
-    // 5. Total marks.
+    // 5. Answer flags, where the subject has them; a question without a record has none.
+    t.answerFlags = QStringList(t.blankCount);
+    if (itemBytes(tableItem(subject, PaperTable::AnswerFlags))) {
+        QStringList flags;
+        QList<int> counts;
+        QList<bool> flagged;
+        if (!withTable(dataFolder, tableItem(subject, PaperTable::AnswerFlags),
+                       [&](const QString &p) {
+                           flags = records::ReadQuestionFields(p, t.questionIds);
+                           counts = records::CountQuestionFields(p, t.questionIds);
+                           flagged = recordsPresent(p, t.questionIds);
+                       }))
+            return fail(PaperTable::AnswerFlags);
+        qsizetype from = 0; // into flags
+        qsizetype blank = 0;
+        for (qsizetype q = 0; q < t.questionIds.size(); ++q) {
+            const int blanks = t.blanksPerQuestion.at(q);
+            if (flagged.value(q)) {
+                if (counts.value(q) != blanks)
+                    return fail(PaperTable::AnswerFlags);
+                for (int b = 0; b < blanks; ++b)
+                    t.answerFlags[blank + b] = flags.value(from + b);
+                from += blanks;
+            }
+            blank += blanks;
+        }
+    }
+
+    // 6. Total marks.
     for (const QString &mark : std::as_const(t.blankMarks)) {
         const std::optional<int> value = wholeNumber(mark);
         if (!value || *value > 1000)

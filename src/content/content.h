@@ -100,10 +100,11 @@ enum class PaperTable
     PaperList,
     AnswerKey,
     AnswerTypes,
-    Marks
+    Marks,
+    AnswerFlags // optional: a course whose blanks carry no marking flag has none
 };
 
-// The item of a subject's table: 30000 + 10 * subject + 2..5.
+// The item of a subject's table: 30000 + 10 * subject + 2..6.
 int tableItem(int subject, PaperTable table);
 
 struct PaperTables
@@ -113,6 +114,7 @@ struct PaperTables
     QStringList answerKeys;       // one entry per blank, paper-wide blank order
     QStringList answerTypes;      // one entry per blank
     QStringList blankMarks;       // one entry per blank, whole numbers as text
+    QStringList answerFlags;      // one entry per blank (marking::parseBlankFlags), empty: none
     int totalMarks = 0;
     int blankCount = 0; // B
 };
@@ -135,7 +137,10 @@ QString tableTempPath(const QString &dataFolder);
 // - PaperList: not extracted, the paper has no record or no questions, or an id is not a number;
 // - AnswerKey: not extracted, a question has no blanks or more than 20, or the paper more than 80;
 // - AnswerTypes, Marks: not extracted, or a question's count differs from its answer key;
-//   Marks also when a mark is not a whole number from 0 to 1000 (keeps the total in range).
+//   Marks also when a mark is not a whole number from 0 to 1000 (keeps the total in range);
+// - AnswerFlags: the subject has the table, but it cannot be extracted or a question's count
+//   differs from its answer key. Without the table (a course made before the flags, or one that
+//   uses none) every blank has no flag; a question without a record there has none either.
 PaperLoad LoadPaperTables(const QString &dataFolder, int subject, int paperNumber);
 
 // The file a question document is written to: dataFolder + "/temppaper" + id + ".mht".

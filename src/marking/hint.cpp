@@ -12,8 +12,6 @@ namespace marking {
 
 namespace {
 
-
-
 // --- Numbers in their written forms -------------------------------------------------------------
 
 enum class Form
@@ -254,10 +252,19 @@ QString extraHint(const Stripped &s, bool printed)
     return {};
 }
 
+QString finalMarkHint(QChar mark)
+{
+    if (mark == u'?')
+        return QStringLiteral("Remember the question mark");
+    if (mark == u'!')
+        return QStringLiteral("Remember the exclamation mark");
+    return QStringLiteral("Remember the full stop");
+}
+
 } // namespace
 
 QString AnswerHint(const QStringList &answers, const QStringList &keys, const QStringList &types,
-                   int i, const GapSurroundings &beside)
+                   int i, const GapSurroundings &beside, const QStringList &flags)
 {
     const QString answer = answers.value(i);
     const QString key = keys.value(i);
@@ -265,20 +272,86 @@ QString AnswerHint(const QStringList &answers, const QStringList &keys, const QS
     if (answer.trimmed().isEmpty() || i < 0 || i >= keys.size())
         return {};
     const bool choice = type == u"G" || type == u"M";
-    // Judged as the engine judges it, with the pupil's answer replaced by `text`.
-    const auto rightWith = [&](const QString &text) {
+    const bool text = type == u"T" || type == u"L" || choice;
+    // The flags that judge this blank: a group's are its head's.
+    const int owner = type == u"G" && key == QStringLiteral(" ") ? GroupHead(keys, i) : i;
+    const BlankFlags own = text && owner >= 0 ? parseBlankFlags(flags.value(owner)) : BlankFlags();
+    // Judged as the engine judges it, with the pupil's answer replaced by `text` and the blank's
+    // flags replaced by `with`.
+    const auto judgedWith = [&](const QString &typed, const BlankFlags &with) {
         if (!choice)
-            return MarkAnswer(text, key, type) == RightMark;
+            return MarkAnswer(typed, key, type, with);
         QStringList changed = answers;
         while (changed.size() <= i)
             changed.append(QString());
-        changed[i] = text;
-        return MarkChoiceAnswer(changed, keys, i) == RightMark;
+        changed[i] = typed;
+        QStringList changedFlags = flags;
+        while (changedFlags.size() <= owner)
+            changedFlags.append(QString());
+        if (owner >= 0)
+            changedFlags[owner] = blankFlagsField(with);
+        return MarkChoiceAnswer(changed, keys, i, changedFlags);
     };
-    const QString judged =
-        choice ? MarkChoiceAnswer(answers, keys, i) : MarkAnswer(answer, key, type);
+    const auto rightWith = [&](const QString &typed) {
+        return judgedWith(typed, own) == RightMark;
+    };
+    const QString judged = judgedWith(answer, own);
+    if (judged == RightMark) {
+        // A sentence may leave out its final mark; the pupil is reminded of it all the same.
+        if (!own.sentence || own.punctuationCounts)
+            return {};
+        QChar missing;
+        for (const QString &accepted : acceptedTexts(keys, type, i)) {
+            const TextMatch match = MatchText(answer, accepted, own);
+            if (match.right && match.missingMark.isNull())
+                return {}; // one accepted text needs no mark at the end
+            if (match.right && missing.isNull())
+                missing = match.missingMark;
+        }
+        return missing.isNull() ? QString() : finalMarkHint(missing);
+    }
     if (judged != WrongMark)
-        return {}; // right, or of a type the engine does not judge
+        return {}; // of a type the engine does not judge
+
+    // What the flags make count, one at a time.
+    if (own.caseExact) {
+        BlankFlags blind = own;
+        blind.caseExact = false;
+        if (judgedWith(answer, blind) == RightMark)
+            return QStringLiteral("Check your capital letters");
+    }
+    if (own.sentence) {
+        // Right but for the mark at the end: missing where punctuation counts, or another mark.
+        BlankFlags optional = own;
+        optional.punctuationCounts = false;
+        const QString folded = foldedSentence(answer);
+        const bool marked = !folded.isEmpty() && QStringLiteral(".?!").contains(folded.back());
+        if (judgedWith(answer, optional) == RightMark ||
+            (marked && folded.size() > 1 && judgedWith(folded.chopped(1), optional) == RightMark))
+            return QStringLiteral("Check the mark at the end of the sentence");
+        // The same words, with a comma, apostrophe or quotation mark missing or too many.
+        const auto words = [&](const QString &t) {
+            QString out = foldedSentence(t);
+            out.removeIf([](QChar c) { return c.isPunct(); });
+            return own.caseExact ? out : out.toLower();
+        };
+        const QString typedWords = words(answer);
+        for (const QString &accepted : acceptedTexts(keys, type, i)) {
+            if (words(accepted) == typedWords)
+                return QStringLiteral("Check your punctuation");
+        }
+    }
+    if (type == u"G" && !own.setSizes.isEmpty()) {
+        // Right on its own, so another blank of the group has given this idea already.
+        QStringList alone = answers.mid(0, owner);
+        while (alone.size() < owner)
+            alone.append(QString());
+        alone.append(answer);
+        QStringList headKeys = keys.mid(0, owner + 1);
+        QStringList headFlags = flags.mid(0, owner + 1);
+        if (MarkChoiceAnswer(alone, headKeys, owner, headFlags) == RightMark)
+            return QStringLiteral("You have given this idea already: give a different one");
+    }
 
     for (const Stripped &s : strippings(answer)) {
         if (rightWith(s.rest))

@@ -25,8 +25,6 @@ QString trimSpaces(const QString &text)
     return text.mid(first, last - first);
 }
 
-
-
 QString outcome(bool right)
 {
     return QString(right ? RightMark : WrongMark);
@@ -37,43 +35,91 @@ bool isContinuation(const QStringList &keys, int i)
     return keys.value(i) == kContinuationKey;
 }
 
-
-// A working copy of the group's alternatives, normalised; cleared entries become empty.
-QStringList normalisedAlternatives(const QString &headKey, bool *ok)
+// A group's accepted answers as sets of forms: the head key's alternatives, cut by the set
+// sizes of its flags, or one set per alternative when it has none (or sizes that do not fit
+// the key, as in a damaged table). nullopt when the key does not begin with ";".
+std::optional<QList<QStringList>> groupSets(const QString &headKey, const BlankFlags &flags)
 {
     const std::optional<QStringList> alternatives = splitAlternatives(headKey);
-    *ok = alternatives.has_value();
-    QStringList list;
-    if (alternatives) {
+    if (!alternatives)
+        return std::nullopt;
+    qsizetype total = 0;
+    for (int size : flags.setSizes)
+        total += size;
+    QList<QStringList> sets;
+    if (!flags.setSizes.isEmpty() && total == alternatives->size()) {
+        qsizetype from = 0;
+        for (int size : flags.setSizes) {
+            sets.append(alternatives->mid(from, size));
+            from += size;
+        }
+    } else {
         for (const QString &alternative : *alternatives)
-            list.append(normalisedText(alternative));
+            sets.append(QStringList{alternative});
     }
-    return list;
+    return sets;
 }
 
-void clearMatching(QStringList &alternatives, const QString &normalisedAnswer)
+bool setMatches(const QStringList &set, const QString &answer, const BlankFlags &flags)
 {
-    if (normalisedAnswer.isEmpty())
-        return;
-    for (QString &alternative : alternatives) {
-        if (alternative == normalisedAnswer)
-            alternative.clear();
-    }
+    return std::any_of(set.begin(), set.end(),
+                       [&](const QString &form) { return MatchText(answer, form, flags).right; });
 }
 
-// The original spelling of the n-th (from 1) alternative of the head key that is still unclaimed.
-QString nthUnclaimed(const QString &headKey, const QStringList &working, int n)
+// The sets of a group with the ones already used marked. A set whose forms are all empty text
+// can never be given, so it starts as used.
+struct GroupState
 {
-    const QStringList original = splitAlternatives(headKey).value_or(QStringList());
-    int seen = 0;
-    for (int k = 0; k < working.size(); ++k) {
-        if (working.at(k).isEmpty())
-            continue;
-        if (++seen == n)
-            return original.value(k);
+    QList<QStringList> sets;
+    QList<bool> used;
+    BlankFlags flags;
+
+    bool load(const QString &headKey, const BlankFlags &headFlags)
+    {
+        flags = headFlags;
+        const std::optional<QList<QStringList>> read = groupSets(headKey, flags);
+        if (!read)
+            return false;
+        sets = *read;
+        for (const QStringList &set : sets)
+            used.append(std::all_of(set.begin(), set.end(), [](const QString &form) {
+                return normalisedText(form).isEmpty();
+            }));
+        return true;
     }
-    return {};
-}
+    // Every set the answer belongs to becomes used.
+    void claim(const QString &answer)
+    {
+        for (qsizetype k = 0; k < sets.size(); ++k) {
+            if (setMatches(sets.at(k), answer, flags))
+                used[k] = true;
+        }
+    }
+    bool canTake(const QString &answer) const
+    {
+        for (qsizetype k = 0; k < sets.size(); ++k) {
+            if (!used.at(k) && setMatches(sets.at(k), answer, flags))
+                return true;
+        }
+        return false;
+    }
+    int setsMatching(const QString &answer) const
+    {
+        return int(std::count_if(sets.begin(), sets.end(), [&](const QStringList &set) {
+            return setMatches(set, answer, flags);
+        }));
+    }
+    // The first form, as the key writes it, of the n-th (from 1) set still unused.
+    QString nthUnused(int n) const
+    {
+        int seen = 0;
+        for (qsizetype k = 0; k < sets.size(); ++k) {
+            if (!used.at(k) && ++seen == n)
+                return sets.at(k).value(0);
+        }
+        return {};
+    }
+};
 
 bool markSpacing(const QString &answer, const QString &key)
 {
@@ -93,9 +139,124 @@ bool markSpacing(const QString &answer, const QString &key)
 
 } // namespace
 
+BlankFlags parseBlankFlags(const QString &field)
+{
+    BlankFlags flags;
+    const qsizetype colon = field.indexOf(u':');
+    for (QChar c : QStringView(field).left(colon < 0 ? field.size() : colon)) {
+        if (c == u'C')
+            flags.caseExact = true;
+        else if (c == u'S')
+            flags.sentence = true;
+        else if (c == u'P')
+            flags.punctuationCounts = true;
+    }
+    if (colon >= 0) {
+        // A group holds at most 20 blanks, so sizes beyond a few hundred forms are damage.
+        for (const QString &part : field.mid(colon + 1).split(u',')) {
+            bool ok = false;
+            const int size = part.toInt(&ok);
+            if (!ok || size < 1 || size > 999) {
+                flags.setSizes.clear();
+                break;
+            }
+            flags.setSizes.append(size);
+        }
+    }
+    return flags;
+}
+
+QString blankFlagsField(const BlankFlags &flags)
+{
+    QString field;
+    if (flags.caseExact)
+        field += u'C';
+    if (flags.sentence)
+        field += u'S';
+    if (flags.punctuationCounts)
+        field += u'P';
+    if (!flags.setSizes.isEmpty()) {
+        QStringList sizes;
+        for (int size : flags.setSizes)
+            sizes.append(QString::number(size));
+        field += u':' + sizes.join(u',');
+    }
+    return field;
+}
+
 QString normalisedText(const QString &text)
 {
     return trimSpaces(text).toLower();
+}
+
+QString foldedSentence(const QString &text)
+{
+    static const QString closingPunctuation = QStringLiteral(".,;:?!");
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case 0x2018: // curly and low single quotes, prime, acute accent, backtick
+        case 0x2019:
+        case 0x201A:
+        case 0x201B:
+        case 0x2032:
+        case 0x00B4:
+        case u'`':
+            c = u'\'';
+            break;
+        case 0x201C: // curly and low double quotes, double prime
+        case 0x201D:
+        case 0x201E:
+        case 0x201F:
+        case 0x2033:
+            c = u'"';
+            break;
+        case u'\t':
+        case 0x00A0:
+            c = u' ';
+            break;
+        default:
+            break;
+        }
+        if (c == u' ') {
+            if (!out.isEmpty() && !out.endsWith(u' '))
+                out.append(c);
+            continue;
+        }
+        if (closingPunctuation.contains(c) && out.endsWith(u' '))
+            out.chop(1);
+        out.append(c);
+    }
+    if (out.endsWith(u' '))
+        out.chop(1);
+    return out;
+}
+
+TextMatch MatchText(const QString &answer, const QString &accepted, const BlankFlags &flags)
+{
+    QString a = flags.sentence ? foldedSentence(answer) : trimSpaces(answer);
+    QString k = flags.sentence ? foldedSentence(accepted) : trimSpaces(accepted);
+    if (!flags.caseExact) {
+        a = a.toLower();
+        k = k.toLower();
+    }
+    if (a.isEmpty())
+        return {};
+    if (a == k)
+        return {true, {}};
+    if (!flags.sentence || flags.punctuationCounts)
+        return {};
+    // The final mark is optional; when both have one it must be the same.
+    const auto finalMark = [](const QString &t) {
+        return !t.isEmpty() && QStringLiteral(".?!").contains(t.back()) ? t.back() : QChar();
+    };
+    const QChar am = finalMark(a), km = finalMark(k);
+    const QString aBody = am.isNull() ? a : a.chopped(1);
+    const QString kBody = km.isNull() ? k : k.chopped(1);
+    if (aBody.isEmpty() || aBody != kBody || (!am.isNull() && !km.isNull() && am != km))
+        return {};
+    return {true, am.isNull() ? km : QChar()};
 }
 
 int GroupHead(const QStringList &keys, int i)
@@ -134,7 +295,8 @@ std::optional<QStringList> splitAlternatives(const QString &key)
     return key.mid(1).split(u';');
 }
 
-QString MarkAnswer(const QString &answer, const QString &key, const QString &type)
+QString MarkAnswer(const QString &answer, const QString &key, const QString &type,
+                   const BlankFlags &flags)
 {
     // A blank left empty is never right, whatever its key holds (a group continuation's key is a
     // space, and an empty key would otherwise equal an empty answer).
@@ -148,35 +310,39 @@ QString MarkAnswer(const QString &answer, const QString &key, const QString &typ
         // A key that is not a number cannot be matched; the blank is judged wrong.
         return outcome(given && expected && *given == *expected);
     }
-    if (type == u"Q" || type == u"T" || type == u"L")
+    if (type == u"T" || type == u"L")
+        return outcome(MatchText(answer, key, flags).right);
+    if (type == u"Q")
         return outcome(normalisedText(answer) == normalisedText(key));
     if (type == u"F" || type == u"X" || type == u"R")
         return outcome(markSpacing(answer, key));
     return {};
 }
 
-QString MarkChoiceAnswer(const QStringList &answers, const QStringList &keys, int i)
+QString MarkChoiceAnswer(const QStringList &answers, const QStringList &keys, int i,
+                         const QStringList &flags)
 {
-    const QString answer = normalisedText(answers.value(i));
-    bool ok = false;
+    const QString answer = answers.value(i);
     if (!isContinuation(keys, i)) {
-        const QStringList alternatives = normalisedAlternatives(keys.value(i), &ok);
-        return outcome(ok && !answer.isEmpty() && alternatives.contains(answer));
+        GroupState group;
+        return outcome(group.load(keys.value(i), parseBlankFlags(flags.value(i))) &&
+                       group.canTake(answer));
     }
 
     const int head = GroupHead(keys, i);
     if (head < 0)
         return outcome(false);
-    QStringList working = normalisedAlternatives(keys.value(head), &ok);
-    if (!ok)
+    GroupState group;
+    if (!group.load(keys.value(head), parseBlankFlags(flags.value(head))))
         return outcome(false);
-    // Each alternative serves the earliest blank that gives it.
+    // Each set serves the earliest blank that gives one of its forms.
     for (int j = head; j < i; ++j)
-        clearMatching(working, normalisedText(answers.value(j)));
-    return outcome(!answer.isEmpty() && working.contains(answer));
+        group.claim(answers.value(j));
+    return outcome(group.canTake(answer));
 }
 
-QString ModelGroupAnswer(const QStringList &answers, const QStringList &keys, int i)
+QString ModelGroupAnswer(const QStringList &answers, const QStringList &keys, int i,
+                         const QStringList &flags)
 {
     const bool continuation = isContinuation(keys, i);
     const int head = continuation ? GroupHead(keys, i) : i;
@@ -188,39 +354,34 @@ QString ModelGroupAnswer(const QStringList &answers, const QStringList &keys, in
     while (size <= kGroupReach && isContinuation(keys, head + size))
         ++size;
 
-    bool ok = false;
-    const QString headKey = keys.value(head);
-    QStringList working = normalisedAlternatives(headKey, &ok);
-    if (!ok)
+    GroupState group;
+    if (!group.load(keys.value(head), parseBlankFlags(flags.value(head))))
         return {};
 
     // Earlier blanks that were right each used up one place in the list of model answers.
     int claimedBefore = 0;
     if (continuation) {
-        for (int j = head; j < i; ++j) {
-            const QString answer = normalisedText(answers.value(j));
-            if (!answer.isEmpty())
-                claimedBefore += int(working.count(answer));
-        }
+        for (int j = head; j < i; ++j)
+            claimedBefore += group.setsMatching(answers.value(j));
     }
 
     for (int j = head; j < head + size; ++j)
-        clearMatching(working, normalisedText(answers.value(j)));
+        group.claim(answers.value(j));
 
     // The head always gets the first unclaimed alternative, also when its own answer is empty.
     if (!continuation)
-        return nthUnclaimed(headKey, working, 1);
+        return group.nthUnused(1);
     const int rank = position - claimedBefore;
-    return rank < 1 ? QString() : nthUnclaimed(headKey, working, rank);
+    return rank < 1 ? QString() : group.nthUnused(rank);
 }
 
 QString ModelAnswer(const QStringList &answers, const QStringList &keys, const QStringList &types,
-                    int i)
+                    int i, const QStringList &flags)
 {
     const QString type = types.value(i);
     const QString key = keys.value(i);
     if (type == u"G")
-        return ModelGroupAnswer(answers, keys, i);
+        return ModelGroupAnswer(answers, keys, i, flags);
     if (type == u"M") {
         const std::optional<QStringList> alternatives = splitAlternatives(key);
         return alternatives ? alternatives->value(0) : key;
@@ -228,8 +389,25 @@ QString ModelAnswer(const QStringList &answers, const QStringList &keys, const Q
     return key;
 }
 
+QString FlagNote(const QStringList &keys, const QStringList &types, int i, const QStringList &flags)
+{
+    const QString type = types.value(i);
+    const int owner = type == u"G" && isContinuation(keys, i) ? GroupHead(keys, i) : i;
+    if (owner < 0)
+        return {};
+    const BlankFlags f = parseBlankFlags(flags.value(owner));
+    QStringList notes;
+    if (f.caseExact && (type == u"T" || type == u"L" || type == u"M" || type == u"G"))
+        notes.append(QStringLiteral("Capital letters count."));
+    if (f.sentence && f.punctuationCounts && (type == u"T" || type == u"L" || type == u"M"))
+        notes.append(QStringLiteral("The mark at the end counts."));
+    if (!f.setSizes.isEmpty() && type == u"G")
+        notes.append(QStringLiteral("Each idea scores once."));
+    return notes.join(u' ');
+}
+
 TakeResult MarkTake(const QStringList &answers, const QStringList &keys, const QStringList &types,
-                    const QStringList &marks)
+                    const QStringList &marks, const QStringList &flags)
 {
     TakeResult result;
     result.outcomes.reserve(keys.size());
@@ -241,9 +419,10 @@ TakeResult MarkTake(const QStringList &answers, const QStringList &keys, const Q
         result.totalMarks += value;
 
         const QString type = types.value(i);
-        const QString judged = (type == u"G" || type == u"M")
-                                   ? MarkChoiceAnswer(answers, keys, i)
-                                   : MarkAnswer(answers.value(i), keys.at(i), type);
+        const QString judged =
+            (type == u"G" || type == u"M")
+                ? MarkChoiceAnswer(answers, keys, i, flags)
+                : MarkAnswer(answers.value(i), keys.at(i), type, parseBlankFlags(flags.value(i)));
         if (judged == RightMark)
             result.score += value;
         result.outcomes.append(judged);

@@ -50,6 +50,7 @@ std::optional<QString> Paper::loadTables()
     answerKeys = t.answerKeys;
     answerTypes = t.answerTypes;
     blankMarks = t.blankMarks;
+    answerFlags = t.answerFlags;
     totalMarks = t.totalMarks;
     blankCount = int(answerKeys.size());
     if (load.failed) {
@@ -62,6 +63,8 @@ std::optional<QString> Paper::loadTables()
             return QStringLiteral("answer types");
         case content::PaperTable::Marks:
             return QStringLiteral("marks");
+        case content::PaperTable::AnswerFlags:
+            return QStringLiteral("answer flags");
         }
     }
     // LoadPaperTables already refuses a paper without questions as a broken paper list.
@@ -161,7 +164,7 @@ std::optional<WriteFailure> Paper::mark(qint64 elapsedSeconds, QDate completed)
     const bool first = take_ == Take::First;
 
     const marking::TakeResult result =
-        marking::MarkTake(answers, answerKeys, answerTypes, blankMarks);
+        marking::MarkTake(answers, answerKeys, answerTypes, blankMarks, answerFlags);
 
     // A mark still left to its journal is finished first, and this one is composed from the
     // files as they then are: composed from what was read at opening, it would undo that mark.

@@ -91,6 +91,7 @@ public:
     QStringList questionIds;
     QList<int> blanksPerQuestion;
     QStringList answerKeys, answerTypes, blankMarks;
+    QStringList answerFlags; // one per blank, empty: no marking flag
     int blankCount = 0;
     int totalMarks = 0;
     QString answerFilePath, resultFilePath, summaryFilePath, trendFilePath;

@@ -235,7 +235,8 @@ QString answerDescription(Take take, const QString &firstOutcome, const QString 
     if (take == Take::Second && firstOutcome == right)
         return QStringLiteral("Right in the first attempt, kept");
     if (outcome == right)
-        return QStringLiteral("Marked right");
+        return hint.isEmpty() ? QStringLiteral("Marked right")
+                              : QStringLiteral("Marked right. ") + hint;
     return QStringLiteral("Enter your answer");
 }
 

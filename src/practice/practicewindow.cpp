@@ -706,12 +706,14 @@ void PracticeWindow::FillAnswerRow(int k, int i)
     const QString type = at(paper_.answerTypes);
     row->answer->setAccessibleName(answerBoxName(k, qsCount_));
     row->model->setAccessibleName(expectedAnswerName(k, qsCount_));
-    // Why a wrong answer is close, beside its cross; it never gives the answer away.
+    // Why a wrong answer is close, beside its cross; it never gives the answer away. A right
+    // sentence may still be reminded of its final mark.
     const QString marked = paper_.isMarked() ? at(paper_.outcomes) : QString();
-    const QString hint = marked == QString(marking::WrongMark)
-                             ? marking::AnswerHint(paper_.answers, paper_.answerKeys,
-                                                   paper_.answerTypes, i, besideGap(k))
-                             : QString();
+    const QString hint =
+        marked == QString(marking::WrongMark) || marked == QString(marking::RightMark)
+            ? marking::AnswerHint(paper_.answers, paper_.answerKeys, paper_.answerTypes, i,
+                                  besideGap(k), paper_.answerFlags)
+            : QString();
     row->answer->setAccessibleDescription(
         answerDescription(take_, at(paper_.firstOutcomes), marked, hint));
     if (take_ == Take::First) {
@@ -727,10 +729,16 @@ void PracticeWindow::FillAnswerRow(int k, int i)
     row->setOutcome(at(paper_.firstOutcomes));
     row->setSecondOutcome(at(paper_.outcomes));
     row->second->setToolTip(hint);
-    row->model->setToolTip(hint.isEmpty() ? QStringLiteral("Expected answer")
-                                          : QStringLiteral("Expected answer\n") + hint);
-    row->model->setText(
-        marking::ModelAnswer(paper_.answers, paper_.answerKeys, paper_.answerTypes, i));
+    // The expected answer as its flags judge it: written as the key writes it, with a note on
+    // what counts.
+    const QString note =
+        marking::FlagNote(paper_.answerKeys, paper_.answerTypes, i, paper_.answerFlags);
+    QString expected = QStringLiteral("Expected answer");
+    if (!note.isEmpty())
+        expected += u'\n' + note;
+    row->model->setToolTip(hint.isEmpty() ? expected : expected + u'\n' + hint);
+    row->model->setText(marking::ModelAnswer(paper_.answers, paper_.answerKeys, paper_.answerTypes,
+                                             i, paper_.answerFlags));
     row->answer->setMaxLength(answerMaxLength(type));
     row->answer->setText(at(paper_.answers));
     const SecondTakeRowLook look =

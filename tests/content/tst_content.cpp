@@ -45,6 +45,7 @@ class TestContent : public QObject
         writeItem(30023, kAnswerKey);
         writeItem(30024, kTypes);
         writeItem(30025, kMarks);
+        removeItem(30026); // the flags table is optional
     }
     QString data(const QString &name) const { return m_data.filePath(name); }
 
@@ -304,6 +305,11 @@ private slots:
             << 30025 << QByteArray("#23001#>1>-2\r\n#23002#>1>1\r\n") << 101 << marks;
         QTest::newRow("empty mark")
             << 30025 << QByteArray("#23001#>1>\r\n#23002#>1>1\r\n") << 101 << marks;
+        const int flags = int(PaperTable::AnswerFlags);
+        QTest::newRow("flags short of keys")
+            << 30026 << QByteArray("#23001#>C\r\n#23002#>>\r\n") << 101 << flags;
+        QTest::newRow("flags shifted between questions")
+            << 30026 << QByteArray("#23001#>C>>\r\n#23002#>\r\n") << 101 << flags;
     }
     void loadPaperTablesReportsFailedTable()
     {
@@ -322,6 +328,26 @@ private slots:
         QVERIFY(!load.ok());
         QCOMPARE(int(*load.failed), failed);
         QVERIFY(!QFile::exists(tableTempPath(m_data.path())));
+    }
+
+    void loadPaperTablesWithFlags()
+    {
+        writeSubject2Tables();
+        // No flags table: every blank has none.
+        PaperLoad load = LoadPaperTables(m_data.path(), 2, 101);
+        QVERIFY(load.ok());
+        QCOMPARE(load.tables.answerFlags, QStringList(4));
+
+        // A question without a record has none; the others get theirs blank by blank.
+        writeItem(30026, "...\r\n#23002#>C:2>\r\n#23999#>CS>SP\r\n...");
+        load = LoadPaperTables(m_data.path(), 2, 101);
+        QVERIFY(load.ok());
+        QCOMPARE(load.tables.answerFlags, (QStringList{"", "", "C:2", ""}));
+        load = LoadPaperTables(m_data.path(), 2, 134);
+        QVERIFY(load.ok());
+        QCOMPARE(load.tables.answerFlags, (QStringList{"", "CS", "SP", ""}));
+        QVERIFY(!QFile::exists(tableTempPath(m_data.path())));
+        removeItem(30026);
     }
 
     void loadPaperTablesOfTooManyBlanks()
@@ -357,6 +383,7 @@ private slots:
         QCOMPARE(descriptorTempPath("/d"), QStringLiteral("/d/temptext30000.txt"));
         QCOMPARE(tableItem(1, PaperTable::PaperList), 30012);
         QCOMPARE(tableItem(3, PaperTable::Marks), 30035);
+        QCOMPARE(tableItem(1, PaperTable::AnswerFlags), 30016);
     }
 };
 

@@ -8,7 +8,7 @@
 
 // The course compiled into the program: every paper of every subject opens, keeps within the
 // limits of the answer sheet and the result files, and, answered with its own model answers,
-// scores 100.
+// scores 100 with its marking flags and without them.
 class TestCourse : public QObject
 {
     Q_OBJECT
@@ -82,21 +82,64 @@ void TestCourse::everyPaperScoresFullMarks()
 
     // Model answers are computed against empty answers, so that each group blank gets a
     // distinct alternative.
+    QCOMPARE(tables.answerFlags.size(), tables.blankCount);
     const QStringList empty(tables.blankCount, QString());
     QStringList answers;
     for (int i = 0; i < tables.blankCount; ++i)
-        answers.append(marking::ModelAnswer(empty, tables.answerKeys, tables.answerTypes, i));
+        answers.append(marking::ModelAnswer(empty, tables.answerKeys, tables.answerTypes, i,
+                                            tables.answerFlags));
 
-    const marking::TakeResult result =
-        marking::MarkTake(answers, tables.answerKeys, tables.answerTypes, tables.blankMarks);
-    for (int i = 0; i < tables.blankCount; ++i) {
-        QVERIFY2(
-            result.outcomes.at(i) == QString(marking::RightMark),
-            qPrintable(QStringLiteral("blank %1 (type %2, key \"%3\", answer \"%4\")")
-                           .arg(i + 1)
-                           .arg(tables.answerTypes.at(i), tables.answerKeys.at(i), answers.at(i))));
+    // Full marks with the marking flags, and also without them, as a program that does not
+    // read the flags table judges the same tables.
+    for (const QStringList &flags : {tables.answerFlags, QStringList()}) {
+        const marking::TakeResult result = marking::MarkTake(
+            answers, tables.answerKeys, tables.answerTypes, tables.blankMarks, flags);
+        for (int i = 0; i < tables.blankCount; ++i) {
+            QVERIFY2(result.outcomes.at(i) == QString(marking::RightMark),
+                     qPrintable(QStringLiteral("blank %1 (type %2, key \"%3\", flags \"%4\", "
+                                               "answer \"%5\")")
+                                    .arg(i + 1)
+                                    .arg(tables.answerTypes.at(i), tables.answerKeys.at(i),
+                                         flags.value(i), answers.at(i))));
+        }
+        QCOMPARE(result.percent, QStringLiteral("100"));
     }
-    QCOMPARE(result.percent, QStringLiteral("100"));
+
+    // A blank without a flag is judged as it always was, whatever its neighbours carry: the
+    // model answers changed the ways a pupil changes them get the same outcomes with and
+    // without the flags table.
+    const auto changed = [&](auto change) {
+        QStringList out;
+        for (const QString &a : answers)
+            out.append(change(a));
+        return out;
+    };
+    const QList<QStringList> probes{
+        changed([](const QString &a) { return a.toLower(); }),
+        changed([](const QString &a) { return a.toUpper(); }),
+        changed([](const QString &a) { return a.chopped(a.isEmpty() ? 0 : 1); }),
+        changed([](const QString &a) { return QString(a).replace(u' ', QStringLiteral("  ")); }),
+        changed([](const QString &a) { return QString(a).replace(u'\'', QChar(0x2019)); }),
+    };
+    for (const QStringList &probe : probes) {
+        const QStringList withFlags =
+            marking::MarkTake(probe, tables.answerKeys, tables.answerTypes, tables.blankMarks,
+                              tables.answerFlags)
+                .outcomes;
+        const QStringList without =
+            marking::MarkTake(probe, tables.answerKeys, tables.answerTypes, tables.blankMarks)
+                .outcomes;
+        for (int i = 0; i < tables.blankCount; ++i) {
+            const int owner = tables.answerKeys.at(i) == QStringLiteral(" ")
+                                  ? marking::GroupHead(tables.answerKeys, i)
+                                  : i;
+            if (tables.answerFlags.value(owner).isEmpty())
+                QVERIFY2(
+                    withFlags.at(i) == without.at(i),
+                    qPrintable(
+                        QStringLiteral("blank %1 answered \"%2\"").arg(i + 1).arg(probe.at(i))));
+        }
+    }
 }
 
 void TestCourse::everyQuestionDocumentIsPresent()

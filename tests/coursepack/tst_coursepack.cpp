@@ -92,6 +92,7 @@ private slots:
     void staleItemsAreRemoved();
     void picturesAreAddedByNumber();
     void listSummarisesTheCourse();
+    void flagsTravelInTheirOwnTable();
     void passageIsShownOnEveryPageThatNamesIt();
 };
 
@@ -172,6 +173,44 @@ void TestCoursepack::faults_data()
                                << simple + ":2: mark \"two\" is not a positive whole number";
     QTest::newRow("misspelt attribute") << simpleWith("<blank type=\"T\" marks=\"2\">cat</blank>")
                                         << simple + ":2: unknown attribute \"marks\"";
+    // Marking flags: values, the answer types they fit, and sets of forms in groups.
+    QTest::newRow("case other value") << simpleWith("<blank type=\"T\" case=\"yes\">Leeds</blank>")
+                                      << simple + ":2: case=\"yes\": the only value is";
+    QTest::newRow("case on a number") << simpleWith("<blank type=\"N\" case=\"exact\">5</blank>")
+                                      << simple + ":2: case=\"exact\" is for T, L, M and G";
+    QTest::newRow("sentence other value")
+        << simpleWith("<blank type=\"L\" sentence=\"true\">It is.</blank>")
+        << simple + ":2: sentence=\"true\": the only value is";
+    QTest::newRow("sentence on a group")
+        << simpleWith("<blank type=\"G\" sentence=\"yes\">;Air;Water</blank>")
+        << simple + ":2: sentence=\"yes\" is for T, L and M blanks, not G";
+    QTest::newRow("punctuation alone")
+        << simpleWith("<blank type=\"L\" punctuation=\"counts\">It is.</blank>")
+        << simple + ":2: punctuation=\"counts\" needs sentence=\"yes\"";
+    QTest::newRow("punctuation other value")
+        << simpleWith("<blank type=\"L\" sentence=\"yes\" punctuation=\"yes\">It is.</blank>")
+        << simple + ":2: punctuation=\"yes\": the only value is";
+    QTest::newRow("punctuation without a final mark")
+        << simpleWith("<blank type=\"M\" sentence=\"yes\" punctuation=\"counts\">"
+                      ";It is.;It is</blank>")
+        << simple + ":2: punctuation=\"counts\", but the answer \"It is\" does not end";
+    QTest::newRow("flag on a further group blank")
+        << simpleWith("<blank type=\"G\">;Air;Water</blank> "
+                      "<blank type=\"G\" case=\"exact\"> </blank>")
+        << simple + ":2: case=\"exact\" on a group's further blank";
+    QTest::newRow("empty form in a set")
+        << simpleWith("<blank type=\"G\">;light||sun;water</blank>")
+        << simple + ":2: G key \";light||sun;water\" has an empty form in the set";
+    QTest::newRow("form in two sets")
+        << simpleWith("<blank type=\"G\">;light|sun;water|Sun</blank>")
+        << simple + ":2: G key \";light|sun;water|Sun\" lists \"Sun\" twice";
+    QTest::newRow("sets short of blanks")
+        << simpleWith("<blank type=\"G\">;light|sunlight;water|rain</blank> "
+                      "<blank type=\"G\"> </blank> <blank type=\"G\"> </blank>")
+        << simple + ":2: the group has 3 blanks but only 2 sets of forms";
+    QTest::newRow("set sign in an M key")
+        << simpleWith("<blank type=\"M\">;light|sun;water</blank>")
+        << simple + ":2: M key \";light|sun;water\" holds \"|\"";
     QTest::newRow("key with >") << simpleWith("<blank type=\"T\">a&gt;b</blank>")
                                 << simple + ":2: answer key \"a>b\" holds \">\" or \"#\"";
     QTest::newRow("key with #") << simpleWith("<blank type=\"T\">no#1</blank>")
@@ -443,6 +482,9 @@ void TestCoursepack::tablesAndTemplatesByteForByte()
     QCOMPARE(item(30132), lines({"...", "#101#>>>>>", "#102#>>", "#103#>>", "#104#>>", "#105#>>",
                                  "#106#>>", "#107#>>", "#108#>>", "#109#>>", "#110#>>", "..."}));
     QCOMPARE(item(30136), QByteArray("#TRD#\r\n"));
+    // A course without marking flags has no flags table.
+    for (int n : {30016, 30026, 30036})
+        QVERIFY(!QFileInfo::exists(dir.filePath(QString::number(n))));
     QCOMPARE(result.itemCount, 1 + 2 * 10 + 6 + 11);
 }
 
@@ -622,6 +664,55 @@ void TestCoursepack::listSummarisesTheCourse()
     QVERIFY(text.contains(QStringLiteral("Paper 101: 2 questions, 7 blanks, 10 marks")));
     QVERIFY(text.contains(QStringLiteral("Answer types: F (1), N (19), Q (1), R (1), X (1)")));
     QVERIFY(!coursepack::listCourse(dir.filePath(QStringLiteral("missing")), text));
+}
+
+// The flags go into a table of their own that the four classic tables know nothing of: the keys,
+// types and marks come out as a reader without flags expects them (a set's forms as plain
+// alternatives), and content hands the flags over blank by blank.
+void TestCoursepack::flagsTravelInTheirOwnTable()
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("course"));
+    copyTree(kTiny, source);
+    writeAll(source + QStringLiteral("/words/spelling/simple.html"),
+             "<p>Write it again: on monday we went to leeds.</p>\n"
+             "<p><blank type=\"L\" mark=\"2\" sentence=\"yes\" case=\"exact\">"
+             "On Monday we went to Leeds.</blank></p>\n"
+             "<p>Add the mark: <blank type=\"T\" sentence=\"yes\" punctuation='counts'>"
+             "Can you swim?</blank> <blank type=\"M\" case=\"exact\">;Mr;Mister</blank></p>\n"
+             "<p>Name two: <blank type=\"G\" case=\"exact\">;light|sunlight|the sun;water;"
+             "Air|oxygen</blank> <blank type=\"G\"> </blank> <blank type=\"T\">cat</blank></p>\n");
+    const QString items = dir.filePath(QStringLiteral("items"));
+    const coursepack::PackResult result = coursepack::packCourse({source, items, {}, {}});
+    QVERIFY2(result.ok(), result.faults.isEmpty() ? "" : qPrintable(result.faults.first().text()));
+    const auto lines = [](std::initializer_list<const char *> l) {
+        QByteArray out;
+        for (const char *s : l)
+            out += QByteArray(s) + "\r\n";
+        return out;
+    };
+    QCOMPARE(readBytes(items + QStringLiteral("/30016")),
+             lines({"...", "#12001#>>>", "#12002#>>>>", "#12003#>CS>SP>C>C:3,1,2>>",
+                    "#12004#>CS>SP>C>C:3,1,2>>", "#12005#>>", "#12006#>>>>>>>>>>>>>>>>", "..."}));
+    QVERIFY(readBytes(items + QStringLiteral("/30013"))
+                .contains("#12003#>On Monday we went to Leeds.>Can you swim?>;Mr;Mister>"
+                          ";light;sunlight;the sun;water;Air;oxygen> >cat\r\n"));
+    QVERIFY(readBytes(items + QStringLiteral("/30014")).contains("#12003#>L>T>M>G>G>T\r\n"));
+    QVERIFY(!QFileInfo::exists(items + QStringLiteral("/30036"))); // no flag in subject 3
+
+    QTemporaryDir data;
+    const QString previousRoot = content::itemRoot();
+    content::setItemRoot(items);
+    const content::PaperLoad flagged = content::LoadPaperTables(data.path(), 1, 103);
+    const content::PaperLoad plain = content::LoadPaperTables(data.path(), 1, 101);
+    const content::PaperLoad other = content::LoadPaperTables(data.path(), 3, 101);
+    content::setItemRoot(previousRoot);
+    QVERIFY(flagged.ok() && plain.ok() && other.ok());
+    QCOMPARE(flagged.tables.answerFlags, (QStringList{"CS", "SP", "C", "C:3,1,2", "", ""}));
+    QCOMPARE(marking::parseBlankFlags(flagged.tables.answerFlags.at(3)).setSizes,
+             (QList<int>{3, 1, 2}));
+    QCOMPARE(plain.tables.answerFlags, QStringList(7));
+    QCOMPARE(other.tables.answerFlags, QStringList(5));
 }
 
 void TestCoursepack::passageIsShownOnEveryPageThatNamesIt()

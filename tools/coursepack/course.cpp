@@ -147,6 +147,9 @@ private:
     QString loadPassage(const QString &name, const QString &questionDir, const QString &file,
                         int line);
     void checkKey(const Blank &blank, const QString &file);
+    QString readSets(Blank &blank, const QString &file);
+    void readFlags(Blank &blank, const QList<std::pair<QString, QString>> &attributes,
+                   const QString &file);
     void checkGroups(const Question &question, const QString &file);
     std::optional<Picture> loadPicture(const QString &name, const QString &questionDir,
                                        const QString &file, int line);
@@ -533,6 +536,7 @@ void Loader::loadQuestion(Question &question, const QString &absolutePath)
         blank.line = src.lineAt(m.capturedStart());
         blankSpans.append({m.capturedStart(), m.capturedEnd()});
         bool typeGiven = false;
+        QList<std::pair<QString, QString>> flagAttributes;
         for (auto a = attrPattern.globalMatch(m.captured(1)); a.hasNext();) {
             const QRegularExpressionMatch attr = a.next();
             const QString name = attr.captured(1).toLower();
@@ -548,9 +552,12 @@ void Loader::loadQuestion(Question &question, const QString &absolutePath)
                 } else {
                     blank.mark = value.trimmed().toInt();
                 }
+            } else if (name == u"case" || name == u"sentence" || name == u"punctuation") {
+                flagAttributes.append({name, value.trimmed()});
             } else {
                 fault(src.path, blank.line,
-                      QStringLiteral("unknown attribute \"%1\" on a blank (use type and mark)")
+                      QStringLiteral("unknown attribute \"%1\" on a blank (use type, mark, "
+                                     "case, sentence or punctuation)")
                           .arg(attr.captured(1)));
             }
         }
@@ -582,8 +589,11 @@ void Loader::loadQuestion(Question &question, const QString &absolutePath)
             blank.key = decoded.text;
             if (blank.type == u"G" && blank.key.trimmed().isEmpty())
                 blank.key = QStringLiteral(" "); // a group continuation
+            if (blank.type == u"G" && blank.key != u" ")
+                blank.key = readSets(blank, src.path);
             checkKey(blank, src.path);
         }
+        readFlags(blank, flagAttributes, src.path);
         question.blanks.append(blank);
 
         const QString label =
@@ -678,6 +688,98 @@ void Loader::loadQuestion(Question &question, const QString &absolutePath)
     question.body = body;
 }
 
+// A group head's "|" joins forms of one idea into a set. The answer key keeps every form as an
+// alternative of its own, so a reader that knows nothing of sets judges the group as before;
+// the set sizes travel in the flags table.
+QString Loader::readSets(Blank &blank, const QString &file)
+{
+    const QString &key = blank.key;
+    if (!key.contains(u'|') || !key.startsWith(u';'))
+        return key;
+    QStringList forms;
+    QSet<QString> seen;
+    for (const QString &set : key.mid(1).split(u';')) {
+        const QStringList members = set.split(u'|');
+        for (const QString &form : members) {
+            if (form.trimmed().isEmpty()) {
+                fault(file, blank.line,
+                      QStringLiteral("G key \"%1\" has an empty form in the set \"%2\"")
+                          .arg(key, set));
+                return key;
+            }
+            const QString compared = form.trimmed().toLower();
+            if (seen.contains(compared)) {
+                fault(file, blank.line,
+                      QStringLiteral("G key \"%1\" lists \"%2\" twice; a form belongs to one "
+                                     "set only")
+                          .arg(key, form.trimmed()));
+                return key;
+            }
+            seen.insert(compared);
+            forms.append(form);
+        }
+        blank.flags.setSizes.append(int(members.size()));
+    }
+    return u';' + forms.join(u';');
+}
+
+void Loader::readFlags(Blank &blank, const QList<std::pair<QString, QString>> &attributes,
+                       const QString &file)
+{
+    const bool continuation = blank.type == u"G" && blank.key == u" ";
+    const auto refuse = [&](const QString &message) { fault(file, blank.line, message); };
+    for (const auto &[name, value] : attributes) {
+        if (continuation) {
+            refuse(QStringLiteral("%1=\"%2\" on a group's further blank: write it on the group's "
+                                  "first blank, it holds for the whole group")
+                       .arg(name, value));
+            continue;
+        }
+        if (name == u"case") {
+            if (value != u"exact")
+                refuse(QStringLiteral("case=\"%1\": the only value is case=\"exact\"").arg(value));
+            else if (blank.type.size() != 1 || !QStringLiteral("TLMG").contains(blank.type))
+                refuse(QStringLiteral("case=\"exact\" is for T, L, M and G blanks, not %1")
+                           .arg(blank.type));
+            else
+                blank.flags.caseExact = true;
+        } else if (name == u"sentence") {
+            if (value != u"yes")
+                refuse(QStringLiteral("sentence=\"%1\": the only value is sentence=\"yes\"")
+                           .arg(value));
+            else if (blank.type.size() != 1 || !QStringLiteral("TLM").contains(blank.type))
+                refuse(QStringLiteral("sentence=\"yes\" is for T, L and M blanks, not %1")
+                           .arg(blank.type));
+            else
+                blank.flags.sentence = true;
+        } else if (name == u"punctuation") {
+            if (value != u"counts")
+                refuse(QStringLiteral("punctuation=\"%1\": the only value is "
+                                      "punctuation=\"counts\"")
+                           .arg(value));
+            else
+                blank.flags.punctuationCounts = true;
+        }
+    }
+    if (blank.flags.punctuationCounts && !blank.flags.sentence) {
+        refuse(QStringLiteral("punctuation=\"counts\" needs sentence=\"yes\" on the same blank"));
+        blank.flags.punctuationCounts = false;
+    }
+    if (blank.flags.punctuationCounts) {
+        // The final mark is required, so the key must have one (every alternative of an M key).
+        const QStringList texts =
+            blank.type == u"M" ? marking::splitAlternatives(blank.key).value_or(QStringList())
+                               : QStringList{blank.key};
+        for (const QString &text : texts) {
+            const QString t = text.trimmed();
+            if (!t.isEmpty() && !QStringLiteral(".?!").contains(t.back()))
+                refuse(QStringLiteral("punctuation=\"counts\", but the answer \"%1\" does not end "
+                                      "in \".\", \"?\" or \"!\"")
+                           .arg(t));
+        }
+    }
+}
+
 void Loader::checkKey(const Blank &blank, const QString &file)
 {
     const QString &key = blank.key;
@@ -745,6 +847,11 @@ void Loader::checkKey(const Blank &blank, const QString &file)
         else if (emptyOne)
             fault(file, line,
                   QStringLiteral("%1 key \"%2\" has an empty alternative").arg(type, key));
+        else if (type == u"M" && key.contains(u'|'))
+            fault(file, line,
+                  QStringLiteral("M key \"%1\" holds \"|\": sets of forms belong to G keys; "
+                                 "an M key accepts each alternative already")
+                      .arg(key));
     }
 }
 
@@ -763,10 +870,15 @@ void Loader::checkGroups(const Question &question, const QString &file)
                   QStringLiteral("the group has %1 blanks; a group holds at most %2")
                       .arg(size)
                       .arg(kMaxGroupBlanks));
-        const qsizetype alternatives = h.key.startsWith(u';') ? h.key.count(u';') : 0;
+        // With sets, each set is one answer the group can give.
+        const qsizetype alternatives = !h.flags.setSizes.isEmpty() ? h.flags.setSizes.size()
+                                       : h.key.startsWith(u';')    ? h.key.count(u';')
+                                                                   : 0;
         if (alternatives > 0 && alternatives < size)
             fault(file, h.line,
-                  QStringLiteral("the group has %1 blanks but only %2 alternatives")
+                  QString::fromLatin1(h.flags.setSizes.isEmpty()
+                                          ? "the group has %1 blanks but only %2 alternatives"
+                                          : "the group has %1 blanks but only %2 sets of forms")
                       .arg(size)
                       .arg(alternatives));
         head = -1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "marking/marking.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -24,6 +26,9 @@ struct Blank
     QString key;  // the expected answer exactly as stored in the answer key
     int mark = 1;
     int line = 0;
+    // The author's marking flags; they go into the answer flags table, never into the key. A
+    // group head written with sets ("light|sunlight;water") lists every form in its key.
+    marking::BlankFlags flags;
 };
 
 struct Picture

@@ -101,6 +101,23 @@ QByteArray markItem(const Subject &subject)
     return questionTable(subject, [](const Blank &b) { return number(b.mark); });
 }
 
+bool hasAnswerFlags(const Subject &subject)
+{
+    for (const Question *q : subject.questions()) {
+        for (const Blank &b : q->blanks) {
+            if (!b.flags.isEmpty())
+                return true;
+        }
+    }
+    return false;
+}
+
+QByteArray answerFlagsItem(const Subject &subject)
+{
+    return questionTable(subject,
+                         [](const Blank &b) { return text(marking::blankFlagsField(b.flags)); });
+}
+
 QByteArray summaryTemplate(const Subject &subject)
 {
     const int papers = subject.paperCount();
@@ -140,6 +157,10 @@ QMap<int, QByteArray> courseItems(const Course &course)
         items.insert(30000 + 10 * s + 3, answerKeyItem(subject));
         items.insert(30000 + 10 * s + 4, answerTypeItem(subject));
         items.insert(30000 + 10 * s + 5, markItem(subject));
+        // Only a subject that uses a flag gets the table, so a course without flags is packed
+        // exactly as before.
+        if (hasAnswerFlags(subject))
+            items.insert(30000 + 10 * s + 6, answerFlagsItem(subject));
         items.insert(30100 + 10 * s + 1, summaryTemplate(subject));
         const QByteArray perPaper = paperTemplate(subject);
         for (int f = 2; f <= 5; ++f)

@@ -15,6 +15,10 @@ QByteArray paperListItem(const Subject &subject);
 QByteArray answerKeyItem(const Subject &subject);
 QByteArray answerTypeItem(const Subject &subject);
 QByteArray markItem(const Subject &subject);
+// The answer flags: one field per blank (marking::blankFlagsField), every question listed. A
+// reader of the four tables above ignores it; without it every blank has no flag.
+bool hasAnswerFlags(const Subject &subject);
+QByteArray answerFlagsItem(const Subject &subject);
 
 QByteArray summaryTemplate(const Subject &subject);
 QByteArray paperTemplate(const Subject &subject); // answer and result files share it
