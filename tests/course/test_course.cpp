@@ -168,7 +168,7 @@ void TestCourse::emptyAnswersScoreNothing()
             const content::PaperTables tables = content::LoadPaperTables(m_dir.path(), s, p).tables;
             const marking::TakeResult result =
                 marking::MarkTake(QStringList(tables.blankCount, QString()), tables.answerKeys,
-                                  tables.answerTypes, tables.blankMarks);
+                                  tables.answerTypes, tables.blankMarks, tables.answerFlags);
             QVERIFY2(result.score == 0,
                      qPrintable(QStringLiteral("subject %1 paper %2").arg(s).arg(p)));
             QCOMPARE(result.percent, QStringLiteral("0"));
@@ -225,7 +225,8 @@ void TestCourse::englishAnswersAreMarkedAsATeacherWould()
     const QStringList empty(tables.blankCount, QString());
     QStringList answers;
     for (int i = 0; i < tables.blankCount; ++i)
-        answers.append(marking::ModelAnswer(empty, tables.answerKeys, tables.answerTypes, i));
+        answers.append(marking::ModelAnswer(empty, tables.answerKeys, tables.answerTypes, i,
+                                            tables.answerFlags));
 
     int first = -1;
     for (int i = 0, seen = 0; i < tables.blankCount && first < 0; ++i) {
@@ -240,8 +241,8 @@ void TestCourse::englishAnswersAreMarkedAsATeacherWould()
     for (qsizetype k = 0; k < given.size(); ++k)
         answers[first + k] = given.at(k);
 
-    const marking::TakeResult result =
-        marking::MarkTake(answers, tables.answerKeys, tables.answerTypes, tables.blankMarks);
+    const marking::TakeResult result = marking::MarkTake(
+        answers, tables.answerKeys, tables.answerTypes, tables.blankMarks, tables.answerFlags);
     QString marked;
     for (qsizetype k = 0; k < given.size(); ++k)
         marked += result.outcomes.at(first + k) == QString(marking::RightMark) ? u'R' : u'W';
