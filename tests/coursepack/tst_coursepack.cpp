@@ -93,6 +93,7 @@ private slots:
     void picturesAreAddedByNumber();
     void listSummarisesTheCourse();
     void flagsTravelInTheirOwnTable();
+    void guideFlagExamplesBuild();
     void passageIsShownOnEveryPageThatNamesIt();
 };
 
@@ -713,6 +714,89 @@ void TestCoursepack::flagsTravelInTheirOwnTable()
              (QList<int>{3, 1, 2}));
     QCOMPARE(plain.tables.answerFlags, QStringList(7));
     QCOMPARE(other.tables.answerFlags, QStringList(5));
+}
+
+// The guide's examples of marking flags, each a question of its own in the tiny course, build and
+// judge as the guide says: capitals count where they must, a sentence may leave out its final
+// mark unless punctuation counts, and two forms of one idea score once.
+void TestCoursepack::guideFlagExamplesBuild()
+{
+    const QString guide = QString::fromUtf8(
+        readBytes(QStringLiteral(LARKSPUR_TEST_DATA "/../../docs/course-authoring.md")));
+    const qsizetype from = guide.indexOf(QStringLiteral("\n### Marking flags"));
+    const qsizetype to = guide.indexOf(QStringLiteral("\n### "), from + 1);
+    QVERIFY(from > 0 && to > from);
+    static const QRegularExpression example(QStringLiteral("```html\n(.*?)```"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("course"));
+    copyTree(kTiny, source);
+    QByteArray paper = "simple.html\n";
+    int examples = 0;
+    for (auto it = example.globalMatch(QStringView(guide).mid(from, to - from)); it.hasNext();) {
+        const QByteArray name = "guide-" + QByteArray::number(++examples) + ".html";
+        writeAll(source + QStringLiteral("/words/spelling/") + QString::fromLatin1(name),
+                 it.next().captured(1).toUtf8());
+        paper += name + '\n';
+    }
+    QVERIFY2(examples >= 6, qPrintable(QString::number(examples)));
+    writeAll(source + QStringLiteral("/words/spelling/paper2.txt"), paper);
+    const QString items = dir.filePath(QStringLiteral("items"));
+    const coursepack::PackResult result = coursepack::packCourse({source, items, {}, {}});
+    QVERIFY2(result.ok(), result.faults.isEmpty() ? qPrintable(result.writeError)
+                                                  : qPrintable(result.faults.first().text()));
+
+    QTemporaryDir data;
+    const QString previousRoot = content::itemRoot();
+    content::setItemRoot(items);
+    const content::PaperLoad load = content::LoadPaperTables(data.path(), 1, 102);
+    content::setItemRoot(previousRoot);
+    QVERIFY(load.ok());
+    const content::PaperTables &t = load.tables;
+    QCOMPARE(t.questionIds.size(), examples + 1);
+
+    QStringList model;
+    for (int i = 0; i < t.blankCount; ++i)
+        model.append(marking::ModelAnswer(QStringList(t.blankCount), t.answerKeys, t.answerTypes, i,
+                                          t.answerFlags));
+    const auto judge = [&](const QStringList &answers) {
+        return marking::MarkTake(answers, t.answerKeys, t.answerTypes, t.blankMarks, t.answerFlags);
+    };
+    QCOMPARE(judge(model).percent, QStringLiteral("100"));
+
+    bool sawCase = false, sawSentence = false, sawPunctuation = false, sawSets = false;
+    for (int i = 0; i < t.blankCount; ++i) {
+        const marking::BlankFlags flags = marking::parseBlankFlags(t.answerFlags.at(i));
+        const QString answer = model.at(i);
+        QStringList changed = model;
+        const auto outcomeWith = [&](const QString &typed) {
+            changed[i] = typed;
+            return judge(changed).outcomes.at(i);
+        };
+        if (flags.caseExact && answer != answer.toLower()) {
+            sawCase = true;
+            QCOMPARE(outcomeWith(answer.toLower()), QString(marking::WrongMark));
+        }
+        if (flags.sentence) {
+            const bool counts = flags.punctuationCounts;
+            (counts ? sawPunctuation : sawSentence) = true;
+            QCOMPARE(outcomeWith(QString(answer).replace(u' ', QStringLiteral("  "))),
+                     QString(marking::RightMark));
+            QCOMPARE(outcomeWith(answer.chopped(1)),
+                     QString(counts ? marking::WrongMark : marking::RightMark));
+        }
+        if (!flags.setSizes.isEmpty() && flags.setSizes.first() > 1) {
+            sawSets = true;
+            // The first two forms of the first set: one idea, one mark.
+            const QStringList forms = marking::splitAlternatives(t.answerKeys.at(i)).value();
+            changed[i] = forms.at(0);
+            changed[i + 1] = forms.at(1);
+            const marking::TakeResult twice = judge(changed);
+            QCOMPARE(twice.outcomes.mid(i, 2),
+                     (QStringList{QString(marking::RightMark), QString(marking::WrongMark)}));
+        }
+    }
+    QVERIFY(sawCase && sawSentence && sawPunctuation && sawSets);
 }
 
 void TestCoursepack::passageIsShownOnEveryPageThatNamesIt()

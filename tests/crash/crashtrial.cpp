@@ -191,8 +191,8 @@ QStringList checkSubject(const QString &folder, const content::CourseDescriptor 
                     if (fieldOf(firstOutcomes, i) == QString(marking::RightMark))
                         answers[i] = fieldOf(firstAnswers, i);
             }
-            const marking::TakeResult again =
-                marking::MarkTake(answers, table.answerKeys, table.answerTypes, table.blankMarks);
+            const marking::TakeResult again = marking::MarkTake(
+                answers, table.answerKeys, table.answerTypes, table.blankMarks, table.answerFlags);
             if (again.outcomes != outcomes || again.percent != score)
                 problems.append(what + QStringLiteral(": outcomes or score not those of the "
                                                       "stored answers"));

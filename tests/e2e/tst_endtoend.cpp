@@ -166,7 +166,8 @@ void EndToEndTest::initTestCase()
     QVERIFY(tables_.questionIds.size() >= 2);
     const QStringList empty(tables_.blankCount, QString());
     for (int i = 0; i < tables_.blankCount; ++i)
-        typed_ << marking::ModelAnswer(empty, tables_.answerKeys, tables_.answerTypes, i);
+        typed_ << marking::ModelAnswer(empty, tables_.answerKeys, tables_.answerTypes, i,
+                                       tables_.answerFlags);
 
     // The slip goes into the first blank of the second question that carries marks, with a text
     // that marking judges wrong and the box can hold.
@@ -180,8 +181,9 @@ void EndToEndTest::initTestCase()
                 continue; // a one-letter box
             QStringList attempt = typed_;
             attempt[i] = slip;
-            const marking::TakeResult r = marking::MarkTake(
-                attempt, tables_.answerKeys, tables_.answerTypes, tables_.blankMarks);
+            const marking::TakeResult r =
+                marking::MarkTake(attempt, tables_.answerKeys, tables_.answerTypes,
+                                  tables_.blankMarks, tables_.answerFlags);
             if (r.outcomes.at(i) == Wrong) {
                 typed_ = attempt;
                 wrongBlank_ = i;
@@ -191,8 +193,8 @@ void EndToEndTest::initTestCase()
     }
     QVERIFY2(wrongBlank_ >= 0, "no blank of the paper can be answered wrongly");
 
-    const marking::TakeResult expected =
-        marking::MarkTake(typed_, tables_.answerKeys, tables_.answerTypes, tables_.blankMarks);
+    const marking::TakeResult expected = marking::MarkTake(
+        typed_, tables_.answerKeys, tables_.answerTypes, tables_.blankMarks, tables_.answerFlags);
     outcomes_ = expected.outcomes;
     for (int i = 0; i < tables_.blankCount; ++i)
         QCOMPARE(outcomes_.at(i), i == wrongBlank_ ? Wrong : Right);

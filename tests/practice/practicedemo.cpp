@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
             box->setText(typed);
         else if (args.contains("--right") && k % 2 == 1)
             box->setText(marking::ModelAnswer(paper.answers, paper.answerKeys, paper.answerTypes,
-                                              offset + k - 1));
+                                              offset + k - 1, paper.answerFlags));
         else if (args.contains("--answer"))
             box->setText(QStringLiteral("1"));
     }

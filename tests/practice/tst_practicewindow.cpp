@@ -142,6 +142,7 @@ private slots:
     void secondTakeConfirmation_data();
     void secondTakeConfirmation();
     void secondTakeMarksAndReopens();
+    void secondTakeShowsMarkingFlags();
     void keyboardPaths_data();
     void keyboardPaths();
     void accessibleNamesAndTabOrder();
@@ -1110,6 +1111,66 @@ void PracticeWindowTest::secondTakeConfirmation()
     QCOMPARE(window_->paper().status, QStringLiteral("0"));
     QCOMPARE(readBytes(file(results::ResultFile::SecondResults)),
              results::makeTemplate(results::ResultFile::SecondResults, {16, 5}));
+}
+
+// A blank whose capitals count and a sentence blank: the review shows the expected answer with
+// its capitals and says what counted; a sentence right without its full stop is reminded of it.
+void PracticeWindowTest::secondTakeShowsMarkingFlags()
+{
+    const QString keysItem = items_.filePath(QStringLiteral("30013"));
+    const QByteArray keysBefore = readBytes(keysItem);
+    const auto restore = qScopeGuard([&] {
+        QFile::remove(items_.filePath(QStringLiteral("30016")));
+        QFile out(keysItem);
+        if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            out.write(keysBefore);
+    });
+    QByteArray keys = keysBefore;
+    keys.replace("#13004#>dog>A long answer", "#13004#>Leeds>It is raining.");
+    QVERIFY(keys != keysBefore);
+    QFile out(keysItem);
+    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(keys);
+    out.close();
+    QFile flags(items_.filePath(QStringLiteral("30016")));
+    QVERIFY(flags.open(QIODevice::WriteOnly));
+    flags.write(crlf({"...", "#13004#>C>S", "..."}));
+    flags.close();
+
+    // Paper 102 marked once, with only its choice right.
+    writeFile(results::ResultFile::FirstAnswers,
+              crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>2>x>x>x>x"}));
+    writeFile(results::ResultFile::FirstResults,
+              "#101#>>>>>>>>>>>>>>>>\r\n#102#>\xfc>\xfb>\xfb>\xfb>\xfb\r\n");
+    writeFile(results::ResultFile::Summary, crlf({"#FSE#>>20", "#SSE#>>", "#LTM#>>0:1:0",
+                                                  "#CDD#>>1/2/24", "#FST#>0>1", "#SST#>0>0"}));
+    state_.TakeNum = 2;
+    QVERIFY(open(102));
+    window_->ShowQuestion(2);
+    QTest::keyClicks(box(1), "cat");
+    QTest::keyClicks(box(2), "12");
+    window_->ShowQuestion(3);
+    QTest::keyClicks(box(1), "leeds");
+    QTest::keyClicks(box(2), "it is  raining");
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QTRY_VERIFY(window_->paper().isMarked());
+    QCOMPARE(window_->paper().outcomes,
+             (QStringList{QString(marking::RightMark), QString(marking::RightMark),
+                          QString(marking::RightMark), QString(marking::WrongMark),
+                          QString(marking::RightMark)}));
+
+    window_->ShowQuestion(3);
+    auto *model = child<QLineEdit>(QStringLiteral("M1"));
+    QVERIFY(model->isVisible());
+    QCOMPARE(model->text(), QStringLiteral("Leeds"));
+    QCOMPARE(model->toolTip(), QStringLiteral("Expected answer\nCapital letters count.\n"
+                                              "Check your capital letters"));
+    QCOMPARE(child(QStringLiteral("SR1"))->toolTip(), QStringLiteral("Check your capital letters"));
+    QVERIFY(!child(QStringLiteral("M2"))->isVisible());
+    QCOMPARE(child(QStringLiteral("SR2"))->toolTip(), QStringLiteral("Remember the full stop"));
+    QCOMPARE(box(2)->accessibleDescription(),
+             QStringLiteral("Marked right. Remember the full stop"));
 }
 
 void PracticeWindowTest::secondTakeMarksAndReopens()
