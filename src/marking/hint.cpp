@@ -276,7 +276,7 @@ QString AnswerHint(const QStringList &answers, const QStringList &keys, const QS
     // The flags that judge this blank: a group's are its head's.
     const int owner = type == u"G" && key == QStringLiteral(" ") ? GroupHead(keys, i) : i;
     const BlankFlags own = text && owner >= 0 ? parseBlankFlags(flags.value(owner)) : BlankFlags();
-    // Judged as the engine judges it, with the pupil's answer replaced by `text` and the blank's
+    // Judged as the engine judges it, with the pupil's answer replaced by `typed` and the blank's
     // flags replaced by `with`.
     const auto judgedWith = [&](const QString &typed, const BlankFlags &with) {
         if (!choice)

@@ -35,87 +35,103 @@ bool isContinuation(const QStringList &keys, int i)
     return keys.value(i) == kContinuationKey;
 }
 
-// A group's accepted answers as sets of forms: the head key's alternatives, cut by the set
-// sizes of its flags, or one set per alternative when it has none (or sizes that do not fit
-// the key, as in a damaged table). nullopt when the key does not begin with ";".
-std::optional<QList<QStringList>> groupSets(const QString &headKey, const BlankFlags &flags)
+// The text the flags compare, or nullopt when a sentence's optional final mark makes the
+// comparison more than equality (MatchText decides then).
+std::optional<QString> comparable(const QString &text, const BlankFlags &flags)
 {
-    const std::optional<QStringList> alternatives = splitAlternatives(headKey);
-    if (!alternatives)
+    if (flags.sentence && !flags.punctuationCounts)
         return std::nullopt;
-    qsizetype total = 0;
-    for (int size : flags.setSizes)
-        total += size;
-    QList<QStringList> sets;
-    if (!flags.setSizes.isEmpty() && total == alternatives->size()) {
-        qsizetype from = 0;
-        for (int size : flags.setSizes) {
-            sets.append(alternatives->mid(from, size));
-            from += size;
-        }
-    } else {
-        for (const QString &alternative : *alternatives)
-            sets.append(QStringList{alternative});
-    }
-    return sets;
-}
-
-bool setMatches(const QStringList &set, const QString &answer, const BlankFlags &flags)
-{
-    return std::any_of(set.begin(), set.end(),
-                       [&](const QString &form) { return MatchText(answer, form, flags).right; });
+    const QString t = flags.sentence ? foldedSentence(text) : trimSpaces(text);
+    return flags.caseExact ? t : t.toLower();
 }
 
 // The sets of a group with the ones already used marked. A set whose forms are all empty text
-// can never be given, so it starts as used.
+// can never be given, so it starts as used. Forms are compared as the flags say; without a
+// sentence's optional mark each is made comparable once, as a group is judged blank by blank.
 struct GroupState
 {
-    QList<QStringList> sets;
-    QList<bool> used;
+    QStringList forms;    // every form of every set, in key order
+    QStringList compared; // the forms made comparable, when equality decides
+    QList<int> setOf;     // the set of each form
+    QList<bool> used;     // per set
     BlankFlags flags;
+    bool plain = true; // equality of comparable texts decides
 
+    // The head key's alternatives, cut into sets by the set sizes of the flags, or one set per
+    // alternative when there are none (or sizes that do not fit the key, as in a damaged
+    // table). False when the key does not begin with ";".
     bool load(const QString &headKey, const BlankFlags &headFlags)
     {
         flags = headFlags;
-        const std::optional<QList<QStringList>> read = groupSets(headKey, flags);
-        if (!read)
+        plain = !(flags.sentence && !flags.punctuationCounts);
+        const std::optional<QStringList> alternatives = splitAlternatives(headKey);
+        if (!alternatives)
             return false;
-        sets = *read;
-        for (const QStringList &set : sets)
-            used.append(std::all_of(set.begin(), set.end(), [](const QString &form) {
-                return normalisedText(form).isEmpty();
-            }));
+        forms = *alternatives;
+        qsizetype total = 0;
+        for (int size : flags.setSizes)
+            total += size;
+        const bool sets = !flags.setSizes.isEmpty() && total == forms.size();
+        int set = -1;
+        int left = 0; // forms still to come in the current set
+        for (const QString &form : std::as_const(forms)) {
+            if (left == 0) {
+                ++set;
+                left = sets ? flags.setSizes.at(set) : 1;
+                used.append(true);
+            }
+            --left;
+            setOf.append(set);
+            const QString text = plain ? *comparable(form, flags) : normalisedText(form);
+            if (plain)
+                compared.append(text);
+            used[set] = used.at(set) && text.isEmpty();
+        }
         return true;
+    }
+    // Calls hit(set) for every set the answer belongs to, once per form that matches.
+    template<typename Hit> void forMatching(const QString &answer, Hit hit) const
+    {
+        if (plain) {
+            const QString typed = *comparable(answer, flags);
+            if (typed.isEmpty())
+                return;
+            for (qsizetype f = 0; f < compared.size(); ++f) {
+                if (compared.at(f) == typed)
+                    hit(setOf.at(f));
+            }
+            return;
+        }
+        for (qsizetype f = 0; f < forms.size(); ++f) {
+            if (MatchText(answer, forms.at(f), flags).right)
+                hit(setOf.at(f));
+        }
     }
     // Every set the answer belongs to becomes used.
     void claim(const QString &answer)
     {
-        for (qsizetype k = 0; k < sets.size(); ++k) {
-            if (setMatches(sets.at(k), answer, flags))
-                used[k] = true;
-        }
+        forMatching(answer, [this](int set) { used[set] = true; });
     }
     bool canTake(const QString &answer) const
     {
-        for (qsizetype k = 0; k < sets.size(); ++k) {
-            if (!used.at(k) && setMatches(sets.at(k), answer, flags))
-                return true;
-        }
-        return false;
+        bool free = false;
+        forMatching(answer, [&](int set) { free = free || !used.at(set); });
+        return free;
     }
     int setsMatching(const QString &answer) const
     {
-        return int(std::count_if(sets.begin(), sets.end(), [&](const QStringList &set) {
-            return setMatches(set, answer, flags);
-        }));
+        QList<bool> hit(used.size(), false);
+        forMatching(answer, [&](int set) { hit[set] = true; });
+        return int(hit.count(true));
     }
     // The first form, as the key writes it, of the n-th (from 1) set still unused.
     QString nthUnused(int n) const
     {
         int seen = 0;
-        for (qsizetype k = 0; k < sets.size(); ++k) {
-            if (!used.at(k) && ++seen == n)
-                return sets.at(k).value(0);
+        for (qsizetype f = 0; f < forms.size(); ++f) {
+            const int set = setOf.at(f);
+            if ((f == 0 || setOf.at(f - 1) != set) && !used.at(set) && ++seen == n)
+                return forms.at(f);
         }
         return {};
     }
