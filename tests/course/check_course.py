@@ -50,6 +50,7 @@ LIMITS = {
 BLANK = re.compile(r"<blank\b([^>]*)>(.*?)</blank>", re.S | re.I)
 ATTR = re.compile(r'(\w+)\s*=\s*"([^"]*)"')
 PASSAGE = re.compile(r'<div class="passage">(.*?)</div>', re.S)
+PASSAGE_TAG = re.compile(r'<passage\b[^>]*?\bsrc\s*=\s*"([^"]*)"[^>]*?/?>(?:\s*</passage\s*>)?', re.I)
 IMG = re.compile(r'<img\b[^>]*\bsrc\s*=\s*"([^"]+)"', re.I)
 NUMBER = re.compile(r"-?\d+(\.\d+)?$")
 FRACTION = re.compile(r"\d+/\d+$")
@@ -89,9 +90,25 @@ def check_key(kind, key, problems, where):
         problems.append(f'{where}: unknown answer type "{kind}"')
 
 
-def check_question(path, where, problems):
-    """Returns (blanks, marks, passage word counts) of one question file."""
+def read_question(path, problems, used_passages=None):
+    """The question's text with every <passage src="..."/> replaced by its file, as built."""
     text = open(path, encoding="utf-8").read()
+
+    def passage(match):
+        source = os.path.join(os.path.dirname(path), match.group(1))
+        if not os.path.isfile(source):
+            problems.append(f'{path}: missing passage "{match.group(1)}"')
+            return '<div class="passage"></div>'
+        if used_passages is not None:
+            used_passages.add(os.path.normpath(source))
+        return '<div class="passage">' + open(source, encoding="utf-8").read() + "</div>"
+
+    return PASSAGE_TAG.sub(passage, text)
+
+
+def check_question(path, where, problems, used_passages=None):
+    """Returns (blanks, marks, passage word counts) of one question file."""
+    text = read_question(path, problems, used_passages)
     blanks = BLANK.findall(text)
     marks = 0
     group = []  # keys of the G run in progress
@@ -138,6 +155,81 @@ def check_question(path, where, problems):
     return len(blanks), marks, passages, re.sub(r"\s+", " ", text).strip()
 
 
+# Marking flags the English course relies on. A task whose skill is capital letters or speech
+# punctuation is judged with case; a key that is a whole sentence is a sentence blank, so that a
+# missing full stop costs nothing where punctuation is not the skill.
+CAPITAL_TASK = re.compile(r"capital letter|speech marks", re.I)
+SENTENCE_KEY = re.compile(r"\S+ \S+ .*(?<![ap]\.m)[.?!][\"']?$")
+# Questions whose answer is chosen from words the stem shows: "in this sentence", a list, or
+# "Write X or Y". Elsewhere a key word standing beside its own gap gives the answer away.
+PICK_FROM_STEM = re.compile(r"in (this|each|the) sentence|from (the|this) (list|sentence)|"
+                            r"\bWrite\s+\w+(,\s*\w+)*\s+or\s+\w+|\bwhich word|\bthe word in", re.I)
+CHOICE_IN_BRACKETS = re.compile(r"\([^()]*/[^()]*\)")
+PARAGRAPH = re.compile(r"<(p|li|td)\b[^>]*>(.*?)</\1>", re.S)
+ARTICLE = re.compile(r"^(the|a|an) ", re.I)
+# Keys that stand in their stem by design: the plural of "sheep" is "sheep".
+KEY_IN_STEM_ALLOWED = {"spelling-and-punctuation/p4q17.html": {"sheep"}}
+
+
+def forms(key):
+    """The accepted forms of a key: ;-alternatives, each split at | into the forms of one set."""
+    if not key.startswith(";"):
+        return [[key]]
+    return [[f.strip() for f in alt.split("|")] for alt in key.split(";")[1:]]
+
+
+def same_idea(a, b):
+    """True when b only adds an article or a plural ending to a (or the other way round)."""
+    a, b = (ARTICLE.sub("", x.lower().strip()) for x in (a, b))
+    if len(a) > len(b):
+        a, b = b, a
+    return a == b or b in (a + "s", a + "es") or (a.endswith("y") and b == a[:-1] + "ies")
+
+
+def check_english_question(path, problems):
+    """Flags and keys of one English question, as a teacher would mark them."""
+    text = read_question(path, [])
+    instruction = re.sub(r"<[^>]+>", " ", BLANK.sub(" ", text))
+    capital_task = bool(CAPITAL_TASK.search(instruction))
+    for attrs, key in BLANK.findall(text):
+        attr = dict(ATTR.findall(attrs))
+        kind, raw = attr.get("type", "?"), html.unescape(key)
+        if kind in "QNFXR" or raw == " ":
+            continue
+        if capital_task and attr.get("case") != "exact":
+            problems.append(f'{path}: "{raw}" answers a capital-letter task: write case="exact"')
+        whole = [f for alt in forms(raw) for f in alt if SENTENCE_KEY.match(f)]
+        if kind in "TLM" and whole and attr.get("sentence") != "yes":
+            problems.append(f'{path}: "{whole[0]}" is a whole sentence: write sentence="yes"')
+        if attr.get("punctuation") and attr.get("sentence") != "yes":
+            problems.append(f'{path}: punctuation="counts" needs sentence="yes"')
+        if kind == "G":
+            sets = forms(raw)
+            for i, one in enumerate(sets):
+                for other in sets[i + 1:]:
+                    pair = next(((a, b) for a in one for b in other if same_idea(a, b)), None)
+                    if pair:
+                        problems.append(f'{path}: group alternatives "{pair[0]}" and '
+                                        f'"{pair[1]}" are one idea: join them with |')
+    if PICK_FROM_STEM.search(instruction):
+        return
+    allowed = next((v for k, v in KEY_IN_STEM_ALLOWED.items() if path.endswith(k)), set())
+    for _, paragraph in PARAGRAPH.findall(text):
+        blanks = BLANK.findall(paragraph)
+        stem = html.unescape(re.sub(r"<[^>]+>", " ", BLANK.sub(" ", paragraph)))
+        stem = CHOICE_IN_BRACKETS.sub(" ", stem)
+        for attrs, key in blanks:
+            kind = dict(ATTR.findall(attrs)).get("type", "?")
+            if kind in "QNFXR":
+                continue
+            for form in (f for alt in forms(html.unescape(key)) for f in alt):
+                if len(form) < 4 or form.lower() in allowed:
+                    continue
+                if re.search(r"(?<![\w-])" + re.escape(form) + r"(?![\w-])", stem, re.I):
+                    problems.append(f'{path}: the key "{form}" stands in its own stem')
+                    break
+
+
 def check_subject(folder, name, problems):
     limits = LIMITS.get(name)
     if limits is None:
@@ -145,6 +237,7 @@ def check_subject(folder, name, problems):
         return 0
     topics = json.load(open(os.path.join(folder, "subject.json"), encoding="utf-8"))["topics"]
     seen = {}
+    used_passages = set()
     count = 0
     for t, topic in enumerate(topics):
         mock = t == len(topics) - 1
@@ -160,7 +253,10 @@ def check_subject(folder, name, problems):
             longest = 0
             for file in files:
                 path = os.path.join(os.path.dirname(paper_path), file)
-                blanks, marks, passages, text = check_question(path, path, problems)
+                blanks, marks, passages, text = check_question(path, path, problems,
+                                                               used_passages)
+                if name == "English":
+                    check_english_question(path, problems)
                 totals["blanks"] += blanks
                 totals["marks"] += marks
                 longest = max([longest] + passages)
@@ -182,6 +278,11 @@ def check_subject(folder, name, problems):
                                 f"{number - 1} ({previous_marks})")
             previous_marks = totals["marks"]
             count += totals["questions"]
+    for root, _, files in os.walk(folder):
+        for name in sorted(files):
+            source = os.path.normpath(os.path.join(root, name))
+            if name.endswith(".passage.html") and source not in used_passages:
+                problems.append(f"{source}: a passage no question shows")
     return count
 
 

@@ -23,6 +23,8 @@ private slots:
     void emptyAnswersScoreNothing();
     void scienceAndMathematicsPupilAnswers_data();
     void scienceAndMathematicsPupilAnswers();
+    void englishAnswersAreMarkedAsATeacherWould_data();
+    void englishAnswersAreMarkedAsATeacherWould();
 
 private:
     QTemporaryDir m_dir;
@@ -251,6 +253,79 @@ void TestCourse::scienceAndMathematicsPupilAnswers()
     for (int i = 0; i < answers.size(); ++i)
         got += result.outcomes.at(first + i) == QString(marking::RightMark) ? u'R' : u'W';
     QCOMPARE(got, expected);
+}
+
+// english-answers.tsv: answers a good pupil writes, each put into its paper among the model
+// answers of every other blank, and the marks a teacher gives them.
+void TestCourse::englishAnswersAreMarkedAsATeacherWould_data()
+{
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("occurrence");
+    QTest::addColumn<QStringList>("given");
+    QTest::addColumn<QString>("expected");
+
+    QFile file(QFINDTESTDATA("english-answers.tsv"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    int line = 0;
+    int rows = 0;
+    while (!file.atEnd()) {
+        ++line;
+        const QString text = QString::fromUtf8(file.readLine()).remove(u'\n');
+        if (text.isEmpty() || text.startsWith(u'#'))
+            continue;
+        const QStringList fields = text.split(u'\t');
+        QVERIFY2(fields.size() == 5, qPrintable(QStringLiteral("line %1").arg(line)));
+        QString model = fields.at(1);
+        int occurrence = 1;
+        if (const qsizetype at = model.lastIndexOf(u'@'); at > 0) {
+            occurrence = model.mid(at + 1).toInt();
+            model.truncate(at);
+        }
+        QTest::addRow("line %d: %s", line, qPrintable(fields.at(4)))
+            << fields.at(0).toInt() << model << occurrence
+            << fields.at(2).split(QStringLiteral(" | ")) << fields.at(3);
+        ++rows;
+    }
+    QVERIFY(rows >= 100);
+}
+
+void TestCourse::englishAnswersAreMarkedAsATeacherWould()
+{
+    QFETCH(int, paper);
+    QFETCH(QString, model);
+    QFETCH(int, occurrence);
+    QFETCH(QStringList, given);
+    QFETCH(QString, expected);
+
+    const content::PaperLoad load = content::LoadPaperTables(m_dir.path(), 1, paper);
+    QVERIFY(load.ok());
+    const content::PaperTables &tables = load.tables;
+    const QStringList empty(tables.blankCount, QString());
+    QStringList answers;
+    for (int i = 0; i < tables.blankCount; ++i)
+        answers.append(marking::ModelAnswer(empty, tables.answerKeys, tables.answerTypes, i,
+                                            tables.answerFlags));
+
+    int first = -1;
+    for (int i = 0, seen = 0; i < tables.blankCount && first < 0; ++i) {
+        if (answers.at(i) == model && ++seen == occurrence)
+            first = i;
+    }
+    QVERIFY2(first >= 0,
+             qPrintable(QStringLiteral("no blank of paper %1 has the model answer \"%2\"")
+                            .arg(paper)
+                            .arg(model)));
+    QVERIFY(first + given.size() <= tables.blankCount);
+    for (qsizetype k = 0; k < given.size(); ++k)
+        answers[first + k] = given.at(k);
+
+    const marking::TakeResult result = marking::MarkTake(
+        answers, tables.answerKeys, tables.answerTypes, tables.blankMarks, tables.answerFlags);
+    QString marked;
+    for (qsizetype k = 0; k < given.size(); ++k)
+        marked += result.outcomes.at(first + k) == QString(marking::RightMark) ? u'R' : u'W';
+    QCOMPARE(marked, expected);
 }
 
 QTEST_GUILESS_MAIN(TestCourse)

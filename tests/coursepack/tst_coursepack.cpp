@@ -94,6 +94,7 @@ private slots:
     void listSummarisesTheCourse();
     void flagsTravelInTheirOwnTable();
     void guideFlagExamplesBuild();
+    void passageIsShownOnEveryPageThatNamesIt();
 };
 
 void TestCoursepack::faults_data()
@@ -296,6 +297,34 @@ void TestCoursepack::faults_data()
         << Edits{{QStringLiteral("words/spelling/simple.html"), QByteArray()}}
         << QStringLiteral("words/spelling/paper2.txt:1: question source "
                           "\"words/spelling/simple.html\" is missing");
+    const QString passage = QStringLiteral("words/spelling/story.passage.html");
+    auto simpleShowing = [](const QByteArray &tag, const QByteArray &passageText) {
+        Edits edits{{QStringLiteral("words/spelling/simple.html"),
+                     "<p>Read it.</p>\n" + tag + "\n<p><blank type=\"T\">kitten</blank></p>\n"}};
+        if (!passageText.isNull())
+            edits.append({QStringLiteral("words/spelling/story.passage.html"), passageText});
+        return edits;
+    };
+    QTest::newRow("missing passage")
+        << simpleShowing("<passage src=\"story.passage.html\"/>", QByteArray())
+        << simple + ":2: passage \"words/spelling/story.passage.html\" is missing";
+    QTest::newRow("passage without a name") << simpleShowing("<passage/>", "<p>Text.</p>\n")
+                                            << simple + ":2: <passage> needs the name of its file";
+    QTest::newRow("passage in another folder")
+        << simpleShowing("<passage src=\"../story.passage.html\"/>", "<p>Text.</p>\n")
+        << simple + ":2: passage \"../story.passage.html\" must be a file in the question's";
+    QTest::newRow("blank inside a passage")
+        << simpleShowing("<passage src=\"story.passage.html\"/>",
+                         "<p>Once</p>\n<p>upon <blank type=\"T\">a</blank> time</p>\n")
+        << passage + ":2: a passage holds no <blank>";
+    QTest::newRow("character outside Windows-1252 in a passage")
+        << simpleShowing("<passage src=\"story.passage.html\"/>",
+                         "<p>One</p>\n<p>Two</p>\n<p>x \xe2\x88\x9a 2</p>\n")
+        << passage + ":3: \"\u221a\" (U+221a) cannot be held in Windows-1252";
+    QTest::newRow("fault below a passage keeps its line")
+        << simpleShowing("<passage src=\"story.passage.html\"/>\n<blank type=\"Q\">7</blank>",
+                         "<p>One</p>\n<p>Two</p>\n<p>Three</p>\n")
+        << simple + ":3: Q key \"7\" must be the option number 1 to 4";
     QTest::newRow("missing paper file")
         << Edits{{QStringLiteral("words/spelling/paper3.txt"), QByteArray()}}
         << QStringLiteral("words/subject.json:4: paper file \"words/spelling/paper3.txt\" is "
@@ -768,6 +797,36 @@ void TestCoursepack::guideFlagExamplesBuild()
         }
     }
     QVERIFY(sawCase && sawSentence && sawPunctuation && sawSets);
+}
+
+void TestCoursepack::passageIsShownOnEveryPageThatNamesIt()
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("course"));
+    copyTree(kTiny, source);
+    writeAll(source + QStringLiteral("/words/spelling/story.passage.html"),
+             "<h3>The Fox</h3>\n<p>A fox ran <i>fast</i>.</p>\n");
+    const QByteArray question = "<p>Read it.</p>\n<passage src=\"story.passage.html\"/>\n"
+                                "<p>Who ran? <blank type=\"T\">fox</blank></p>\n";
+    writeAll(source + QStringLiteral("/words/spelling/simple.html"), question);
+    writeAll(source + QStringLiteral("/words/spelling/words.html"), question);
+    const QString output = dir.filePath(QStringLiteral("items"));
+    const coursepack::PackResult result = coursepack::packCourse({source, output, {}, {}});
+    QVERIFY(result.ok());
+
+    int shown = 0;
+    for (int id = 12001; id <= 12006; ++id) {
+        const QString page = records::fromWindows1252(
+            parseMime(readBytes(output + u'/' + QString::number(id))).parts.value(0).body);
+        if (!page.contains(QStringLiteral("A fox ran")))
+            continue;
+        ++shown;
+        QVERIFY(page.contains(QStringLiteral(
+            "<div class=\"passage\"><h3>The Fox</h3> <p>A fox ran <i>fast</i>.</p> </div>")));
+        QVERIFY(!page.contains(QStringLiteral("<passage")));
+        QVERIFY(page.contains(QStringLiteral("gap-label\">(a)")));
+    }
+    QCOMPARE(shown, 3); // words.html in paper 1; simple.html in papers 2 and 3
 }
 
 QTEST_GUILESS_MAIN(TestCoursepack)

@@ -143,6 +143,9 @@ private:
     void loadPaper(Paper &paper, const QString &absolutePath, const QString &citeFile,
                    int citeLine);
     void loadQuestion(Question &question, const QString &absolutePath);
+    void expandPassages(SourceText &src, const QString &questionDir);
+    QString loadPassage(const QString &name, const QString &questionDir, const QString &file,
+                        int line);
     void checkKey(const Blank &blank, const QString &file);
     QString readSets(Blank &blank, const QString &file);
     void readFlags(Blank &blank, const QList<std::pair<QString, QString>> &attributes,
@@ -156,6 +159,7 @@ private:
     LoadResult m_result;
     QHash<QString, Picture> m_pictureCache;
     QHash<QString, Question> m_questions; // by path: a source used twice is checked once
+    QHash<QString, QString> m_passages;   // by path: read and checked once, empty when faulty
 };
 
 // The line of the first occurrence of the JSON string `value` at or after `from` (moved on past
@@ -507,6 +511,7 @@ void Loader::loadQuestion(Question &question, const QString &absolutePath)
         return;
     question.source = src.path;
     const QString questionDir = QFileInfo(absolutePath).absolutePath();
+    expandPassages(src, questionDir);
     const QString &text = src.text;
 
     struct Replacement
@@ -897,6 +902,93 @@ void Loader::checkGroups(const Question &question, const QString &file)
         }
     }
     closeGroup();
+}
+
+// The questions on one reading text each show it, but the text is kept once, in a passage file
+// beside them: <passage src="name.passage.html"/> stands for that file's content in the usual
+// tinted box. The content goes in on the tag's own line (its line breaks become spaces, which
+// HTML reads alike), so faults further down the question still name their own lines.
+void Loader::expandPassages(SourceText &src, const QString &questionDir)
+{
+    static const QRegularExpression tagPattern(
+        QStringLiteral(R"re(<passage\b([^>]*?)/?>(?:\s*</passage\s*>)?)re"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression srcPattern(
+        QStringLiteral(R"re(\bsrc\s*=\s*(?:"([^"]*)"|'([^']*)'))re"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (!src.text.contains(QStringLiteral("<passage"), Qt::CaseInsensitive))
+        return;
+    QString expanded;
+    qsizetype copied = 0;
+    for (auto it = tagPattern.globalMatch(src.text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const int line = src.lineAt(m.capturedStart());
+        const QRegularExpressionMatch attr = srcPattern.match(m.captured(1));
+        const QString name = attr.captured(1) + attr.captured(2);
+        QString body;
+        if (name.isEmpty())
+            fault(src.path, line,
+                  QStringLiteral("<passage> needs the name of its file: "
+                                 "<passage src=\"story.passage.html\"/>"));
+        else
+            body = loadPassage(name, questionDir, src.path, line);
+        expanded += QStringView(src.text).mid(copied, m.capturedStart() - copied);
+        expanded += QStringLiteral("<div class=\"passage\">") + body + QStringLiteral("</div>");
+        copied = m.capturedEnd();
+    }
+    expanded += QStringView(src.text).mid(copied);
+    src.text = expanded;
+    src.index();
+}
+
+QString Loader::loadPassage(const QString &name, const QString &questionDir, const QString &file,
+                            int line)
+{
+    if (name.contains(u'/') || name.contains(u'\\') || name.startsWith(u'.')) {
+        fault(
+            file, line,
+            QStringLiteral("passage \"%1\" must be a file in the question's own folder").arg(name));
+        return {};
+    }
+    const QString path = QDir(questionDir).filePath(name);
+    if (auto cached = m_passages.constFind(path); cached != m_passages.constEnd())
+        return *cached;
+    m_passages.insert(path, QString()); // a faulty passage is reported once, not per question
+    SourceText passage;
+    if (!readSource(path, passage, file, line, QStringLiteral("passage")))
+        return {};
+    bool ok = true;
+    static const QRegularExpression inner(QStringLiteral(R"(<(blank|passage)\b)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    for (auto it = inner.globalMatch(passage.text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        fault(passage.path, passage.lineAt(m.capturedStart()),
+              QStringLiteral("a passage holds no <%1>; write it in the question that shows the "
+                             "passage")
+                  .arg(m.captured(1).toLower()));
+        ok = false;
+    }
+    int lastReported = 0;
+    for (qsizetype i = 0; i < passage.text.size(); ++i) {
+        const QChar c = passage.text.at(i);
+        const int at = passage.lineAt(i);
+        if (canHold(c) || at == lastReported)
+            continue;
+        lastReported = at;
+        fault(passage.path, at,
+              QStringLiteral("\"%1\" (U+%2) cannot be held in Windows-1252; write it as &#%3; or "
+                             "use plain text")
+                  .arg(QString(c))
+                  .arg(c.unicode(), 4, 16, QChar(u'0'))
+                  .arg(c.unicode()));
+        ok = false;
+    }
+    if (!ok)
+        return {};
+    QString body = passage.text;
+    body.replace(u'\n', u' ');
+    m_passages.insert(path, body);
+    return body;
 }
 
 std::optional<Picture> Loader::loadPicture(const QString &name, const QString &questionDir,
