@@ -70,7 +70,7 @@ SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes, Kee
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temp = QFile::encodeName(target.absoluteFilePath() + QLatin1String(InterruptedWriteMarker) +
                                  QString::number(QRandomGenerator::global()->generate(), 36));
-        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)
             return refused(systemReason(errno));
     }
@@ -83,12 +83,14 @@ SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes, Kee
         ::unlink(temp.constData());
         return refused(systemReason(error));
     };
-    // Keep the permissions of the file being replaced.
+    // A new file is the pupil's alone (0600, whatever the umask); a file being replaced keeps
+    // its permissions, so that a mode the pupil chose survives every rewrite.
     struct stat old
     {
     };
-    if (::stat(QFile::encodeName(path).constData(), &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
+    if (::stat(QFile::encodeName(path).constData(), &old) == 0 &&
+        ::fchmod(fd, old.st_mode & 07777) != 0)
+        return fail(errno);
     if (!writeAll(fd, bytes.constData(), bytes.size()))
         return fail(errno);
     if (keep == Keep::OnDisk && ::fsync(fd) != 0)

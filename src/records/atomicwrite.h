@@ -26,7 +26,8 @@ struct SaveResult
 // Done only when every byte reached the disk: the bytes go to a temporary file beside the
 // target (its name holds InterruptedWriteMarker), which is synced and renamed over the target,
 // and then the folder is synced. On any failure (a full disk included) the error comes back and
-// the previous file, if any, stays exactly as it was.
+// the previous file, if any, stays exactly as it was. A new file gets mode 0600; a replaced
+// file keeps its mode.
 //
 // A temporary file (a table or a question document written out to be read at once, a picture
 // written again at every start) needs no sync: a crash cannot lose anything it holds, and the

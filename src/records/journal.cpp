@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <unistd.h>
@@ -35,40 +37,6 @@ bool plainFileName(const QString &name)
            !name.contains(u'\\') && !name.contains(u'\n') && !name.contains(QChar(0));
 }
 
-std::optional<QList<FileWrite>> parseJournal(const QByteArray &bytes, const QString &folder)
-{
-    if (!bytes.startsWith(JournalHead))
-        return std::nullopt;
-    const qsizetype end = bytes.lastIndexOf("\n" + JournalEnd.toByteArray());
-    if (end < 0)
-        return std::nullopt;
-    const QByteArrayView body = QByteArrayView(bytes).first(end + 1);
-    const QByteArray trailer = bytes.mid(end + 1 + JournalEnd.size());
-    if (trailer != journalDigest(body) + "\n")
-        return std::nullopt;
-
-    QList<FileWrite> writes;
-    qsizetype at = JournalHead.size();
-    while (at < body.size()) {
-        const qsizetype nameEnd = body.indexOf('\n', at);
-        if (nameEnd < 0)
-            return std::nullopt;
-        const QString name = QString::fromUtf8(body.sliced(at, nameEnd - at));
-        const qsizetype sizeEnd = body.indexOf('\n', nameEnd + 1);
-        if (sizeEnd < 0 || !plainFileName(name))
-            return std::nullopt;
-        bool ok = false;
-        const qsizetype size = body.sliced(nameEnd + 1, sizeEnd - nameEnd - 1).toLongLong(&ok);
-        if (!ok || size < 0 || sizeEnd + 1 + size + 1 > body.size() ||
-            body.at(sizeEnd + 1 + size) != '\n')
-            return std::nullopt;
-        writes.append(
-            FileWrite{folder + u'/' + name, body.sliced(sizeEnd + 1, size).toByteArray()});
-        at = sizeEnd + 1 + size + 1;
-    }
-    return writes;
-}
-
 bool removeDurably(const QString &path)
 {
     if (!QFile::remove(path) && QFile::exists(path))
@@ -86,6 +54,46 @@ bool removeDurably(const QString &path)
 
 } // namespace
 
+std::optional<QList<FileWrite>> parseJournal(QByteArrayView bytes, const QString &folder)
+{
+    if (bytes.size() > MaxJournalSize || !bytes.startsWith(JournalHead))
+        return std::nullopt;
+    const qsizetype end = bytes.lastIndexOf(QByteArrayView("\nEND "));
+    if (end < JournalHead.size() - 1)
+        return std::nullopt;
+    const QByteArrayView body = bytes.first(end + 1);
+    if (bytes.sliced(end + 1 + JournalEnd.size()) != journalDigest(body) + "\n")
+        return std::nullopt;
+
+    QList<FileWrite> writes;
+    qsizetype at = JournalHead.size();
+    while (at < body.size()) {
+        const qsizetype nameEnd = body.indexOf('\n', at);
+        if (nameEnd < 0)
+            return std::nullopt;
+        const QString name = QString::fromUtf8(body.sliced(at, nameEnd - at));
+        const qsizetype sizeEnd = body.indexOf('\n', nameEnd + 1);
+        if (sizeEnd < 0 || !plainFileName(name))
+            return std::nullopt;
+        // Plain decimal digits only, few enough that the value cannot overflow; then the size
+        // must fit the bytes left after its line, with the closing line end.
+        const QByteArrayView digits = body.sliced(nameEnd + 1, sizeEnd - nameEnd - 1);
+        if (digits.isEmpty() || digits.size() > 18 ||
+            !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return std::nullopt;
+        qsizetype size = 0;
+        for (const char c : digits)
+            size = size * 10 + (c - '0');
+        const qsizetype left = body.size() - (sizeEnd + 1);
+        if (size >= left || body.at(sizeEnd + 1 + size) != '\n')
+            return std::nullopt;
+        writes.append(
+            FileWrite{folder + u'/' + name, body.sliced(sizeEnd + 1, size).toByteArray()});
+        at = sizeEnd + 1 + size + 1;
+    }
+    return writes;
+}
+
 SaveResult composeJournal(const QString &journalPath, const QList<FileWrite> &writes,
                           QByteArray &bytes)
 {
@@ -99,6 +107,9 @@ SaveResult composeJournal(const QString &journalPath, const QList<FileWrite> &wr
                    w.bytes + '\n';
     }
     journal += JournalEnd.toByteArray() + journalDigest(journal) + '\n';
+    // Start-up drops a larger journal unread; a set that large is refused here instead.
+    if (journal.size() > MaxJournalSize)
+        return refused(QStringLiteral("the files are too large to be written together"));
     bytes = journal;
     return SaveResult{true, {}};
 }
@@ -158,34 +169,37 @@ TogetherResult writeFilesTogether(const QString &journalPath, const QList<FileWr
 ReplayResult replayJournal(const QString &journalPath)
 {
     ReplayResult result;
-    QFile file(journalPath);
-    if (!file.exists())
-        return result;
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto fail = [&](const QString &path, const QString &why) {
         result.ok = false;
-        result.error = file.errorString();
+        result.path = path;
+        result.error = why;
         return result;
+    };
+    const QFileInfo info(journalPath);
+    if (!info.exists())
+        return result;
+    if (info.isDir())
+        return fail(journalPath, QStringLiteral("%1 is a folder").arg(journalPath));
+    // A journal larger than any set of writes is none of ours: it is dropped unread.
+    QByteArray bytes;
+    if (info.size() <= MaxJournalSize) {
+        QFile file(journalPath);
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(journalPath, file.errorString());
+        bytes = file.read(MaxJournalSize + 1);
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
-    const std::optional<QList<FileWrite>> writes =
-        parseJournal(bytes, QFileInfo(journalPath).absolutePath());
+    const std::optional<QList<FileWrite>> writes = parseJournal(bytes, info.absolutePath());
     // A journal that does not read back whole was never finished being written, so none of
     // its files was touched: dropping it leaves every file as it was.
     if (writes) {
         for (const FileWrite &w : *writes) {
-            if (const SaveResult saved = writeFileAtomically(w.path, w.bytes); !saved) {
-                result.ok = false;
-                result.error = saved.error;
-                return result;
-            }
+            if (const SaveResult saved = writeFileAtomically(w.path, w.bytes); !saved)
+                return fail(w.path, saved.error);
         }
         result.replayed = true;
     }
-    if (!removeDurably(journalPath)) {
-        result.ok = false;
-        result.error = QStringLiteral("%1 could not be removed").arg(journalPath);
-    }
+    if (!removeDurably(journalPath))
+        return fail(journalPath, QStringLiteral("%1 could not be removed").arg(journalPath));
     return result;
 }
 

@@ -6,8 +6,11 @@
 #include "records/atomicwrite.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 namespace records {
 
@@ -39,7 +42,8 @@ struct TogetherResult
 // finish the set at the next start (written true, finished false).
 TogetherResult writeFilesTogether(const QString &journalPath, const QList<FileWrite> &writes);
 
-// The journal's bytes for a set of writes (refused for a file outside the journal's folder).
+// The journal's bytes for a set of writes (refused for a file outside the journal's folder, and
+// beyond MaxJournalSize).
 SaveResult composeJournal(const QString &journalPath, const QList<FileWrite> &writes,
                           QByteArray &bytes);
 
@@ -47,8 +51,17 @@ struct ReplayResult
 {
     bool ok = true;        // no journal, or it was finished (or dropped as never completed)
     bool replayed = false; // a complete journal was written out
+    QString path;          // the file that could not be written (or the journal itself)
     QString error;
 };
+
+// No set of writes makes a larger journal (composeJournal refuses one), so a larger file is
+// dropped unread.
+inline constexpr qsizetype MaxJournalSize = 64 * 1024 * 1024;
+
+// The writes a journal holds; nullopt unless it is complete and well-formed (its digest
+// matches, every name is a plain file name, every size fits the bytes that follow).
+std::optional<QList<FileWrite>> parseJournal(QByteArrayView bytes, const QString &folder);
 
 // Finishes what a journal holds and removes it; a journal that was never completed is dropped.
 ReplayResult replayJournal(const QString &journalPath);

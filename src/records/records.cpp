@@ -103,7 +103,65 @@ int clampCount(int n, int capacity)
     return std::clamp(n, 0, capacity);
 }
 
-// The first line of the file that matches `key`, or empty text.
+// Index of the next record marker ("#" KEY "#", KEY not empty and without ">") at or after
+// `from`, or -1. Fields never hold "#", so any such marker inside a record is the start of
+// another record whose line break was lost.
+qsizetype nextMarker(QStringView line, qsizetype from)
+{
+    qsizetype at = line.indexOf(u'#', from);
+    while (at >= 0) {
+        const qsizetype close = line.indexOf(u'#', at + 1);
+        if (close < 0)
+            return -1;
+        if (close > at + 1 && !line.sliced(at + 1, close - at - 1).contains(u'>'))
+            return at;
+        at = close;
+    }
+    return -1;
+}
+
+// The record of `key` in `line` as found by fieldStartForKey: from its marker to the next
+// marker (or the end of the line); empty text when the line holds no marker of `key`.
+QString recordFrom(const QString &line, QStringView key, bool atLineStart)
+{
+    qsizetype marker = 0;
+    if (atLineStart) {
+        if (!line.startsWith(u'#') || !QStringView(line).sliced(1).startsWith(key) ||
+            line.size() <= key.size() + 1 || line[key.size() + 1] != u'#')
+            return {};
+    } else {
+        const qsizetype start = fieldStartForKey(line, key);
+        if (start < 0)
+            return {};
+        marker = start - key.size() - 2;
+    }
+    const qsizetype next = nextMarker(line, marker + key.size() + 2);
+    if (marker == 0 && next < 0)
+        return line;
+    return line.mid(marker, next < 0 ? -1 : next - marker);
+}
+
+// The record of `key` among lines[from..]: the first line that opens with its marker or, when
+// none does, the first line that holds the marker further on (two records run together); the
+// record is cut at the next marker. `found` receives the line's index, -1 when there is none.
+QString recordIn(const QStringList &lines, QStringView key, qsizetype from, qsizetype &found)
+{
+    found = -1;
+    if (!keyIsUsable(key))
+        return {};
+    for (bool atLineStart : {true, false}) {
+        for (qsizetype i = from; i < lines.size(); ++i) {
+            QString record = recordFrom(lines[i], key, atLineStart);
+            if (!record.isEmpty()) {
+                found = i;
+                return record;
+            }
+        }
+    }
+    return {};
+}
+
+// The record of `key` in the file, or empty text.
 QString findLine(const QString &path, const QString &key)
 {
     if (!keyIsUsable(key))
@@ -111,11 +169,8 @@ QString findLine(const QString &path, const QString &key)
     const std::optional<QStringList> lines = readLines(path);
     if (!lines)
         return {};
-    for (const QString &line : *lines) {
-        if (fieldStartForKey(line, key) >= 0)
-            return line;
-    }
-    return {};
+    qsizetype found = -1;
+    return recordIn(*lines, key, 0, found);
 }
 
 QStringList readFieldsCapped(const QString &path, const QString &key, int n, int capacity)
@@ -126,19 +181,17 @@ QStringList readFieldsCapped(const QString &path, const QString &key, int n, int
 }
 
 // Walks the lines once, finding each key on or after the line after the previous match.
-// `visit(keyIndex, line, fieldStart)` is called for every key found.
+// `visit(keyIndex, record, fieldStart)` is called for every key found.
 template<typename Visit>
 void readSequentially(const QStringList &lines, const QStringList &keys, Visit visit)
 {
     qsizetype from = 0;
     for (qsizetype k = 0; k < keys.size(); ++k) {
-        for (qsizetype i = from; i < lines.size(); ++i) {
-            const qsizetype start = fieldStartForKey(lines[i], keys[k]);
-            if (start >= 0) {
-                visit(k, lines[i], start);
-                from = i + 1;
-                break;
-            }
+        qsizetype found = -1;
+        const QString record = recordIn(lines, keys[k], from, found);
+        if (found >= 0) {
+            visit(k, record, fieldStartForKey(record, keys[k]));
+            from = found + 1;
         }
     }
 }
@@ -322,23 +375,37 @@ QStringList ReadQuestionFields(const QString &path, const QStringList &keys)
 
 QStringList ReadPaperLines(const QString &path, int count)
 {
-    count = clampCount(count, PaperCapacity);
-    QStringList result(count);
     const std::optional<QStringList> lines = readLines(path);
     if (!lines)
-        return result;
+        return QStringList(clampCount(count, PaperCapacity));
+    return paperLines(*lines, count);
+}
+
+QStringList paperLines(const QStringList &lines, int count)
+{
+    count = clampCount(count, PaperCapacity);
+    QStringList result(count);
     // Each paper's record is found by its own key wherever it stands, so records out of order
     // or a damaged line never hide the records after it.
     for (int b = 1; b <= count; ++b) {
-        const QString key = QString::number(100 + b);
-        for (const QString &line : *lines) {
-            if (fieldStartForKey(line, key) >= 0) {
-                result[b - 1] = line;
-                break;
-            }
-        }
+        qsizetype found = -1;
+        result[b - 1] = recordIn(lines, QString::number(100 + b), 0, found);
     }
     return result;
+}
+
+QString findRecord(const QStringList &lines, QStringView key)
+{
+    qsizetype found = -1;
+    return recordIn(lines, key, 0, found);
+}
+
+bool holdsSecondMarker(QStringView line)
+{
+    const qsizetype first = nextMarker(line, 0);
+    if (first < 0)
+        return false;
+    return nextMarker(line, line.indexOf(u'#', first + 1) + 1) >= 0;
 }
 
 QString composeRecord(const QString &key, const QStringList &fields, int n)
@@ -388,6 +455,9 @@ SaveResult composePaperLines(const QStringList &lines, const QStringList &fields
     for (const QString &line : std::as_const(result)) {
         if (hasLineBreak(line))
             return refused(QStringLiteral("a line to be written holds a line break"));
+        // It would read back as two records, the second one's marker inside a field.
+        if (holdsSecondMarker(line))
+            return refused(QStringLiteral("a line to be written holds two record markers"));
     }
     result[index - 1] = composeRecord(key, fields, fieldCount);
     updated = result;

@@ -9,9 +9,11 @@
 //
 // Conventions of this module:
 // - Lists are 0-based: the format's "field k" is index k - 1.
-// - A line matches a key when it contains "#KEY#" anywhere; the first matching line is the
-//   record. Keys match case-sensitively. An empty key, or one holding a character a key cannot
-//   hold ("#", ">", a line break), matches nothing.
+// - The record of a key is the first line that opens with "#KEY#"; when no line does, the first
+//   line that holds "#KEY#" further on (two records whose line break was lost). A record ends
+//   at the next marker ("#" KEY "#" with a KEY free of ">") on its line: fields never hold "#".
+//   Keys match case-sensitively. An empty key, or one holding a character a key cannot hold
+//   ("#", ">", a line break), matches nothing.
 // - Fields are located after the record marker: the text between the marker and its first ">"
 //   is not a field, each ">" opens one field. For every well-formed line (marker at the start of
 //   the line, 3-character keys such as "101" or "FSE", 5-character question keys such as
@@ -95,7 +97,7 @@ QStringList ReadFields(const QString &path, const QString &key, int n);
 // The first n fields of the record (last-field rule), n clamped to 0..10.
 QStringList ReadFieldsSmall(const QString &path, const QString &key, int n);
 
-// The whole matching line, or empty text.
+// The record as found (from its marker to the next, see above), or empty text.
 QString ReadLine(const QString &path, const QString &key);
 
 // The first n fields of a record line held in memory (last-field rule), n clamped to 0..50.
@@ -123,11 +125,20 @@ QList<int> CountQuestionFields(const QString &path, const QStringList &keys);
 // For each key in turn, every field of its record, appended to one flat list.
 QStringList ReadQuestionFields(const QString &path, const QStringList &keys);
 
-// For b = 1..count (clamped to 0..50), entry b - 1 is the whole line of the record keyed
-// 100 + b ("101", "102", ...), empty when not found. The result has exactly `count` entries.
-// Unlike the readers above, each key is looked for from the top of the file: a paper's record
-// is found wherever it stands.
+// For b = 1..count (clamped to 0..50), entry b - 1 is the record keyed 100 + b ("101",
+// "102", ...) from its marker to the next, empty when not found. The result has exactly `count`
+// entries. Unlike the readers above, each key is looked for from the top of the file: a paper's
+// record is found wherever it stands.
 QStringList ReadPaperLines(const QString &path, int count);
+
+// ReadPaperLines for the lines of a file already read.
+QStringList paperLines(const QStringList &lines, int count);
+
+// The record of `key` among the lines of a file already read, as ReadLine finds it.
+QString findRecord(const QStringList &lines, QStringView key);
+
+// True when a line holds a record marker after its first one: two records run together.
+bool holdsSecondMarker(QStringView line);
 
 // ---------------------------------------------------------------------------------------------
 // Writers (Windows-1252, CR LF after every line, whole file replaced atomically)
@@ -137,8 +148,8 @@ QStringList ReadPaperLines(const QString &path, int count);
 // empty; fieldCount 0 writes "#key#"), then writes lines 1..lineCount, each with CR LF. Lines
 // beyond the end of `lines` are written empty. Refused without writing when i is not within
 // 1..lineCount, when the key or a field holds a character a record cannot hold (see
-// fieldCanHold), when another line holds a line break, or when the file could not be read back
-// whole (lineCount beyond 50 lines, fieldCount beyond 80 fields).
+// fieldCanHold), when another line holds a line break or two record markers, or when the file could
+// not be read back whole (lineCount beyond 50 lines, fieldCount beyond 80 fields).
 //
 // `lines` always mirrors the file as last written: it is updated only when the write succeeded.
 // After a failure it still holds the previous record, the file is unchanged, and the caller

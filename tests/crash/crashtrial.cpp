@@ -68,7 +68,7 @@ int work(const QString &folder, quint64 seed)
     const std::optional<content::CourseDescriptor> course = content::LoadDescriptor(folder);
     if (!course)
         return 3;
-    results::RecoverDataFolder(folder);
+    results::RecoverDataFolder(folder, course->code);
     results::EnsureAllResultFiles(folder, *course);
     for (;;) {
         const int s = 1 + int(rng.bounded(3));
@@ -258,7 +258,7 @@ int run(int trials, int maxDelayMs, quint64 seed)
         }
 
         // The program starts again: its start-up steps, then what the home window reads.
-        const results::Recovery recovery = results::RecoverDataFolder(folder);
+        const results::Recovery recovery = results::RecoverDataFolder(folder, course->code);
         results::EnsureAllResultFiles(folder, *course);
         f.replayed += recovery.replayed ? 1 : 0;
         f.temporaries += recovery.removedTemporaries;

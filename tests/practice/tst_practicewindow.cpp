@@ -128,6 +128,7 @@ private slots:
     void failedTrendWriteMarksNothing();
     void markedReviewMovesOnAFailedWrite();
     void pendingMarkKeptByTheNextMark();
+    void unfinishablePendingMarkSaysWhatToDo();
     void staysWithItsSubject();
     void damagedFileToldOnce();
     void unreadableAnswersReadAgainOnRetry();
@@ -736,6 +737,33 @@ void PracticeWindowTest::pendingMarkKeptByTheNextMark()
     QCOMPARE(results::ReadTrend(file(ResultFile::Trend)), (QStringList{"0", "16.7"}));
     QCOMPARE(results::ReadTakeRecord(file(ResultFile::FirstResults), 2, 101, 16).fields,
              QStringList(16, QString(marking::WrongMark)));
+}
+
+void PracticeWindowTest::unfinishablePendingMarkSaysWhatToDo()
+{
+    // An earlier mark's journal cannot be finished: its trend file became a folder. Marking
+    // names that file and says what to do; nothing of this mark is written.
+    using results::ResultFile;
+    QVERIFY(open(102));
+    QTest::keyClicks(box(1), "2");
+    const QString trendPath = file(ResultFile::Trend);
+    QByteArray journal;
+    QVERIFY(records::composeJournal(results::journalPath(home_.path()),
+                                    {{trendPath, "#TRD#>50\r\n"}}, journal));
+    QVERIFY(records::writeFileAtomically(results::journalPath(home_.path()), journal));
+    QVERIFY(QFile::remove(trendPath));
+    QVERIFY(QDir().mkdir(trendPath));
+    chrome::takePopUpCalls();
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QTRY_VERIFY(!window_->isMarking());
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), 2);
+    QVERIFY2(calls[1].Msg.contains(trendPath) && calls[1].Msg.contains("mark the paper again"),
+             qPrintable(calls[1].Msg));
+    QVERIFY(!window_->paper().isMarked());
+    QCOMPARE(readBytes(file(ResultFile::Summary)),
+             results::makeTemplate(ResultFile::Summary, {16, 5}));
 }
 
 void PracticeWindowTest::staysWithItsSubject()
