@@ -384,12 +384,41 @@ QStringList ReadPaperLines(const QString &path, int count)
 QStringList paperLines(const QStringList &lines, int count)
 {
     count = clampCount(count, PaperCapacity);
+    // As recordIn for every paper, in one pass over the lines (a damaged file may be large):
+    // for each paper the first line that opens with its marker, else the first line that holds
+    // it further on. Each paper's record is found by its own key wherever it stands, so records
+    // out of order or a damaged line never hide the records after it.
+    QList<qsizetype> atStart(count, -1), anywhere(count, -1);
+    int startsFound = 0;
+    for (qsizetype i = 0; i < lines.size() && startsFound < count; ++i) {
+        const QStringView line = lines[i];
+        for (qsizetype at = line.indexOf(u'#'); at >= 0;) {
+            const qsizetype close = line.indexOf(u'#', at + 1);
+            if (close < 0)
+                break;
+            const QStringView key = line.sliced(at + 1, close - at - 1);
+            if (key.size() == 3 && std::all_of(key.begin(), key.end(),
+                                               [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+                const int b = key.toInt() - 100;
+                if (b >= 1 && b <= count) {
+                    if (at == 0 && atStart[b - 1] < 0) {
+                        atStart[b - 1] = i;
+                        ++startsFound;
+                    }
+                    if (anywhere[b - 1] < 0)
+                        anywhere[b - 1] = i;
+                }
+            }
+            at = close;
+        }
+    }
     QStringList result(count);
-    // Each paper's record is found by its own key wherever it stands, so records out of order
-    // or a damaged line never hide the records after it.
     for (int b = 1; b <= count; ++b) {
-        qsizetype found = -1;
-        result[b - 1] = recordIn(lines, QString::number(100 + b), 0, found);
+        const QString key = QString::number(100 + b);
+        if (atStart[b - 1] >= 0)
+            result[b - 1] = recordFrom(lines[atStart[b - 1]], key, true);
+        else if (anywhere[b - 1] >= 0)
+            result[b - 1] = recordFrom(lines[anywhere[b - 1]], key, false);
     }
     return result;
 }

@@ -275,6 +275,10 @@ int run(int trials, int maxDelayMs, quint64 seed)
             if (records::isInterruptedWrite(name) || name.endsWith(QStringLiteral(".journal")) ||
                 name.startsWith(QStringLiteral("temp")) || name.contains(u"damaged"))
                 problems.append(QStringLiteral("left in the data folder: ") + name);
+        // The worker makes only names of the program's own: none may count as a lookalike.
+        if (recovery.movedLeftovers > 0)
+            problems.append(
+                QStringLiteral("moved to Leftovers: %1 files").arg(recovery.movedLeftovers));
         f.damaged += damaged;
         if (!problems.isEmpty()) {
             ++f.inconsistent;
