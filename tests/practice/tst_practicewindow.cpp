@@ -140,6 +140,7 @@ private slots:
     void printGoesToViewer();
     void noViewerShowsNotice();
     void secondTakeCarriesOver();
+    void secondTakeToldOfDamagedFirstOutcomes();
     void secondTakeConfirmation_data();
     void secondTakeConfirmation();
     void secondTakeMarksAndReopens();
@@ -1103,6 +1104,26 @@ void PracticeWindowTest::secondTakeCarriesOver()
     window_->SavePaper();
     QCOMPARE(readBytes(file(results::ResultFile::SecondAnswers)),
              crlf({"#101#>a>b>c>>>>>>>>>>>>>", "#102#>>>>>"}));
+}
+
+void PracticeWindowTest::secondTakeToldOfDamagedFirstOutcomes()
+{
+    // Another program re-encoded the ticks as UTF-8: nothing can carry over, and the pupil is
+    // told at opening (only the first take rewrites that file), once.
+    markFirstTakeOf101();
+    QByteArray outcomes = "#101#>\xc3\xbc>\xfb>\xc3\xbc";
+    for (int i = 4; i <= 16; ++i)
+        outcomes += ">\xfb";
+    writeFile(results::ResultFile::FirstResults, outcomes + "\r\n#102#>>>>>\r\n");
+    chrome::takePopUpCalls();
+    QVERIFY(open(101));
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), 1);
+    QVERIFY2(calls[0].Msg.contains("damaged"), qPrintable(calls[0].Msg));
+    QVERIFY(!box(1)->isReadOnly());
+    delete window_.data();
+    QVERIFY(open(101));
+    QVERIFY(chrome::takePopUpCalls().isEmpty());
 }
 
 void PracticeWindowTest::secondTakeConfirmation_data()
