@@ -120,8 +120,9 @@ qsizetype nextMarker(QStringView line, qsizetype from)
     return -1;
 }
 
-// The record of `key` in `line` as found by fieldStartForKey: from its marker to the next
-// marker (or the end of the line); empty text when the line holds no marker of `key`.
+// The record of `key` in `line`: from its marker (the one opening the line when `atLineStart`,
+// else the first one fieldStartForKey finds) to the next marker or the end of the line; empty
+// text when there is no such marker.
 QString recordFrom(const QString &line, QStringView key, bool atLineStart)
 {
     qsizetype marker = 0;
