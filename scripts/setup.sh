@@ -14,6 +14,8 @@ larkspur_packages=(
 )
 # Only ./package needs these: dpkg-shlibdeps (dpkg-dev) and file find the package's dependencies.
 larkspur_package_tools=(dpkg-dev file)
+# Only the fuzz configuration (-DLARKSPUR_FUZZ=ON, see the README) needs clang and libFuzzer.
+larkspur_fuzz_tools=(clang libclang-rt-14-dev)
 
 # Installs the missing ones of the build's packages and of any packages named as arguments.
 larkspur_install_packages() {

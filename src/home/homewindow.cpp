@@ -325,7 +325,17 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     // 5. A mark a crash interrupted is finished and the temporary files a crash leaves are
     // removed, before anything reads a result file. Then the missing result files of every
     // named subject. Only the missing ones are written: results already stored stay as they are.
-    results::RecoverDataFolder(folder);
+    // A mark that cannot be finished stays pending (every mark tries it first); the pupil is
+    // told which file stands in its way.
+    const results::Recovery recovery = results::RecoverDataFolder(folder, m_course.code);
+    if (!recovery.ok)
+        showNotice(QStringLiteral("Larkspur"),
+                   QStringLiteral("A paper marked earlier could not be fully saved: %1 could not "
+                                  "be written (%2).\n\nUntil it can, papers cannot be marked. "
+                                  "Please make sure %1 is a file Larkspur may write (move "
+                                  "anything else of that name elsewhere), then start Larkspur "
+                                  "again.")
+                       .arg(recovery.failedPath, recovery.error));
     results::EnsureAllResultFiles(folder, m_course);
 
     // 6. and 7. Captions and tool tips.

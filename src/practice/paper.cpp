@@ -88,7 +88,8 @@ void Paper::loadRecords()
 
     answerRecord = results::ReadTakeRecord(answerFilePath, n, P, blankCount);
     answers = answerRecord.fields;
-    outcomeRecord = results::ReadTakeRecord(resultFilePath, n, P, blankCount);
+    outcomeRecord =
+        results::ReadTakeRecord(resultFilePath, n, P, blankCount, results::FileShape::Outcomes);
     outcomes = outcomeRecord.fields;
     while (answers.size() < blankCount)
         answers.append(QString());
@@ -98,9 +99,18 @@ void Paper::loadRecords()
     if (!first) {
         // The blanks right in the first take are carried over, filled in and locked, at every
         // opening; they reach the second-take file with the next save.
-        firstOutcomes =
-            results::ReadTakeRecord(takeFile(state, ResultFile::FirstResults), n, P, blankCount)
-                .fields;
+        const QString firstResults = takeFile(state, ResultFile::FirstResults);
+        const results::TakeRecord firstRecord =
+            results::ReadTakeRecord(firstResults, n, P, blankCount, results::FileShape::Outcomes);
+        firstOutcomes = firstRecord.fields;
+        // Only the first take writes that file, so its damage is told now: a mark it holds
+        // that is neither tick nor cross cannot carry an answer over.
+        if (firstRecord.damaged) {
+            QString copy;
+            bool kept = false;
+            if (results::keepDamagedCopy(firstResults, copy, QDate::currentDate(), &kept) && !kept)
+                noteCopy(records::SaveResult{true, {}, copy});
+        }
         firstAnswers =
             results::ReadTakeRecord(takeFile(state, ResultFile::FirstAnswers), n, P, blankCount)
                 .fields;
@@ -172,10 +182,10 @@ std::optional<WriteFailure> Paper::mark(qint64 elapsedSeconds, QDate completed)
     if (QFile::exists(journal)) {
         const records::ReplayResult pending = records::replayJournal(journal);
         if (!pending.ok)
-            return WriteFailure{WriteFailure::File::Outcomes, journal, pending.error};
+            return WriteFailure{WriteFailure::File::Pending, pending.path, pending.error};
         if (pending.replayed) {
-            const results::TakeRecord now =
-                results::ReadTakeRecord(resultFilePath, n, P, blankCount);
+            const results::TakeRecord now = results::ReadTakeRecord(
+                resultFilePath, n, P, blankCount, results::FileShape::Outcomes);
             outcomeRecord.lines = now.lines;
             outcomeRecord.loaded = now.loaded;
             outcomeRecord.damaged = now.damaged;
@@ -190,7 +200,8 @@ std::optional<WriteFailure> Paper::mark(qint64 elapsedSeconds, QDate completed)
     record.fields = result.outcomes;
     if (!record.loaded) {
         // Unreadable when the paper opened; it may be readable now.
-        const results::TakeRecord now = results::ReadTakeRecord(resultFilePath, n, P, blankCount);
+        const results::TakeRecord now =
+            results::ReadTakeRecord(resultFilePath, n, P, blankCount, results::FileShape::Outcomes);
         if (!now.loaded && QFile::exists(resultFilePath))
             return WriteFailure{WriteFailure::File::Outcomes, resultFilePath,
                                 QStringLiteral("the file could not be read")};

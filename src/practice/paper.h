@@ -29,6 +29,8 @@ struct WriteFailure
         Outcomes,   // the paper stays unmarked: no file of the mark was changed
         Summary,    // the paper stays unmarked: no file of the mark was changed
         Unfinished, // the paper is marked; its files are finished at the next start
+        Pending,    // an earlier mark cannot be finished: `path` cannot be written; nothing
+                    // of this mark was written
     };
     File file;
     QString path;

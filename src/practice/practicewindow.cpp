@@ -569,6 +569,7 @@ bool PracticeWindow::LoadPaper()
 
     showDocument();
     paper_.loadRecords();
+    tellKeptCopies();
     FillAnswerSheet();
     ShowAnswerRows();
     showScore();
@@ -1135,8 +1136,17 @@ void PracticeWindow::reportWriteFailure(const WriteFailure &failure)
         message = QStringLiteral("Your paper is marked, but its results could not all be written "
                                  "(%1). Larkspur will finish writing them when it next starts.");
         break;
+    case WriteFailure::File::Pending:
+        message = QStringLiteral("Your paper could not be marked: an earlier mark is still to be "
+                                 "finished, and %2 could not be written (%1). Please make sure "
+                                 "%2 is a file Larkspur may write (move anything else of that "
+                                 "name elsewhere), then mark the paper again. Your answers are "
+                                 "still on the screen.");
+        break;
     }
-    notify(QStringLiteral("Larkspur"), message.arg(reason));
+    notify(QStringLiteral("Larkspur"), failure.file == WriteFailure::File::Pending
+                                           ? message.arg(reason, failure.path)
+                                           : message.arg(reason));
 }
 
 void PracticeWindow::tellKeptCopies()

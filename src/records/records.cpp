@@ -1,20 +1,8 @@
 #include "records.h"
 
-#include <QCryptographicHash>
 #include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
-#include <QSaveFile>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace records {
 
@@ -115,7 +103,66 @@ int clampCount(int n, int capacity)
     return std::clamp(n, 0, capacity);
 }
 
-// The first line of the file that matches `key`, or empty text.
+// Index of the next record marker ("#" KEY "#", KEY not empty and without ">") at or after
+// `from`, or -1. Fields never hold "#", so any such marker inside a record is the start of
+// another record whose line break was lost.
+qsizetype nextMarker(QStringView line, qsizetype from)
+{
+    qsizetype at = line.indexOf(u'#', from);
+    while (at >= 0) {
+        const qsizetype close = line.indexOf(u'#', at + 1);
+        if (close < 0)
+            return -1;
+        if (close > at + 1 && !line.sliced(at + 1, close - at - 1).contains(u'>'))
+            return at;
+        at = close;
+    }
+    return -1;
+}
+
+// The record of `key` in `line`: from its marker (the one opening the line when `atLineStart`,
+// else the first one fieldStartForKey finds) to the next marker or the end of the line; empty
+// text when there is no such marker.
+QString recordFrom(const QString &line, QStringView key, bool atLineStart)
+{
+    qsizetype marker = 0;
+    if (atLineStart) {
+        if (!line.startsWith(u'#') || !QStringView(line).sliced(1).startsWith(key) ||
+            line.size() <= key.size() + 1 || line[key.size() + 1] != u'#')
+            return {};
+    } else {
+        const qsizetype start = fieldStartForKey(line, key);
+        if (start < 0)
+            return {};
+        marker = start - key.size() - 2;
+    }
+    const qsizetype next = nextMarker(line, marker + key.size() + 2);
+    if (marker == 0 && next < 0)
+        return line;
+    return line.mid(marker, next < 0 ? -1 : next - marker);
+}
+
+// The record of `key` among lines[from..]: the first line that opens with its marker or, when
+// none does, the first line that holds the marker further on (two records run together); the
+// record is cut at the next marker. `found` receives the line's index, -1 when there is none.
+QString recordIn(const QStringList &lines, QStringView key, qsizetype from, qsizetype &found)
+{
+    found = -1;
+    if (!keyIsUsable(key))
+        return {};
+    for (bool atLineStart : {true, false}) {
+        for (qsizetype i = from; i < lines.size(); ++i) {
+            QString record = recordFrom(lines[i], key, atLineStart);
+            if (!record.isEmpty()) {
+                found = i;
+                return record;
+            }
+        }
+    }
+    return {};
+}
+
+// The record of `key` in the file, or empty text.
 QString findLine(const QString &path, const QString &key)
 {
     if (!keyIsUsable(key))
@@ -123,11 +170,8 @@ QString findLine(const QString &path, const QString &key)
     const std::optional<QStringList> lines = readLines(path);
     if (!lines)
         return {};
-    for (const QString &line : *lines) {
-        if (fieldStartForKey(line, key) >= 0)
-            return line;
-    }
-    return {};
+    qsizetype found = -1;
+    return recordIn(*lines, key, 0, found);
 }
 
 QStringList readFieldsCapped(const QString &path, const QString &key, int n, int capacity)
@@ -138,19 +182,17 @@ QStringList readFieldsCapped(const QString &path, const QString &key, int n, int
 }
 
 // Walks the lines once, finding each key on or after the line after the previous match.
-// `visit(keyIndex, line, fieldStart)` is called for every key found.
+// `visit(keyIndex, record, fieldStart)` is called for every key found.
 template<typename Visit>
 void readSequentially(const QStringList &lines, const QStringList &keys, Visit visit)
 {
     qsizetype from = 0;
     for (qsizetype k = 0; k < keys.size(); ++k) {
-        for (qsizetype i = from; i < lines.size(); ++i) {
-            const qsizetype start = fieldStartForKey(lines[i], keys[k]);
-            if (start >= 0) {
-                visit(k, lines[i], start);
-                from = i + 1;
-                break;
-            }
+        qsizetype found = -1;
+        const QString record = recordIn(lines, keys[k], from, found);
+        if (found >= 0) {
+            visit(k, record, fieldStartForKey(record, keys[k]));
+            from = found + 1;
         }
     }
 }
@@ -227,120 +269,6 @@ bool fieldCanHold(QStringView text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return fieldCanHold(c); });
 }
-
-#ifdef Q_OS_UNIX
-namespace {
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// write(2) until every byte is out; false with errno set on the first failure.
-bool writeAll(int fd, const char *data, qsizetype size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, std::size_t(size));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (n == 0) {
-            errno = EIO;
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
-}
-
-} // namespace
-
-SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes, Keep keep)
-{
-    // Written unbuffered into a temporary file beside the target, synced, renamed over the
-    // target, then the folder synced: the write counts only when every step succeeded, and
-    // until the rename the old file is untouched.
-    const QFileInfo target(path);
-    if (target.isDir())
-        return refused(QStringLiteral("%1 is a folder").arg(path));
-    const QString folder = target.absolutePath();
-    int fd = -1;
-    QByteArray temp;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = QFile::encodeName(target.absoluteFilePath() + QLatin1String(InterruptedWriteMarker) +
-                                 QString::number(QRandomGenerator::global()->generate(), 36));
-        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return refused(systemReason(errno));
-    }
-    if (fd < 0)
-        return refused(QStringLiteral("no temporary file could be made beside %1").arg(path));
-
-    const auto fail = [&](int error) {
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(temp.constData());
-        return refused(systemReason(error));
-    };
-    // Keep the permissions of the file being replaced.
-    struct stat old
-    {
-    };
-    if (::stat(QFile::encodeName(path).constData(), &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
-    if (!writeAll(fd, bytes.constData(), bytes.size()))
-        return fail(errno);
-    if (keep == Keep::OnDisk && ::fsync(fd) != 0)
-        return fail(errno);
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0)
-        return fail(errno);
-    if (::rename(temp.constData(), QFile::encodeName(path).constData()) != 0)
-        return fail(errno);
-
-    if (keep == Keep::Temporary)
-        return SaveResult{true, {}};
-    // The rename itself is durable only once the folder is.
-    const int dir =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir < 0)
-        return refused(systemReason(errno));
-    const int synced = ::fsync(dir);
-    const int error = errno;
-    ::close(dir);
-    if (synced != 0)
-        return refused(systemReason(error));
-    return SaveResult{true, {}};
-}
-#else
-SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes, Keep keep)
-{
-    // Unbuffered, so that a full disk fails the write itself instead of a flush whose error
-    // QSaveFile::commit() may not report. QSaveFile syncs in any case.
-    Q_UNUSED(keep);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return refused(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return refused(why);
-    }
-    if (!file.commit())
-        return refused(file.errorString());
-    return SaveResult{true, {}};
-}
-#endif
-
-bool isInterruptedWrite(const QString &fileName)
-{
-    return fileName.contains(QLatin1String(InterruptedWriteMarker));
-}
-
 QStringList splitLines(QStringView text)
 {
     QStringList lines;
@@ -448,23 +376,66 @@ QStringList ReadQuestionFields(const QString &path, const QStringList &keys)
 
 QStringList ReadPaperLines(const QString &path, int count)
 {
-    count = clampCount(count, PaperCapacity);
-    QStringList result(count);
     const std::optional<QStringList> lines = readLines(path);
     if (!lines)
-        return result;
-    // Each paper's record is found by its own key wherever it stands, so records out of order
-    // or a damaged line never hide the records after it.
-    for (int b = 1; b <= count; ++b) {
-        const QString key = QString::number(100 + b);
-        for (const QString &line : *lines) {
-            if (fieldStartForKey(line, key) >= 0) {
-                result[b - 1] = line;
+        return QStringList(clampCount(count, PaperCapacity));
+    return paperLines(*lines, count);
+}
+
+QStringList paperLines(const QStringList &lines, int count)
+{
+    count = clampCount(count, PaperCapacity);
+    // As recordIn for every paper, in one pass over the lines (a damaged file may be large):
+    // for each paper the first line that opens with its marker, else the first line that holds
+    // it further on. Each paper's record is found by its own key wherever it stands, so records
+    // out of order or a damaged line never hide the records after it.
+    QList<qsizetype> atStart(count, -1), anywhere(count, -1);
+    int startsFound = 0;
+    for (qsizetype i = 0; i < lines.size() && startsFound < count; ++i) {
+        const QStringView line = lines[i];
+        for (qsizetype at = line.indexOf(u'#'); at >= 0;) {
+            const qsizetype close = line.indexOf(u'#', at + 1);
+            if (close < 0)
                 break;
+            const QStringView key = line.sliced(at + 1, close - at - 1);
+            if (key.size() == 3 && std::all_of(key.begin(), key.end(),
+                                               [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+                const int b = key.toInt() - 100;
+                if (b >= 1 && b <= count) {
+                    if (at == 0 && atStart[b - 1] < 0) {
+                        atStart[b - 1] = i;
+                        ++startsFound;
+                    }
+                    if (anywhere[b - 1] < 0)
+                        anywhere[b - 1] = i;
+                }
             }
+            at = close;
         }
     }
+    QStringList result(count);
+    for (int b = 1; b <= count; ++b) {
+        const QString key = QString::number(100 + b);
+        if (atStart[b - 1] >= 0)
+            result[b - 1] = recordFrom(lines[atStart[b - 1]], key, true);
+        else if (anywhere[b - 1] >= 0)
+            result[b - 1] = recordFrom(lines[anywhere[b - 1]], key, false);
+    }
     return result;
+}
+
+QString findRecord(const QStringList &lines, QStringView key)
+{
+    qsizetype found = -1;
+    return recordIn(lines, key, 0, found);
+}
+
+bool holdsSecondMarker(QStringView line)
+{
+    const qsizetype first = nextMarker(line, 0);
+    if (first < 0)
+        return false;
+    return nextMarker(line, line.indexOf(u'#', first + 1) + 1) >= 0;
 }
 
 QString composeRecord(const QString &key, const QStringList &fields, int n)
@@ -514,6 +485,9 @@ SaveResult composePaperLines(const QStringList &lines, const QStringList &fields
     for (const QString &line : std::as_const(result)) {
         if (hasLineBreak(line))
             return refused(QStringLiteral("a line to be written holds a line break"));
+        // It would read back as two records, the second one's marker inside a field.
+        if (holdsSecondMarker(line))
+            return refused(QStringLiteral("a line to be written holds two record markers"));
     }
     result[index - 1] = composeRecord(key, fields, fieldCount);
     updated = result;
@@ -564,179 +538,4 @@ SaveResult SaveSummaryFile(const std::array<QStringList, 6> &values,
         return composed;
     return writeFileAtomically(path, bytes);
 }
-
-// ---------------------------------------------------------------------------------------------
-// Files written together
-
-namespace {
-
-constexpr QByteArrayView JournalHead = "LARKSPUR JOURNAL 1\n";
-constexpr QByteArrayView JournalEnd = "END ";
-
-QByteArray journalDigest(QByteArrayView body)
-{
-    return QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex();
-}
-
-// A journal names its files by their plain names inside its own folder, nothing else.
-bool plainFileName(const QString &name)
-{
-    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
-           !name.contains(u'\\') && !name.contains(u'\n') && !name.contains(QChar(0));
-}
-
-std::optional<QList<FileWrite>> parseJournal(const QByteArray &bytes, const QString &folder)
-{
-    if (!bytes.startsWith(JournalHead))
-        return std::nullopt;
-    const qsizetype end = bytes.lastIndexOf("\n" + JournalEnd.toByteArray());
-    if (end < 0)
-        return std::nullopt;
-    const QByteArrayView body = QByteArrayView(bytes).first(end + 1);
-    const QByteArray trailer = bytes.mid(end + 1 + JournalEnd.size());
-    if (trailer != journalDigest(body) + "\n")
-        return std::nullopt;
-
-    QList<FileWrite> writes;
-    qsizetype at = JournalHead.size();
-    while (at < body.size()) {
-        const qsizetype nameEnd = body.indexOf('\n', at);
-        if (nameEnd < 0)
-            return std::nullopt;
-        const QString name = QString::fromUtf8(body.sliced(at, nameEnd - at));
-        const qsizetype sizeEnd = body.indexOf('\n', nameEnd + 1);
-        if (sizeEnd < 0 || !plainFileName(name))
-            return std::nullopt;
-        bool ok = false;
-        const qsizetype size = body.sliced(nameEnd + 1, sizeEnd - nameEnd - 1).toLongLong(&ok);
-        if (!ok || size < 0 || sizeEnd + 1 + size + 1 > body.size() ||
-            body.at(sizeEnd + 1 + size) != '\n')
-            return std::nullopt;
-        writes.append(
-            FileWrite{folder + u'/' + name, body.sliced(sizeEnd + 1, size).toByteArray()});
-        at = sizeEnd + 1 + size + 1;
-    }
-    return writes;
-}
-
-bool removeDurably(const QString &path)
-{
-    if (!QFile::remove(path) && QFile::exists(path))
-        return false;
-#ifdef Q_OS_UNIX
-    const int dir = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-#endif
-    return true;
-}
-
-} // namespace
-
-SaveResult composeJournal(const QString &journalPath, const QList<FileWrite> &writes,
-                          QByteArray &bytes)
-{
-    const QString folder = QFileInfo(journalPath).absolutePath();
-    QByteArray journal = JournalHead.toByteArray();
-    for (const FileWrite &w : writes) {
-        const QFileInfo info(w.path);
-        if (info.absolutePath() != folder || !plainFileName(info.fileName()))
-            return refused(QStringLiteral("%1 is not in the journal's folder").arg(w.path));
-        journal += info.fileName().toUtf8() + '\n' + QByteArray::number(w.bytes.size()) + '\n' +
-                   w.bytes + '\n';
-    }
-    journal += JournalEnd.toByteArray() + journalDigest(journal) + '\n';
-    bytes = journal;
-    return SaveResult{true, {}};
-}
-
-TogetherResult writeFilesTogether(const QString &journalPath, const QList<FileWrite> &writes)
-{
-    TogetherResult result;
-    // An earlier set that never finished goes first: it is older than this one.
-    if (const ReplayResult pending = replayJournal(journalPath); !pending.ok) {
-        result.error = pending.error;
-        return result;
-    }
-
-    QByteArray journal;
-    if (const SaveResult composed = composeJournal(journalPath, writes, journal); !composed) {
-        result.error = composed.error;
-        return result;
-    }
-    QList<std::optional<QByteArray>> before;
-    for (const FileWrite &w : writes) {
-        QFile file(w.path);
-        before.append(file.open(QIODevice::ReadOnly) ? std::optional<QByteArray>(file.readAll())
-                                                     : std::nullopt);
-    }
-
-    // Once the journal is on disk the set counts as written: a crash from here on is finished
-    // by replayJournal at the next start.
-    if (const SaveResult saved = writeFileAtomically(journalPath, journal); !saved) {
-        result.error = saved.error;
-        return result;
-    }
-    for (qsizetype i = 0; i < writes.size(); ++i) {
-        const SaveResult saved = writeFileAtomically(writes[i].path, writes[i].bytes);
-        if (saved)
-            continue;
-        result.error = saved.error;
-        // Put back what was already written, so the set is either all there or not at all.
-        bool restored = true;
-        for (qsizetype j = 0; j < i; ++j) {
-            if (before[j])
-                restored = writeFileAtomically(writes[j].path, *before[j]).ok && restored;
-            else
-                restored = removeDurably(writes[j].path) && restored;
-        }
-        if (restored && removeDurably(journalPath))
-            return result;
-        result.written = true; // the journal stays and finishes the set at the next start
-        result.finished = false;
-        return result;
-    }
-    result.ok = true;
-    result.written = true;
-    result.finished = removeDurably(journalPath);
-    return result;
-}
-
-ReplayResult replayJournal(const QString &journalPath)
-{
-    ReplayResult result;
-    QFile file(journalPath);
-    if (!file.exists())
-        return result;
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.ok = false;
-        result.error = file.errorString();
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    file.close();
-    const std::optional<QList<FileWrite>> writes =
-        parseJournal(bytes, QFileInfo(journalPath).absolutePath());
-    // A journal that does not read back whole was never finished being written, so none of
-    // its files was touched: dropping it leaves every file as it was.
-    if (writes) {
-        for (const FileWrite &w : *writes) {
-            if (const SaveResult saved = writeFileAtomically(w.path, w.bytes); !saved) {
-                result.ok = false;
-                result.error = saved.error;
-                return result;
-            }
-        }
-        result.replayed = true;
-    }
-    if (!removeDurably(journalPath)) {
-        result.ok = false;
-        result.error = QStringLiteral("%1 could not be removed").arg(journalPath);
-    }
-    return result;
-}
-
 } // namespace records

@@ -9,9 +9,11 @@
 //
 // Conventions of this module:
 // - Lists are 0-based: the format's "field k" is index k - 1.
-// - A line matches a key when it contains "#KEY#" anywhere; the first matching line is the
-//   record. Keys match case-sensitively. An empty key, or one holding a character a key cannot
-//   hold ("#", ">", a line break), matches nothing.
+// - The record of a key is the first line that opens with "#KEY#"; when no line does, the first
+//   line that holds "#KEY#" further on (two records whose line break was lost). A record ends
+//   at the next marker ("#" KEY "#" with a KEY free of ">") on its line: fields never hold "#".
+//   Keys match case-sensitively. An empty key, or one holding a character a key cannot hold
+//   ("#", ">", a line break), matches nothing.
 // - Fields are located after the record marker: the text between the marker and its first ">"
 //   is not a field, each ">" opens one field. For every well-formed line (marker at the start of
 //   the line, 3-character keys such as "101" or "FSE", 5-character question keys such as
@@ -24,6 +26,12 @@
 //   clamped number of entries (so exactly n entries for every request within capacity).
 // - Every write goes through writeFileAtomically(): the whole file is replaced or, on failure,
 //   left exactly as it was.
+//
+// The module has three parts: the format (this header), the one write routine (atomicwrite.h)
+// and files written together through a journal (journal.h); this header includes both.
+
+#include "records/atomicwrite.h"
+#include "records/journal.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -61,40 +69,6 @@ bool fieldCanHold(QStringView text);
 // ---------------------------------------------------------------------------------------------
 // Whole files
 
-struct SaveResult
-{
-    SaveResult(bool ok = false, QString error = {}, QString keptCopy = {})
-        : ok(ok), error(std::move(error)), keptCopy(std::move(keptCopy))
-    {
-    }
-    bool ok = false;
-    QString error; // why the write failed (system reason or the refused content); empty on success
-    QString keptCopy; // a damaged file was copied aside here before it was rewritten
-    explicit operator bool() const { return ok; }
-};
-
-// The one write routine of the program: replaces the file at `path` with `bytes` atomically.
-// Done only when every byte reached the disk: the bytes go to a temporary file beside the
-// target (its name holds InterruptedWriteMarker), which is synced and renamed over the target,
-// and then the folder is synced. On any failure (a full disk included) the error comes back and
-// the previous file, if any, stays exactly as it was.
-//
-// A temporary file (a table or a question document written out to be read at once, a picture
-// written again at every start) needs no sync: a crash cannot lose anything it holds, and the
-// syncs would only slow down opening a paper. It is still written whole or not at all.
-enum class Keep
-{
-    OnDisk,   // synced: results and everything else that must survive a power cut
-    Temporary // not synced
-};
-SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes,
-                               Keep keep = Keep::OnDisk);
-
-// The temporary file of a write that never finished (the program was killed in between) keeps
-// this in its name; start-up removes such files.
-inline constexpr auto InterruptedWriteMarker = ".part-";
-bool isInterruptedWrite(const QString &fileName);
-
 // The decoded lines of a file, split on CR LF, LF or lone CR (a final line end does not open
 // another line). nullopt when the file cannot be read.
 std::optional<QStringList> readLines(const QString &path);
@@ -123,7 +97,7 @@ QStringList ReadFields(const QString &path, const QString &key, int n);
 // The first n fields of the record (last-field rule), n clamped to 0..10.
 QStringList ReadFieldsSmall(const QString &path, const QString &key, int n);
 
-// The whole matching line, or empty text.
+// The record as found (from its marker to the next, see above), or empty text.
 QString ReadLine(const QString &path, const QString &key);
 
 // The first n fields of a record line held in memory (last-field rule), n clamped to 0..50.
@@ -151,11 +125,20 @@ QList<int> CountQuestionFields(const QString &path, const QStringList &keys);
 // For each key in turn, every field of its record, appended to one flat list.
 QStringList ReadQuestionFields(const QString &path, const QStringList &keys);
 
-// For b = 1..count (clamped to 0..50), entry b - 1 is the whole line of the record keyed
-// 100 + b ("101", "102", ...), empty when not found. The result has exactly `count` entries.
-// Unlike the readers above, each key is looked for from the top of the file: a paper's record
-// is found wherever it stands.
+// For b = 1..count (clamped to 0..50), entry b - 1 is the record keyed 100 + b ("101",
+// "102", ...) from its marker to the next, empty when not found. The result has exactly `count`
+// entries. Unlike the readers above, each key is looked for from the top of the file: a paper's
+// record is found wherever it stands.
 QStringList ReadPaperLines(const QString &path, int count);
+
+// ReadPaperLines for the lines of a file already read.
+QStringList paperLines(const QStringList &lines, int count);
+
+// The record of `key` among the lines of a file already read, as ReadLine finds it.
+QString findRecord(const QStringList &lines, QStringView key);
+
+// True when a line holds a record marker after its first one: two records run together.
+bool holdsSecondMarker(QStringView line);
 
 // ---------------------------------------------------------------------------------------------
 // Writers (Windows-1252, CR LF after every line, whole file replaced atomically)
@@ -165,8 +148,8 @@ QStringList ReadPaperLines(const QString &path, int count);
 // empty; fieldCount 0 writes "#key#"), then writes lines 1..lineCount, each with CR LF. Lines
 // beyond the end of `lines` are written empty. Refused without writing when i is not within
 // 1..lineCount, when the key or a field holds a character a record cannot hold (see
-// fieldCanHold), when another line holds a line break, or when the file could not be read back
-// whole (lineCount beyond 50 lines, fieldCount beyond 80 fields).
+// fieldCanHold), when another line holds a line break or two record markers, or when the file could
+// not be read back whole (lineCount beyond 50 lines, fieldCount beyond 80 fields).
 //
 // `lines` always mirrors the file as last written: it is updated only when the write succeeded.
 // After a failure it still holds the previous record, the file is unchanged, and the caller
@@ -196,48 +179,5 @@ QString composeRecord(const QString &key, const QStringList &fields, int n);
 
 // Encodes lines as a record file: Windows-1252, every line followed by CR LF.
 QByteArray encodeLines(const QStringList &lines);
-
-// ---------------------------------------------------------------------------------------------
-// Files written together
-//
-// Some changes span several files (a mark changes the outcomes, the summary and the trend). They
-// are written as one step through a journal in the files' folder: the journal, holding every
-// file's new bytes, is written and synced first, then each file is replaced, then the journal
-// is removed. After a crash at any moment, replayJournal at the next start either finds no
-// journal (no file was touched) or finishes every file from it.
-
-struct FileWrite
-{
-    QString path; // in the journal's folder
-    QByteArray bytes;
-};
-
-struct TogetherResult
-{
-    bool ok = false;      // every file holds its new bytes
-    bool written = false; // the set counts as written (ok, or left to the journal to finish)
-    bool finished = true; // false while the journal still has to finish the set
-    QString error;        // why a write failed
-};
-
-// Writes the files as one step. A pending journal is finished first (refused when that fails).
-// When a file cannot be written, the files written before it are put back as they were and the
-// journal is dropped (ok and written false); only when that too fails is the journal left to
-// finish the set at the next start (written true, finished false).
-TogetherResult writeFilesTogether(const QString &journalPath, const QList<FileWrite> &writes);
-
-// The journal's bytes for a set of writes (refused for a file outside the journal's folder).
-SaveResult composeJournal(const QString &journalPath, const QList<FileWrite> &writes,
-                          QByteArray &bytes);
-
-struct ReplayResult
-{
-    bool ok = true;        // no journal, or it was finished (or dropped as never completed)
-    bool replayed = false; // a complete journal was written out
-    QString error;
-};
-
-// Finishes what a journal holds and removes it; a journal that was never completed is dropped.
-ReplayResult replayJournal(const QString &journalPath);
 
 } // namespace records

@@ -62,6 +62,16 @@ QString markerKey(const QString &line)
     return line.mid(1, close - 1);
 }
 
+// True when every field of an outcome record holds a tick, a cross or nothing. Anything else
+// (a tick re-encoded by another program, say) would silently count as not right.
+bool outcomesOnly(const QString &line, const QString &key)
+{
+    const QStringList fields = line.mid(key.size() + 2).split(u'>');
+    return std::all_of(fields.begin() + 1, fields.end(), [](const QString &f) {
+        return f.isEmpty() || f == QChar(RightTick) || f == QChar(WrongTick);
+    });
+}
+
 // A copy is kept before the first rewrite of a damaged file; the result names it.
 records::SaveResult copyAsideIfDamaged(bool damaged, const QString &path)
 {
@@ -91,9 +101,11 @@ records::SaveResult rewriteKeepingDamaged(bool damaged, const QString &path,
 }
 
 // True when the file exists but cannot be read: rewriting it would lose what it holds.
-bool existsUnreadable(const QString &path)
+// Every field of a record found in memory (empty when it has none).
+QStringList allFieldsOf(const QString &record)
 {
-    return QFile::exists(path) && !records::readLines(path).has_value();
+    const qsizetype first = record.indexOf(u'>');
+    return first < 0 ? QStringList() : record.mid(first + 1).split(u'>');
 }
 
 } // namespace
@@ -242,11 +254,20 @@ QString Summary::field(SummaryRecord r, int paperNumber) const
 Summary ReadSummary(const QString &path, int paperCount)
 {
     Summary summary;
-    for (int r = FSE; r <= SST; ++r)
-        summary.records[std::size_t(r)] =
-            withoutSurplus(records::ReadFields(path, summaryKey(r), paperCount));
     const std::optional<QStringList> lines = records::readLines(path);
+    const QStringList none;
+    for (int r = FSE; r <= SST; ++r)
+        summary.records[std::size_t(r)] = withoutSurplus(records::SplitLine(
+            records::findRecord(lines ? *lines : none, summaryKey(r)), paperCount));
     summary.damaged = lines && fileDamaged(*lines, FileShape::Summary, paperCount);
+    // FST and SST are the last records: a summary cut short loses them first. A paper whose
+    // score is still there was marked.
+    for (qsizetype j = 0; j < summary[FST].size(); ++j) {
+        if (summary[FST][j].isEmpty() && !summary[FSE][j].isEmpty())
+            summary[FST][j] = QStringLiteral("1");
+        if (summary[SST][j].isEmpty() && !summary[SSE][j].isEmpty())
+            summary[SST][j] = QStringLiteral("1");
+    }
     return summary;
 }
 
@@ -293,13 +314,14 @@ bool setSecondTake(Summary &summary, int paperNumber, int paperCount, const QStr
     return true;
 }
 
-TakeRecord ReadTakeRecord(const QString &path, int paperCount, int paperNumber, int blankCount)
+TakeRecord ReadTakeRecord(const QString &path, int paperCount, int paperNumber, int blankCount,
+                          FileShape shape)
 {
     TakeRecord record;
     const std::optional<QStringList> all = records::readLines(path);
     record.loaded = all.has_value();
-    record.damaged = all && fileDamaged(*all, FileShape::PaperRecords, paperCount);
-    record.lines = records::ReadPaperLines(path, paperCount);
+    record.damaged = all && fileDamaged(*all, shape, paperCount);
+    record.lines = records::paperLines(all ? *all : QStringList(), paperCount);
     const int j = paperIndex(paperNumber, int(record.lines.size()));
     record.fields =
         withoutSurplus(records::SplitAnswerLine(j < 0 ? QString() : record.lines[j], blankCount));
@@ -392,7 +414,7 @@ records::SaveResult SaveTakeRecord(TakeRecord &record, int paperNumber, int pape
 bool fileDamaged(const QStringList &lines, FileShape shape, int paperCount)
 {
     QStringList expected;
-    if (shape == FileShape::PaperRecords) {
+    if (shape == FileShape::PaperRecords || shape == FileShape::Outcomes) {
         for (int p = 0; p < paperCount; ++p)
             expected.append(QString::number(101 + p));
     } else if (shape == FileShape::Summary) {
@@ -406,9 +428,11 @@ bool fileDamaged(const QStringList &lines, FileShape shape, int paperCount)
         if (isFiller(line))
             continue;
         const QString key = markerKey(line);
-        if (!expected.contains(key) || seen.contains(key))
+        if (!expected.contains(key) || seen.contains(key) || records::holdsSecondMarker(line))
             return true;
         if (shape == FileShape::Summary && records::countFields(line) > paperCount)
+            return true;
+        if (shape == FileShape::Outcomes && !outcomesOnly(line, key))
             return true;
         seen.append(key);
     }
@@ -426,8 +450,11 @@ QString damagedCopyPath(const QString &path, const QDate &date)
     return candidate;
 }
 
-records::SaveResult keepDamagedCopy(const QString &path, QString &copyPath, const QDate &date)
+records::SaveResult keepDamagedCopy(const QString &path, QString &copyPath, const QDate &date,
+                                    bool *alreadyKept)
 {
+    if (alreadyKept)
+        *alreadyKept = false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return records::SaveResult{false, file.errorString()};
@@ -444,6 +471,8 @@ records::SaveResult keepDamagedCopy(const QString &path, QString &copyPath, cons
             break;
         if (existing.readAll() == bytes) {
             copyPath = name;
+            if (alreadyKept)
+                *alreadyKept = true;
             return records::SaveResult{true, {}};
         }
     }
@@ -453,19 +482,21 @@ records::SaveResult keepDamagedCopy(const QString &path, QString &copyPath, cons
 
 QStringList ReadTrend(const QString &path)
 {
-    return records::ReadAllFields(path, QStringLiteral("TRD"));
+    const std::optional<QStringList> lines = records::readLines(path);
+    return lines ? allFieldsOf(records::findRecord(*lines, u"TRD")) : QStringList();
 }
 
 records::SaveResult composeTrend(const QString &path, const QString &percentText, QByteArray &bytes,
                                  bool &damaged)
 {
-    if (existsUnreadable(path))
-        return records::SaveResult{false, QStringLiteral("the file could not be read")};
     if (!records::fieldCanHold(percentText))
         return records::SaveResult{false, QStringLiteral("the score text cannot be stored")};
+    // Read once: the checks and the entries come from the same bytes.
     const std::optional<QStringList> lines = records::readLines(path);
+    if (!lines && QFile::exists(path))
+        return records::SaveResult{false, QStringLiteral("the file could not be read")};
     damaged = lines && fileDamaged(*lines, FileShape::Trend, 0);
-    QStringList entries = ReadTrend(path);
+    QStringList entries = lines ? allFieldsOf(records::findRecord(*lines, u"TRD")) : QStringList();
     entries.append(percentText);
     const QString line =
         records::composeRecord(QStringLiteral("TRD"), entries, int(entries.size()));
@@ -487,27 +518,76 @@ QString journalPath(const QString &dataFolder)
     return dataFolder + QStringLiteral("/marking.journal");
 }
 
-Recovery RecoverDataFolder(const QString &dataFolder)
+QString leftoversFolderPath(const QString &dataFolder)
+{
+    return dataFolder + QStringLiteral("/Leftovers");
+}
+
+namespace {
+
+// The names isOwnTemporary accepts.
+QRegularExpression ownTemporaries(const QString &code)
+{
+    QStringList bases;
+    for (ResultFile f : AllResultFiles)
+        bases.append(baseName(f));
+    const QString results =
+        QStringLiteral("(?:%1)[1-3]%2").arg(bases.join(u'|'), QRegularExpression::escape(code));
+    const auto plain = [](const QString &path) {
+        return QRegularExpression::escape(QFileInfo(path).fileName());
+    };
+    const QString extracted = plain(content::tableTempPath(QString())) + u'|' +
+                              plain(content::descriptorTempPath(QString())) +
+                              QStringLiteral("|temppaper\\d+\\.mht");
+    const QString written =
+        QStringLiteral("%1\\.txt|%1-damaged-\\d{4}-\\d{2}-\\d{2}(?:-\\d+)?\\.txt|%2|%3")
+            .arg(results, plain(journalPath(QString())), extracted);
+    const QString marker =
+        QRegularExpression::escape(QLatin1String(records::InterruptedWriteMarker));
+    return QRegularExpression(
+        QStringLiteral("^(?:%1|(?:%2)%3[0-9a-z]{1,7})$").arg(extracted, written, marker));
+}
+
+} // namespace
+
+bool isOwnTemporary(const QString &name, const QString &code)
+{
+    return !code.isEmpty() && ownTemporaries(code).match(name).hasMatch();
+}
+
+Recovery RecoverDataFolder(const QString &dataFolder, const QString &code)
 {
     Recovery recovery;
     const records::ReplayResult replay = records::replayJournal(journalPath(dataFolder));
     recovery.ok = replay.ok;
     recovery.replayed = replay.replayed;
+    recovery.failedPath = replay.path;
     recovery.error = replay.error;
 
-    // Left behind only by a crash: every routine that writes one of them deletes it after use.
-    // Old versions wrote "<file>.txt.XXXXXX" temporaries beside the result files.
-    static const QRegularExpression oldTemporary(QStringLiteral("^.+\\.txt\\.[A-Za-z0-9]{6}$"));
+    // Names that look like temporary files: the program's own are left behind only by a crash
+    // (every routine that writes one deletes it after use) and are removed. Anything else of
+    // that look (a hand-made "marks1LPP.txt.backup", the "<file>.txt.XXXXXX" of old versions)
+    // is not the program's to delete: it is moved to the Leftovers folder.
+    static const QRegularExpression lookalike(
+        QStringLiteral("^.+\\.txt\\.[A-Za-z0-9]{6}$|^temppaper.*\\.mht$"));
     const QDir folder(dataFolder);
-    const QString tables = QFileInfo(content::tableTempPath(dataFolder)).fileName();
-    const QString descriptor = QFileInfo(content::descriptorTempPath(dataFolder)).fileName();
-    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
-        const bool stale =
-            records::isInterruptedWrite(name) || oldTemporary.match(name).hasMatch() ||
-            name == tables || name == descriptor ||
-            (name.startsWith(QStringLiteral("temppaper")) && name.endsWith(QStringLiteral(".mht")));
-        if (stale && QFile::remove(folder.filePath(name)))
-            ++recovery.removedTemporaries;
+    const QString leftovers = leftoversFolderPath(dataFolder);
+    const QRegularExpression own = ownTemporaries(code);
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!code.isEmpty() && own.match(name).hasMatch()) {
+            if (QFile::remove(folder.filePath(name)))
+                ++recovery.removedTemporaries;
+            continue;
+        }
+        if (!records::isInterruptedWrite(name) && !lookalike.match(name).hasMatch())
+            continue;
+        if (!QDir().mkpath(leftovers))
+            continue;
+        QString target = leftovers + u'/' + name;
+        for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
+            target = leftovers + u'/' + name + QStringLiteral("-%1").arg(n);
+        if (QFile::rename(folder.filePath(name), target))
+            ++recovery.movedLeftovers;
     }
     return recovery;
 }

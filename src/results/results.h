@@ -125,8 +125,10 @@ struct Summary
     QString field(SummaryRecord r, int paperNumber) const;
 };
 
-// The six records with ReadFields, n = paperCount (clamped to 0..50). Fields beyond paperCount
-// are dropped instead of being left in the last field with their separators.
+// The six records as ReadFields finds them, n = paperCount (clamped to 0..50), the file read
+// once. Fields beyond paperCount are dropped instead of being left in the last field with their
+// separators. Where FST (SST) is missing, as when the file was cut short, a paper with a score
+// in FSE (SSE) reads as marked.
 Summary ReadSummary(const QString &path, int paperCount);
 
 // Writes the six records with paperCount fields each; a damaged file is copied aside first, as
@@ -146,6 +148,18 @@ bool setSecondTake(Summary &summary, int paperNumber, int paperCount, const QStr
 // ---------------------------------------------------------------------------------------------
 // Answer and result files (one record per paper, one field per blank)
 
+enum class FileShape
+{
+    PaperRecords, // answer files: one record per paper
+    Outcomes,     // result files: one record per paper, each field a tick, a cross or empty
+    Summary,      // the six summary records
+    Trend         // the one trend record
+};
+
+// The outcome marks of a result file: right and wrong (bytes 252 and 251 on disk).
+inline constexpr char16_t RightTick = 0x00FC;
+inline constexpr char16_t WrongTick = 0x00FB;
+
 struct TakeRecord
 {
     QStringList lines;    // the record line of each paper, 101 first, found by key; empty: none
@@ -158,7 +172,9 @@ struct TakeRecord
 // fields (SplitAnswerLine). A paper out of range gives empty fields. Fields beyond blankCount
 // (a template record longer than the paper) are dropped instead of being left in the last
 // field with their separators, where they would show as an answer and could not be saved.
-TakeRecord ReadTakeRecord(const QString &path, int paperCount, int paperNumber, int blankCount);
+// `shape` tells which checks find the file damaged (see fileDamaged). The file is read once.
+TakeRecord ReadTakeRecord(const QString &path, int paperCount, int paperNumber, int blankCount,
+                          FileShape shape = FileShape::PaperRecords);
 
 // The fresh record line of every paper 101..100 + paperCount as the template item holds it
 // ("#1nn#" when the item lacks it): what a paper without a record is written as.
@@ -184,16 +200,11 @@ records::SaveResult SaveTakeRecord(TakeRecord &record, int paperNumber, int pape
 // ---------------------------------------------------------------------------------------------
 // Damaged files
 
-enum class FileShape
-{
-    PaperRecords, // answer and result files: one record per paper
-    Summary,      // the six summary records
-    Trend         // the one trend record
-};
-
 // True when the file holds a line that is neither a filler ("...", "-----", empty) nor a
-// well-formed record of its kind (marker at the start, a known key once), lacks one of its
-// records, or (summary) holds more fields than there are papers: a rewrite would drop some of it.
+// well-formed record of its kind (marker at the start, a known key once, no second marker on
+// the line), lacks one of its records, (summary) holds more fields than there are papers, or
+// (outcomes) holds a field that is neither a tick, a cross nor empty: a rewrite would drop
+// some of it, or a reader would take it for something it is not.
 bool fileDamaged(const QStringList &lines, FileShape shape, int paperCount);
 
 // "<name>-damaged-<yyyy-MM-dd>.txt" beside the file (then "-2", "-3" ... when taken).
@@ -201,8 +212,10 @@ QString damagedCopyPath(const QString &path, const QDate &date);
 
 // Copies the file as it stands aside under damagedCopyPath, into `copyPath` (a copy already
 // there with the same bytes is kept as it is). Refused when no copy can be made.
+// `alreadyKept`, when given, tells whether that copy was there before.
 records::SaveResult keepDamagedCopy(const QString &path, QString &copyPath,
-                                    const QDate &date = QDate::currentDate());
+                                    const QDate &date = QDate::currentDate(),
+                                    bool *alreadyKept = nullptr);
 
 // ---------------------------------------------------------------------------------------------
 // Trend file
@@ -228,13 +241,25 @@ struct Recovery
     bool ok = true;        // false: a pending mark could not be finished (it stays pending)
     bool replayed = false; // a mark interrupted by a crash was finished
     int removedTemporaries = 0;
+    int movedLeftovers = 0; // files that only looked like temporaries, moved to Leftovers
+    QString failedPath;     // when !ok: the file that could not be written (or the journal)
     QString error;
 };
 
+// The folder where start-up moves files that look like temporary files but are none of the
+// program's: dataFolder + "/Leftovers".
+QString leftoversFolderPath(const QString &dataFolder);
+
+// True when `name` is a temporary file the program itself makes in the data folder of a course
+// with this code: "temptext.txt", "temptext30000.txt", "temppaper<number>.mht", or the
+// temporary file of an atomic write of one of those, of the 18 result files, of a damaged
+// copy or of the journal ("<name>.part-<base 36 number>").
+bool isOwnTemporary(const QString &name, const QString &code);
+
 // Start-up, before anything reads a result file: finishes a mark a crash interrupted (or drops
-// one that never began to be written), then removes the temporary files that a crash leaves:
-// interrupted atomic writes, the table and descriptor extraction files and question files.
-Recovery RecoverDataFolder(const QString &dataFolder);
+// one that never began to be written), then removes the temporary files that a crash leaves
+// (isOwnTemporary) and moves other files of the same look to leftoversFolderPath().
+Recovery RecoverDataFolder(const QString &dataFolder, const QString &code);
 
 // ---------------------------------------------------------------------------------------------
 // Texts

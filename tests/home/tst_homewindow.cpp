@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,6 +62,7 @@ private slots:
     void reportCaptions_data();
     void reportCaptions();
     void interruptedMarkFinishedBeforeFiguresShow();
+    void unfinishableMarkIsToldAtStartUp();
 
 private:
     std::unique_ptr<HomeWindow> start(const TestCourse &course = {});
@@ -942,6 +944,26 @@ void TestHomeWindow::interruptedMarkFinishedBeforeFiguresShow()
     QCOMPARE(readBytes(trend), QByteArray("#TRD#>75\r\n"));
     QVERIFY(!QFile::exists(results::journalPath(folder)));
     QVERIFY(!QFile::exists(marks + QStringLiteral(".part-x1y2")));
+}
+
+void TestHomeWindow::unfinishableMarkIsToldAtStartUp()
+{
+    // The journal of a mark cannot be finished (its trend file became a folder): the pupil is
+    // told which file, once, and the journal stays for the next try.
+    const QString folder = m_data->path();
+    const QString trend = resultFile(folder, QStringLiteral("trend"), 1);
+    QByteArray journal;
+    QVERIFY(
+        records::composeJournal(results::journalPath(folder), {{trend, "#TRD#>75\r\n"}}, journal));
+    QVERIFY(writeBytes(results::journalPath(folder), journal));
+    QVERIFY(QDir().mkpath(trend));
+    chrome::setPopUpDefaultAnswer(QStringLiteral("True"));
+    const auto restore = qScopeGuard([] { chrome::setPopUpDefaultAnswer({}); });
+    auto w = start();
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), 1);
+    QVERIFY2(calls[0].Msg.contains(trend), qPrintable(calls[0].Msg));
+    QVERIFY(QFile::exists(results::journalPath(folder)));
 }
 
 QTEST_MAIN(TestHomeWindow)

@@ -128,6 +128,7 @@ private slots:
     void failedTrendWriteMarksNothing();
     void markedReviewMovesOnAFailedWrite();
     void pendingMarkKeptByTheNextMark();
+    void unfinishablePendingMarkSaysWhatToDo();
     void staysWithItsSubject();
     void damagedFileToldOnce();
     void unreadableAnswersReadAgainOnRetry();
@@ -139,6 +140,7 @@ private slots:
     void printGoesToViewer();
     void noViewerShowsNotice();
     void secondTakeCarriesOver();
+    void secondTakeToldOfDamagedFirstOutcomes();
     void secondTakeConfirmation_data();
     void secondTakeConfirmation();
     void secondTakeMarksAndReopens();
@@ -739,6 +741,33 @@ void PracticeWindowTest::pendingMarkKeptByTheNextMark()
              QStringList(16, QString(marking::WrongMark)));
 }
 
+void PracticeWindowTest::unfinishablePendingMarkSaysWhatToDo()
+{
+    // An earlier mark's journal cannot be finished: its trend file became a folder. Marking
+    // names that file and says what to do; nothing of this mark is written.
+    using results::ResultFile;
+    QVERIFY(open(102));
+    QTest::keyClicks(box(1), "2");
+    const QString trendPath = file(ResultFile::Trend);
+    QByteArray journal;
+    QVERIFY(records::composeJournal(results::journalPath(home_.path()),
+                                    {{trendPath, "#TRD#>50\r\n"}}, journal));
+    QVERIFY(records::writeFileAtomically(results::journalPath(home_.path()), journal));
+    QVERIFY(QFile::remove(trendPath));
+    QVERIFY(QDir().mkdir(trendPath));
+    chrome::takePopUpCalls();
+    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    window_->MarkPaper();
+    QTRY_VERIFY(!window_->isMarking());
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), 2);
+    QVERIFY2(calls[1].Msg.contains(trendPath) && calls[1].Msg.contains("mark the paper again"),
+             qPrintable(calls[1].Msg));
+    QVERIFY(!window_->paper().isMarked());
+    QCOMPARE(readBytes(file(ResultFile::Summary)),
+             results::makeTemplate(ResultFile::Summary, {16, 5}));
+}
+
 void PracticeWindowTest::staysWithItsSubject()
 {
     QVERIFY(open(102));
@@ -1076,6 +1105,26 @@ void PracticeWindowTest::secondTakeCarriesOver()
     window_->SavePaper();
     QCOMPARE(readBytes(file(results::ResultFile::SecondAnswers)),
              crlf({"#101#>a>b>c>>>>>>>>>>>>>", "#102#>>>>>"}));
+}
+
+void PracticeWindowTest::secondTakeToldOfDamagedFirstOutcomes()
+{
+    // Another program re-encoded the ticks as UTF-8: nothing can carry over, and the pupil is
+    // told at opening (only the first take rewrites that file), once.
+    markFirstTakeOf101();
+    QByteArray outcomes = "#101#>\xc3\xbc>\xfb>\xc3\xbc";
+    for (int i = 4; i <= 16; ++i)
+        outcomes += ">\xfb";
+    writeFile(results::ResultFile::FirstResults, outcomes + "\r\n#102#>>>>>\r\n");
+    chrome::takePopUpCalls();
+    QVERIFY(open(101));
+    const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
+    QCOMPARE(calls.size(), 1);
+    QVERIFY2(calls[0].Msg.contains("damaged"), qPrintable(calls[0].Msg));
+    QVERIFY(!box(1)->isReadOnly());
+    delete window_.data();
+    QVERIFY(open(101));
+    QVERIFY(chrome::takePopUpCalls().isEmpty());
 }
 
 void PracticeWindowTest::secondTakeConfirmation_data()

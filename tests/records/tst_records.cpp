@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 #ifdef Q_OS_LINUX
 #include <csignal>
 #include <cstring>
@@ -176,6 +179,11 @@ private slots:
                                           << "A";
         QTest::newRow("marker anywhere") << QByteArray("junk #COD#>A\r\n") << "COD"
                                          << "A";
+        QTest::newRow("start of a line before anywhere")
+            << QByteArray("#NME#>x#COD#>A\r\n#COD#>B\r\n") << "COD"
+            << "B";
+        QTest::newRow("cut at the next marker") << QByteArray("#COD#>A>B#TT1#>6\r\n") << "COD"
+                                                << "A>B";
         QTest::newRow("verbatim spaces") << QByteArray("#NME#> x  \r\n") << "NME"
                                          << " x  ";
         QTest::newRow("1252 text")
@@ -349,6 +357,11 @@ private slots:
             << fileWith("#103#>c\r\n\x01\xff garbage\r\n#101#>a\r\n#102#>b\r\n") << 3
             << QStringList{"#101#>a", "#102#>b", "#103#>c"};
         QTest::newRow("empty file") << dataFile("empty.txt") << 2 << QStringList{"", ""};
+        QTest::newRow("two records on one line: each cut at the other's marker")
+            << fileWith("#101#>a>b#102#>c>d\r\n") << 2 << QStringList{"#101#>a>b", "#102#>c>d"};
+        QTest::newRow("a marker at the start of a line comes first")
+            << fileWith("#101#>a#102#>old\r\n#102#>new\r\n") << 2
+            << QStringList{"#101#>a", "#102#>new"};
     }
     void readPaperLines()
     {
@@ -435,6 +448,38 @@ private slots:
         QVERIFY(ReadValue(p, "101").size() <= text.size());
     }
 
+    void secondMarker_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("holds");
+        QTest::newRow("record") << "#101#>a>b" << false;
+        QTest::newRow("no marker") << "...>#x" << false;
+        QTest::newRow("two records") << "#101#>a#102#>b" << true;
+        QTest::newRow("marker without fields") << "#FSE#>1#SSE#" << true;
+        QTest::newRow("key repeated inside the marker") << "#101#101#>a" << false;
+        QTest::newRow("lone # in a field") << "#101#>a#b>c" << false;
+        QTest::newRow("# pair around >") << "#101#>a#>#b" << false;
+    }
+    void secondMarker()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, holds);
+        QCOMPARE(holdsSecondMarker(line), holds);
+    }
+
+    void twoRecordsOnALineAreNeverWritten()
+    {
+        // Another line that would read back as two records refuses the write.
+        const QByteArray before = "#101#>a\r\n#102#>b#103#>c\r\n";
+        const QString p = fileWith(before);
+        QStringList lines{"#101#>a", "#102#>b#103#>c"};
+        QVERIFY(!SavePaperLine(lines, {"x"}, "1", "101", 2, 1, p));
+        QCOMPARE(fileBytes(p), before);
+        lines[1] = QStringLiteral("#102#>b");
+        QVERIFY(SavePaperLine(lines, {"x"}, "1", "101", 2, 1, p));
+        QCOMPARE(fileBytes(p), QByteArray("#101#>x\r\n#102#>b\r\n"));
+    }
+
     // --- writers ------------------------------------------------------------------------------
 
     void writeFileAtomicallyReplacesWholeFile()
@@ -456,6 +501,31 @@ private slots:
         QVERIFY(!ontoFolder);
         QVERIFY(!ontoFolder.error.isEmpty());
     }
+
+#ifdef Q_OS_UNIX
+    void writtenFilesAreThePupilsAlone()
+    {
+        // New files are 0600 whatever the umask; a rewrite keeps the mode the file has.
+        const mode_t before = ::umask(022);
+        const auto restore = qScopeGuard([&] { ::umask(before); });
+        const auto mode = [](const QString &p) {
+            struct stat st
+            {
+            };
+            return ::stat(QFile::encodeName(p).constData(), &st) == 0 ? int(st.st_mode & 07777)
+                                                                      : -1;
+        };
+        QVERIFY(writeFileAtomically(path("mode-new.txt"), "a"));
+        QCOMPARE(mode(path("mode-new.txt")), 0600);
+        QVERIFY(writeFileAtomically(path("mode-temporary.txt"), "a", Keep::Temporary));
+        QCOMPARE(mode(path("mode-temporary.txt")), 0600);
+        const QString shared = fileWith("old");
+        QVERIFY(::chmod(QFile::encodeName(shared).constData(), 0640) == 0);
+        QVERIFY(writeFileAtomically(shared, "new"));
+        QCOMPARE(fileBytes(shared), QByteArray("new"));
+        QCOMPARE(mode(shared), 0640);
+    }
+#endif
 
 #ifdef Q_OS_LINUX
     // A file-size limit makes every write past it fail with EFBIG, as a full disk fails with
@@ -623,6 +693,80 @@ private slots:
         QVERIFY(SavePaperLine(lines, {"x"}, "1", "101", 3, 2, p));
         QVERIFY(SavePaperLine(lines, {}, "3", "103", 3, 0, p));
         QCOMPARE(fileBytes(p), QByteArray("#101#>x>\r\n#102#>\xfc>\xfb>\r\n#103#\r\n"));
+    }
+
+    // Journals that are complete and carry a right check, but whose sizes do not fit: each is
+    // refused as a whole, nothing is read beyond the journal, nothing is written.
+    void craftedJournalSizes_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("size near the largest number")
+            << QByteArray("a.txt\n9223372036854775800\nx\n");
+        QTest::newRow("largest number") << QByteArray("a.txt\n9223372036854775807\nx\n");
+        QTest::newRow("beyond the largest number")
+            << QByteArray("a.txt\n99999999999999999999\nx\n");
+        QTest::newRow("negative") << QByteArray("a.txt\n-1\nx\n");
+        QTest::newRow("signed") << QByteArray("a.txt\n+1\nx\n");
+        QTest::newRow("spaces") << QByteArray("a.txt\n 1\nx\n");
+        QTest::newRow("one beyond the body") << QByteArray("a.txt\n2\nx\n");
+        QTest::newRow("no size") << QByteArray("a.txt\n\nx\n");
+    }
+    void craftedJournalSizes()
+    {
+        QFETCH(QByteArray, body);
+        QTemporaryDir dir;
+        const QString journal = dir.filePath("marking.journal");
+        QByteArray bytes = "LARKSPUR JOURNAL 1\n" + body;
+        bytes +=
+            "END " + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() + "\n";
+        QVERIFY(!parseJournal(bytes, dir.path()).has_value());
+        putBytes(journal, bytes);
+        const ReplayResult r = replayJournal(journal);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QVERIFY(!r.replayed);
+        QVERIFY(!QFile::exists(journal));
+        QVERIFY(!QFile::exists(dir.filePath("a.txt")));
+    }
+
+    void oversizedJournalIsDroppedUnread()
+    {
+        QTemporaryDir dir;
+        const QString journal = dir.filePath("marking.journal");
+        const QString a = dir.filePath("a.txt");
+        putBytes(a, "old");
+        QByteArray bytes;
+        QVERIFY(composeJournal(journal, {{a, "new"}}, bytes));
+        putBytes(journal, bytes);
+        // Grown past the largest journal a set of writes can make (sparse: no disk is used).
+        QFile grown(journal);
+        QVERIFY(grown.resize(MaxJournalSize + 1));
+        const ReplayResult r = replayJournal(journal);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QVERIFY(!r.replayed);
+        QVERIFY(!QFile::exists(journal));
+        QCOMPARE(fileBytes(a), QByteArray("old"));
+        // No set of writes is allowed to make a journal that large.
+        QVERIFY(!composeJournal(journal, {{a, QByteArray(MaxJournalSize, 'x')}}, bytes));
+    }
+
+    void unfinishableJournalNamesTheFile()
+    {
+        // A file of the set became a folder: the journal stays, and the failure names the file.
+        QTemporaryDir dir;
+        const QString journal = dir.filePath("marking.journal");
+        const QString a = dir.filePath("a.txt"), b = dir.filePath("b.txt");
+        QByteArray bytes;
+        QVERIFY(composeJournal(journal, {{a, "new a"}, {b, "new b"}}, bytes));
+        putBytes(journal, bytes);
+        QVERIFY(QDir(dir.path()).mkdir("b.txt"));
+        const ReplayResult r = replayJournal(journal);
+        QVERIFY(!r.ok);
+        QCOMPARE(r.path, b);
+        QVERIFY(!r.error.isEmpty());
+        QVERIFY(QFile::exists(journal));
+        const TogetherResult next = writeFilesTogether(journal, {{a, "newer"}});
+        QVERIFY(!next.written);
+        QCOMPARE(fileBytes(journal), bytes);
     }
 
     void savePaperLineRefusals_data()

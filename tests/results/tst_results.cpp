@@ -307,6 +307,10 @@ private slots:
             << QByteArray("#101#>a>b\r\n#103#>c>>\r\n#101#>z\r\n") << true << good;
         QTest::newRow("paper beyond the count")
             << QByteArray("#101#>a>b\r\n#103#>c>>\r\n#104#>d\r\n") << true << good;
+        QTest::newRow("two records on one line")
+            << QByteArray("#101#>a>b#102#>x\r\n#103#>c>>\r\n") << true << good;
+        QTest::newRow("an unknown record run on")
+            << QByteArray("#101#>a>b#999#>x\r\n#102#>\r\n#103#>c>>\r\n") << true << good;
     }
     void damagedFilesAreCopiedAside()
     {
@@ -379,16 +383,23 @@ private slots:
         QVERIFY(records::composeJournal(journalPath(folder()),
                                         {{marks, "new marks"}, {trend, "new"}}, journal));
         putBytes(journalPath(folder()), journal);
-        const QStringList stale{"marks1TC.txt.part-k3j2", "first1TC.txt.Ab12Cd",
-                                "temptext.txt",           "temptext30000.txt",
-                                "temppaper13001.mht",     "marking.journal.part-zz"};
+        const QStringList stale{
+            "marks1TC.txt.part-k3j2",  "temptext.txt",
+            "temptext30000.txt",       "temppaper13001.mht",
+            "marking.journal.part-zz", "sresults3TC-damaged-2026-01-02.txt.part-1"};
         const QStringList kept{"first1TC-damaged-2026-01-02.txt", "larkspur.lock", "notes.txt"};
-        for (const QString &name : stale + kept)
-            putBytes(folder() + u'/' + name, "x");
-        const Recovery r = RecoverDataFolder(folder());
+        // They look like temporaries, but the program never makes these names.
+        const QStringList lookalikes{"first1TC.txt.Ab12Cd", "marks1TC.txt.backup",
+                                     "notes.txt.before",    "essay.part-1.txt",
+                                     "temppaper.mht",       "marks1XY.txt.part-k3j2",
+                                     "marks4TC.txt.part-a", "trend1TC.txt.part-ABC"};
+        for (const QString &name : stale + kept + lookalikes)
+            putBytes(folder() + u'/' + name, name.toUtf8());
+        const Recovery r = RecoverDataFolder(folder(), "TC");
         QVERIFY2(r.ok, qPrintable(r.error));
         QVERIFY(r.replayed);
         QCOMPARE(r.removedTemporaries, int(stale.size()));
+        QCOMPARE(r.movedLeftovers, int(lookalikes.size()));
         QCOMPARE(fileBytes(marks), QByteArray("new marks"));
         QCOMPARE(fileBytes(trend), QByteArray("new"));
         QStringList left = QDir(folder()).entryList(QDir::Files);
@@ -396,9 +407,101 @@ private slots:
         QStringList expected = kept + QStringList{"marks1TC.txt", "trend1TC.txt"};
         expected.sort();
         QCOMPARE(left, expected);
-        // Nothing pending: a second start changes nothing.
-        const Recovery again = RecoverDataFolder(folder());
+        for (const QString &name : lookalikes)
+            QCOMPARE(fileBytes(leftoversFolderPath(folder()) + u'/' + name), name.toUtf8());
+        // Nothing pending: a second start changes nothing; a lookalike of the same name later
+        // does not replace the first.
+        putBytes(folder() + "/notes.txt.before", "second");
+        const Recovery again = RecoverDataFolder(folder(), "TC");
         QVERIFY(again.ok && !again.replayed && again.removedTemporaries == 0);
+        QCOMPARE(fileBytes(leftoversFolderPath(folder()) + "/notes.txt.before"),
+                 QByteArray("notes.txt.before"));
+        QCOMPARE(fileBytes(leftoversFolderPath(folder()) + "/notes.txt.before-2"),
+                 QByteArray("second"));
+    }
+
+    void unfinishedMarkNamesTheFile()
+    {
+        // A result file replaced by a folder: the mark stays pending and start-up says which.
+        const QString marks = file(ResultFile::Summary), trend = file(ResultFile::Trend);
+        QByteArray journal;
+        QVERIFY(
+            records::composeJournal(journalPath(folder()), {{marks, "m"}, {trend, "t"}}, journal));
+        putBytes(journalPath(folder()), journal);
+        QVERIFY(QDir(folder()).mkdir(QFileInfo(trend).fileName()));
+        const Recovery r = RecoverDataFolder(folder(), "TC");
+        QVERIFY(!r.ok);
+        QCOMPARE(r.failedPath, trend);
+        QVERIFY(QFile::exists(journalPath(folder())));
+    }
+
+    void twoRecordsOnOneLine()
+    {
+        // A lost line break: paper 102 reads its own answers, is saved, and the line is split.
+        const QString p = file(ResultFile::FirstAnswers);
+        putBytes(p, "#101#>a>b#102#>c>d\r\n");
+        TakeRecord take = ReadTakeRecord(p, 2, 102, 2);
+        QVERIFY(take.damaged);
+        QCOMPARE(take.fields, (QStringList{"c", "d"}));
+        take.fields = QStringList{"c", "e"};
+        const records::SaveResult saved = SaveTakeRecord(take, 102, 2, 2, p);
+        QVERIFY2(saved, qPrintable(saved.error));
+        QCOMPARE(fileBytes(saved.keptCopy), QByteArray("#101#>a>b#102#>c>d\r\n"));
+        QCOMPARE(fileBytes(p), QByteArray("#101#>a>b\r\n#102#>c>e\r\n"));
+        QCOMPARE(ReadTakeRecord(p, 2, 101, 2).fields, (QStringList{"a", "b"}));
+
+        // The summary's first two records run together: each reads where it belongs, and a
+        // mark can be written.
+        const QString m = file(ResultFile::Summary);
+        putBytes(m, "#FSE#>75>#SSE#>>\r\n#LTM#>0:1:2>\r\n#CDD#>d>\r\n#FST#>1>0\r\n#SST#>0>0\r\n");
+        Summary s = ReadSummary(m, 2);
+        QVERIFY(s.damaged);
+        QCOMPARE(s[FSE], (QStringList{"75", ""}));
+        QCOMPARE(s[SSE], (QStringList{"", ""}));
+        QVERIFY(setFirstTake(s, 102, 2, "50", "0:0:9", "e"));
+        const records::SaveResult marked = SaveSummary(m, s, 2);
+        QVERIFY2(marked, qPrintable(marked.error));
+        QVERIFY(!marked.keptCopy.isEmpty());
+        QCOMPARE(ReadSummary(m, 2)[FSE], (QStringList{"75", "50"}));
+        QCOMPARE(ReadSummary(m, 2)[FST], (QStringList{"1", "1"}));
+    }
+
+    void summaryCutShortKeepsMarkedPapers()
+    {
+        // Cut before FST and SST: papers with a score read as marked, the others do not.
+        const QString m = file(ResultFile::Summary);
+        putBytes(m, "#FSE#>80>>60\r\n#SSE#>90>>\r\n#LTM#>0:1:0>>0:2:0\r\n#CDD#>d1>>d3\r\n#FS");
+        const Summary s = ReadSummary(m, 3);
+        QVERIFY(s.damaged);
+        QCOMPARE(s[FST], (QStringList{"1", "", "1"}));
+        QCOMPARE(s[SST], (QStringList{"1", "", ""}));
+        // A stored status is never changed.
+        putBytes(
+            m, "#FSE#>80>>60\r\n#SSE#>>>\r\n#LTM#>>>\r\n#CDD#>>>\r\n#FST#>0>0\r\n#SST#>0>0>0\r\n");
+        QCOMPARE(ReadSummary(m, 3)[FST], (QStringList{"0", "0", "1"}));
+    }
+
+    void outcomesHoldOnlyTicksAndCrosses_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("ticks, crosses, empty")
+            << QByteArray("#101#>\xfc>\xfb>\r\n#102#>\r\n") << false;
+        QTest::newRow("tick re-encoded as UTF-8")
+            << QByteArray("#101#>\xc3\xbc>\xfb>\r\n#102#>\r\n") << true;
+        QTest::newRow("a letter") << QByteArray("#101#>\xfc>\xfb>x\r\n#102#>\r\n") << true;
+        QTest::newRow("two ticks in one field")
+            << QByteArray("#101#>\xfc\xfc\r\n#102#>\r\n") << true;
+    }
+    void outcomesHoldOnlyTicksAndCrosses()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, damaged);
+        const QString p = file(ResultFile::FirstResults);
+        putBytes(p, bytes);
+        QCOMPARE(ReadTakeRecord(p, 2, 101, 3, FileShape::Outcomes).damaged, damaged);
+        // As an answer file the same bytes are sound: answers may hold any text.
+        QVERIFY(!ReadTakeRecord(p, 2, 101, 3).damaged);
     }
 
     void surplusFieldsAreDropped()
