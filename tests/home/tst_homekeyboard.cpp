@@ -311,6 +311,9 @@ void TestHomeKeyboard::namesAndRoles()
         QCOMPARE(i->role(), e.role);
         QCOMPARE(i->text(QAccessible::Name), QString::fromLatin1(e.name));
     }
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(w.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Tiny Course"));
     // Selection reads from the interface: the front tab and the highlighted topic.
     QVERIFY(iface("Tab01")->state().selected);
     QVERIFY(!iface("Tab02")->state().selected);
