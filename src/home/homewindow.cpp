@@ -572,8 +572,13 @@ void HomeWindow::OpenPaper(int offset, int take)
     }
     QPointer<HomeWindow> self(this);
     m_practice = m_opener(m_state, [self] {
-        if (self && !self->m_destroying)
+        if (self && !self->m_destroying) {
             self->RefreshContents();
+            // The keyboard comes back to the home page, at the paper it opened, even where no
+            // window manager hands it over.
+            if (self->isVisible() && !self->m_closing)
+                self->activateWindow();
+        }
     });
     if (m_practice && !m_practice->isVisible())
         m_practice->show();

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -217,6 +218,25 @@ void TestHomeKeyboard::startUpToAPaperByKeys()
     QCOMPARE(opened, (QList<std::pair<int, int>>{{107, 2}}));
     press(*w, QStringLiteral("Up Space"));
     QCOMPARE(opened.value(1), (std::pair<int, int>{107, 1}));
+
+    // A practice window that closes hands the keyboard back to the paper that opened it.
+    std::function<void()> unload;
+    w->setPracticeOpener([&](home::HomeState &, std::function<void()> onUnload) -> QWidget * {
+        unload = onUnload;
+        auto *practice = new QWidget;
+        practice->show();
+        practice->activateWindow();
+        return practice;
+    });
+    press(*w, QStringLiteral("Return"));
+    QPointer<QWidget> practice = w->practiceWindow();
+    QVERIFY(practice);
+    QVERIFY(QTest::qWaitForWindowActive(practice));
+    practice->close();
+    unload();
+    delete practice.data();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QCOMPARE(focused(), QStringLiteral("P2a"));
 }
 
 void TestHomeKeyboard::focusStartsOnTheFirstNamedSubject()
