@@ -4,6 +4,7 @@
 #include "picturebox.h"
 #include "units.h"
 
+#include <QAccessibleWidget>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLabel>
@@ -28,6 +29,15 @@ int px(double v)
     return static_cast<int>(std::lround(v));
 }
 
+// To a screen reader the home and practice windows are application windows (frames), not
+// bare surfaces.
+QAccessibleInterface *accessibleWindow(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("chrome::SkinnedWindow") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 PictureBox *makePiece(const char *name, QWidget *parent, PictureBox::Fit fit, QSize design,
                       const QString &file)
 {
@@ -48,6 +58,11 @@ ImageButton *makeTitleButton(const char *name, QWidget *parent)
 
 SkinnedWindow::SkinnedWindow(Kind kind, QWidget *parent) : QWidget(parent), m_kind(kind)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&accessibleWindow);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setWindowFlags((kind == Kind::Dialog ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint);
 
     using Fit = PictureBox::Fit;
@@ -94,6 +109,9 @@ SkinnedWindow::SkinnedWindow(Kind kind, QWidget *parent) : QWidget(parent), m_ki
         if (kind == Kind::Practice)
             m_maximise = makeTitleButton("imgProgMax", this);
         m_minimise = makeTitleButton("imgProgMin", this);
+        // Pictures only: a screen reader needs their names.
+        m_close->setAccessibleName(QStringLiteral("Close"));
+        m_minimise->setAccessibleName(QStringLiteral("Minimise"));
         connect(m_close, &ImageButton::clicked, this, &SkinnedWindow::closeRequested);
         connect(m_minimise, &ImageButton::clicked, this, [this] { showMinimized(); });
         if (m_maximise) {
@@ -199,13 +217,16 @@ void SkinnedWindow::updateTitleButtonPictures()
     }
     if (m_maximise) {
         // Restore pictures while maximised; a minimised window keeps what it had.
-        if (windowState() & Qt::WindowMaximized)
+        if (windowState() & Qt::WindowMaximized) {
             m_maximise->setPictures(QStringLiteral("prog_blueoff_norm.bmp"),
                                     QStringLiteral("prog_blue_norm.bmp"));
-        else if (!(windowState() & Qt::WindowMinimized) ||
-                 m_maximise->pictureFor(Look::Off).isEmpty())
+            m_maximise->setAccessibleName(QStringLiteral("Restore"));
+        } else if (!(windowState() & Qt::WindowMinimized) ||
+                   m_maximise->pictureFor(Look::Off).isEmpty()) {
             m_maximise->setPictures(QStringLiteral("prog_blueoff_max.bmp"),
                                     QStringLiteral("prog_blue_max.bmp"));
+            m_maximise->setAccessibleName(QStringLiteral("Maximise"));
+        }
         m_maximise->setInactivePicture(QStringLiteral("prog_white_max.bmp"));
     }
 }

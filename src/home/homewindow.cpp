@@ -97,6 +97,7 @@ HomeWindow::HomeWindow(const QString &dataFolder, QWidget *parent)
     buildHomePage();
     buildPages();
     buildToolBar();
+    buildShortcuts();
 
     connect(this, &chrome::SkinnedWindow::ticked, this, [this] {
         updateTabLooks();
@@ -131,6 +132,8 @@ void HomeWindow::buildTabs()
         tab->resize(TabWidth, 26);
         const chrome::ButtonIdentity look = chrome::tabIdentity(false);
         tab->setPictures(look.off, look.on);
+        tab->setKeyboardFocusable(true);
+        tab->setAccessibleRole(QAccessible::PageTab);
         QLabel *label = tab->caption(QStringLiteral("Tab0%1lbl").arg(n));
         label->setFont(pageFont(8.25, true));
         label->setGeometry(3, 4, TabWidth - 6, 20);
@@ -181,6 +184,7 @@ void HomeWindow::buildHomePage()
         label->setGeometry(Margin + 20, y, TopicColumnWidth - 20, TopicPitch - 2);
         label->setToolTip(QStringLiteral("Click to select topic"));
         label->setCursor(Qt::PointingHandCursor);
+        label->setKeyboardControl(QAccessible::ListItem);
         connect(label, &ClickLabel::clicked, this, [this, t] { clickTopic(t); });
         m_bullets[i] = bullet;
         m_topicLabels[i] = label;
@@ -242,6 +246,8 @@ void HomeWindow::buildHomePage()
                                 QStringLiteral("loadbutton_on.bmp"));
             button->setToolTip(tip);
             button->setCursor(Qt::PointingHandCursor);
+            button->setKeyboardFocusable(true);
+            button->setAccessibleName(paperButtonName(n, take, QString()));
             connect(button, &chrome::ImageButton::clicked, this,
                     [this, i, take] { OpenPaper(i, take); });
             return button;
@@ -263,6 +269,7 @@ void HomeWindow::buildToolBar()
         auto *button = new chrome::ImageButton(QStringLiteral("ToolBar0%1").arg(n), m_toolArea);
         button->setAutoSize(false);
         button->setTracksPress(true);
+        button->setKeyboardFocusable(true);
         button->setGeometry(ToolGap + i * (ToolWidth + ToolGap), (ToolAreaHeight - ToolHeight) / 2,
                             ToolWidth, ToolHeight);
         QLabel *label = button->caption(QStringLiteral("lblTB0%1").arg(n));
@@ -363,6 +370,9 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     // Its tab opens the home page (toolbar position 1, report panel 1), which loads the subject
     // and selects its first topic, so the summary file is read once.
     clickTab(first);
+    // The keyboard starts on that tab (not on the first control made, which may be the parked
+    // tab of an unnamed subject).
+    m_tabs[first - 1]->setFocus(Qt::OtherFocusReason);
     return StartUpStatus::Ok;
 }
 
@@ -502,8 +512,10 @@ void HomeWindow::TopicChoosing(int first)
     const QStringList &sse = m_summary.records[1];
     for (int n = 1; n <= PapersPerTopic; ++n) {
         const PaperRow row = paperRow(fse, sse, first, n);
-        m_msa[n - 1]->setText(row.firstScore);
-        m_msb[n - 1]->setText(row.secondScore);
+        // A score that is not a number reads as no take, as the report card counts it.
+        m_storedFirst[n - 1] = row.firstScore;
+        m_msa[n - 1]->setText(shownScore(row.firstScore));
+        m_msb[n - 1]->setText(shownScore(row.secondScore));
     }
     if (const std::optional<int> topic = topicOfFirstOrdinal(first)) {
         m_state.SubH1 = m_topicNames.value(*topic - 1);
@@ -519,8 +531,10 @@ void HomeWindow::ShowPaperRows()
     for (int i = 0; i < PapersPerTopic; ++i) {
         QLabel *a = m_msa[i];
         QLabel *b = m_msb[i];
-        if (!a->text().isEmpty()) {
-            m_pb[i]->setVisible(secondTakeVisible(a->text()));
+        // A damaged first score still offers the second take: the paper was marked.
+        const QString stored = a->text().isEmpty() ? m_storedFirst[i] : a->text();
+        if (!stored.isEmpty()) {
+            m_pb[i]->setVisible(secondTakeVisible(stored));
             a->resize(a->sizeHint().width(), a->height());
             a->move(scoreLeft(percentLeft, a->width()), a->y());
         } else {
@@ -531,6 +545,8 @@ void HomeWindow::ShowPaperRows()
             b->move(scoreLeft(percentLeft, b->width()), b->y());
         }
         filled << !a->text().isEmpty() << !b->text().isEmpty();
+        m_pa[i]->setAccessibleName(paperButtonName(i + 1, 1, a->text()));
+        m_pb[i]->setAccessibleName(paperButtonName(i + 1, 2, b->text()));
     }
     m_percent->setFilled(filled);
 }
@@ -544,6 +560,7 @@ void HomeWindow::Topicbuttoncolour(int topic)
         p.setColor(QPalette::Window, selected ? SelectedTopic : highlightText);
         p.setColor(QPalette::WindowText, selected ? highlightText : QColor(Qt::black));
         m_topicLabels[i]->setPalette(p);
+        m_topicLabels[i]->setSelected(selected);
     }
     m_selectedTopic = topic;
 }
@@ -565,8 +582,13 @@ void HomeWindow::OpenPaper(int offset, int take)
     }
     QPointer<HomeWindow> self(this);
     m_practice = m_opener(m_state, [self] {
-        if (self && !self->m_destroying)
+        if (self && !self->m_destroying) {
             self->RefreshContents();
+            // The keyboard comes back to the home page, at the paper it opened, even where no
+            // window manager hands it over.
+            if (self->isVisible() && !self->m_closing)
+                self->activateWindow();
+        }
     });
     if (m_practice && !m_practice->isVisible())
         m_practice->show();
@@ -700,10 +722,22 @@ void HomeWindow::PrintResults()
     const QStringList lines =
         resultsPrintLines(m_course.name, m_topicNames, m_topicCount, summary[results::FSE],
                           summary[results::LTM], summary[results::CDD], summary[results::SSE]);
-    if (!printTextLines(printer(), lines))
+    if (!printTextLines(printer(), lines)) {
         showNotice(QStringLiteral("Print"),
                    QStringLiteral("Your results could not be printed. Please check the printer "
                                   "(Setup on the Help tab) and try again."));
+        return;
+    }
+    // Without a word the pupil cannot tell a print from a click that did nothing.
+    const QPrinter &used = printer();
+    showNotice(QStringLiteral("Print"),
+               used.outputFormat() == QPrinter::PdfFormat
+                   ? QStringLiteral("Your results have been printed to the file %1.")
+                         .arg(QDir::toNativeSeparators(used.outputFileName()))
+               : used.printerName().isEmpty()
+                   ? QStringLiteral("Your results have been sent to the printer.")
+                   : QStringLiteral("Your results have been sent to the printer %1.")
+                         .arg(used.printerName()));
 }
 
 void HomeWindow::PrintSetup()
@@ -791,7 +825,11 @@ void HomeWindow::eraseResults()
     }
     const QList<results::FileRef> failed = results::ResetResults(folder, m_course);
     if (failed.isEmpty()) {
-        m_trash->showOutcome(QStringLiteral("All your past results have been erased."));
+        // Where the copy is, so that a pupil who erased by mistake can get the results back.
+        m_trash->showOutcome(
+            QStringLiteral("All your past results have been erased. A copy of them as they "
+                           "were is in the folder %1.")
+                .arg(QDir::toNativeSeparators(backup.folder)));
         return;
     }
     QStringList names;
@@ -811,6 +849,7 @@ void HomeWindow::updateTabLooks()
     // HoverTab: the selected tab wears the front pictures, the others the back ones.
     for (int i = 0; i < 4; ++i) {
         const bool front = m_state.txtTabPos == i + 1;
+        m_tabs[i]->setAccessibleSelected(front);
         const chrome::ButtonIdentity look = chrome::tabIdentity(front);
         if (m_tabs[i]->pictureFor(chrome::Look::Off) == look.off)
             continue;
@@ -842,8 +881,8 @@ void HomeWindow::showWarning(const QString &title, const QString &text)
 
 void HomeWindow::showNotice(const QString &title, const QString &message)
 {
-    // A one-button notice leaves the last answer in PopUpResponse alone.
-    chrome::CallPop(title, message, 1, this);
+    // A notice answers nothing: the last answer in PopUpResponse stays.
+    chrome::tell(title, message, this);
 }
 
 } // namespace home

@@ -31,6 +31,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QtTest/qtestspontaneevent.h>
 
 #ifdef Q_OS_LINUX
@@ -135,6 +136,7 @@ private slots:
     void fullDiskSaveFailsAndKeepsTheFile();
     void commandsIgnoredWhileMarking();
     void closeDiscardsTypingAndUnloads();
+    void closeAndMarkAnsweredByKeys();
     void programCloseAsksOnlyForUnsavedTyping_data();
     void programCloseAsksOnlyForUnsavedTyping();
     void printGoesToViewer();
@@ -213,7 +215,7 @@ void PracticeWindowTest::initTestCase()
         item(id, "MIME-Version: 1.0\r\nContent-Type: text/html\r\n\r\n<p>Question</p>\r\n");
     content::setItemRoot(items_.path());
     setViewerFactory(&stubFactory);
-    chrome::setPopUpDefaultAnswer(QStringLiteral("False"));
+    chrome::setPopUpDefaultAnswer(false);
 }
 
 void PracticeWindowTest::init()
@@ -284,7 +286,7 @@ void PracticeWindowTest::firstTakeWritesEveryFile()
     QTest::keyClicks(box(2), "long text");
 
     window_->setStartTime(QDateTime::currentDateTime().addSecs(-3723));
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QVERIFY(window_->isMarking());
     QTRY_VERIFY(window_->paper().isMarked());
@@ -381,7 +383,7 @@ void PracticeWindowTest::decliningMarksNothing()
 {
     QVERIFY(open(102));
     QTest::keyClicks(box(1), "2");
-    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    chrome::setNextPopUpAnswers({false});
     window_->MarkPaper();
     QVERIFY(!window_->isMarking());
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
@@ -631,7 +633,7 @@ void PracticeWindowTest::failedWriteKeepsAnswers()
     QVERIFY(QFile::remove(resultPath));
     QVERIFY(QDir().mkdir(resultPath));
     chrome::takePopUpCalls();
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(!window_->isMarking());
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
@@ -670,7 +672,7 @@ void PracticeWindowTest::failedTrendWriteMarksNothing()
     QVERIFY(QFile::remove(trendPath));
     QVERIFY(QDir().mkdir(trendPath));
     chrome::takePopUpCalls();
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(!window_->isMarking());
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
@@ -687,7 +689,7 @@ void PracticeWindowTest::failedTrendWriteMarksNothing()
 void PracticeWindowTest::markedReviewMovesOnAFailedWrite()
 {
     QVERIFY(open(102));
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(window_->paper().isMarked());
     // The answer file can no longer be written (a full disk, a folder in the way): the marked
@@ -707,7 +709,7 @@ void PracticeWindowTest::pendingMarkKeptByTheNextMark()
     // back). Within the same session the paper opens marked, and a mark of paper 102 keeps it.
     using results::ResultFile;
     QVERIFY(open(101));
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(window_->paper().isMarked());
     delete window_.data();
@@ -731,7 +733,7 @@ void PracticeWindowTest::pendingMarkKeptByTheNextMark()
     QVERIFY(open(102));
     leavePending(); // after the opening: the mark itself must finish it first
     QTest::keyClicks(box(1), "2");
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(window_->paper().isMarked());
     QCOMPARE(results::ReadSummary(file(ResultFile::Summary), 2)[results::FST],
@@ -785,7 +787,7 @@ void PracticeWindowTest::staysWithItsSubject()
     QCOMPARE(chrome::takePopUpCalls().size(), 1); // "Paper saved", nothing refused
     QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)),
              crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>2>cat>>>"}));
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(window_->paper().isMarked());
     QCOMPARE(results::ReadSummary(file(results::ResultFile::Summary), 2)[results::FST],
@@ -884,7 +886,7 @@ void PracticeWindowTest::commandsIgnoredWhileMarking()
 {
     QVERIFY(open(102));
     window_->setProgressStepInterval(20);
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QVERIFY(window_->isMarking());
     QVERIFY(window_->findChild<QWidget *>("fmeMark")->isVisible());
@@ -906,11 +908,11 @@ void PracticeWindowTest::closeDiscardsTypingAndUnloads()
     QVERIFY(open(102));
     const QByteArray before = readBytes(file(results::ResultFile::FirstAnswers));
     QTest::keyClicks(box(1), "2");
-    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    chrome::setNextPopUpAnswers({false});
     window_->ClosePaper();
     QVERIFY(window_);
     QCOMPARE(unloads_, 0);
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->ClosePaper();
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
     QCOMPARE(calls.last().Title, QStringLiteral("Close Practice"));
@@ -922,13 +924,56 @@ void PracticeWindowTest::closeDiscardsTypingAndUnloads()
 
     // Closed from the window manager, answered yes: the same unload.
     QVERIFY(open(102));
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     QCloseEvent fromOutside;
     QSpontaneKeyEvent::setSpontaneous(&fromOutside);
     QCoreApplication::sendEvent(window_->windowHandle(), &fromOutside);
     QTRY_VERIFY(!window_);
     QCOMPARE(unloads_, 2);
     QVERIFY(!QFile::exists(home_.filePath("temppaper13002.mht")));
+}
+
+void PracticeWindowTest::closeAndMarkAnsweredByKeys()
+{
+    // Ctrl+W and Ctrl+M are finished with the keyboard alone, in the real dialog: a stray
+    // Return answers No, Tab then Return answers Yes.
+    QVERIFY(open(102));
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    chrome::setPopUpDefaultAnswer(std::nullopt);
+    auto restore = qScopeGuard([] { chrome::setPopUpDefaultAnswer(false); });
+    QStringList seen; // each dialog's title and the button the focus started on
+    QTimer poll;
+    QList<Qt::Key> keys;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        QWidget *focus = QApplication::focusWidget();
+        auto *dialog = focus ? qobject_cast<chrome::frmPopUp *>(focus->window()) : nullptr;
+        if (!dialog || !dialog->isVisible() || keys.isEmpty())
+            return;
+        seen << dialog->windowTitle() + u':' + focus->objectName();
+        for (Qt::Key key : std::exchange(keys, {}))
+            QTest::keyClick(QApplication::focusWidget(), key);
+    });
+    poll.start();
+    auto press = [&](Qt::Key key, QList<Qt::Key> answer) {
+        keys = answer;
+        // The window is active again once the last dialog has gone; its keys work then.
+        if (!QTest::qWaitForWindowActive(window_))
+            qWarning("the practice window is not active");
+        QTest::keyClick(window_, key, Qt::ControlModifier);
+    };
+
+    QTest::keyClicks(box(1), "2");
+    press(Qt::Key_W, {Qt::Key_Return});
+    QVERIFY(window_);
+    press(Qt::Key_M, {Qt::Key_Escape});
+    QVERIFY(window_ && !window_->isMarking());
+    press(Qt::Key_W, {Qt::Key_Tab, Qt::Key_Return});
+    QTRY_VERIFY(!window_);
+    QCOMPARE(seen, (QStringList{"Close Practice:But2", "Marking:But2", "Close Practice:But2"}));
+    QCOMPARE(unloads_, 1);
 }
 
 void PracticeWindowTest::programCloseAsksOnlyForUnsavedTyping_data()
@@ -965,14 +1010,14 @@ void PracticeWindowTest::programCloseAsksOnlyForUnsavedTyping()
     if (before.contains("save"))
         window_->ShowQuestion(2);
     if (before.contains("mark")) {
-        chrome::setNextPopUpAnswers({QStringLiteral("True")});
+        chrome::setNextPopUpAnswers({true});
         window_->setProgressStepInterval(60000);
         window_->MarkPaper();
         QVERIFY(window_->isMarking());
     }
     chrome::takePopUpCalls();
     if (!answer.isEmpty())
-        chrome::setNextPopUpAnswers({answer});
+        chrome::setNextPopUpAnswers({answer == QLatin1String("True")});
     QCOMPARE(practice::mayClose(window_), mayClose);
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
     QCOMPARE(calls.size(), answer.isEmpty() ? 0 : 1);
@@ -1004,7 +1049,7 @@ void PracticeWindowTest::noViewerShowsNotice()
     QVERIFY(notice);
     QCOMPARE(notice->text(), viewerMissingText());
     QTest::keyClicks(box(1), "2");
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(window_->paper().isMarked());
 }
@@ -1151,7 +1196,7 @@ void PracticeWindowTest::secondTakeConfirmation()
         else
             QTest::keyClicks(box(k), "q");
     }
-    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    chrome::setNextPopUpAnswers({false});
     window_->MarkPaper();
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
     QCOMPARE(calls.size(), 1);
@@ -1240,7 +1285,7 @@ void PracticeWindowTest::secondTakeMarksAndReopens()
                                  : k == 13 ? QStringLiteral("m.")
                                            : QStringLiteral("no"));
     }
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(window_->paper().isMarked());
     QCOMPARE(chrome::takePopUpCalls().size(), 1);
@@ -1413,9 +1458,9 @@ void PracticeWindowTest::accessibleNamesAndTabOrder()
     QTest::keyClick(box(1), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)),
              crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>>>>dog>"}));
-    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    chrome::setNextPopUpAnswers({false});
     QTest::keyClick(box(1), Qt::Key_M, Qt::ControlModifier);
-    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    chrome::setNextPopUpAnswers({false});
     QTest::keyClick(box(1), Qt::Key_W, Qt::ControlModifier);
     QStringList titles;
     for (const chrome::PopUpCall &c : chrome::takePopUpCalls())
