@@ -1,5 +1,6 @@
 #include "home/homewindow.h"
 
+#include "chrome/firstframe.h"
 #include "chrome/identities.h"
 #include "chrome/imagebutton.h"
 #include "chrome/picturebox.h"
@@ -12,6 +13,8 @@
 #include "home/reportpage.h"
 #include "home/resultsprint.h"
 #include "home/trashpage.h"
+
+#include "content/graphics.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -303,11 +306,18 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
 {
     const QString folder = m_state.dataFolder;
 
-    // 1. The pictures are written again at every start, then the window's are loaded.
+    // 1. The window's pictures come from the program itself: a start reads no picture file.
+    // The graphics folder is written again once the first frame is on screen (nothing on
+    // screen reads it), only where a file differs.
     const QString graphics = content::graphicsFolderPath(folder);
-    content::ExtractGraphics(graphics);
+    QDir().mkpath(graphics);
     chrome::Pictures::setFolder(graphics);
+    chrome::Pictures::setSource([](const QString &fileName) {
+        const int item = content::graphicsItem(fileName.toLatin1().constData());
+        return item > 0 ? content::itemBytes(item).value_or(QByteArray()) : QByteArray();
+    });
     LoadHomeGraphics();
+    chrome::afterFirstFrame(this, [graphics] { content::ExtractGraphics(graphics); });
 
     // 2. Placement; the frame and the outline follow the size.
     placeWindow();

@@ -2,6 +2,7 @@
 
 #include "practice/practice.h"
 
+#include "chrome/firstframe.h"
 #include "chrome/timing.h"
 
 #include <QCoreApplication>
@@ -167,39 +168,38 @@ QString viewerPluginFile()
 
 namespace {
 
+// The engine loads in steps, each on its own turn of the event loop, so a pupil's click during
+// the preload waits for one step at most instead of the whole load.
 void warmUpViewer()
 {
-    if (QuestionViewerFactory *f = viewerFactory())
-        f->warmUp();
+    static int turn = 0;
+    QuestionViewerFactory *f = nullptr;
+    if (turn++ == 0) {
+        f = viewerFactory(); // the plugin and the engine's libraries: a step of its own
+        chrome::timing::stamp("viewer-plugin");
+        if (f) {
+            QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
+            return;
+        }
+    } else {
+        f = viewerFactory();
+    }
+    if (f && !f->warmUp()) {
+        chrome::timing::stamp("viewer-step");
+        QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
+        return;
+    }
     chrome::timing::stamp("viewer-warm");
 }
-
-// Waits for the window's first paint, then lets the frame reach the screen before the engine
-// (which takes the GUI thread for a moment) is loaded. The plugin and the engine must be made on
-// the GUI thread.
-class AfterFirstPaint final : public QObject
-{
-public:
-    explicit AfterFirstPaint(QWidget *window) : QObject(window) { window->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
-            deleteLater();
-        }
-        return false;
-    }
-};
 
 } // namespace
 
 void preloadViewer(QWidget *window)
 {
+    // The engine (which takes the GUI thread for moments) loads once the window's first frame
+    // is on screen. The plugin and the engine must be made on the GUI thread.
     if (window && window->isVisible())
-        new AfterFirstPaint(window);
+        chrome::afterFirstFrame(window, warmUpViewer);
     else
         QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
 }
