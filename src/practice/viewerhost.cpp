@@ -10,9 +10,11 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLibrary>
 #include <QOpenGLContext>
 #include <QPluginLoader>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
 
 // Exported by Qt GUI (it is what the application object calls when AA_ShareOpenGLContexts is
@@ -168,21 +170,58 @@ QString viewerPluginFile()
 
 namespace {
 
+// The plugin's file: the one set by the program, else the first of the usual places that exists.
+QString pluginToLoad()
+{
+    const Host &h = host();
+    QStringList candidates;
+    if (!h.pluginPath.isEmpty())
+        candidates << h.pluginPath;
+    candidates << viewerPluginCandidates(QCoreApplication::applicationDirPath());
+    for (const QString &path : std::as_const(candidates)) {
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
 // The engine loads in steps, each on its own turn of the event loop, so a pupil's click during
-// the preload waits for one step at most instead of the whole load.
+// the preload waits for one step at most instead of the whole load. The first step, mapping the
+// engine's libraries, runs on a thread of its own; the GUI thread then finds them loaded.
 void warmUpViewer()
 {
     static int turn = 0;
-    QuestionViewerFactory *f = nullptr;
-    if (turn++ == 0) {
-        f = viewerFactory(); // the plugin and the engine's libraries: a step of its own
+    const int step = turn++;
+    if (step == 0 && !host().overridden && !host().tried && !pluginToLoad().isEmpty()) {
+        // The engine checks for the shared GL context as its libraries load.
+        shareGlContextsForEngine();
+        chrome::timing::stamp("viewer-gl");
+        QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
+        return;
+    }
+    if (step == 1 && !host().overridden && !host().tried) {
+        const QString path = pluginToLoad();
+        if (!path.isEmpty()) {
+            QThread *loading = QThread::create([path] {
+                // Kept loaded for the run, as the plugin loader keeps it.
+                static QLibrary library;
+                library.setFileName(path);
+                library.load();
+            });
+            QObject::connect(loading, &QThread::finished, QCoreApplication::instance(),
+                             warmUpViewer);
+            QObject::connect(loading, &QThread::finished, loading, &QObject::deleteLater);
+            loading->start(QThread::LowPriority);
+            return;
+        }
+    }
+    QuestionViewerFactory *f = viewerFactory();
+    if (step <= 2) {
         chrome::timing::stamp("viewer-plugin");
         if (f) {
             QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
             return;
         }
-    } else {
-        f = viewerFactory();
     }
     if (f && !f->warmUp()) {
         chrome::timing::stamp("viewer-step");
