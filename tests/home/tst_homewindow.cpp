@@ -693,9 +693,11 @@ void TestHomeWindow::showPageByTabAndPosition()
     // The call itself, as the hidden third button on the Help tab cannot be clicked.
     w->clickToolBar(position);
     QCOMPARE(w->state().txtToolBarPos, position);
-    for (const char *name : {"Body_Home", "Body_Report", "Body_Trash", "Body_About"})
-        QCOMPARE(child(*w, QString::fromLatin1(name))->isVisibleTo(w.get()),
-                 page == QLatin1String(name));
+    // A page never shown may not be built yet.
+    for (const char *name : {"Body_Home", "Body_Report", "Body_Trash", "Body_About"}) {
+        const QWidget *shown = w->findChild<QWidget *>(QString::fromLatin1(name));
+        QCOMPARE(shown && shown->isVisibleTo(w.get()), page == QLatin1String(name));
+    }
     QCOMPARE(QFile::exists(pdf), effect == QLatin1String("printed"));
     QCOMPARE(w->isVisible(), effect != QLatin1String("closed"));
     QCOMPARE(setups, effect == QLatin1String("setup") ? 1 : 0);
