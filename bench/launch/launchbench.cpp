@@ -1,22 +1,28 @@
 // Times what a pupil waits for, from outside the program: each round starts the real program
 // and the bare reference programs on a private X server, one after the other, and reads the
-// moments from X itself (a top-level window mapped, its first damage) and from the stamps the
-// programs print when LARKSPUR_TIMING is set. Memory is the proportional set size of the
-// process tree when the first window maps.
+// moments from X itself. A step ends at its first finished frame: the first moment the screen
+// already showed the pixels the window settles on (read back and hashed at every damage), so a
+// blank or half-drawn frame never counts. Memory is the proportional set size of the process
+// tree, at map and once the question engine has loaded.
 //
 //   launchbench [--rounds N] [--larkspur PATH] [--bare-window PATH] [--bare-view PATH]
-//               [--question FILE.mht]
+//               [--question FIRST.mht --question2 SECOND.mht]
+//
+// The two questions are the ones the program shows first (the first paper's first and second
+// question), so the bare view shows the same documents as the program.
 //
 // Results: medians and min-max of every step, and the medians of the per-round ratios against
 // the bare programs of the same round.
 
 #include <X11/Xlib.h>
-#include <X11/extensions/Xdamage.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -27,9 +33,9 @@
 #include <map>
 #include <optional>
 #include <poll.h>
-#include <sys/prctl.h>
 #include <sstream>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -92,6 +98,36 @@ long treePssKb(pid_t root)
 }
 
 // ---------------------------------------------------------------------------------------------
+// What is on screen: a region of the root window read back and hashed. Xvfb draws no
+// compositor and no hardware cursor, so the root's pixels are exactly what a pupil would see.
+
+struct ScreenArea
+{
+    int x = 0, y = 0, w = 0, h = 0;
+    bool empty() const { return w <= 0 || h <= 0; }
+};
+
+std::optional<std::uint64_t> pixelHash(Display *dpy, const ScreenArea &r)
+{
+    if (r.empty())
+        return std::nullopt;
+    XImage *image = XGetImage(dpy, DefaultRootWindow(dpy), r.x, r.y, unsigned(r.w), unsigned(r.h),
+                              AllPlanes, ZPixmap);
+    if (!image)
+        return std::nullopt;
+    std::uint64_t hash = 1469598103934665603ull; // FNV-1a
+    const auto *bytes = reinterpret_cast<const unsigned char *>(image->data);
+    const std::size_t rowBytes = std::size_t(r.w) * std::size_t(image->bits_per_pixel / 8);
+    for (int row = 0; row < r.h; ++row) {
+        const unsigned char *line = bytes + std::size_t(row) * std::size_t(image->bytes_per_line);
+        for (std::size_t i = 0; i < rowBytes; ++i)
+            hash = (hash ^ line[i]) * 1099511628211ull;
+    }
+    XDestroyImage(image);
+    return hash;
+}
+
+// ---------------------------------------------------------------------------------------------
 // One program run on the private display.
 
 struct Options
@@ -101,8 +137,12 @@ struct Options
     std::string bareWindow = "bench/bare_window";
     std::string bareView = "bench/bare_view";
     std::string question;
+    std::string question2;
     int nexts = 5;
 };
+
+// How long a region must stay unchanged to count as settled.
+constexpr double QuietMs = 600;
 
 class Run
 {
@@ -157,8 +197,7 @@ public:
     }
 
     // Serves X events and the program's stamps until `done` holds or the time runs out.
-    template <typename Pred>
-    bool waitFor(Pred done, double timeoutMs)
+    template<typename Pred> bool waitFor(Pred done, double timeoutMs)
     {
         const double end = nowMs() + timeoutMs;
         while (!done()) {
@@ -167,12 +206,21 @@ public:
                 return false;
             pollfd fds[2] = {{ConnectionNumber(dpy_), POLLIN, 0}, {out_, POLLIN, 0}};
             if (XPending(dpy_) == 0)
-                poll(fds, 2, int(std::min(left, 50.0)) + 1);
+                poll(fds, 2, int(std::min(left, 20.0)) + 1);
             serve();
         }
         return true;
     }
+    void pause(double ms)
+    {
+        waitFor([] { return false; }, ms);
+    }
 
+    void pointer(int x, int y)
+    {
+        XTestFakeMotionEvent(dpy_, -1, x, y, CurrentTime);
+        XFlush(dpy_);
+    }
     void click(int x, int y)
     {
         XTestFakeMotionEvent(dpy_, -1, x, y, CurrentTime);
@@ -181,12 +229,46 @@ public:
         XFlush(dpy_);
     }
 
+    // Reads `region` back at every damage from now on (and at each settling poll).
+    void watch(const ScreenArea &region)
+    {
+        watched_ = region;
+        frames_.clear();
+        observe();
+    }
+
+    // Waits until the watched region has not changed for QuietMs, then answers the first moment
+    // after `after` at which it already showed those settled pixels: the first finished frame.
+    std::optional<double> firstFinishedFrame(double after, double timeoutMs = 20000)
+    {
+        const double end = nowMs() + timeoutMs;
+        std::optional<std::uint64_t> last;
+        double since = nowMs();
+        while (nowMs() < end) {
+            pause(20);
+            const auto h = observe();
+            if (!h)
+                return std::nullopt;
+            if (h != last) {
+                last = h;
+                since = nowMs();
+            } else if (nowMs() - since >= QuietMs) {
+                for (const auto &[t, hash] : frames_)
+                    if (t >= after && hash == *last)
+                        return t;
+                return std::nullopt;
+            }
+        }
+        return std::nullopt;
+    }
+
     double start_ = 0;
-    double mapped = 0;     // first top-level window mapped
-    double firstPaint = 0; // first damage on a top-level window
+    double mapped = 0; // first top-level window mapped
+    ScreenArea mappedRegion;
     long pssAtMap = 0;
     std::vector<std::pair<double, std::string>> stamps;
     std::map<std::string, std::pair<int, int>> places;
+    std::map<std::string, ScreenArea> rects;
     std::vector<double> damageTimes; // every damage on any top-level window
 
     std::optional<double> stamp(const std::string &name, double after = 0) const
@@ -203,8 +285,17 @@ public:
                 return d;
         return std::nullopt;
     }
+    long treePss() const { return pid_ > 0 ? treePssKb(pid_) : 0; }
 
 private:
+    std::optional<std::uint64_t> observe()
+    {
+        const auto h = pixelHash(dpy_, watched_);
+        if (h)
+            frames_.emplace_back(nowMs(), *h);
+        return h;
+    }
+
     void serve()
     {
         while (XPending(dpy_) > 0) {
@@ -216,15 +307,21 @@ private:
                 if (mapped == 0) {
                     mapped = t;
                     pssAtMap = treePssKb(pid_);
+                    XWindowAttributes a{};
+                    Window child = 0;
+                    int x = 0, y = 0;
+                    if (XGetWindowAttributes(dpy_, ev.xmap.window, &a) &&
+                        XTranslateCoordinates(dpy_, ev.xmap.window, DefaultRootWindow(dpy_), 0, 0,
+                                              &x, &y, &child))
+                        mappedRegion = {x, y, a.width, a.height};
                 }
                 const Damage d = XDamageCreate(dpy_, ev.xmap.window, XDamageReportNonEmpty);
                 damages_[ev.xmap.window] = d;
             } else if (ev.type == damageEvent_ + XDamageNotify) {
                 auto *de = reinterpret_cast<XDamageNotifyEvent *>(&ev);
                 XDamageSubtract(dpy_, de->damage, None, None);
-                if (firstPaint == 0)
-                    firstPaint = t;
                 damageTimes.push_back(t);
+                observe();
             }
         }
         char buf[4096];
@@ -248,6 +345,10 @@ private:
                 int x = 0, y = 0;
                 line >> x >> y;
                 places[name] = {x, y};
+            } else if (kind == "larkspur-rect") {
+                ScreenArea r;
+                line >> r.x >> r.y >> r.w >> r.h;
+                rects[name] = r;
             }
         }
     }
@@ -258,6 +359,8 @@ private:
     int out_ = -1;
     std::string pending_;
     std::map<Window, Damage> damages_;
+    ScreenArea watched_;
+    std::vector<std::pair<double, std::uint64_t>> frames_;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -271,6 +374,10 @@ struct Series
         if (x)
             v.push_back(*x);
     }
+    std::optional<double> last() const
+    {
+        return v.empty() ? std::nullopt : std::optional<double>(v.back());
+    }
     double median() const
     {
         if (v.empty())
@@ -283,11 +390,11 @@ struct Series
     double max() const { return v.empty() ? 0 : *std::max_element(v.begin(), v.end()); }
 };
 
-std::optional<double> since(double a, double b)
+std::optional<double> since(double a, std::optional<double> b)
 {
-    if (a <= 0 || b <= 0)
+    if (a <= 0 || !b || *b <= 0)
         return std::nullopt;
-    return b - a;
+    return *b - a;
 }
 
 std::optional<double> ratio(std::optional<double> a, std::optional<double> b)
@@ -295,6 +402,11 @@ std::optional<double> ratio(std::optional<double> a, std::optional<double> b)
     if (!a || !b || *b <= 0)
         return std::nullopt;
     return *a / *b;
+}
+
+std::optional<double> megabytes(long kb)
+{
+    return kb > 0 ? std::optional<double>(double(kb) / 1024.0) : std::nullopt;
 }
 
 fs::path makeTempDir(const char *stem)
@@ -309,6 +421,34 @@ std::map<std::string, std::string> commonEnv(const std::string &display)
 {
     std::map<std::string, std::string> env{{"DISPLAY", display}, {"LARKSPUR_TIMING", "1"}};
     return env;
+}
+
+double loadAverage()
+{
+    double one = -1;
+    std::ifstream("/proc/loadavg") >> one;
+    return one;
+}
+
+// A corner of the screen where no window of any run stands.
+constexpr int RestX = 1279, RestY = 1023;
+
+// Turns pages of a question view: clicks (x, y) and answers, for each click, the time from the
+// click to the first finished frame of the view (at `view`) showing the next document.
+Series turnPages(Run &r, int x, int y, const ScreenArea &view, int count)
+{
+    Series out;
+    for (int k = 0; k < count; ++k) {
+        r.pointer(RestX, RestY);
+        r.pause(150);
+        r.watch(view);
+        const double t = nowMs();
+        r.click(x, y);
+        if (!r.waitFor([&] { return r.stamp("question-loaded", t).has_value(); }, 10000))
+            continue;
+        out.add(since(t, r.firstFinishedFrame(t)));
+    }
+    return out;
 }
 
 } // namespace
@@ -328,6 +468,8 @@ int main(int argc, char **argv)
             o.bareView = argv[i + 1];
         else if (a == "--question")
             o.question = argv[i + 1];
+        else if (a == "--question2")
+            o.question2 = argv[i + 1];
         else {
             std::fprintf(stderr, "unknown option %s\n", a.c_str());
             return 2;
@@ -335,6 +477,8 @@ int main(int argc, char **argv)
     }
     for (std::string *p : {&o.larkspur, &o.bareWindow, &o.bareView})
         *p = fs::absolute(*p).string();
+    if (!o.question.empty() && o.question2.empty())
+        o.question2 = o.question;
 
     // A private X server of our own, so nothing else draws meanwhile.
     int displayPipe[2];
@@ -376,143 +520,176 @@ int main(int argc, char **argv)
     XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
     XSelectInput(dpy, DefaultRootWindow(dpy), SubstructureNotifyMask);
     XSync(dpy, False);
+    const double loadBefore = loadAverage();
 
     const fs::path warmHome = makeTempDir("larkspur-bench-home-");
-    Series bareMap, barePaint, barePss, homeMap, homePaint, homePss, firstPaint;
-    Series mapRatio, paintRatio, firstRatio, pssRatio;
-    Series bareReload, openQuestion, nextQuestion, openRatio, nextRatio;
+    Series bareMap, bareFrame, barePss, homeMap, homeFrame, homePss, homePssWarm, firstFrame;
+    Series mapRatio, frameRatio, firstRatio, pssRatio, pssWarmRatio;
+    Series probeWorst, probeCount;
+    Series bareViewPss, bareNext, openQuestion, nextQuestion, openRatio, nextRatio;
+    ScreenArea viewRegion; // where the program's question view stands, learnt in the first round
 
-    auto runBare = [&](Series &map, Series &paint, Series &pss) {
+    // The bare window: mapped, first finished frame, memory at map.
+    auto runBare = [&](Series &map, Series &frame, Series &pss) {
         Run r(dpy, damageEvent);
+        r.pointer(RestX, RestY);
         r.start({o.bareWindow}, commonEnv(display));
-        r.waitFor([&] { return r.firstPaint > 0; }, 10000);
+        r.waitFor([&] { return r.mapped > 0; }, 10000);
+        r.watch(r.mappedRegion);
+        const auto finished = r.firstFinishedFrame(r.start_);
         map.add(since(r.start_, r.mapped));
-        paint.add(since(r.start_, r.firstPaint));
-        pss.add(r.pssAtMap > 0 ? std::optional<double>(r.pssAtMap / 1024.0) : std::nullopt);
-        return std::pair(since(r.start_, r.mapped), since(r.start_, r.firstPaint));
+        frame.add(since(r.start_, finished));
+        pss.add(megabytes(r.pssAtMap));
+        return std::pair(since(r.start_, r.mapped), since(r.start_, finished));
     };
 
-    for (int round = 0; round < o.rounds; ++round) {
-        // Bare window, then the program on a warm data folder.
-        const auto [bm, bp] = runBare(bareMap, barePaint, barePss);
-        const double bpss = barePss.v.empty() ? 0 : barePss.v.back();
+    for (int round = 0; round < o.rounds + 1; ++round) {
+        // Round 0 fills the warm data folder and learns where things stand; it is not counted.
+        const bool counted = round > 0;
+        const auto [bm, bf] = runBare(bareMap, bareFrame, barePss);
+        const auto bpss = barePss.last();
 
+        std::optional<double> openMs, nextMs;
         {
             Run r(dpy, damageEvent);
             auto env = commonEnv(display);
             env["LARKSPUR_HOME"] = warmHome.string();
-            // The first round fills the folder; it counts from the second round on.
-            const bool warm = round > 0;
+            r.pointer(RestX, RestY);
             r.start({o.larkspur}, env);
-            r.waitFor([&] { return r.firstPaint > 0; }, 15000);
-            const auto m = since(r.start_, r.mapped), p = since(r.start_, r.firstPaint);
-            if (warm) {
+            r.waitFor([&] { return r.mapped > 0; }, 15000);
+            r.watch(r.mappedRegion);
+            // While the engine preloads, the pupil moves onto the first paper: each move onto
+            // it and off it again must be answered by a changed frame. The worst wait counts.
+            r.waitFor([&] { return r.damageAfter(r.mapped).has_value(); }, 15000);
+            Series probes;
+            for (int k = 0; k < 40 && !r.stamp("viewer-warm") && r.places.count("P1a"); ++k) {
+                const auto [px, py] = r.places["P1a"];
+                for (const auto &[x, y] : {std::pair(px, py), std::pair(RestX, RestY)}) {
+                    const double t = nowMs();
+                    r.pointer(x, y);
+                    r.waitFor([&] { return r.damageAfter(t).has_value(); }, 2000);
+                    probes.add(since(t, r.damageAfter(t)));
+                }
+            }
+            r.pointer(RestX, RestY);
+            const auto finished = r.firstFinishedFrame(r.start_);
+            const auto m = since(r.start_, r.mapped), f = since(r.start_, finished);
+            r.waitFor([&] { return r.stamp("viewer-warm").has_value(); }, 15000);
+            r.pause(500); // the engine's own processes settle
+            const long pssWarm = r.treePss();
+            if (counted) {
                 homeMap.add(m);
-                homePaint.add(p);
-                homePss.add(r.pssAtMap / 1024.0);
+                homeFrame.add(f);
+                homePss.add(megabytes(r.pssAtMap));
+                homePssWarm.add(megabytes(pssWarm));
                 mapRatio.add(ratio(m, bm));
-                paintRatio.add(ratio(p, bp));
-                pssRatio.add(ratio(r.pssAtMap / 1024.0, bpss));
+                frameRatio.add(ratio(f, bf));
+                pssRatio.add(ratio(megabytes(r.pssAtMap), bpss));
+                if (!probes.v.empty())
+                    probeWorst.add(probes.max());
+                probeCount.add(double(probes.v.size()));
             }
             // Open the first paper once the viewer is warm, then turn pages.
-            r.waitFor([&] { return r.stamp("viewer-warm").has_value(); }, 15000);
-            r.waitFor([] { return false; }, 300);
             if (r.places.count("P1a")) {
                 const auto [x, y] = r.places["P1a"];
+                r.watch(viewRegion);
                 const double clicked = nowMs();
                 r.click(x, y);
                 r.waitFor([&] { return r.stamp("question-loaded", clicked).has_value(); }, 15000);
-                if (auto loaded = r.stamp("question-loaded", clicked)) {
-                    r.waitFor([&] { return r.damageAfter(*loaded).has_value(); }, 5000);
-                    openQuestion.add(since(clicked, r.damageAfter(*loaded).value_or(0)));
+                r.pause(5);
+                if (r.rects.count("brwWebBrowser")) {
+                    const ScreenArea at = r.rects["brwWebBrowser"];
+                    if (viewRegion.empty())
+                        viewRegion = at; // learnt now; counted from the next round
+                    else
+                        openMs = since(clicked, r.firstFinishedFrame(clicked));
                 }
-                r.waitFor([] { return false; }, 300);
-                Series nexts;
-                for (int k = 0; k < o.nexts && r.places.count("ToolBar06"); ++k) {
+                if (r.places.count("ToolBar06")) {
                     const auto [nx, ny] = r.places["ToolBar06"];
-                    const double t = nowMs();
-                    r.click(nx, ny);
-                    r.waitFor([&] { return r.stamp("question-loaded", t).has_value(); }, 5000);
-                    if (auto loaded = r.stamp("question-loaded", t)) {
-                        r.waitFor([&] { return r.damageAfter(*loaded).has_value(); }, 3000);
-                        nexts.add(since(t, r.damageAfter(*loaded).value_or(0)));
-                    }
-                    r.waitFor([] { return false; }, 200);
+                    const Series nexts = turnPages(r, nx, ny, viewRegion, o.nexts);
+                    if (!nexts.v.empty())
+                        nextMs = nexts.median();
                 }
-                if (!nexts.v.empty())
-                    nextQuestion.add(nexts.median());
+            }
+            if (counted) {
+                openQuestion.add(openMs);
+                nextQuestion.add(nextMs);
             }
         }
 
         // First-ever start: an empty data folder, against a fresh bare window.
         {
-            Series ignoredMap, ignoredPaint, ignoredPss;
-            const auto bp2 = runBare(ignoredMap, ignoredPaint, ignoredPss).second;
+            Series ignoredMap, ignoredFrame, ignoredPss;
+            const auto bf2 = runBare(ignoredMap, ignoredFrame, ignoredPss).second;
             const fs::path fresh = makeTempDir("larkspur-bench-fresh-");
             Run r(dpy, damageEvent);
             auto env = commonEnv(display);
             env["LARKSPUR_HOME"] = fresh.string();
+            r.pointer(RestX, RestY);
             r.start({o.larkspur}, env);
-            r.waitFor([&] { return r.firstPaint > 0; }, 15000);
+            r.waitFor([&] { return r.mapped > 0; }, 15000);
+            r.watch(r.mappedRegion);
+            const auto f = since(r.start_, r.firstFinishedFrame(r.start_));
             r.stop();
-            const auto p = since(r.start_, r.firstPaint);
-            firstPaint.add(p);
-            firstRatio.add(ratio(p, bp2));
+            if (counted) {
+                firstFrame.add(f);
+                firstRatio.add(ratio(f, bf2));
+            }
             fs::remove_all(fresh);
         }
 
-        // The bare view: reload of one question document until painted.
-        if (!o.question.empty()) {
+        // The bare view: the same two documents, the same size, the same scene graph.
+        if (!o.question.empty() && !viewRegion.empty()) {
             Run r(dpy, damageEvent);
-            r.start({o.bareView, o.question}, commonEnv(display));
+            r.pointer(RestX, RestY);
+            r.start({o.bareView, o.question, o.question2, std::to_string(viewRegion.w),
+                     std::to_string(viewRegion.h)},
+                    commonEnv(display));
             r.waitFor([&] { return r.stamp("question-loaded").has_value(); }, 20000);
-            r.waitFor([] { return false; }, 500);
-            Series reloads;
-            for (int k = 0; k < o.nexts; ++k) {
-                const double t = nowMs();
-                r.click(20, 12); // the bare view's reload button
-                r.waitFor([&] { return r.stamp("question-loaded", t).has_value(); }, 5000);
-                if (auto loaded = r.stamp("question-loaded", t)) {
-                    r.waitFor([&] { return r.damageAfter(*loaded).has_value(); }, 3000);
-                    reloads.add(since(t, r.damageAfter(*loaded).value_or(0)));
-                }
-                r.waitFor([] { return false; }, 200);
-            }
-            if (!reloads.v.empty()) {
-                bareReload.add(reloads.median());
-                openRatio.add(ratio(openQuestion.v.empty() ? std::nullopt
-                                                            : std::optional(openQuestion.v.back()),
-                                    reloads.median()));
-                nextRatio.add(ratio(nextQuestion.v.empty() ? std::nullopt
-                                                            : std::optional(nextQuestion.v.back()),
-                                    reloads.median()));
+            r.pause(500);
+            const long pss = r.treePss();
+            r.pause(5);
+            const Series reloads = turnPages(r, 30, 12, r.rects["view"], o.nexts);
+            if (counted && !reloads.v.empty()) {
+                bareViewPss.add(megabytes(pss));
+                pssWarmRatio.add(ratio(homePssWarm.last(), megabytes(pss)));
+                bareNext.add(reloads.median());
+                openRatio.add(ratio(openMs, reloads.median()));
+                nextRatio.add(ratio(nextMs, reloads.median()));
             }
         }
-        std::fprintf(stderr, "round %d of %d done\n", round + 1, o.rounds);
+        std::fprintf(stderr, "round %d of %d done\n", round, o.rounds);
     }
+    const double loadAfter = loadAverage();
 
     auto row = [](const char *name, const Series &s, const char *unit) {
-        std::printf("%-40s median %8.1f %s  (min %.1f, max %.1f, n %zu)\n", name, s.median(),
-                    unit, s.min(), s.max(), s.v.size());
+        std::printf("%-46s median %8.2f %s  (min %.2f, max %.2f, n %zu)\n", name, s.median(), unit,
+                    s.min(), s.max(), s.v.size());
     };
-    std::printf("\nMedians over %d rounds (display %s)\n\n", o.rounds, display.c_str());
+    std::printf("\nMedians over %d rounds (display %s; load average %.2f before, %.2f after)\n\n",
+                o.rounds, display.c_str(), loadBefore, loadAfter);
     row("bare window: mapped", bareMap, "ms");
-    row("bare window: first paint", barePaint, "ms");
+    row("bare window: first finished frame", bareFrame, "ms");
     row("bare window: PSS at map", barePss, "MB");
     row("home window: mapped (warm folder)", homeMap, "ms");
-    row("home window: first paint (warm folder)", homePaint, "ms");
-    row("home window: first paint (first start)", firstPaint, "ms");
+    row("home window: first finished frame (warm)", homeFrame, "ms");
+    row("home window: first finished frame (first start)", firstFrame, "ms");
     row("home window: PSS at map", homePss, "MB");
-    row("bare view: reload -> painted", bareReload, "ms");
-    row("open paper -> first question painted", openQuestion, "ms");
-    row("next -> question painted", nextQuestion, "ms");
+    row("home window: PSS after the engine preload", homePssWarm, "MB");
+    row("home window: worst answer to a move in preload", probeWorst, "ms");
+    row("home window: moves answered during preload", probeCount, "");
+    row("bare view: PSS after its first document", bareViewPss, "MB");
+    row("bare view: next -> finished frame", bareNext, "ms");
+    row("open paper -> question finished frame", openQuestion, "ms");
+    row("next -> question finished frame", nextQuestion, "ms");
     std::printf("\nMedians of per-round ratios\n\n");
     row("mapped / bare mapped", mapRatio, "x");
-    row("first paint / bare first paint", paintRatio, "x");
-    row("first start paint / bare first paint", firstRatio, "x");
-    row("PSS / bare PSS", pssRatio, "x");
-    row("open -> painted / bare reload", openRatio, "x");
-    row("next -> painted / bare reload", nextRatio, "x");
+    row("finished frame / bare finished frame", frameRatio, "x");
+    row("first start frame / bare finished frame", firstRatio, "x");
+    row("PSS at map / bare window PSS at map", pssRatio, "x");
+    row("PSS after preload / bare view PSS", pssWarmRatio, "x");
+    row("open -> finished / bare next -> finished", openRatio, "x");
+    row("next -> finished / bare next -> finished", nextRatio, "x");
 
     XCloseDisplay(dpy);
     kill(xvfb, SIGTERM);

@@ -18,6 +18,7 @@ int main(int argc, char *argv[])
     if (options.action != app::CommandLine::Action::Run)
         return app::answerCommandLine(options);
     QApplication app(argc, argv);
+    chrome::timing::stamp("application");
     QApplication::setApplicationName(QStringLiteral("Larkspur"));
     QApplication::setOrganizationName(QStringLiteral("Larkspur"));
     QApplication::setApplicationVersion(QStringLiteral(LARKSPUR_VERSION));
@@ -44,7 +45,9 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    chrome::timing::stamp("data-folder");
     home::HomeWindow contents(folder.path);
+    chrome::timing::stamp("window-built");
     contents.setPracticeOpener(
         [](home::HomeState &state, std::function<void()> onUnload) -> QWidget * {
             return practice::openPracticeWindow(state, std::move(onUnload));
@@ -55,7 +58,9 @@ int main(int argc, char *argv[])
         tell(QMessageBox::Critical, home::HomeWindow::startUpFailureText(status));
         return 1;
     }
+    chrome::timing::stamp("started-up");
     contents.show();
+    chrome::timing::stamp("shown");
     contents.activateWindow();
     chrome::timing::place(contents.findChild<QWidget *>(QStringLiteral("P1a")));
     if (options.selfTest)

@@ -10,6 +10,7 @@ namespace {
 struct Store
 {
     QString folder;
+    Pictures::Source source;
     QHash<QString, QPixmap> cache; // by lower-case file name; null when the file is missing
     int reads = 0;
 };
@@ -32,6 +33,13 @@ QString findFile(const QString &folder, const QString &fileName)
     }
     return {};
 }
+
+// The format named by the file's extension, so that decoding skips probing every image plugin.
+QByteArray formatOf(const QString &fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return dot < 0 ? QByteArray() : fileName.mid(dot + 1).toLower().toLatin1();
+}
 } // namespace
 
 void Pictures::setDataFolder(const QString &dataFolder)
@@ -42,6 +50,12 @@ void Pictures::setDataFolder(const QString &dataFolder)
 void Pictures::setFolder(const QString &graphicsFolder)
 {
     store().folder = graphicsFolder;
+    store().cache.clear();
+}
+
+void Pictures::setSource(Source source)
+{
+    store().source = std::move(source);
     store().cache.clear();
 }
 
@@ -60,7 +74,11 @@ QPixmap Pictures::get(const QString &fileName)
     if (it != s.cache.constEnd())
         return *it;
     QPixmap pixmap;
-    if (!s.folder.isEmpty()) {
+    const QByteArray bytes = s.source ? s.source(fileName) : QByteArray();
+    if (!bytes.isEmpty()) {
+        if (!pixmap.loadFromData(bytes, formatOf(fileName).constData()))
+            pixmap.loadFromData(bytes);
+    } else if (!s.folder.isEmpty()) {
         const QString path = findFile(s.folder, fileName);
         if (!path.isEmpty()) {
             ++s.reads;

@@ -1,13 +1,18 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPixmap>
 #include <QString>
 
+#include <functional>
+
 namespace chrome {
 
-// The interface pictures of the graphics folder, each read from disk once and kept. Names are
-// matched without regard to case ("Pencil.ico" finds "pencil.ico"). A missing or unreadable
-// file gives a null pixmap, so a window without its pictures still lays out and works.
+// The interface pictures, each decoded once and kept. They come from the source set with
+// setSource (the program's built-in pictures: no file is read) and otherwise from the graphics
+// folder. Names are matched without regard to case ("Pencil.ico" finds "pencil.ico"). A missing
+// or unreadable picture gives a null pixmap, so a window without its pictures still lays out and
+// works.
 class Pictures
 {
 public:
@@ -16,6 +21,12 @@ public:
     // Use `graphicsFolder` itself; forgets every picture read so far.
     static void setFolder(const QString &graphicsFolder);
     static QString folder();
+
+    // The bytes of a picture by its file name, empty when the source has none of that name.
+    using Source = std::function<QByteArray(const QString &fileName)>;
+    // Read pictures from `source` first (an empty function: from the folder only); forgets
+    // every picture read so far.
+    static void setSource(Source source);
 
     static QPixmap get(const QString &fileName);
     // Forget the kept pictures (the folder has been rewritten).

@@ -30,8 +30,20 @@ void place(const QWidget *widget)
     if (!enabled() || !widget)
         return;
     const QPoint centre = widget->mapToGlobal(widget->rect().center());
-    std::fprintf(stderr, "larkspur-place %s %d %d\n", qPrintable(widget->objectName()),
-                 centre.x(), centre.y());
+    std::fprintf(stderr, "larkspur-place %s %d %d\n", qPrintable(widget->objectName()), centre.x(),
+                 centre.y());
+    std::fflush(stderr);
+}
+
+void rect(const QWidget *widget)
+{
+    if (!enabled() || !widget)
+        return;
+    const QPoint topLeft = widget->mapToGlobal(QPoint(0, 0));
+    const qreal ratio = widget->devicePixelRatioF();
+    std::fprintf(stderr, "larkspur-rect %s %d %d %d %d\n", qPrintable(widget->objectName()),
+                 int(topLeft.x() * ratio), int(topLeft.y() * ratio), int(widget->width() * ratio),
+                 int(widget->height() * ratio));
     std::fflush(stderr);
 }
 

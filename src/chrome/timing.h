@@ -13,5 +13,8 @@ bool enabled();
 void stamp(const char *name);
 // "larkspur-place OBJECTNAME X Y": the centre of the widget on the screen, where a click lands.
 void place(const QWidget *widget);
+// "larkspur-rect OBJECTNAME X Y W H": the widget's area on the screen, in device pixels, where
+// the benchmark reads back what the pupil sees.
+void rect(const QWidget *widget);
 
 } // namespace chrome::timing

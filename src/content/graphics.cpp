@@ -1,6 +1,7 @@
 #include "graphics.h"
 
 #include <array>
+#include <strings.h>
 
 namespace content {
 
@@ -113,6 +114,15 @@ const char *graphicsFileName(int item)
             return entry.fileName;
     }
     return nullptr;
+}
+
+int graphicsItem(const char *fileName)
+{
+    for (const GraphicsEntry &entry : kGraphics) {
+        if (strcasecmp(entry.fileName, fileName) == 0)
+            return entry.item;
+    }
+    return 0;
 }
 
 } // namespace content

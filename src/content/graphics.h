@@ -18,4 +18,7 @@ std::span<const GraphicsEntry> graphicsList();
 // The file name of picture item `item`, or nullptr when the number is not a picture.
 const char *graphicsFileName(int item);
 
+// The item number of the picture written under `fileName` (case ignored), or 0.
+int graphicsItem(const char *fileName);
+
 } // namespace content

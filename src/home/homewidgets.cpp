@@ -4,6 +4,7 @@
 #include "chrome/units.h"
 
 #include <QAccessibleWidget>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,9 +14,19 @@ namespace home {
 
 QFont pageFont(double points, bool bold)
 {
+    // The first of the faces this machine has, found once: every font of the pages then names
+    // one family, and matching it does not walk the list again for each size.
+    static const QStringList families = [] {
+        const QStringList wanted{QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                                 QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+        for (const QString &family : wanted) {
+            if (QFontDatabase::hasFamily(family))
+                return QStringList{family};
+        }
+        return wanted;
+    }();
     QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(families);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

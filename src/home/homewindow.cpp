@@ -1,5 +1,6 @@
 #include "home/homewindow.h"
 
+#include "chrome/firstframe.h"
 #include "chrome/identities.h"
 #include "chrome/imagebutton.h"
 #include "chrome/picturebox.h"
@@ -13,6 +14,8 @@
 #include "home/resultsprint.h"
 #include "home/trashpage.h"
 
+#include "content/graphics.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -22,6 +25,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QTimer>
 #include <QUrl>
 
 #include <cmath>
@@ -283,25 +287,53 @@ void HomeWindow::buildToolBar()
 
 void HomeWindow::buildPages()
 {
-    m_report = new ReportPage(this);
-    m_report->hide();
-    connect(m_report, &ReportPage::barClicked, this, [this](int n) {
-        m_state.txtReportPos = n;
-        m_report->ArrangeReportPanels(m_state.txtReportPos);
-    });
+    // The report card, trash and about pages are built when first shown: nobody sees them at
+    // start, and building them would hold up the first frame.
+}
 
-    m_trash = new TrashPage(this);
-    connect(m_trash, &TrashPage::eraseConfirmed, this, &HomeWindow::eraseResults);
-    m_about = new AboutPage(this);
-    connect(m_about, &AboutPage::linkClicked, this, &HomeWindow::OpenWebPage);
-
-    for (QWidget *page : {static_cast<QWidget *>(m_trash), static_cast<QWidget *>(m_about)}) {
-        page->setAutoFillBackground(true);
-        setColour(page, QPalette::Window, PageColour);
-        setColour(page, QPalette::WindowText, Qt::black);
-        page->setFont(pageFont(9));
-        page->hide();
+ReportPage *HomeWindow::reportPage()
+{
+    if (!m_report) {
+        m_report = new ReportPage(this);
+        m_report->hide();
+        m_report->setGeometry(pageRect());
+        connect(m_report, &ReportPage::barClicked, this, [this](int n) {
+            m_state.txtReportPos = n;
+            m_report->ArrangeReportPanels(m_state.txtReportPos);
+        });
     }
+    return m_report;
+}
+
+TrashPage *HomeWindow::trashPage()
+{
+    if (!m_trash) {
+        m_trash = new TrashPage(this);
+        connect(m_trash, &TrashPage::eraseConfirmed, this, &HomeWindow::eraseResults);
+        decorateTextPage(m_trash);
+    }
+    return m_trash;
+}
+
+AboutPage *HomeWindow::aboutPage()
+{
+    if (!m_about) {
+        m_about = new AboutPage(this);
+        connect(m_about, &AboutPage::linkClicked, this, &HomeWindow::OpenWebPage);
+        decorateTextPage(m_about);
+        if (m_courseLoaded)
+            m_about->setProgramName(m_course.name);
+    }
+    return m_about;
+}
+
+void HomeWindow::decorateTextPage(QWidget *page)
+{
+    page->setAutoFillBackground(true);
+    setColour(page, QPalette::Window, PageColour);
+    setColour(page, QPalette::WindowText, Qt::black);
+    page->setFont(pageFont(9));
+    page->hide();
 }
 
 // ---- Start-up --------------------------------------------------------------------------------
@@ -310,11 +342,24 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
 {
     const QString folder = m_state.dataFolder;
 
-    // 1. The pictures are written again at every start, then the window's are loaded.
+    // 1. The window's pictures come from the program itself: a start reads no picture file.
+    // The graphics folder is written again once the first frame is on screen (nothing on
+    // screen reads it), only where a file differs.
     const QString graphics = content::graphicsFolderPath(folder);
-    content::ExtractGraphics(graphics);
+    QDir().mkpath(graphics);
     chrome::Pictures::setFolder(graphics);
+    chrome::Pictures::setSource([](const QString &fileName) {
+        const int item = content::graphicsItem(fileName.toLatin1().constData());
+        return item > 0 ? content::itemBytes(item).value_or(QByteArray()) : QByteArray();
+    });
     LoadHomeGraphics();
+    chrome::afterFirstFrame(this, [this, graphics] {
+        content::ExtractGraphics(graphics);
+        // The pages off screen, each on a turn of its own, so they are ready when asked for.
+        QTimer::singleShot(0, this, [this] { reportPage(); });
+        QTimer::singleShot(0, this, [this] { trashPage(); });
+        QTimer::singleShot(0, this, [this] { aboutPage(); });
+    });
 
     // 2. Placement; the frame and the outline follow the size.
     placeWindow();
@@ -354,7 +399,8 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     m_tabs[3]->setCaptionText(QStringLiteral("Help"));
     m_tabs[3]->setToolTips(QStringLiteral("Help"));
     setTitle(m_course.name);
-    m_about->setProgramName(m_course.name);
+    if (m_about)
+        m_about->setProgramName(m_course.name);
     m_state.lblCOD = m_course.code;
 
     // 8. Tabs and pages.
@@ -440,7 +486,8 @@ void HomeWindow::layoutTabs()
 
     const QRect page = pageRect();
     m_bodyHome->setGeometry(page);
-    m_report->setGeometry(page);
+    if (m_report)
+        m_report->setGeometry(page);
     m_toolArea->setGeometry(page.left(), page.bottom() + 1, page.width(),
                             clientRect().bottom() - page.bottom());
 }
@@ -650,11 +697,11 @@ void HomeWindow::ShowPage()
         CloseProgram();
         break;
     case PageCommand::AboutPage:
-        showPageWidget(m_about);
+        showPageWidget(aboutPage());
         break;
     case PageCommand::TrashPage:
-        m_trash->setState(TrashState::Offer);
-        showPageWidget(m_trash);
+        trashPage()->setState(TrashState::Offer);
+        showPageWidget(trashPage());
         break;
     case PageCommand::PrintSetup:
         PrintSetup();
@@ -682,10 +729,11 @@ void HomeWindow::showReportCard()
     source.trendEntries = results::ReadTrend(
         results::resultFilePath(m_state.dataFolder, results::ResultFile::Trend, s, m_state.lblCOD));
 
-    m_report->setGeometry(pageRect());
-    m_report->BuildReportCard(source);
-    m_report->ArrangeReportPanels(m_state.txtReportPos);
-    showPageWidget(m_report);
+    ReportPage *report = reportPage();
+    report->setGeometry(pageRect());
+    report->BuildReportCard(source);
+    report->ArrangeReportPanels(m_state.txtReportPos);
+    showPageWidget(report);
 }
 
 results::Summary HomeWindow::readSummaryNow() const
@@ -807,14 +855,14 @@ void HomeWindow::eraseResults()
         showNotice(QStringLiteral("Trash"),
                    QStringLiteral("Please close the paper you are practising first, then erase "
                                   "your results."));
-        m_trash->setState(TrashState::Offer);
+        trashPage()->setState(TrashState::Offer);
         return;
     }
     const QString folder = m_state.dataFolder;
     const results::BackupOutcome backup =
         results::BackupResults(folder, m_course, QDateTime::currentDateTime());
     if (!backup.ok()) {
-        m_trash->showOutcome(
+        trashPage()->showOutcome(
             QStringLiteral(
                 "Nothing has been erased: a safety copy of your results could not be made in the "
                 "folder %1.")
@@ -826,7 +874,7 @@ void HomeWindow::eraseResults()
     const QList<results::FileRef> failed = results::ResetResults(folder, m_course);
     if (failed.isEmpty()) {
         // Where the copy is, so that a pupil who erased by mistake can get the results back.
-        m_trash->showOutcome(
+        trashPage()->showOutcome(
             QStringLiteral("All your past results have been erased. A copy of them as they "
                            "were is in the folder %1.")
                 .arg(QDir::toNativeSeparators(backup.folder)));
@@ -836,7 +884,7 @@ void HomeWindow::eraseResults()
     for (const results::FileRef &f : failed)
         names << QFileInfo(results::resultFilePath(folder, f.file, f.subject, m_course.code))
                      .fileName();
-    m_trash->showOutcome(
+    trashPage()->showOutcome(
         QStringLiteral("Not all your results could be erased: these files could not be "
                        "written: %1. A copy of your results as they were is in %2.")
             .arg(names.join(QStringLiteral(", ")), QDir::toNativeSeparators(backup.folder)));

@@ -140,6 +140,11 @@ private:
     void buildHomePage();
     void buildToolBar();
     void buildPages();
+    // The pages off screen at start, built on first use.
+    ReportPage *reportPage();
+    TrashPage *trashPage();
+    AboutPage *aboutPage();
+    void decorateTextPage(QWidget *page);
     void updateToolBar();
     bool closePractice(); // false when the practice window stays open
     // The selected subject's summary file as it is now, not the home page's copy.

@@ -388,6 +388,7 @@ void PracticeWindow::buildControls()
         QStringLiteral("The question on view; Page Up and Page Down move between questions"));
     viewer_->setDocumentCompleteHandler([this] {
         chrome::timing::stamp("question-loaded");
+        chrome::timing::rect(viewer_->widget());
         attachDocument();
     });
     attachDocument();

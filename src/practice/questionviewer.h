@@ -43,11 +43,13 @@ class QuestionViewerFactory
 public:
     virtual ~QuestionViewerFactory() = default;
     virtual QuestionViewer *createViewer(QWidget *parent) = 0;
-    // Start the engine ahead of the first paper; harmless when called again.
-    virtual void warmUp() = 0;
+    // Starts the engine ahead of the first paper, one step a call; true once it is warm (and
+    // from then on). Each step holds the GUI thread for a moment, so the caller lets input
+    // through between calls.
+    virtual bool warmUp() = 0;
 };
 
 } // namespace practice
 
-#define LarkspurQuestionViewerFactory_iid "org.larkspur.QuestionViewerFactory/1.0"
+#define LarkspurQuestionViewerFactory_iid "org.larkspur.QuestionViewerFactory/1.1"
 Q_DECLARE_INTERFACE(practice::QuestionViewerFactory, LarkspurQuestionViewerFactory_iid)

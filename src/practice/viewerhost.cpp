@@ -2,6 +2,7 @@
 
 #include "practice/practice.h"
 
+#include "chrome/firstframe.h"
 #include "chrome/timing.h"
 
 #include <QCoreApplication>
@@ -9,9 +10,11 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLibrary>
 #include <QOpenGLContext>
 #include <QPluginLoader>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
 
 // Exported by Qt GUI (it is what the application object calls when AA_ShareOpenGLContexts is
@@ -167,39 +170,75 @@ QString viewerPluginFile()
 
 namespace {
 
-void warmUpViewer()
+// The plugin's file: the one set by the program, else the first of the usual places that exists.
+QString pluginToLoad()
 {
-    if (QuestionViewerFactory *f = viewerFactory())
-        f->warmUp();
-    chrome::timing::stamp("viewer-warm");
+    const Host &h = host();
+    QStringList candidates;
+    if (!h.pluginPath.isEmpty())
+        candidates << h.pluginPath;
+    candidates << viewerPluginCandidates(QCoreApplication::applicationDirPath());
+    for (const QString &path : std::as_const(candidates)) {
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
 }
 
-// Waits for the window's first paint, then lets the frame reach the screen before the engine
-// (which takes the GUI thread for a moment) is loaded. The plugin and the engine must be made on
-// the GUI thread.
-class AfterFirstPaint final : public QObject
+// The engine loads in steps, each on its own turn of the event loop, so a pupil's click during
+// the preload waits for one step at most instead of the whole load. The first step, mapping the
+// engine's libraries, runs on a thread of its own; the GUI thread then finds them loaded.
+void warmUpViewer()
 {
-public:
-    explicit AfterFirstPaint(QWidget *window) : QObject(window) { window->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
-            deleteLater();
-        }
-        return false;
+    static int turn = 0;
+    const int step = turn++;
+    if (step == 0 && !host().overridden && !host().tried && !pluginToLoad().isEmpty()) {
+        // The engine checks for the shared GL context as its libraries load.
+        shareGlContextsForEngine();
+        chrome::timing::stamp("viewer-gl");
+        QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
+        return;
     }
-};
+    if (step == 1 && !host().overridden && !host().tried) {
+        const QString path = pluginToLoad();
+        if (!path.isEmpty()) {
+            QThread *loading = QThread::create([path] {
+                // Kept loaded for the run, as the plugin loader keeps it.
+                static QLibrary library;
+                library.setFileName(path);
+                library.load();
+            });
+            QObject::connect(loading, &QThread::finished, QCoreApplication::instance(),
+                             warmUpViewer);
+            QObject::connect(loading, &QThread::finished, loading, &QObject::deleteLater);
+            loading->start(QThread::LowPriority);
+            return;
+        }
+    }
+    QuestionViewerFactory *f = viewerFactory();
+    if (step <= 2) {
+        chrome::timing::stamp("viewer-plugin");
+        if (f) {
+            QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
+            return;
+        }
+    }
+    if (f && !f->warmUp()) {
+        chrome::timing::stamp("viewer-step");
+        QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
+        return;
+    }
+    chrome::timing::stamp("viewer-warm");
+}
 
 } // namespace
 
 void preloadViewer(QWidget *window)
 {
+    // The engine (which takes the GUI thread for moments) loads once the window's first frame
+    // is on screen. The plugin and the engine must be made on the GUI thread.
     if (window && window->isVisible())
-        new AfterFirstPaint(window);
+        chrome::afterFirstFrame(window, warmUpViewer);
     else
         QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
 }

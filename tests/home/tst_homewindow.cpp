@@ -715,9 +715,11 @@ void TestHomeWindow::showPageByTabAndPosition()
     w->clickToolBar(position);
     QVERIFY(chrome::pendingPopUpAnswers().isEmpty());
     QCOMPARE(w->state().txtToolBarPos, position);
-    for (const char *name : {"Body_Home", "Body_Report", "Body_Trash", "Body_About"})
-        QCOMPARE(child(*w, QString::fromLatin1(name))->isVisibleTo(w.get()),
-                 page == QLatin1String(name));
+    // A page never shown may not be built yet.
+    for (const char *name : {"Body_Home", "Body_Report", "Body_Trash", "Body_About"}) {
+        const QWidget *shown = w->findChild<QWidget *>(QString::fromLatin1(name));
+        QCOMPARE(shown && shown->isVisibleTo(w.get()), page == QLatin1String(name));
+    }
     QCOMPARE(QFile::exists(pdf), effect == QLatin1String("printed"));
     QCOMPARE(w->isVisible(), effect != QLatin1String("closed"));
     QCOMPARE(setups, effect == QLatin1String("setup") ? 1 : 0);

@@ -87,7 +87,7 @@ public:
         last = new StubViewer(parent);
         return last;
     }
-    void warmUp() override {}
+    bool warmUp() override { return true; }
     StubViewer *last = nullptr;
 };
 

@@ -9,6 +9,7 @@
 #include <QQuickWindow>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -21,16 +22,31 @@ namespace {
 class WarmPage
 {
 public:
-    void make()
+    // One step a call, in the order the engine needs them: its context and profile, the page,
+    // then a blank document that starts a renderer. True once every step is done.
+    bool makeStep()
     {
-        if (page_ || !QCoreApplication::instance())
-            return;
-        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-        page_ = new QWebEnginePage;
-        page_->load(QUrl(QStringLiteral("about:blank")));
-        // Pages must go before the engine shuts down at the end of the run.
-        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
-                         page_.data(), [page = page_] { delete page.data(); });
+        if (!QCoreApplication::instance())
+            return true;
+        switch (step_++) {
+        case 0:
+            QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+            QWebEngineProfile::defaultProfile();
+            return false;
+        case 1:
+            page_ = new QWebEnginePage;
+            // Pages must go before the engine shuts down at the end of the run.
+            QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                             page_.data(), [page = page_] { delete page.data(); });
+            return false;
+        case 2:
+            if (page_ && !taken_)
+                page_->load(QUrl(QStringLiteral("about:blank")));
+            return true;
+        default:
+            step_ = 3;
+            return true;
+        }
     }
 
     // The page for a new view, or nullptr while another view has it.
@@ -54,6 +70,7 @@ public:
 private:
     QPointer<QWebEnginePage> page_;
     bool taken_ = false;
+    int step_ = 0;
 };
 
 WarmPage &warmPage()
@@ -149,7 +166,7 @@ public:
 
     // Starting the engine and a renderer costs a noticeable moment; the warm page takes it
     // before the pupil opens a paper, and keeps the engine from shutting down again.
-    void warmUp() override { warmPage().make(); }
+    bool warmUp() override { return warmPage().makeStep(); }
 };
 
 } // namespace

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace chrome {
+
+// Runs `work` once the window's first frame has been painted, on a later turn of the event loop
+// so the frame reaches the screen first. Work that nothing on screen needs waits here, out of
+// the way of the frame the pupil waits for. Call it before the window's first paint; nothing
+// runs if the window goes first. Without a window, the work runs on the next turn.
+void afterFirstFrame(QWidget *window, std::function<void()> work);
+
+} // namespace chrome
