@@ -993,7 +993,7 @@ void TestHomeWindow::unfinishableMarkIsToldAtStartUp()
         records::composeJournal(results::journalPath(folder), {{trend, "#TRD#>75\r\n"}}, journal));
     QVERIFY(writeBytes(results::journalPath(folder), journal));
     QVERIFY(QDir().mkpath(trend));
-    chrome::setPopUpDefaultAnswer(QStringLiteral("True"));
+    chrome::setPopUpDefaultAnswer(true);
     const auto restore = qScopeGuard([] { chrome::setPopUpDefaultAnswer({}); });
     auto w = start();
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();

@@ -758,7 +758,7 @@ void PracticeWindowTest::unfinishablePendingMarkSaysWhatToDo()
     QVERIFY(QFile::remove(trendPath));
     QVERIFY(QDir().mkdir(trendPath));
     chrome::takePopUpCalls();
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(!window_->isMarking());
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
@@ -1246,7 +1246,7 @@ void PracticeWindowTest::secondTakeShowsMarkingFlags()
     window_->ShowQuestion(3);
     QTest::keyClicks(box(1), "leeds");
     QTest::keyClicks(box(2), "it is  raining");
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(window_->paper().isMarked());
     QCOMPARE(window_->paper().outcomes,
