@@ -94,8 +94,8 @@ def counted_thing(before):
     words = m.group(1).split()
     while words and words[0] in COUNT_SKIP:
         words = words[1:]
-    if not words:
-        return []
+    if not words or "and" in words[1:2]:
+        return []  # "How many worms and slugs": the count is of both
     pluralish = lambda w: (w.endswith("s") and not w.endswith("ss")) or w in IRREGULAR_PLURALS
     if len(words) > 1 and not pluralish(words[0]) and pluralish(words[1]) and words[1].islower():
         return [words[0] + " " + words[1]] + ([words[1]] if words[0][0].isupper() else [])
