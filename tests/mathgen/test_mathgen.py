@@ -129,8 +129,19 @@ def evaluate(expr):
     return v if i == len(tokens) else None
 
 
+UNIT_WORDS = r"(?: ?(?:cm|centimetres?|mm|millimetres?|km|kilometres?|m|metres?|kg|kilograms?|g|grams?|ml|millilitres?|litres?|l|minutes?|mins?|hours?|hrs?|%|percent|per cent|°|degrees?))?"
+
+
 def key_value(type_, key):
-    """The value a key stands for, checking that it is in the canonical form of its type."""
+    """The value a key stands for, checking that it is in the canonical form of its type. A
+    number gap with a unit beside it lists the number's forms (M): its first is the canonical
+    number, and every other is the same number with the unit or the pound sign."""
+    if type_ in "NM" and key.startswith(";") and re.fullmatch(r"-?\d+(\.\d+)?", key.split(";")[1]):
+        alts = key.split(";")[1:]
+        for a in alts:
+            m = re.fullmatch(r"\u00a3?(-?[\d,]*\.?\d+)" + UNIT_WORDS, a)
+            assert m and Fr(m.group(1).replace(",", "")) == Fr(alts[0]), "%r is not %s" % (a, alts[0])
+        type_, key = "N", alts[0]
     if type_ == "N":
         assert re.fullmatch(r"-?(0|[1-9]\d*)(\.\d*[1-9])?", key), "N key %r" % key
         return Fr(key)
@@ -325,7 +336,8 @@ class AnswersRederived(unittest.TestCase):
                 self.assertGreaterEqual(multi * 5, len(qs), "%s: %d multi-step of %d" % (ppath, multi, len(qs)))
 
     def rederive(self, qpath, h, t, bl):
-        types = [b[0] for b in bl]
+        # a number gap whose key lists the number with its unit is still a number gap
+        types = ["N" if b[0] == "M" and re.fullmatch(r";-?\d+(\.\d+)?(;.*)?", b[2]) else b[0] for b in bl]
         keys = [b[2] for b in bl]
         if self.rederive_problems(qpath, h, t, types, keys) or self.rederive_extra(qpath, h, t, types, keys):
             return

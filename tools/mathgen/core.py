@@ -209,6 +209,8 @@ class Question:
             names.append("%s%s.svg" % (base, "" if len(self.svgs) == 1 else chr(ord("a") + i)))
         out = "\n".join(self.parts) + "\n"
         for i, (t, key, mark) in enumerate(self.blanks):
+            if t == "N":
+                t, key = number_with_unit(key, out, "\x00B%d\x00" % i)
             out = out.replace(
                 "\x00B%d\x00" % i,
                 '<blank type="%s" mark="%d">%s</blank>' % (t, mark, html.escape(key, quote=False)),
@@ -220,6 +222,60 @@ class Question:
         assert "\x00" not in out
         out.encode("cp1252")
         return out, [(names[i], s) for i, (s, _) in enumerate(self.svgs)]
+
+
+# units printed after a number gap, and the ways pupils copy each into the gap
+GAP_UNITS = {
+    "cm": ["cm", "centimetres"], "mm": ["mm", "millimetres"], "km": ["km", "kilometres"], "m": ["m", "metres"],
+    "kg": ["kg", "kilograms"], "g": ["g", "grams"], "ml": ["ml", "millilitres"], "litres": ["litres", "l"],
+    "minutes": ["minutes", "mins"], "hours": ["hours", "hrs"], "%": ["%", "percent", "per cent"],
+    "&deg;": ["°", "degrees"],
+}
+SINGULAR = {"centimetres": "centimetre", "millimetres": "millimetre", "kilometres": "kilometre", "metres": "metre",
+            "kilograms": "kilogram", "grams": "gram", "millilitres": "millilitre", "litres": "litre",
+            "minutes": "minute", "mins": "min", "hours": "hour", "hrs": "hr", "degrees": "degree"}
+GAP_UNIT = re.compile(r"\s*(%s)(?![\w;&])" % "|".join(map(re.escape, sorted(GAP_UNITS, key=len, reverse=True))))
+
+
+def number_forms(key):
+    """The ways one number is written that the number rule takes as it: "5070", "5,070";
+    "0.9", ".9", "0.90"."""
+    forms = [key, num(key)]
+    if re.fullmatch(r"-?0\.\d+", key):
+        forms.append(key.replace("0.", ".", 1))
+    if re.fullmatch(r"-?\d+\.\d", key):
+        forms.append(key + "0")
+    return list(dict.fromkeys(forms))
+
+
+def number_with_unit(key, text, placeholder):
+    """A number gap with a unit printed after it ("__ cm"), or an amount asked for "without the
+    pound sign", as an M blank: pupils copy the unit or the sign into the gap ("12 cm", "12cm",
+    "£6.55") and a teacher gives the mark. The number rule refuses words, so the blank lists the
+    forms; other gaps keep the number rule."""
+    at = text.find(placeholder)
+    after = text[at + len(placeholder):] if at >= 0 else ""
+    before = re.sub(r"<[^>]+>", " ", text[:at] if at >= 0 else "")
+    unit = GAP_UNIT.match(after)
+    numbers = number_forms(key)
+    forms = list(numbers)
+    if unit:
+        words = GAP_UNITS[unit.group(1)]
+        if Fr(key) == 1:
+            words = words + [SINGULAR[w] for w in words if w in SINGULAR]
+        for n in numbers:
+            for w in words:
+                forms.append(n + " " + w)
+                if len(w) <= 2 or not w[0].isalpha():
+                    forms.append(n + w)
+    elif re.search(r"without the &pound; sign\.?\s*$", before):
+        # whole pounds and tens of pence are also written with two decimals: 36.00, 136.70
+        pence = [key + ".00"] if "." not in key else [key + "0"] if re.fullmatch(r"\d+\.\d", key) else []
+        forms += pence
+        forms += ["\u00a3" + n for n in numbers + pence]
+    else:
+        return "N", key
+    return "M", ";" + ";".join(dict.fromkeys(forms))
 
 
 SHAPE_NUMBER = re.compile(r"(?:&pound;|\u00a3)?-?\d[\d,]*(?:\.\d+)?(?:\s*/\s*\d+)?(?:\s*[:.]\s*\d\d)?")
