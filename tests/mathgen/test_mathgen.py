@@ -129,7 +129,8 @@ def evaluate(expr):
     return v if i == len(tokens) else None
 
 
-UNIT_WORDS = r"(?: ?(?:cm|centimetres?|mm|millimetres?|km|kilometres?|m|metres?|kg|kilograms?|g|grams?|ml|millilitres?|litres?|l|minutes?|mins?|hours?|hrs?|%|percent|per cent|°|degrees?))?"
+# a unit or the things counted, as pupils write them after the number ("12 cm", "16 beads")
+UNIT_WORDS = r"(?: ?(?:[a-z][a-z ]*|%|°|[a-z]+[²³23]))?"
 
 
 def key_value(type_, key):
@@ -657,6 +658,8 @@ class AnswersRederived(unittest.TestCase):
         if m:
             prices = [number(x) for x in re.findall(r"(?:for|at) (\d+\.\d\d)", t)]
             self.assertGreaterEqual(len(prices), 2, qpath)
+            if m.group(1):
+                self.assertGreater(int(m.group(1)), sum(prices), "%s: the note does not pay for it" % qpath)
             self.expect(qpath, "N", keys[0], int(m.group(1)) - sum(prices) if m.group(1) else sum(prices))
             return True
         m = re.match(r"(?:What number is|Which number lies exactly) halfway between " + NUM + " and " + NUM, t)
@@ -1135,6 +1138,7 @@ class AnswersRederived(unittest.TestCase):
         if m:
             a, c, na, nc, pay = (int(x) for x in m.groups())
             self.expect(qpath, "N", keys[0], a * na + c * nc)
+            self.assertGreaterEqual(pay, a * na + c * nc, "%s: the money does not pay for it" % qpath)
             self.expect(qpath, "N", keys[1], pay - a * na - c * nc)
             multi.add(qpath)
             return True
@@ -1195,6 +1199,7 @@ class AnswersRederived(unittest.TestCase):
         if m:
             total = int(m.group(1)) * number(m.group(2)) + int(m.group(3)) * number(m.group(4))
             self.expect(qpath, "N", keys[0], total)
+            self.assertGreater(int(m.group(5)), total, "%s: the note does not pay for it" % qpath)
             self.expect(qpath, "N", keys[1], int(m.group(5)) - total)
             multi.add(qpath)
             return True
@@ -1217,6 +1222,7 @@ class AnswersRederived(unittest.TestCase):
         if m:
             sale = Fr(int(m.group(1)) * (100 - int(m.group(2))), 100)
             self.expect(qpath, "N", keys[0], sale)
+            self.assertGreaterEqual(int(m.group(3)), sale, "%s: the money does not pay for it" % qpath)
             self.expect(qpath, "N", keys[1], int(m.group(3)) - sale)
             multi.add(qpath)
             return True

@@ -230,11 +230,40 @@ GAP_UNITS = {
     "kg": ["kg", "kilograms"], "g": ["g", "grams"], "ml": ["ml", "millilitres"], "litres": ["litres", "l"],
     "minutes": ["minutes", "mins"], "hours": ["hours", "hrs"], "%": ["%", "percent", "per cent"],
     "&deg;": ["°", "degrees"],
+    "cm&sup2;": ["cm²", "cm2", "square centimetres", "sq cm"], "m&sup2;": ["m²", "m2", "square metres", "sq m"],
+    "cm&sup3;": ["cm³", "cm3", "cubic centimetres"], "m&sup3;": ["m³", "m3", "cubic metres"],
 }
 SINGULAR = {"centimetres": "centimetre", "millimetres": "millimetre", "kilometres": "kilometre", "metres": "metre",
             "kilograms": "kilogram", "grams": "gram", "millilitres": "millilitre", "litres": "litre",
             "minutes": "minute", "mins": "min", "hours": "hour", "hrs": "hr", "degrees": "degree"}
 GAP_UNIT = re.compile(r"\s*(%s)(?![\w;&])" % "|".join(map(re.escape, sorted(GAP_UNITS, key=len, reverse=True))))
+
+
+GIVE_IN = re.compile(r"Give your answer in (%s)\.\s*$" % "|".join(map(re.escape, sorted(GAP_UNITS, key=len, reverse=True))))
+ABBREVIATIONS = {"centimetres": "cm", "millimetres": "mm", "kilometres": "km", "metres": "m", "kilograms": "kg",
+                 "grams": "g", "millilitres": "ml", "degrees": "°"}
+COUNT_SKIP = {"more", "fewer", "different", "complete", "full", "whole", "extra", "of", "the"}
+IRREGULAR_PLURALS = {"children", "people", "teeth", "mice", "sheep", "fish", "geese"}
+
+
+def counted_thing(before):
+    """What "How many ...?" counts, as a pupil writes it after the number ("16 beads", "178
+    metres", "8 full boxes"); empty when the gap is not the answer to such a question or the
+    question names no plural thing."""
+    m = re.search(r"[Hh]ow many ((?:[A-Za-z]+ ){1,3})[^?]*\?\s*$", before)
+    if not m:
+        return []
+    words = m.group(1).split()
+    lead = []
+    while words and words[0] in COUNT_SKIP:
+        lead.append(words.pop(0))
+    if not words or not words[0].islower():
+        return []
+    w = words[0]
+    if not ((w.endswith("s") and not w.endswith("ss")) or w in IRREGULAR_PLURALS):
+        return []
+    full = [x for x in lead if x not in ("more", "fewer", "of", "the")]
+    return [w] + ([" ".join(full + [w])] if full else [])
 
 
 def number_forms(key):
@@ -266,8 +295,19 @@ def number_with_unit(key, text, placeholder):
         for n in numbers:
             for w in words:
                 forms.append(n + " " + w)
-                if len(w) <= 2 or not w[0].isalpha():
+                if len(w) <= 3 or not w[0].isalpha():
                     forms.append(n + w)
+    elif GIVE_IN.search(before):
+        unit = GIVE_IN.search(before).group(1)
+        return number_with_unit(key, placeholder + " " + unit, placeholder)
+    elif counted_thing(before):
+        things = counted_thing(before)
+        for n in numbers:
+            for thing in things:
+                forms.append(n + " " + thing)
+                short = ABBREVIATIONS.get(thing)
+                if short:
+                    forms += [n + " " + short, n + short]
     elif re.search(r"without the &pound; sign\.?\s*$", before):
         # whole pounds and tens of pence are also written with two decimals: 36.00, 136.70
         pence = [key + ".00"] if "." not in key else [key + "0"] if re.fullmatch(r"\d+\.\d", key) else []

@@ -286,7 +286,11 @@ def de_shop_change(q, r, L):
     p1, p2 = Fr(r.randint(int(lo1 * 20), int(hi1 * 20)), 20), Fr(r.randint(int(lo2 * 20), int(hi2 * 20)), 20)
     n1, n2 = r.randint(2, 6), r.randint(2, 5)
     total = n1 * p1 + n2 * p2
-    note = 5 if total < 5 else 10 if total < 10 else 20
+    # the smallest note that pays for it all: the change is never negative
+    notes = [n for n in (5, 10, 20, 50) if n > total]
+    if not notes:
+        raise Retry()
+    note = notes[0]
     who = r.choice(NAMES)
     q.p("%s buys %d %s at %s each and %d %s at %s each." % (who, n1, i1, money(p1), n2, i2, money(p2)))
     q.p("How much does %s spend altogether? Give your answer in pounds, without the &pound; sign. %s" % (who, q.b("N", dec(total), mk(L, 2, 2, 3))))
