@@ -130,7 +130,7 @@ def evaluate(expr):
 
 
 # a unit or the things counted, as pupils write them after the number ("12 cm", "16 beads")
-UNIT_WORDS = r"(?: ?(?:[a-z][a-z ]*|%|°|[a-z]+[²³23]))?"
+UNIT_WORDS = r"(?: ?[A-Za-z°%][A-Za-z°%/ ²³23]*)?"
 
 
 def key_value(type_, key):
@@ -564,7 +564,7 @@ class AnswersRederived(unittest.TestCase):
             (r"(?:Three angles of a four-sided shape are|Three of its corners measure) (\d+), (\d+) and (\d+)\.",
              lambda g: [360 - int(g[0]) - int(g[1]) - int(g[2])]),
             (r"(\d+) (?:cubes along its length|cubes long|bricks long),? (?:and )?(\d+) (?:along its width|cubes wide|bricks thick),? "
-             r"(?:and )?(\d+) (?:layers|bricks)", lambda g: [int(g[0]) * int(g[1]) * int(g[2])]),
+             r"(?:and )?(\d+) (?:layers?|bricks)", lambda g: [int(g[0]) * int(g[1]) * int(g[2])]),
             (r"Here are the numbers of [\w ]+: ([\d, ]+)\. What is the difference",
              lambda g: [max(map(int, g[0].split(", "))) - min(map(int, g[0].split(", ")))]),
             (r"A square (?:has an area of|garden has an area of|tile covers) (\d+) ", lambda g: [Fr(math.isqrt(int(g[0])))]),
@@ -965,7 +965,7 @@ class AnswersRederived(unittest.TestCase):
         if m:
             self.expect(qpath, "F", keys[0], Fr(m.group(1)))
             return True
-        m = re.search(r"holds " + NUM + r" litres of juice\. How many (\d+) ml glasses", t)
+        m = re.search(r"holds " + NUM + r" litres? of juice\. How many (\d+) ml glasses", t)
         if m:
             self.expect(qpath, "N", keys[0], number(m.group(1)) * 1000 / int(m.group(2)))
             return True

@@ -211,6 +211,8 @@ class Question:
         for i, (t, key, mark) in enumerate(self.blanks):
             if t == "N":
                 t, key = number_with_unit(key, out, "\x00B%d\x00" % i)
+            elif t == "M":
+                key = count_with_thing(key, out, "\x00B%d\x00" % i)
             out = out.replace(
                 "\x00B%d\x00" % i,
                 '<blank type="%s" mark="%d">%s</blank>' % (t, mark, html.escape(key, quote=False)),
@@ -232,6 +234,8 @@ GAP_UNITS = {
     "&deg;": ["°", "degrees"],
     "cm&sup2;": ["cm²", "cm2", "square centimetres", "sq cm"], "m&sup2;": ["m²", "m2", "square metres", "sq m"],
     "cm&sup3;": ["cm³", "cm3", "cubic centimetres"], "m&sup3;": ["m³", "m3", "cubic metres"],
+    "&deg;C": ["°C", "° C", "degrees", "C", "°"], "degrees": ["degrees", "°"], "grams": ["grams", "g"],
+    "seconds": ["seconds", "s", "secs"], "km per hour": ["km per hour", "km/h", "kph", "km an hour"],
 }
 SINGULAR = {"centimetres": "centimetre", "millimetres": "millimetre", "kilometres": "kilometre", "metres": "metre",
             "kilograms": "kilogram", "grams": "gram", "millilitres": "millilitre", "litres": "litre",
@@ -239,7 +243,7 @@ SINGULAR = {"centimetres": "centimetre", "millimetres": "millimetre", "kilometre
 GAP_UNIT = re.compile(r"\s*(%s)(?![\w;&])" % "|".join(map(re.escape, sorted(GAP_UNITS, key=len, reverse=True))))
 
 
-GIVE_IN = re.compile(r"Give your answer in (%s)\.\s*$" % "|".join(map(re.escape, sorted(GAP_UNITS, key=len, reverse=True))))
+GIVE_IN = re.compile(r"(?:Give your answer in (?:the )?|\bin )(%s)[.:]\s*$" % "|".join(map(re.escape, sorted(GAP_UNITS, key=len, reverse=True))))
 ABBREVIATIONS = {"centimetres": "cm", "millimetres": "mm", "kilometres": "km", "metres": "m", "kilograms": "kg",
                  "grams": "g", "millilitres": "ml", "degrees": "°"}
 COUNT_SKIP = {"more", "fewer", "different", "complete", "full", "whole", "extra", "of", "the"}
@@ -264,6 +268,22 @@ def counted_thing(before):
         return []
     full = [x for x in lead if x not in ("more", "fewer", "of", "the")]
     return [w] + ([" ".join(full + [w])] if full else [])
+
+
+NUMBER_WORDS = "zero one two three four five six seven eight nine ten eleven twelve".split()
+
+
+def count_with_thing(key, text, placeholder):
+    """An M key of a count ("2;two") to "How many pairs ...?" also takes "2 pairs"."""
+    alts = key.split(";")[1:]
+    if not all(re.fullmatch(r"\d+", a) or a.lower() in NUMBER_WORDS for a in alts):
+        return key
+    at = text.find(placeholder)
+    if at < 0 or re.match(r"\s*[A-Za-z&%]", text[at + len(placeholder):]):
+        return key
+    things = counted_thing(re.sub(r"<[^>]+>", " ", text[:at]))
+    forms = alts + [a + " " + th for a in alts for th in things]
+    return ";" + ";".join(dict.fromkeys(forms))
 
 
 def number_forms(key):
