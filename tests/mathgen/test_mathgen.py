@@ -1125,6 +1125,34 @@ class AnswersRederived(unittest.TestCase):
                 self.expect(qpath, "N", keys[1], groups * k - n if up else n % k)
             multi.add(qpath)
             return True
+        m = re.search(r"reading a book of (\d+) pages\. \w+ reads (\d+/\d+) of the book on Saturday and (\d+/\d+) of it on Sunday\.", t)
+        if m:
+            total, sat, sun = int(m.group(1)), Fr(m.group(2)), Fr(m.group(3))
+            self.expect(qpath, "N", keys[0], sat * total)
+            self.expect(qpath, "N", keys[1], (sat - sun) * total)
+            multi.add(qpath)
+            return True
+        m = re.search(r"In an? [\w ]+, (\d+/\d+) of the \w+ are [\w ]+ and the rest are [\w ]+\. There are (\d+) [\w ]+\.", t)
+        if m:
+            whole = int(m.group(2)) / Fr(m.group(1))
+            self.expect(qpath, "N", keys[0], whole)
+            self.expect(qpath, "N", keys[1], whole - int(m.group(2)))
+            multi.add(qpath)
+            return True
+        m = re.search(r"run their legs of a relay in " + NUM + ", " + NUM + ", " + NUM + " and " + NUM + " seconds\.", t)
+        if m:
+            legs = [number(x) for x in m.groups()]
+            self.expect(qpath, "N", keys[0], sum(legs))
+            self.expect(qpath, "N", keys[1], max(legs) - min(legs))
+            multi.add(qpath)
+            return True
+        m = re.search(r"A test has (\d+) questions\. \w+ gets (\d+)% of them right\. \w+ gets (\d+) more questions right", t)
+        if m:
+            n, p, more = (int(x) for x in m.groups())
+            self.expect(qpath, "N", keys[0], Fr(n * p, 100))
+            self.expect(qpath, "N", keys[1], (Fr(n * p, 100) + more) * 100 / n)
+            multi.add(qpath)
+            return True
         m = re.search(r"There are (\d+) [\w ]+ with (\d+) [\w ]+ in each\. (\d[\d,]*) [\w ]+ are [\w ]+\. How many [\w ]+ are left\?", t)
         if m:
             left = int(m.group(1)) * int(m.group(2)) - number(m.group(3))

@@ -264,6 +264,8 @@ def counted_thing(before):
     if not words or not words[0].islower():
         return []
     w = words[0]
+    if len(words) > 1 and words[1].islower() and words[1].endswith("s") and not w.endswith("s"):
+        w = w + " " + words[1]  # "pear trees", "story books"
     if not ((w.endswith("s") and not w.endswith("ss")) or w in IRREGULAR_PLURALS):
         return []
     full = [x for x in lead if x not in ("more", "fewer", "of", "the")]
