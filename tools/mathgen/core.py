@@ -254,7 +254,7 @@ def counted_thing(before):
     """What "How many ...?" counts, as a pupil writes it after the number ("16 beads", "178
     metres", "8 full boxes"); empty when the gap is not the answer to such a question or the
     question names no plural thing."""
-    m = re.search(r"[Hh]ow many ((?:[A-Za-z]+ ){1,3})[^?]*\?\s*$", before)
+    m = re.search(r"[Hh]ow many (?:\d+ [a-z]+ )?((?:[A-Za-z]+ ){1,3})[^?]*\?\s*$", before)
     if not m:
         return []
     words = m.group(1).split()
