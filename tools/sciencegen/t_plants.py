@@ -229,7 +229,7 @@ Why do leaves lose water faster in wind?
     Q("""The roots of a plant have many tiny root hairs. Why is this useful?
 *3:2 they keep worms away | they make the plant heavier | they give a large surface to take in water and minerals | they make food"""),
     Q("""A gardener grew tomato plants in a greenhouse. Give two reasons they grew faster than plants outside.
-{G2:warmer|warmth|heat|warm;protected from wind|no wind|shelter|protected;protected from pests|fewer pests;no frost;more light;humid} {G2}
+{G2:warmer|warmth|heat|warm|no frost;protected from wind|no wind|shelter|protected;protected from pests|fewer pests;more light;humid} {G2}
 ~ One or two words each."""),
     Q("""Lara grew two trays of seedlings with the same water and soil. One tray was in a box with a hole on one side.
 Which way would the seedlings in the box bend? {M2:towards the hole;to the hole;towards the light;to the light;toward the hole;toward the light;towards the window}
