@@ -86,9 +86,8 @@ IRREGULAR_PLURALS = {"children", "people", "teeth", "mice", "geese", "sheep", "f
 def counted_thing(before):
     """What a "How many ...?" question counts, as pupils write it after the number: "days",
     "food chains" (and "chains"); None when the question does not name it."""
-    m = None
-    for m in re.finditer(r"[Hh]ow many ((?:[A-Za-z]+ ){0,3})", before):
-        pass
+    # only the question that the gap answers: "How many ...?" and then nothing but the gap
+    m = re.search(r"[Hh]ow many ((?:[A-Za-z]+ ){0,3})[^?]*\?(?:\s*Give your answer[^.?]*\.)?\s*$", before)
     if m is None:
         return []
     words = m.group(1).split()
