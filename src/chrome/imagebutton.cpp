@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QCursor>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,10 +24,20 @@ public:
         : QAccessibleWidget(button, QAccessible::Button)
     {
     }
+    // Read afresh: the interface may be made before the button is given its role.
+    QAccessible::Role role() const override
+    {
+        const auto *button = static_cast<const ImageButton *>(widget());
+        return button ? button->accessibleRole() : QAccessible::Button;
+    }
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
         s.disabled = !widget()->isEnabled();
+        if (role() == QAccessible::PageTab) {
+            s.selectable = true;
+            s.selected = static_cast<ImageButton *>(widget())->isAccessibleSelected();
+        }
         return s;
     }
     QStringList actionNames() const override { return {pressAction()}; }
@@ -136,6 +147,27 @@ void ImageButton::setCaptionText(const QString &text)
         return;
     if (caption()->text() != text)
         m_caption->setText(text);
+    // A screen reader names the button by its caption.
+    if (accessibleName() != text)
+        setAccessibleName(text);
+}
+
+void ImageButton::setKeyboardFocusable(bool on)
+{
+    setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void ImageButton::setAccessibleSelected(bool selected)
+{
+    if (m_selected == selected)
+        return;
+    m_selected = selected;
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.selected = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void ImageButton::setToolTips(const QString &tip)
@@ -225,11 +257,32 @@ void ImageButton::refreshWindow(QWidget *w, QPoint globalCursor)
 
 void ImageButton::paintEvent(QPaintEvent *)
 {
-    if (m_pixmap.isNull())
+    if (m_pixmap.isNull() && !hasFocus())
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawPixmap(rect(), m_pixmap);
+    if (hasFocus())
+        paintFocusRing(p, rect());
+}
+
+void ImageButton::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() != Qt::NoModifier && event->modifiers() != Qt::KeypadModifier)
+            break;
+        if (!event->isAutoRepeat() && isEnabled())
+            emit clicked();
+        event->accept();
+        return;
+    default:
+        break;
+    }
+    // Arrows, Escape and the rest belong to the window.
+    QWidget::keyPressEvent(event);
 }
 
 void ImageButton::mousePressEvent(QMouseEvent *event)
@@ -305,6 +358,23 @@ bool ImageButton::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QColor focusRingColour()
+{
+    return QColor(16, 52, 128);
+}
+
+void paintFocusRing(QPainter &painter, const QRect &rect)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(focusRingColour(), 2);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect).adjusted(1, 1, -1, -1), 3, 3);
+    painter.restore();
 }
 
 } // namespace chrome

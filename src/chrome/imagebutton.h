@@ -2,6 +2,7 @@
 
 #include "geometry.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
@@ -59,6 +60,18 @@ public:
     void setCaptionText(const QString &text);
     void setToolTips(const QString &toolTip); // on the button and its caption
 
+    // Keyboard: the button joins the Tab order (a click never gives it the focus, so a mouse
+    // user sees no ring), draws a focus ring while it has the focus, and Space or Return press
+    // it. Off by default: title-bar buttons stay out of the Tab order.
+    void setKeyboardFocusable(bool on);
+    // For screen readers: a push button unless told otherwise (the home window's tabs are page
+    // tabs; set before the first query). The caption, when there is one, is the button's name.
+    void setAccessibleRole(QAccessible::Role role) { m_role = role; }
+    QAccessible::Role accessibleRole() const { return m_role; }
+    // A page tab in front reads as the selected one.
+    void setAccessibleSelected(bool selected);
+    bool isAccessibleSelected() const { return m_selected; }
+
     Look look() const { return m_look; }
     // File name of the picture on show (empty when the look has no picture).
     QString currentPicture() const;
@@ -79,6 +92,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -99,7 +113,14 @@ private:
     bool m_tracksPress = false;
     bool m_followsActivation = false;
     bool m_heldHere = false;
+    QAccessible::Role m_role = QAccessible::Button;
+    bool m_selected = false;
     QPointer<QLabel> m_caption;
 };
+
+// The keyboard focus ring of the program's own controls: a dark rounded line inside the
+// control's edge, in the title bar's navy so that it belongs to the skin.
+QColor focusRingColour();
+void paintFocusRing(QPainter &painter, const QRect &rect);
 
 } // namespace chrome

@@ -4,9 +4,11 @@
 #include "picturebox.h"
 #include "units.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <cmath>
@@ -16,8 +18,8 @@ namespace chrome {
 namespace {
 struct Hooks
 {
-    QStringList queued;
-    QString fallback;
+    QList<bool> queued;
+    std::optional<bool> fallback;
     QList<PopUpCall> calls;
 };
 
@@ -27,8 +29,20 @@ Hooks &hooks()
     return h;
 }
 
-const QString kYes = QStringLiteral("True");
-const QString kNo = QStringLiteral("False");
+// A screen reader announces the dialog as an alert: its title as the name, the message as the
+// description.
+class AccessiblePopUp : public QAccessibleWidget
+{
+public:
+    explicit AccessiblePopUp(QWidget *w) : QAccessibleWidget(w, QAccessible::AlertMessage) {}
+};
+
+QAccessibleInterface *accessiblePopUp(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("chrome::frmPopUp") && object->isWidgetType())
+        return new AccessiblePopUp(static_cast<QWidget *>(object));
+    return nullptr;
+}
 
 int floorPx(double v)
 {
@@ -41,6 +55,7 @@ ImageButton *makeButton(const char *name, const char *captionName, QWidget *pare
     b->setAutoSize(false);
     b->resize(qRound(twipsToPx(1200)), qRound(twipsToPx(375)));
     b->setPictures(QStringLiteral("button_off.bmp"), QStringLiteral("button_on.bmp"));
+    b->setKeyboardFocusable(true);
     QLabel *caption = b->caption(QString::fromLatin1(captionName));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(8.25);
@@ -52,6 +67,11 @@ ImageButton *makeButton(const char *name, const char *captionName, QWidget *pare
 
 frmPopUp::frmPopUp(QWidget *parent) : SkinnedWindow(Kind::Dialog, parent)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&accessiblePopUp);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("frmPopUp"));
     setWindowModality(Qt::ApplicationModal);
     setAutoFillBackground(true);
@@ -77,8 +97,8 @@ frmPopUp::frmPopUp(QWidget *parent) : SkinnedWindow(Kind::Dialog, parent)
 
     m_but1 = makeButton("But1", "But1_lbl", this);
     m_but2 = makeButton("But2", "But2_lbl", this);
-    connect(m_but1, &ImageButton::clicked, this, [this] { choose(kYes); });
-    connect(m_but2, &ImageButton::clicked, this, [this] { choose(kNo); });
+    connect(m_but1, &ImageButton::clicked, this, [this] { choose(true); });
+    connect(m_but2, &ImageButton::clicked, this, [this] { choose(false); });
 
     // The design state: captions "OK" and "Cancel", both buttons at their design places.
     CallPop(QString(), QString(), 0, nullptr);
@@ -93,6 +113,8 @@ void frmPopUp::CallPop(const QString &Title, const QString &Msg, int NumofButton
     titleLabel()->setGeometry(floorPx(l.title.x()), floorPx(l.title.y()),
                               floorPx(l.titleSize.width()), floorPx(l.titleSize.height()));
     setWindowTitle(Title);
+    setAccessibleName(Title);
+    setAccessibleDescription(Msg);
     m_info->move(floorPx(l.icon.x()), floorPx(l.icon.y()));
 
     m_message->setText(Msg);
@@ -120,71 +142,104 @@ void frmPopUp::CallPop(const QString &Title, const QString &Msg, int NumofButton
         move(centredOn(master, frameGeometry().size()));
 }
 
-QString frmPopUp::exec()
+bool frmPopUp::exec()
 {
     if (m_finished)
-        return m_answer;
+        return m_answer.value_or(false);
     QEventLoop loop;
     connect(this, &frmPopUp::finished, &loop, &QEventLoop::quit);
     show();
     raise();
     activateWindow();
+    // The answer that changes nothing has the focus: "No" of a question, "OK" of a notice.
+    (m_but2->isHidden() ? m_but1 : m_but2)->setFocus(Qt::OtherFocusReason);
     if (!m_finished)
         loop.exec(QEventLoop::DialogExec);
-    return m_answer;
+    return m_answer.value_or(false);
 }
 
-void frmPopUp::choose(const QString &answer)
+void frmPopUp::choose(bool yes)
 {
     if (m_finished)
         return;
-    m_answer = answer;
+    m_answer = yes;
     close();
 }
 
 void frmPopUp::closeEvent(QCloseEvent *event)
 {
     // Closed without a button: the answer is no.
-    if (m_answer.isEmpty())
-        m_answer = kNo;
+    if (!m_answer)
+        m_answer = false;
     if (!m_finished) {
         m_finished = true;
-        emit finished(m_answer);
+        emit finished(*m_answer);
     }
     SkinnedWindow::closeEvent(event);
 }
 
-QString CallPop(const QString &Title, const QString &Msg, int NumofButtons, QWidget *Master,
-                QString *PopUpResponse)
+void frmPopUp::keyPressEvent(QKeyEvent *event)
 {
-    Hooks &h = hooks();
-    QString answer;
-    if (!h.queued.isEmpty())
-        answer = h.queued.takeFirst();
-    else if (!h.fallback.isEmpty())
-        answer = h.fallback;
-    else {
-        frmPopUp dialog;
-        dialog.CallPop(Title, Msg, NumofButtons, Master);
-        answer = dialog.exec();
+    // Space and Return reach the focused button first; what arrives here is for the dialog.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        choose(false);
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (!m_but2->isHidden()) {
+            (m_but1->hasFocus() ? m_but2 : m_but1)->setFocus(Qt::TabFocusReason);
+            return;
+        }
+        break;
+    default:
+        break;
     }
-    h.calls.push_back({Title, Msg, NumofButtons, answer});
-    if (PopUpResponse)
-        *PopUpResponse = answer;
-    return answer;
+    SkinnedWindow::keyPressEvent(event);
 }
 
-void setNextPopUpAnswers(const QStringList &answers)
+namespace {
+bool showPopUp(const QString &title, const QString &message, int buttons, QWidget *master)
+{
+    Hooks &h = hooks();
+    bool answer = false;
+    if (!h.queued.isEmpty()) {
+        answer = h.queued.takeFirst();
+    } else if (h.fallback) {
+        answer = *h.fallback;
+    } else {
+        frmPopUp dialog;
+        dialog.CallPop(title, message, buttons, master);
+        answer = dialog.exec();
+    }
+    h.calls.push_back({title, message, buttons, answer});
+    return answer;
+}
+} // namespace
+
+bool ask(const QString &title, const QString &message, QWidget *master)
+{
+    return showPopUp(title, message, 2, master);
+}
+
+void tell(const QString &title, const QString &message, QWidget *master)
+{
+    showPopUp(title, message, 1, master);
+}
+
+void setNextPopUpAnswers(const QList<bool> &answers)
 {
     hooks().queued = answers;
 }
 
-QStringList pendingPopUpAnswers()
+QList<bool> pendingPopUpAnswers()
 {
     return hooks().queued;
 }
 
-void setPopUpDefaultAnswer(const QString &answer)
+void setPopUpDefaultAnswer(std::optional<bool> answer)
 {
     hooks().fallback = answer;
 }

@@ -4,7 +4,8 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
+
+#include <optional>
 
 class QLabel;
 
@@ -14,9 +15,12 @@ class ImageButton;
 class PictureBox;
 
 // The program's message box: title, information icon, message and one ("OK") or two ("Yes",
-// "No") buttons. The first button answers "True", the second "False"; a dialog closed in any
-// other way (Alt+F4, the window manager) answers "False", so it is never taken as yes.
-// Enter and Escape choose nothing.
+// "No") buttons. The first button answers yes, the second no; a dialog closed in any other way
+// (Escape, Alt+F4, the window manager) answers no, so it is never taken as yes.
+//
+// Keyboard: Tab and the arrow keys move between the buttons, Space and Return press the one
+// with the focus ring, Escape answers no. Focus starts on the answer that changes nothing ("No",
+// or "OK" on a notice), so a stray Return never confirms anything.
 class frmPopUp : public SkinnedWindow
 {
     Q_OBJECT
@@ -25,9 +29,10 @@ public:
 
     // Fill in the dialog and centre it on `Master` (the screen when null). Does not show it.
     void CallPop(const QString &Title, const QString &Msg, int NumofButtons, QWidget *Master);
-    // Show modally until a button or a close; returns the answer.
-    QString exec();
-    QString answer() const { return m_answer; }
+    // Show modally until a button or a close; returns true for the first button.
+    bool exec();
+    // The answer once given; nullopt while the dialog waits.
+    std::optional<bool> answer() const { return m_answer; }
 
     QLabel *message() const { return m_message; }
     PictureBox *infoIcon() const { return m_info; }
@@ -35,43 +40,44 @@ public:
     ImageButton *button2() const { return m_but2; }
 
 signals:
-    void finished(const QString &answer);
+    void finished(bool yes);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void choose(const QString &answer);
+    void choose(bool yes);
 
     PictureBox *m_info;
     QLabel *m_message;
     ImageButton *m_but1;
     ImageButton *m_but2;
-    QString m_answer;
+    std::optional<bool> m_answer;
     bool m_finished = false;
 };
 
-// Ask through a fresh dialog (each starts from its design state), shown modally over `Master`.
-// Returns "True" or "False"; when `PopUpResponse` is given the answer is also stored there,
-// before this returns.
-QString CallPop(const QString &Title, const QString &Msg, int NumofButtons, QWidget *Master,
-                QString *PopUpResponse = nullptr);
+// A yes/no question in a fresh dialog (each starts from its design state), shown modally over
+// `master`: true only when the pupil chose "Yes".
+bool ask(const QString &title, const QString &message, QWidget *master);
+// A notice with an "OK" button, shown modally over `master`.
+void tell(const QString &title, const QString &message, QWidget *master);
 
 // ---- Test hooks ---------------------------------------------------------------------------
 // Tests of other windows preset answers so that a dialog never blocks them: while answers are
-// queued, CallPop takes the next one and returns at once without showing anything.
-void setNextPopUpAnswers(const QStringList &answers);
-QStringList pendingPopUpAnswers();
-// When set (not empty), every CallPop without a queued answer returns this at once.
-void setPopUpDefaultAnswer(const QString &answer);
+// queued, ask() and tell() take the next one and return at once without showing anything.
+void setNextPopUpAnswers(const QList<bool> &answers);
+QList<bool> pendingPopUpAnswers();
+// When set, every ask() or tell() without a queued answer takes this one at once.
+void setPopUpDefaultAnswer(std::optional<bool> answer);
 
-// Every CallPop asked since the last take, answered by a hook or not.
+// Every dialog asked for since the last take, answered by a hook or not.
 struct PopUpCall
 {
     QString Title;
     QString Msg;
     int NumofButtons = 0;
-    QString answer;
+    bool answer = false;
 };
 QList<PopUpCall> takePopUpCalls();
 

@@ -94,6 +94,9 @@ SkinnedWindow::SkinnedWindow(Kind kind, QWidget *parent) : QWidget(parent), m_ki
         if (kind == Kind::Practice)
             m_maximise = makeTitleButton("imgProgMax", this);
         m_minimise = makeTitleButton("imgProgMin", this);
+        // Pictures only: a screen reader needs their names.
+        m_close->setAccessibleName(QStringLiteral("Close"));
+        m_minimise->setAccessibleName(QStringLiteral("Minimise"));
         connect(m_close, &ImageButton::clicked, this, &SkinnedWindow::closeRequested);
         connect(m_minimise, &ImageButton::clicked, this, [this] { showMinimized(); });
         if (m_maximise) {
@@ -199,13 +202,16 @@ void SkinnedWindow::updateTitleButtonPictures()
     }
     if (m_maximise) {
         // Restore pictures while maximised; a minimised window keeps what it had.
-        if (windowState() & Qt::WindowMaximized)
+        if (windowState() & Qt::WindowMaximized) {
             m_maximise->setPictures(QStringLiteral("prog_blueoff_norm.bmp"),
                                     QStringLiteral("prog_blue_norm.bmp"));
-        else if (!(windowState() & Qt::WindowMinimized) ||
-                 m_maximise->pictureFor(Look::Off).isEmpty())
+            m_maximise->setAccessibleName(QStringLiteral("Restore"));
+        } else if (!(windowState() & Qt::WindowMinimized) ||
+                   m_maximise->pictureFor(Look::Off).isEmpty()) {
             m_maximise->setPictures(QStringLiteral("prog_blueoff_max.bmp"),
                                     QStringLiteral("prog_blue_max.bmp"));
+            m_maximise->setAccessibleName(QStringLiteral("Maximise"));
+        }
         m_maximise->setInactivePicture(QStringLiteral("prog_white_max.bmp"));
     }
 }

@@ -52,6 +52,7 @@ AboutPage::AboutPage(QWidget *parent) : QWidget(parent)
     m_link->setPalette(p);
     m_link->setCursor(Qt::PointingHandCursor);
     m_link->setToolTip(QStringLiteral("Go to Larkspur home page"));
+    m_link->setKeyboardControl(QAccessible::Link);
     connect(m_link, &ClickLabel::clicked, this, &AboutPage::linkClicked);
 }
 

@@ -61,6 +61,21 @@ double scoreValue(const QString &text)
     return value;
 }
 
+QString shownScore(const QString &stored)
+{
+    bool ok = false;
+    const double value = stored.trimmed().toDouble(&ok);
+    return ok && std::isfinite(value) ? stored : QString();
+}
+
+QString paperButtonName(int n, int take, const QString &score)
+{
+    const QString name = QStringLiteral("Paper %1, %2 attempt")
+                             .arg(n)
+                             .arg(take == 2 ? QStringLiteral("2nd") : QStringLiteral("1st"));
+    return score.isEmpty() ? name : name + QStringLiteral(", ") + score + u'%';
+}
+
 bool secondTakeVisible(const QString &firstScore)
 {
     if (firstScore.isEmpty())
@@ -191,8 +206,8 @@ QStringList resultsPrintLines(const QString &courseName, const QStringList &topi
         for (int k = 1; k <= PapersPerTopic; ++k) {
             const int i = k + PapersPerTopic * (t - 1) - 1;
             out << printZoneLine({space, QStringLiteral("Paper %1").arg(k), space,
-                                  fse.value(i) + u'%', ltm.value(i), cdd.value(i), space,
-                                  sse.value(i) + u'%'});
+                                  shownScore(fse.value(i)) + u'%', ltm.value(i), cdd.value(i),
+                                  space, shownScore(sse.value(i)) + u'%'});
         }
     }
     return out;

@@ -39,6 +39,15 @@ int paperNumber(int first, int offset);
 // 0, so a damaged score never hides the second-take button.
 double scoreValue(const QString &text);
 
+// A stored score as the home page and the printout show it: the same text when it reads as a
+// number, otherwise nothing, so a damaged score reads as no take everywhere, as the report card
+// counts it.
+QString shownScore(const QString &stored);
+
+// What a screen reader calls a paper button: "Paper 2, 1st attempt, 80%", or without the score
+// while the take has none. `take` is 1 or 2; `score` is the score as shown.
+QString paperButtonName(int n, int take, const QString &score);
+
 // ShowPaperRows: the second-take button shows only once a first take exists and its score is
 // not above 99.
 bool secondTakeVisible(const QString &firstScore);
@@ -119,7 +128,7 @@ QString printZoneLine(const QStringList &items);
 // The printed results of a subject: two empty lines, the course name, two empty lines, then for
 // each topic 1..topicCount two empty lines, its name, the rule, the two heading lines, the rule
 // and five paper lines. `fse`, `ltm`, `cdd`, `sse` are the summary records (index 0 = paper
-// 101); a paper without a take prints "%" alone.
+// 101); a paper without a take, or with a damaged score, prints "%" alone.
 QStringList resultsPrintLines(const QString &courseName, const QStringList &topicNames,
                               int topicCount, const QStringList &fse, const QStringList &ltm,
                               const QStringList &cdd, const QStringList &sse);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QLabel>
 #include <QWidget>
 
@@ -11,6 +12,7 @@ namespace home {
 QFont pageFont(double points, bool bold = false);
 void setColour(QWidget *w, QPalette::ColorRole role, const QColor &colour);
 
+// A label that acts on a click: a topic, a report-card bar's caption, the About page's link.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
@@ -19,17 +21,28 @@ public:
     // Draws the caption elided to the label's width instead of clipping it.
     void setElide(bool elide) { m_elide = elide; }
 
+    // Keyboard: joins the Tab order (never focused by a click), draws the focus ring while it
+    // has the focus, and Space or Return act as a click. For screen readers it is a control of
+    // `role` named by its text, which can be pressed (and, as a list item, reads as selected).
+    void setKeyboardControl(QAccessible::Role role);
+    QAccessible::Role accessibleRole() const { return m_role; }
+    void setSelected(bool selected);
+    bool isSelected() const { return m_selected; }
+
 signals:
     void pressed(Qt::MouseButton button);
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     bool m_elide = false;
+    bool m_selected = false;
+    QAccessible::Role m_role = QAccessible::StaticText;
 };
 
 // The fixed percent column of the paper list: one "%" at each score line.

@@ -19,9 +19,11 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QShortcut>
 #include <QUrl>
 
 #include <cmath>
@@ -97,6 +99,7 @@ HomeWindow::HomeWindow(const QString &dataFolder, QWidget *parent)
     buildHomePage();
     buildPages();
     buildToolBar();
+    buildShortcuts();
 
     connect(this, &chrome::SkinnedWindow::ticked, this, [this] {
         updateTabLooks();
@@ -131,6 +134,8 @@ void HomeWindow::buildTabs()
         tab->resize(TabWidth, 26);
         const chrome::ButtonIdentity look = chrome::tabIdentity(false);
         tab->setPictures(look.off, look.on);
+        tab->setKeyboardFocusable(true);
+        tab->setAccessibleRole(QAccessible::PageTab);
         QLabel *label = tab->caption(QStringLiteral("Tab0%1lbl").arg(n));
         label->setFont(pageFont(8.25, true));
         label->setGeometry(3, 4, TabWidth - 6, 20);
@@ -181,6 +186,7 @@ void HomeWindow::buildHomePage()
         label->setGeometry(Margin + 20, y, TopicColumnWidth - 20, TopicPitch - 2);
         label->setToolTip(QStringLiteral("Click to select topic"));
         label->setCursor(Qt::PointingHandCursor);
+        label->setKeyboardControl(QAccessible::ListItem);
         connect(label, &ClickLabel::clicked, this, [this, t] { clickTopic(t); });
         m_bullets[i] = bullet;
         m_topicLabels[i] = label;
@@ -242,6 +248,8 @@ void HomeWindow::buildHomePage()
                                 QStringLiteral("loadbutton_on.bmp"));
             button->setToolTip(tip);
             button->setCursor(Qt::PointingHandCursor);
+            button->setKeyboardFocusable(true);
+            button->setAccessibleName(paperButtonName(n, take, QString()));
             connect(button, &chrome::ImageButton::clicked, this,
                     [this, i, take] { OpenPaper(i, take); });
             return button;
@@ -263,6 +271,7 @@ void HomeWindow::buildToolBar()
         auto *button = new chrome::ImageButton(QStringLiteral("ToolBar0%1").arg(n), m_toolArea);
         button->setAutoSize(false);
         button->setTracksPress(true);
+        button->setKeyboardFocusable(true);
         button->setGeometry(ToolGap + i * (ToolWidth + ToolGap), (ToolAreaHeight - ToolHeight) / 2,
                             ToolWidth, ToolHeight);
         QLabel *label = button->caption(QStringLiteral("lblTB0%1").arg(n));
@@ -353,6 +362,9 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     // Its tab opens the home page (toolbar position 1, report panel 1), which loads the subject
     // and selects its first topic, so the summary file is read once.
     clickTab(first);
+    // The keyboard starts on that tab (not on the first control made, which may be the parked
+    // tab of an unnamed subject).
+    m_tabs[first - 1]->setFocus(Qt::OtherFocusReason);
     return StartUpStatus::Ok;
 }
 
@@ -492,8 +504,10 @@ void HomeWindow::TopicChoosing(int first)
     const QStringList &sse = m_summary.records[1];
     for (int n = 1; n <= PapersPerTopic; ++n) {
         const PaperRow row = paperRow(fse, sse, first, n);
-        m_msa[n - 1]->setText(row.firstScore);
-        m_msb[n - 1]->setText(row.secondScore);
+        // A score that is not a number reads as no take, as the report card counts it.
+        m_storedFirst[n - 1] = row.firstScore;
+        m_msa[n - 1]->setText(shownScore(row.firstScore));
+        m_msb[n - 1]->setText(shownScore(row.secondScore));
     }
     if (const std::optional<int> topic = topicOfFirstOrdinal(first)) {
         m_state.SubH1 = m_topicNames.value(*topic - 1);
@@ -509,8 +523,10 @@ void HomeWindow::ShowPaperRows()
     for (int i = 0; i < PapersPerTopic; ++i) {
         QLabel *a = m_msa[i];
         QLabel *b = m_msb[i];
-        if (!a->text().isEmpty()) {
-            m_pb[i]->setVisible(secondTakeVisible(a->text()));
+        // A damaged first score still offers the second take: the paper was marked.
+        const QString stored = a->text().isEmpty() ? m_storedFirst[i] : a->text();
+        if (!stored.isEmpty()) {
+            m_pb[i]->setVisible(secondTakeVisible(stored));
             a->resize(a->sizeHint().width(), a->height());
             a->move(scoreLeft(percentLeft, a->width()), a->y());
         } else {
@@ -521,6 +537,8 @@ void HomeWindow::ShowPaperRows()
             b->move(scoreLeft(percentLeft, b->width()), b->y());
         }
         filled << !a->text().isEmpty() << !b->text().isEmpty();
+        m_pa[i]->setAccessibleName(paperButtonName(i + 1, 1, a->text()));
+        m_pb[i]->setAccessibleName(paperButtonName(i + 1, 2, b->text()));
     }
     m_percent->setFilled(filled);
 }
@@ -534,6 +552,7 @@ void HomeWindow::Topicbuttoncolour(int topic)
         p.setColor(QPalette::Window, selected ? SelectedTopic : highlightText);
         p.setColor(QPalette::WindowText, selected ? highlightText : QColor(Qt::black));
         m_topicLabels[i]->setPalette(p);
+        m_topicLabels[i]->setSelected(selected);
     }
     m_selectedTopic = topic;
 }
@@ -690,10 +709,22 @@ void HomeWindow::PrintResults()
     const QStringList lines =
         resultsPrintLines(m_course.name, m_topicNames, m_topicCount, summary[results::FSE],
                           summary[results::LTM], summary[results::CDD], summary[results::SSE]);
-    if (!printTextLines(printer(), lines))
+    if (!printTextLines(printer(), lines)) {
         showNotice(QStringLiteral("Print"),
                    QStringLiteral("Your results could not be printed. Please check the printer "
                                   "(Setup on the Help tab) and try again."));
+        return;
+    }
+    // Without a word the pupil cannot tell a print from a click that did nothing.
+    const QPrinter &used = printer();
+    showNotice(QStringLiteral("Print"),
+               used.outputFormat() == QPrinter::PdfFormat
+                   ? QStringLiteral("Your results have been printed to the file %1.")
+                         .arg(QDir::toNativeSeparators(used.outputFileName()))
+               : used.printerName().isEmpty()
+                   ? QStringLiteral("Your results have been sent to the printer.")
+                   : QStringLiteral("Your results have been sent to the printer %1.")
+                         .arg(used.printerName()));
 }
 
 void HomeWindow::PrintSetup()
@@ -781,7 +812,11 @@ void HomeWindow::eraseResults()
     }
     const QList<results::FileRef> failed = results::ResetResults(folder, m_course);
     if (failed.isEmpty()) {
-        m_trash->showOutcome(QStringLiteral("All your past results have been erased."));
+        // Where the copy is, so that a pupil who erased by mistake can get the results back.
+        m_trash->showOutcome(
+            QStringLiteral("All your past results have been erased. A copy of them as they "
+                           "were is in the folder %1.")
+                .arg(QDir::toNativeSeparators(backup.folder)));
         return;
     }
     QStringList names;
@@ -801,6 +836,7 @@ void HomeWindow::updateTabLooks()
     // HoverTab: the selected tab wears the front pictures, the others the back ones.
     for (int i = 0; i < 4; ++i) {
         const bool front = m_state.txtTabPos == i + 1;
+        m_tabs[i]->setAccessibleSelected(front);
         const chrome::ButtonIdentity look = chrome::tabIdentity(front);
         if (m_tabs[i]->pictureFor(chrome::Look::Off) == look.off)
             continue;
@@ -832,8 +868,208 @@ void HomeWindow::showWarning(const QString &title, const QString &text)
 
 void HomeWindow::showNotice(const QString &title, const QString &message)
 {
-    // A one-button notice leaves the last answer in PopUpResponse alone.
-    chrome::CallPop(title, message, 1, this);
+    // A notice answers nothing: the last answer in PopUpResponse stays.
+    chrome::tell(title, message, this);
+}
+
+// ---- Keyboard --------------------------------------------------------------------------------
+
+void HomeWindow::buildShortcuts()
+{
+    // Ctrl+Tab and Ctrl+Shift+Tab go through the tabs as in any tabbed window; Ctrl+1..3
+    // pick a subject.
+    const QList<QKeySequence> next{QKeySequence(Qt::CTRL | Qt::Key_Tab)};
+    const QList<QKeySequence> previous{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)};
+    for (const QKeySequence &keys : next)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { switchTab(1); });
+    for (const QKeySequence &keys : previous)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { switchTab(-1); });
+    for (int s = 1; s <= SubjectCount; ++s)
+        connect(new QShortcut(QKeySequence(Qt::CTRL | (Qt::Key_0 + s)), this),
+                &QShortcut::activated, this, [this, s] { selectSubjectKey(s); });
+}
+
+void HomeWindow::switchTab(int step)
+{
+    QList<int> tabs;
+    for (int n = 1; n <= 4; ++n) {
+        if (n == 4 || m_course.subjects[n - 1].exists())
+            tabs << n;
+    }
+    const qsizetype at = tabs.indexOf(m_state.txtTabPos);
+    const int n = tabs[((at < 0 ? 0 : at) + step + tabs.size()) % tabs.size()];
+    clickTab(n);
+    m_tabs[n - 1]->setFocus(Qt::TabFocusReason);
+}
+
+void HomeWindow::selectSubjectKey(int s)
+{
+    if (s < 1 || s > SubjectCount || !m_course.subjects[s - 1].exists())
+        return;
+    clickTab(s);
+    m_tabs[s - 1]->setFocus(Qt::TabFocusReason);
+}
+
+HomeWindow::FocusGroup HomeWindow::focusGroupOf(const QWidget *w) const
+{
+    if (!w)
+        return FocusGroup::None;
+    auto in = [w](const auto &list) {
+        return std::find(list.begin(), list.end(), w) != list.end();
+    };
+    if (in(m_tabs))
+        return FocusGroup::Tabs;
+    if (in(m_toolBar))
+        return FocusGroup::Tools;
+    if (in(m_topicLabels))
+        return FocusGroup::Topics;
+    if (in(m_pa) || in(m_pb))
+        return FocusGroup::Papers;
+    for (const QWidget *p = w->parentWidget(); p && p != this; p = p->parentWidget()) {
+        if (p->parentWidget() == this && p->objectName().startsWith(QLatin1String("Body_")))
+            return FocusGroup::Page;
+    }
+    return FocusGroup::None;
+}
+
+QList<std::pair<HomeWindow::FocusGroup, QList<QWidget *>>> HomeWindow::focusGroups() const
+{
+    auto usable = [](QWidget *w) {
+        return w && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
+    };
+    QList<std::pair<FocusGroup, QList<QWidget *>>> groups;
+    auto add = [&](FocusGroup g, const QList<QWidget *> &members) {
+        if (!members.isEmpty())
+            groups.append({g, members});
+    };
+
+    QList<QWidget *> tabs;
+    for (int i = 0; i < 4; ++i) {
+        // An unnamed subject's tab is parked off the window.
+        if (usable(m_tabs[i]) && (i == 3 || m_course.subjects[i].exists()))
+            tabs << m_tabs[i];
+    }
+    add(FocusGroup::Tabs, tabs);
+
+    if (m_bodyHome->isVisible()) {
+        QList<QWidget *> topics, papers;
+        for (ClickLabel *t : m_topicLabels) {
+            if (usable(t))
+                topics << t;
+        }
+        for (int i = 0; i < PapersPerTopic; ++i) {
+            for (QWidget *b : {static_cast<QWidget *>(m_pa[i]), static_cast<QWidget *>(m_pb[i])}) {
+                if (usable(b))
+                    papers << b;
+            }
+        }
+        add(FocusGroup::Topics, topics);
+        add(FocusGroup::Papers, papers);
+    } else {
+        // Another page: its keyboard controls in the order they were made.
+        for (QWidget *page : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!page->isVisible() || !page->objectName().startsWith(QLatin1String("Body_")))
+                continue;
+            QList<QWidget *> controls;
+            for (QWidget *c : page->findChildren<QWidget *>()) {
+                if (usable(c))
+                    controls << c;
+            }
+            add(FocusGroup::Page, controls);
+        }
+    }
+
+    QList<QWidget *> tools;
+    for (chrome::ImageButton *b : m_toolBar) {
+        if (usable(b))
+            tools << b;
+    }
+    add(FocusGroup::Tools, tools);
+    return groups;
+}
+
+QWidget *HomeWindow::groupEntry(FocusGroup group, const QList<QWidget *> &members) const
+{
+    // Into the tabs at the selected tab, into the topics at the selected topic.
+    QWidget *preferred = nullptr;
+    if (group == FocusGroup::Tabs && m_state.txtTabPos >= 1 && m_state.txtTabPos <= 4)
+        preferred = m_tabs[m_state.txtTabPos - 1];
+    if (group == FocusGroup::Topics && m_selectedTopic >= 1 && m_selectedTopic <= MaxTopics)
+        preferred = m_topicLabels[m_selectedTopic - 1];
+    return members.contains(preferred) ? preferred : members.first();
+}
+
+bool HomeWindow::focusNextPrevChild(bool next)
+{
+    const auto groups = focusGroups();
+    if (groups.isEmpty())
+        return false;
+    QWidget *current = focusWidget();
+    const FocusGroup kind = focusGroupOf(current);
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        if (groups[i].first == kind)
+            at = i;
+    }
+    qsizetype target = 0;
+    if (at < 0) {
+        target = next ? 0 : groups.size() - 1;
+    } else if (!groups[at].second.contains(current)) {
+        // The focused control has just been hidden (a second-take button, a topic of another
+        // subject): the focus stays in its group.
+        target = at;
+    } else {
+        target = (at + (next ? 1 : -1) + groups.size()) % groups.size();
+    }
+    groupEntry(groups[target].first, groups[target].second)
+        ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void HomeWindow::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Home:
+        step = -MaxTopics * PapersPerTopic;
+        break;
+    case Qt::Key_End:
+        step = MaxTopics * PapersPerTopic;
+        break;
+    default:
+        break;
+    }
+    if (!plain || step == 0) {
+        chrome::SkinnedWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const auto groups = focusGroups();
+    if (groups.isEmpty())
+        return;
+    QWidget *current = focusWidget();
+    const FocusGroup kind = focusGroupOf(current);
+    for (const auto &[group, members] : groups) {
+        const qsizetype at = members.indexOf(current);
+        if (group != kind || at < 0)
+            continue;
+        const qsizetype to = std::clamp<qsizetype>(at + step, 0, members.size() - 1);
+        members[to]->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        return;
+    }
+    // Nothing focused yet: an arrow starts where Tab would.
+    groupEntry(groups.first().first, groups.first().second)->setFocus(Qt::TabFocusReason);
 }
 
 } // namespace home

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+class QKeyEvent;
 class QLabel;
 class QPrinter;
 class QUrl;
@@ -127,6 +128,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Keyboard: Tab and Shift+Tab go from group to group (tabs, topics, papers or the page's
+    // controls, toolbar); the arrows, Home and End move within a group.
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void LoadHomeGraphics();
@@ -143,6 +148,23 @@ private:
     void layoutTabs();
     void updateTabLooks();
     void showNotice(const QString &title, const QString &message);
+
+    // Keyboard groups, in Tab order; only controls on show are in them.
+    enum class FocusGroup
+    {
+        None,
+        Tabs,
+        Topics,
+        Papers,
+        Page, // the controls of the report, trash or about page
+        Tools
+    };
+    QList<std::pair<FocusGroup, QList<QWidget *>>> focusGroups() const;
+    FocusGroup focusGroupOf(const QWidget *w) const;
+    QWidget *groupEntry(FocusGroup group, const QList<QWidget *> &members) const;
+    void buildShortcuts();
+    void switchTab(int step);     // Ctrl+Tab, Ctrl+Shift+Tab: the next or previous tab
+    void selectSubjectKey(int s); // Ctrl+1..3
 
     HomeState m_state;
     content::CourseDescriptor m_course;
@@ -184,6 +206,7 @@ private:
     QLabel *m_subH1 = nullptr;
     std::array<QLabel *, 5> m_msa{}, m_msb{};
     std::array<chrome::ImageButton *, 5> m_pa{}, m_pb{};
+    std::array<QString, 5> m_storedFirst; // the first-take scores as stored, damaged or not
     PercentColumn *m_percent = nullptr;
 };
 

@@ -181,6 +181,7 @@ public:
         setColour(m_label, QPalette::WindowText, HeadText);
         m_label->setGeometry(8, 0, 200, BarHeight - 1);
         m_label->setToolTip(tip);
+        m_label->setKeyboardControl(QAccessible::Button);
         QObject::connect(m_label, &ClickLabel::clicked, m_label, [this] { click(); });
     }
     std::function<void()> onClick;
@@ -393,8 +394,8 @@ void ReportPage::buildTrend()
     m_plotCaption = makeLabel(QStringLiteral("Label8"), QStringLiteral("Recent Papers Attempted"),
                               panel, pageFont(8, true), HeadText, Qt::AlignCenter);
     // Over the plot while there is no recent score, so an empty grid is not all there is.
-    m_plotEmpty = makeLabel(QStringLiteral("TrendEmpty"), QString(), m_plot, pageFont(9),
-                            SoftText, Qt::AlignCenter);
+    m_plotEmpty = makeLabel(QStringLiteral("TrendEmpty"), QString(), m_plot, pageFont(9), SoftText,
+                            Qt::AlignCenter);
     m_plotEmpty->setWordWrap(true);
     m_plotEmpty->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_plotEmpty->setAutoFillBackground(true);

@@ -53,6 +53,7 @@ chrome::ImageButton *TrashPage::makeButton(const QString &name, const QString &c
     label->setGeometry(button->rect());
     button->setCaptionText(caption);
     button->setCursor(Qt::PointingHandCursor);
+    button->setKeyboardFocusable(true);
     return button;
 }
 
@@ -60,12 +61,19 @@ void TrashPage::setState(TrashState state)
 {
     m_state = state;
     const TrashVisibility v = trashVisibility(state);
-    m_lbl1->setVisible(v.lbl1);
-    m_trash->setVisible(v.trash);
-    m_lbl2->setVisible(v.lbl2);
-    m_yes->setVisible(v.yes);
-    m_no->setVisible(v.no);
-    m_lbl3->setVisible(v.lbl3);
+    const std::pair<QWidget *, bool> controls[] = {{m_lbl1, v.lbl1}, {m_trash, v.trash},
+                                                   {m_lbl2, v.lbl2}, {m_yes, v.yes},
+                                                   {m_no, v.no},     {m_lbl3, v.lbl3}};
+    // The new state's controls show before the old ones hide, so that a keyboard focus on a
+    // button that goes (Trash, No) passes to one that comes instead of leaving the page.
+    for (const auto &[control, visible] : controls) {
+        if (visible)
+            control->show();
+    }
+    for (const auto &[control, visible] : controls) {
+        if (!visible)
+            control->hide();
+    }
 }
 
 void TrashPage::showOutcome(const QString &text)

@@ -1162,12 +1162,14 @@ bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
 
 bool PracticeWindow::ask(const QString &title, const QString &message)
 {
-    return chrome::CallPop(title, message, 2, this, &state_.PopUpResponse) == QLatin1String("True");
+    const bool yes = chrome::ask(title, message, this);
+    state_.PopUpResponse = yes ? QStringLiteral("True") : QStringLiteral("False");
+    return yes;
 }
 
 void PracticeWindow::notify(const QString &title, const QString &message)
 {
-    chrome::CallPop(title, message, 1, this);
+    chrome::tell(title, message, this);
 }
 
 void PracticeWindow::discardQuestionFile()

@@ -58,8 +58,7 @@ SkinnedWindow *makeWindow(const QString &title, QPoint at)
         drawborder(box, sheet, row == 1 ? 1 : 0);
     }
     QObject::connect(w, &SkinnedWindow::closeRequested, w, [w] {
-        if (CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, w) ==
-            QLatin1String("True"))
+        if (ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), w))
             w->close();
     });
     return w;
@@ -87,12 +86,12 @@ int main(int argc, char **argv)
         const int buttons = mode.endsWith(QLatin1Char('2')) ? 2 : 1;
         QTimer::singleShot(300, main, [main, buttons] {
             if (buttons == 1)
-                CallPop(QStringLiteral("Larkspur"), QStringLiteral("Paper saved"), 1, main);
+                tell(QStringLiteral("Larkspur"), QStringLiteral("Paper saved"), main);
             else
-                CallPop(QStringLiteral("Marking"),
-                        QStringLiteral("You have not answered all the questions.  Do you "
-                                       "still want to mark your practice?"),
-                        2, main);
+                ask(QStringLiteral("Marking"),
+                    QStringLiteral("You have not answered all the questions.  Do you "
+                                   "still want to mark your practice?"),
+                    main);
         });
     }
     return app.exec();

@@ -4,6 +4,7 @@
 #include "chrome/popup.h"
 #include "testpictures.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -55,8 +56,10 @@ private slots:
     void answers_data();
     void answers();
     void closedWithoutButtonIsNo();
-    void keysChooseNothing();
-    void noticeLeavesHolderUntilClicked();
+    void keyboard_data();
+    void keyboard();
+    void focusRingAndNames();
+    void noticeAnswersOnItsButton();
     void hoverLooks();
     void presetAnswersDoNotShow();
 
@@ -155,21 +158,17 @@ void TestPopUp::centredOnMaster()
 void TestPopUp::answers_data()
 {
     QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("answer");
-    QTest::newRow("Yes button") << "But1"
-                                << "True";
-    QTest::newRow("Yes caption") << "But1_lbl"
-                                 << "True";
-    QTest::newRow("No button") << "But2"
-                               << "False";
-    QTest::newRow("No caption") << "But2_lbl"
-                                << "False";
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("Yes button") << "But1" << true;
+    QTest::newRow("Yes caption") << "But1_lbl" << true;
+    QTest::newRow("No button") << "But2" << false;
+    QTest::newRow("No caption") << "But2_lbl" << false;
 }
 
 void TestPopUp::answers()
 {
     QFETCH(QString, target);
-    QFETCH(QString, answer);
+    QFETCH(bool, answer);
     QWidget master;
     master.setGeometry(50, 50, 600, 400);
     master.show();
@@ -178,53 +177,141 @@ void TestPopUp::answers()
         shown = d->titleLabel()->text();
         QTest::mouseClick(d->findChild<QWidget *>(target), Qt::LeftButton, {}, QPoint(10, 10));
     });
-    QString PopUpResponse = QStringLiteral("stale");
-    const QString got =
-        CallPop(QStringLiteral("Marking"), QStringLiteral("Do you want to mark your practice now?"),
-                2, &master, &PopUpResponse);
+    const bool got = ask(QStringLiteral("Marking"),
+                         QStringLiteral("Do you want to mark your practice now?"), &master);
     QCOMPARE(shown, QStringLiteral("Marking"));
     QCOMPARE(got, answer);
-    QCOMPARE(PopUpResponse, answer);
     QVERIFY(!openDialog());
 }
 
 void TestPopUp::closedWithoutButtonIsNo()
 {
-    whenOpen([](frmPopUp *d) { d->close(); });      // as Alt+F4 or the window manager would
-    QString PopUpResponse = QStringLiteral("True"); // the last dialog said yes
-    const QString got = CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2,
-                                nullptr, &PopUpResponse);
-    QCOMPARE(got, QStringLiteral("False"));
-    QCOMPARE(PopUpResponse, QStringLiteral("False"));
+    whenOpen([](frmPopUp *d) { d->close(); }); // as Alt+F4 or the window manager would
+    QCOMPARE(ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), nullptr), false);
 }
 
-void TestPopUp::keysChooseNothing()
+void TestPopUp::keyboard_data()
 {
-    bool stillOpen = false;
-    whenOpen([&](frmPopUp *d) {
-        QTest::keyClick(d, Qt::Key_Return);
-        QTest::keyClick(d, Qt::Key_Escape);
-        QTest::keyClick(d->button1(), Qt::Key_Space);
-        stillOpen = d->isVisible() && d->answer().isEmpty();
-        QTest::mouseClick(d->button2(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QString>("keys"); // pressed in turn, each on the focused control
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("Return answers the focused No") << 2 << "Return" << false;
+    QTest::newRow("Space answers the focused No") << 2 << "Space" << false;
+    QTest::newRow("keypad Enter answers No") << 2 << "Enter" << false;
+    QTest::newRow("Tab to Yes, Return") << 2 << "Tab Return" << true;
+    QTest::newRow("Shift+Tab to Yes, Space") << 2 << "Backtab Space" << true;
+    QTest::newRow("Tab twice comes back to No") << 2 << "Tab Tab Return" << false;
+    QTest::newRow("arrow to Yes, Space") << 2 << "Left Space" << true;
+    QTest::newRow("Escape is No") << 2 << "Escape" << false;
+    QTest::newRow("Escape after Tab to Yes is still No") << 2 << "Tab Escape" << false;
+    QTest::newRow("letters answer nothing") << 2 << "Y N Return" << false;
+    QTest::newRow("notice: Return presses OK") << 1 << "Return" << true;
+    QTest::newRow("notice: Tab stays on OK") << 1 << "Tab Space" << true;
+    QTest::newRow("notice: Escape closes") << 1 << "Escape" << false;
+}
+
+void TestPopUp::keyboard()
+{
+    QFETCH(int, buttons);
+    QFETCH(QString, keys);
+    QFETCH(bool, answer);
+    const QHash<QString, Qt::Key> names{{"Return", Qt::Key_Return},
+                                        {"Enter", Qt::Key_Enter},
+                                        {"Space", Qt::Key_Space},
+                                        {"Tab", Qt::Key_Tab},
+                                        {"Backtab", Qt::Key_Backtab},
+                                        {"Left", Qt::Key_Left},
+                                        {"Escape", Qt::Key_Escape},
+                                        {"Y", Qt::Key_Y},
+                                        {"N", Qt::Key_N}};
+    frmPopUp d;
+    d.CallPop(QStringLiteral("Marking"), QStringLiteral("Do you want to mark your practice now?"),
+              buttons, nullptr);
+    QString firstFocus;
+    int pressed = 0;
+    bool leftOpen = false;
+    // Once the dialog is on screen and has the focus, from inside its modal loop.
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, &d, [&] {
+        if (!QApplication::focusWidget() || QApplication::focusWidget()->window() != &d)
+            return;
+        poll.stop();
+        firstFocus =
+            QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        for (const QString &key : keys.split(u' ')) {
+            // As the keyboard would: to the control that has the focus.
+            QWidget *target = QApplication::focusWidget();
+            if (!target || target->window() != &d || !d.isVisible())
+                break;
+            const Qt::Key k = names.value(key);
+            QTest::keyClick(target, k, k == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            ++pressed;
+        }
+        leftOpen = d.isVisible();
+        if (leftOpen)
+            d.close();
     });
-    QCOMPARE(CallPop(QStringLiteral("T"), QStringLiteral("M"), 2, nullptr),
-             QStringLiteral("False"));
-    QVERIFY(stillOpen);
+    poll.start();
+    const std::optional<bool> before = d.answer();
+    const bool got = d.exec();
+    QVERIFY(!before);
+    QCOMPARE(firstFocus, buttons == 2 ? QStringLiteral("But2") : QStringLiteral("But1"));
+    QCOMPARE(pressed, keys.count(u' ') + 1);
+    QVERIFY(!leftOpen);
+    QCOMPARE(got, answer);
 }
 
-void TestPopUp::noticeLeavesHolderUntilClicked()
+void TestPopUp::focusRingAndNames()
 {
-    // Opening a notice does not clear the holder; its OK button then answers "True".
-    QString PopUpResponse = QStringLiteral("False");
-    QString whileOpen;
+    frmPopUp d;
+    d.CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, nullptr);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    // The ring is drawn just inside the edge of the focused button only.
+    auto ringAt = [](QWidget *button) {
+        const QImage image = button->grab().toImage();
+        return image.pixelColor(1, image.height() / 2) == focusRingColour();
+    };
+    d.button1()->setFocus(Qt::TabFocusReason);
+    QVERIFY(ringAt(d.button1()));
+    QVERIFY(!ringAt(d.button2()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(d.button2()->hasFocus());
+    QVERIFY(!ringAt(d.button1()));
+    QVERIFY(ringAt(d.button2()));
+    // A click never moves the focus, so a mouse user sees no ring.
+    QCOMPARE(d.button1()->focusPolicy(), Qt::TabFocus);
+
+    // A screen reader hears an alert named by the title, with two named push buttons.
+    QAccessibleInterface *dialog = QAccessible::queryAccessibleInterface(&d);
+    QVERIFY(dialog);
+    QCOMPARE(dialog->role(), QAccessible::AlertMessage);
+    QCOMPARE(dialog->text(QAccessible::Name), QStringLiteral("Close Practice"));
+    QCOMPARE(dialog->text(QAccessible::Description), QStringLiteral("Confirm?"));
+    for (auto [button, name] : {std::pair{d.button1(), "Yes"}, std::pair{d.button2(), "No"}}) {
+        QAccessibleInterface *b = QAccessible::queryAccessibleInterface(button);
+        QVERIFY(b);
+        QCOMPARE(b->role(), QAccessible::Button);
+        QCOMPARE(b->text(QAccessible::Name), QString::fromLatin1(name));
+        QVERIFY(b->state().focusable);
+    }
+}
+
+void TestPopUp::noticeAnswersOnItsButton()
+{
+    // A notice waits for its OK button, whatever was asked before.
+    setNextPopUpAnswers({});
+    bool openAfterShow = false;
     whenOpen([&](frmPopUp *d) {
-        whileOpen = PopUpResponse;
+        openAfterShow = d->isVisible() && !d->answer();
+        QCOMPARE(d->button1()->captionLabel()->text(), QStringLiteral("OK"));
         QTest::mouseClick(d->button1(), Qt::LeftButton, {}, QPoint(5, 5));
     });
-    CallPop(QStringLiteral("Larkspur"), QStringLiteral("Paper saved"), 1, nullptr, &PopUpResponse);
-    QCOMPARE(whileOpen, QStringLiteral("False"));
-    QCOMPARE(PopUpResponse, QStringLiteral("True"));
+    tell(QStringLiteral("Larkspur"), QStringLiteral("Paper saved"), nullptr);
+    QVERIFY(openAfterShow);
+    QVERIFY(!openDialog());
+    QCOMPARE(takePopUpCalls().value(0).NumofButtons, 1);
 }
 
 void TestPopUp::hoverLooks()
@@ -241,27 +328,25 @@ void TestPopUp::hoverLooks()
     d.tick();
     QCOMPARE(d.button1()->currentPicture(), QStringLiteral("button_on.bmp"));
     QTest::mouseRelease(d.button1(), Qt::LeftButton, {}, QPoint(40, 12));
-    QCOMPARE(d.answer(), QStringLiteral("True"));
+    QCOMPARE(d.answer(), std::optional<bool>(true));
 }
 
 void TestPopUp::presetAnswersDoNotShow()
 {
-    setNextPopUpAnswers({QStringLiteral("True"), QStringLiteral("False")});
-    QString holder;
-    QCOMPARE(CallPop(QStringLiteral("Marking"), QStringLiteral("Q1"), 2, nullptr, &holder),
-             QStringLiteral("True"));
-    QCOMPARE(holder, QStringLiteral("True"));
-    QCOMPARE(CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, nullptr),
-             QStringLiteral("False"));
+    setNextPopUpAnswers({true, false});
+    QCOMPARE(ask(QStringLiteral("Marking"), QStringLiteral("Q1"), nullptr), true);
+    QCOMPARE(ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), nullptr), false);
     QVERIFY(pendingPopUpAnswers().isEmpty());
-    setPopUpDefaultAnswer(QStringLiteral("True"));
-    QCOMPARE(CallPop(QStringLiteral("Larkspur"), QStringLiteral("Paper saved"), 1, nullptr),
-             QStringLiteral("True"));
+    setPopUpDefaultAnswer(true);
+    tell(QStringLiteral("Larkspur"), QStringLiteral("Paper saved"), nullptr);
+    QCOMPARE(ask(QStringLiteral("Marking"), QStringLiteral("Q2"), nullptr), true);
     const QList<PopUpCall> calls = takePopUpCalls();
-    QCOMPARE(calls.size(), 3);
+    QCOMPARE(calls.size(), 4);
     QCOMPARE(calls.at(1).Title, QStringLiteral("Close Practice"));
     QCOMPARE(calls.at(1).NumofButtons, 2);
+    QVERIFY(!calls.at(1).answer);
     QCOMPARE(calls.at(2).Msg, QStringLiteral("Paper saved"));
+    QCOMPARE(calls.at(2).NumofButtons, 1);
     QVERIFY(takePopUpCalls().isEmpty());
 }
 

@@ -127,7 +127,7 @@ void EndToEndTest::initTestCase()
 #endif
     // No dialog may ever wait for a pupil here: anything not preset answers "False" at once, and
     // every question asked is checked below.
-    chrome::setPopUpDefaultAnswer(QStringLiteral("False"));
+    chrome::setPopUpDefaultAnswer(false);
 
     // As main() starts the program.
     const app::DataFolder folder = app::prepareDataFolder();
@@ -205,7 +205,7 @@ void EndToEndTest::initTestCase()
 void EndToEndTest::cleanupTestCase()
 {
     if (home_ && home_->practiceWindow()) {
-        chrome::setNextPopUpAnswers({QStringLiteral("True")});
+        chrome::setNextPopUpAnswers({true});
         delete home_->practiceWindow();
     }
     home_.reset();
@@ -329,7 +329,7 @@ void EndToEndTest::firstTakeFromTheHomePage()
     QVERIFY(chrome::takePopUpCalls().isEmpty());
 
     // Mark, confirming.
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     QVERIFY(clickTool(w, QStringLiteral("ToolBar02")));
     QTRY_VERIFY(w && w->paper().isMarked());
     QVERIFY(!w->isMarking());
@@ -337,7 +337,7 @@ void EndToEndTest::firstTakeFromTheHomePage()
     QCOMPARE(calls.size(), 1);
     QCOMPARE(calls[0].Title, QStringLiteral("Marking"));
     QCOMPARE(calls[0].Msg, QStringLiteral("Do you want to mark your practice now?"));
-    QCOMPARE(calls[0].answer, QStringLiteral("True"));
+    QVERIFY(calls[0].answer);
 
     // The score, with or without the percent sign drawn in the same label.
     QString shown = child<QLabel>(w, QStringLiteral("PScoring"))->text();
@@ -377,7 +377,7 @@ void EndToEndTest::firstTakeFromTheHomePage()
     pauseForLooking();
 
     // Close, confirming; the window goes and the home page is refreshed.
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     QVERIFY(clickTool(w, QStringLiteral("ToolBar04")));
     QTRY_VERIFY(w.isNull());
     calls = chrome::takePopUpCalls();
@@ -496,7 +496,7 @@ void EndToEndTest::secondTakeLocksTheRightBlanks()
     pauseForLooking();
 
     // Closed without marking: the first take's score stays on the home page.
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     QVERIFY(clickTool(w, QStringLiteral("ToolBar04")));
     QTRY_VERIFY(w.isNull());
     QCOMPARE(chrome::takePopUpCalls().size(), 1);
@@ -519,14 +519,14 @@ void EndToEndTest::closingTheProgramAsksForUnsavedTyping()
     typeInto(child<QLineEdit>(w, QStringLiteral("FA1")), QStringLiteral("7"));
     chrome::takePopUpCalls();
     // The home window's Close: the paper asks first, and "No" keeps both windows.
-    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    chrome::setNextPopUpAnswers({false});
     QTest::mouseClick(child(home_.get(), QStringLiteral("ToolBar04")), Qt::LeftButton);
     QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
     QCOMPARE(calls.size(), 1);
     QCOMPARE(calls[0].Msg, QStringLiteral("Confirm?"));
     QVERIFY(w && w->isVisible() && home_->isVisible());
     // The title bar's close asks the same; "Yes" closes the paper, then the program.
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     QTest::mouseClick(child(home_.get(), QStringLiteral("imgProgClose")), Qt::LeftButton);
     QCOMPARE(chrome::takePopUpCalls().size(), 1);
     QTRY_VERIFY(w.isNull());

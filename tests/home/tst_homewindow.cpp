@@ -243,16 +243,31 @@ void TestHomeWindow::scoreRows_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<bool>("tryAgain");
+    QTest::addColumn<QString>("shownFirst"); // empty: shown as no take
+    QTest::addColumn<QString>("shownSecond");
     QTest::newRow("100") << "100"
-                         << "" << false;
+                         << "" << false << "100"
+                         << "";
     QTest::newRow("99.5") << "99.5"
-                          << "" << false;
+                          << "" << false << "99.5"
+                          << "";
     QTest::newRow("99") << "99"
-                        << "100" << true;
+                        << "100" << true << "99"
+                        << "100";
     QTest::newRow("no score") << ""
-                              << "" << false;
+                              << "" << false << ""
+                              << "";
     QTest::newRow("second take without a first") << ""
-                                                 << "75" << false;
+                                                 << "75" << false << ""
+                                                 << "75";
+    // A damaged score reads as no take, as on the report card; the paper was marked, so its
+    // second take is still offered.
+    QTest::newRow("damaged first score") << "abc"
+                                         << "" << true << ""
+                                         << "";
+    QTest::newRow("damaged second score") << "70"
+                                          << "nan" << true << "70"
+                                          << "";
 }
 
 void TestHomeWindow::scoreRows()
@@ -260,6 +275,8 @@ void TestHomeWindow::scoreRows()
     QFETCH(QString, first);
     QFETCH(QString, second);
     QFETCH(bool, tryAgain);
+    QFETCH(QString, shownFirst);
+    QFETCH(QString, shownSecond);
     // Paper 4 of topic 1 (paper 104).
     QVERIFY(writeBytes(resultFile(m_data->path(), QStringLiteral("marks"), 1),
                        summaryWith(30, {"50", "", "", first}, {"", "", "", second})));
@@ -267,16 +284,16 @@ void TestHomeWindow::scoreRows()
     auto *msa = child<QLabel>(*w, QStringLiteral("MSA4"));
     auto *msb = child<QLabel>(*w, QStringLiteral("MSB4"));
     QWidget *percent = child(*w, QStringLiteral("Percent1a"));
-    QCOMPARE(msa->text(), first);
-    QCOMPARE(msb->text(), second);
+    QCOMPARE(msa->text(), shownFirst);
+    QCOMPARE(msb->text(), shownSecond);
     QCOMPARE(child(*w, QStringLiteral("P4b"))->isVisible(), tryAgain);
     QVERIFY(child(*w, QStringLiteral("P4a"))->isVisible());
     // Scores end just before the percent column, right-aligned whatever their width.
-    if (!first.isEmpty()) {
+    if (!shownFirst.isEmpty()) {
         QCOMPARE(msa->geometry().right() + 1, percent->x() - 1);
         QVERIFY(msa->width() >= msa->fontMetrics().horizontalAdvance(first));
     }
-    if (!second.isEmpty())
+    if (!shownSecond.isEmpty())
         QCOMPARE(msb->geometry().right() + 1, percent->x() - 1);
     // Paper 1 has a first take of 50: its second-take button is there.
     QVERIFY(child(*w, QStringLiteral("P1b"))->isVisible());
@@ -344,7 +361,7 @@ void TestHomeWindow::noOpenerShowsNotice()
 {
     auto w = start();
     w->state().PopUpResponse = QStringLiteral("True");
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     QTest::mouseClick(child(*w, QStringLiteral("P1a")), Qt::LeftButton);
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
     QCOMPARE(calls.size(), 1);
@@ -690,8 +707,11 @@ void TestHomeWindow::showPageByTabAndPosition()
     w->setPrintSetupHook([&setups](QPrinter *) { return ++setups, false; });
     QTest::mouseClick(child(*w, QStringLiteral("Tab0%1").arg(tab)), Qt::LeftButton);
     QCOMPARE(w->state().LChose, tab <= 3 ? tab : 1);
+    if (effect == QLatin1String("printed"))
+        chrome::setNextPopUpAnswers({true}); // the notice that it printed
     // The call itself, as the hidden third button on the Help tab cannot be clicked.
     w->clickToolBar(position);
+    QVERIFY(chrome::pendingPopUpAnswers().isEmpty());
     QCOMPARE(w->state().txtToolBarPos, position);
     for (const char *name : {"Body_Home", "Body_Report", "Body_Trash", "Body_About"})
         QCOMPARE(child(*w, QString::fromLatin1(name))->isVisibleTo(w.get()),
@@ -730,8 +750,10 @@ void TestHomeWindow::trashStatesAndReset()
     QTest::mouseClick(child(*w, QStringLiteral("ButTrash")), Qt::LeftButton);
     QTest::mouseClick(child(*w, QStringLiteral("ButTrash_Yeslbl")), Qt::LeftButton);
     QCOMPARE(shown(), QStringList{"Trashlbl3"});
-    QCOMPARE(child<QLabel>(*w, QStringLiteral("Trashlbl3"))->text(),
-             QStringLiteral("All your past results have been erased."));
+    // It says where the copy of the results is.
+    const QString erased = child<QLabel>(*w, QStringLiteral("Trashlbl3"))->text();
+    QVERIFY2(erased.startsWith(QStringLiteral("All your past results have been erased.")),
+             qPrintable(erased));
     for (int s = 1; s <= 3; ++s) {
         const int papers = s == 1 ? 30 : 35;
         QCOMPARE(readBytes(resultFile(folder, QStringLiteral("marks"), s)),
@@ -748,6 +770,7 @@ void TestHomeWindow::trashStatesAndReset()
              qPrintable(backups[0]));
     const QString backup = folder + QStringLiteral("/Backups/") + backups[0];
     QCOMPARE(QDir(backup).entryList(QDir::Files).size(), 18);
+    QVERIFY2(erased.contains(QDir::toNativeSeparators(backup)), qPrintable(erased));
     QCOMPARE(readBytes(backup + QStringLiteral("/marks1TC.txt")), marks);
     QCOMPARE(readBytes(backup + QStringLiteral("/trend3TC.txt")), "#TRD#>75>50\r\n");
 
@@ -793,7 +816,7 @@ void TestHomeWindow::trashFailuresInPlainWords()
     QTest::mouseClick(child(*w, QStringLiteral("ToolBar02")), Qt::LeftButton);
     QTest::mouseClick(child(*w, QStringLiteral("ButTrash")), Qt::LeftButton);
     chrome::takePopUpCalls();
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     QTest::mouseClick(child(*w, QStringLiteral("ButTrash_Yes")), Qt::LeftButton);
     QCOMPARE(readBytes(resultFile(folder, QStringLiteral("marks"), 1)) == marks, !erased);
     if (words.isEmpty()) { // told in a notice, back to the first state
@@ -814,6 +837,7 @@ void TestHomeWindow::printedResultsReadBack()
         QSKIP("pdftotext (poppler-utils) is not installed");
     QStringList fse(30), ltm(30), cdd(30);
     fse[0] = "100";
+    fse[6] = "abc"; // damaged: printed as no take
     ltm[0] = "0:12:40";
     cdd[0] = "01/02/2026";
     QByteArray marks =
@@ -824,8 +848,16 @@ void TestHomeWindow::printedResultsReadBack()
     QVERIFY(writeBytes(resultFile(m_data->path(), QStringLiteral("marks"), 1), marks));
     const QString pdf = m_data->filePath(QStringLiteral("results.pdf"));
     printToPdf(*w, pdf);
+    chrome::setNextPopUpAnswers({true});
     QTest::mouseClick(child(*w, QStringLiteral("ToolBar03")), Qt::LeftButton);
     QVERIFY(child(*w, QStringLiteral("Body_Home"))->isVisible());
+    // The pupil is told that it printed, and where.
+    const QList<chrome::PopUpCall> told = chrome::takePopUpCalls();
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told[0].NumofButtons, 1);
+    QVERIFY2(told[0].Msg.contains(QStringLiteral("printed")) &&
+                 told[0].Msg.contains(QDir::toNativeSeparators(pdf)),
+             qPrintable(told[0].Msg));
 
     QProcess reader;
     reader.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -849,6 +881,7 @@ void TestHomeWindow::printedResultsReadBack()
     QCOMPARE(dateColumns.size(), 7);
     QCOMPARE(dateColumns.count(dateColumns[0]), 7); // the columns line up
     QVERIFY(text.join(u'\n').contains(QRegularExpression(QStringLiteral("Paper 3\\s+%\\s+87.5%"))));
+    QVERIFY(!text.join(u'\n').contains(QStringLiteral("abc")));
 }
 
 void TestHomeWindow::printSetupCancelChangesNothing()
@@ -872,6 +905,7 @@ void TestHomeWindow::printSetupCancelChangesNothing()
     QCOMPARE(w->printer().pageLayout().orientation(), QPageLayout::Landscape);
     // The printer chosen stays the program's: the next print goes to it.
     QTest::mouseClick(child(*w, QStringLiteral("Tab01")), Qt::LeftButton);
+    chrome::setNextPopUpAnswers({true});
     QTest::mouseClick(child(*w, QStringLiteral("ToolBar03")), Qt::LeftButton);
     QVERIFY(QFile::exists(second));
     QVERIFY(!QFile::exists(first));

@@ -91,7 +91,7 @@ int main(int argc, char *argv[])
     }
     if (args.contains("--mark")) {
         QTimer::singleShot(1000, w, [w] {
-            chrome::setNextPopUpAnswers({QStringLiteral("True")});
+            chrome::setNextPopUpAnswers({true});
             w->MarkPaper();
         });
     }

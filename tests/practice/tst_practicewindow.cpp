@@ -211,7 +211,7 @@ void PracticeWindowTest::initTestCase()
         item(id, "MIME-Version: 1.0\r\nContent-Type: text/html\r\n\r\n<p>Question</p>\r\n");
     content::setItemRoot(items_.path());
     setViewerFactory(&stubFactory);
-    chrome::setPopUpDefaultAnswer(QStringLiteral("False"));
+    chrome::setPopUpDefaultAnswer(false);
 }
 
 void PracticeWindowTest::init()
@@ -282,7 +282,7 @@ void PracticeWindowTest::firstTakeWritesEveryFile()
     QTest::keyClicks(box(2), "long text");
 
     window_->setStartTime(QDateTime::currentDateTime().addSecs(-3723));
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QVERIFY(window_->isMarking());
     QTRY_VERIFY(window_->paper().isMarked());
@@ -379,7 +379,7 @@ void PracticeWindowTest::decliningMarksNothing()
 {
     QVERIFY(open(102));
     QTest::keyClicks(box(1), "2");
-    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    chrome::setNextPopUpAnswers({false});
     window_->MarkPaper();
     QVERIFY(!window_->isMarking());
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
@@ -629,7 +629,7 @@ void PracticeWindowTest::failedWriteKeepsAnswers()
     QVERIFY(QFile::remove(resultPath));
     QVERIFY(QDir().mkdir(resultPath));
     chrome::takePopUpCalls();
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(!window_->isMarking());
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
@@ -668,7 +668,7 @@ void PracticeWindowTest::failedTrendWriteMarksNothing()
     QVERIFY(QFile::remove(trendPath));
     QVERIFY(QDir().mkdir(trendPath));
     chrome::takePopUpCalls();
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(!window_->isMarking());
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
@@ -685,7 +685,7 @@ void PracticeWindowTest::failedTrendWriteMarksNothing()
 void PracticeWindowTest::markedReviewMovesOnAFailedWrite()
 {
     QVERIFY(open(102));
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(window_->paper().isMarked());
     // The answer file can no longer be written (a full disk, a folder in the way): the marked
@@ -705,7 +705,7 @@ void PracticeWindowTest::pendingMarkKeptByTheNextMark()
     // back). Within the same session the paper opens marked, and a mark of paper 102 keeps it.
     using results::ResultFile;
     QVERIFY(open(101));
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(window_->paper().isMarked());
     delete window_.data();
@@ -729,7 +729,7 @@ void PracticeWindowTest::pendingMarkKeptByTheNextMark()
     QVERIFY(open(102));
     leavePending(); // after the opening: the mark itself must finish it first
     QTest::keyClicks(box(1), "2");
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(window_->paper().isMarked());
     QCOMPARE(results::ReadSummary(file(ResultFile::Summary), 2)[results::FST],
@@ -756,7 +756,7 @@ void PracticeWindowTest::staysWithItsSubject()
     QCOMPARE(chrome::takePopUpCalls().size(), 1); // "Paper saved", nothing refused
     QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)),
              crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>2>cat>>>"}));
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(window_->paper().isMarked());
     QCOMPARE(results::ReadSummary(file(results::ResultFile::Summary), 2)[results::FST],
@@ -855,7 +855,7 @@ void PracticeWindowTest::commandsIgnoredWhileMarking()
 {
     QVERIFY(open(102));
     window_->setProgressStepInterval(20);
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QVERIFY(window_->isMarking());
     QVERIFY(window_->findChild<QWidget *>("fmeMark")->isVisible());
@@ -877,11 +877,11 @@ void PracticeWindowTest::closeDiscardsTypingAndUnloads()
     QVERIFY(open(102));
     const QByteArray before = readBytes(file(results::ResultFile::FirstAnswers));
     QTest::keyClicks(box(1), "2");
-    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    chrome::setNextPopUpAnswers({false});
     window_->ClosePaper();
     QVERIFY(window_);
     QCOMPARE(unloads_, 0);
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->ClosePaper();
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
     QCOMPARE(calls.last().Title, QStringLiteral("Close Practice"));
@@ -893,7 +893,7 @@ void PracticeWindowTest::closeDiscardsTypingAndUnloads()
 
     // Closed from the window manager, answered yes: the same unload.
     QVERIFY(open(102));
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     QCloseEvent fromOutside;
     QSpontaneKeyEvent::setSpontaneous(&fromOutside);
     QCoreApplication::sendEvent(window_->windowHandle(), &fromOutside);
@@ -936,14 +936,14 @@ void PracticeWindowTest::programCloseAsksOnlyForUnsavedTyping()
     if (before.contains("save"))
         window_->ShowQuestion(2);
     if (before.contains("mark")) {
-        chrome::setNextPopUpAnswers({QStringLiteral("True")});
+        chrome::setNextPopUpAnswers({true});
         window_->setProgressStepInterval(60000);
         window_->MarkPaper();
         QVERIFY(window_->isMarking());
     }
     chrome::takePopUpCalls();
     if (!answer.isEmpty())
-        chrome::setNextPopUpAnswers({answer});
+        chrome::setNextPopUpAnswers({answer == QLatin1String("True")});
     QCOMPARE(practice::mayClose(window_), mayClose);
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
     QCOMPARE(calls.size(), answer.isEmpty() ? 0 : 1);
@@ -975,7 +975,7 @@ void PracticeWindowTest::noViewerShowsNotice()
     QVERIFY(notice);
     QCOMPARE(notice->text(), viewerMissingText());
     QTest::keyClicks(box(1), "2");
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(window_->paper().isMarked());
 }
@@ -1102,7 +1102,7 @@ void PracticeWindowTest::secondTakeConfirmation()
         else
             QTest::keyClicks(box(k), "q");
     }
-    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    chrome::setNextPopUpAnswers({false});
     window_->MarkPaper();
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
     QCOMPARE(calls.size(), 1);
@@ -1131,7 +1131,7 @@ void PracticeWindowTest::secondTakeMarksAndReopens()
                                  : k == 13 ? QStringLiteral("m.")
                                            : QStringLiteral("no"));
     }
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     window_->MarkPaper();
     QTRY_VERIFY(window_->paper().isMarked());
     QCOMPARE(chrome::takePopUpCalls().size(), 1);
@@ -1325,9 +1325,9 @@ void PracticeWindowTest::accessibleNamesAndTabOrder()
     QTest::keyClick(box(1), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(readBytes(file(results::ResultFile::FirstAnswers)),
              crlf({"#101#>>>>>>>>>>>>>>>>", "#102#>>>>dog>"}));
-    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    chrome::setNextPopUpAnswers({false});
     QTest::keyClick(box(1), Qt::Key_M, Qt::ControlModifier);
-    chrome::setNextPopUpAnswers({QStringLiteral("False")});
+    chrome::setNextPopUpAnswers({false});
     QTest::keyClick(box(1), Qt::Key_W, Qt::ControlModifier);
     QStringList titles;
     for (const chrome::PopUpCall &c : chrome::takePopUpCalls())
