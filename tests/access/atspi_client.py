@@ -16,6 +16,7 @@ The exit status is 0 only when every cycle passed; the last line reads "N passed
 
 import argparse
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -311,17 +312,27 @@ def check_hint_line(window):
         raise Failure("the hint line %r shows none of %r" % (line, hints))
 
 
+def is_paper_button(acc, number=None, second_take=None):
+    """A paper's button, named like "Paper 2, 1st attempt, 40%"."""
+    if role(acc) != "push button" or not showing(acc):
+        return False
+    n = r"\d+" if number is None else str(number)
+    take = {None: "(1st|2nd)", False: "1st", True: "2nd"}[second_take]
+    return re.match(r"Paper %s, %s attempt" % (n, take), name(acc)) is not None
+
+
 def home_window(program):
-    return program.window_with(
-        lambda a: role(a) == "push button" and label_of(a).startswith("Load paper"),
-        "the home window",
-        30,
-    )
+    return program.window_with(lambda a: is_paper_button(a), "the home window", 30)
 
 
 def open_paper(program, home, number, second_take, timings):
-    label = ("Try paper %d again" if second_take else "Load paper %d") % number
-    press(button(home, label), label, timings)
+    # The topic first, as a pupil picks it: a list item pressed through its action.
+    topics = [a for a in walk(home) if role(a) == "list item" and showing(a)]
+    if topics:
+        press(topics[0], "topic " + name(topics[0]), timings)
+    paper = find(home, lambda a: is_paper_button(a, number, second_take),
+                 "paper %d's button" % number)
+    press(paper, label_of(paper), timings)
 
 
 def run_cycle(program, cycle, timings):
