@@ -437,14 +437,16 @@ void PracticeWindow::buildControls()
         // like a count.
         remQns_->setCurrentIndex(-1);
     });
-    // After marking, where the list of questions left was: the hint of the row with the focus,
-    // on the screen for every pupil, not only in a tool tip or to a screen reader.
-    hintLabel_ = makeLabel(QStringLiteral("lblHint"), statusBar_);
+    // After marking, under the answer rows: the hint of the row with the focus, on the screen
+    // for every pupil, not only in a tool tip or to a screen reader.
+    hintLabel_ = makeLabel(QStringLiteral("lblHint"), answerBox_);
     QFont hintFont = font();
     hintFont.setBold(true);
     hintLabel_->setFont(hintFont);
     hintLabel_->setTextFormat(Qt::PlainText);
-    hintLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    hintLabel_->setWordWrap(true);
+    hintLabel_->setMargin(4);
+    setBackground(hintLabel_, QColor(255, 248, 214));
     hintLabel_->hide();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && now->window() == this)
@@ -557,6 +559,21 @@ void PracticeWindow::showHintLine()
     if (hintLabel_->text() != line)
         hintLabel_->setText(line);
     hintLabel_->setVisible(!line.isEmpty());
+    placeHintLine();
+}
+
+void PracticeWindow::placeHintLine()
+{
+    if (!hintLabel_)
+        return;
+    // Just below the last row on show, across the sheet.
+    int top = 0;
+    for (AnswerRow *row : rows_)
+        if (!row->isHidden())
+            top = std::max(top, row->geometry().bottom() + 1);
+    const int width = std::max(0, answerBox_->width() - 16);
+    hintLabel_->setGeometry(8, top + 8, width, hintLabel_->heightForWidth(width));
+    hintLabel_->raise();
 }
 
 void PracticeWindow::placeWindow()
@@ -589,6 +606,7 @@ void PracticeWindow::applyLayout()
     }
     paperSum_->setGeometry(l.paperSum);
     answerBox_->setGeometry(l.answerBox);
+    placeHintLine();
     handleStrip_->setGeometry(l.handleStrip);
     handle_->setGeometry(0, px(1440), px(handleImageWidthTwips(take_)), px(600));
     viewer_->widget()->setGeometry(l.viewer);
@@ -601,7 +619,6 @@ void PracticeWindow::applyLayout()
         bots_[1]->setGeometry(w / 3, 0, w / 3, h);
     bots_[2]->setGeometry(2 * w / 3, 0, w - 2 * w / 3, h);
     remPanel_->setGeometry(0, 0, 140, h);
-    hintLabel_->setGeometry(8, 0, std::max(0, w - 16), h);
     markPanel_->setGeometry(std::max(0, w - 220), 0, 220, h);
     instruction_->move(px(120), l.instructionTop);
 
@@ -831,6 +848,7 @@ void PracticeWindow::ShowAnswerRows()
     }
     if (const std::optional<bool> shown = firstLetterShown(b))
         rows_[0]->letter->setVisible(*shown);
+    placeHintLine();
 }
 
 void PracticeWindow::BuildRemainingList()

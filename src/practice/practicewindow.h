@@ -149,6 +149,7 @@ private:
     void runCommand(Command command);
     void scrollDocument(int key); // Page Up or Page Down, sent to the document
     void showHintLine();
+    void placeHintLine();
 
     home::HomeState &state_;
     std::function<void()> onUnload_;
@@ -196,7 +197,7 @@ private:
     std::array<chrome::PictureBox *, 15> bars_{};
     chrome::PictureBox *sizer_ = nullptr;
     QTimer *progressTimer_ = nullptr;
-    QLabel *hintLabel_ = nullptr;                 // the hint line, on the status bar once marked
+    QLabel *hintLabel_ = nullptr; // the hint line, under the answer rows once marked
     std::array<QString, AnswerRowCount> hints_{}; // each row's hint on the question on view
     QString gapsQuestion_;                        // the question whose gap texts gaps_ holds
     QList<content::GapText> gaps_;
