@@ -11,6 +11,10 @@ reader).
 
     atspi_client.py PROGRAM [--cycles N] [--data-dir DIR]
 
+For looking into a crash of an older build: --wrap "gdb -batch -ex run -ex bt --args" runs the
+program under a debugger, --no-wait sends the actions without waiting for their replies (a program
+whose handlers block would stall the client) and --skip-document leaves the question's text out.
+
 The exit status is 0 only when every cycle passed; the last line reads "N passed, N failed".
 """
 
@@ -337,9 +341,15 @@ def open_paper(program, home, number, second_take, timings):
 
 def run_cycle(program, cycle, timings):
     home = home_window(program)
-    nodes = sum(1 for _ in walk(home))
-    if nodes < 20:
-        raise Failure("the home window shows only %d objects" % nodes)
+    # What a screen reader finds there: the subjects as page tabs, the topics as list items, the
+    # papers as named buttons.
+    shown = [a for a in walk(home) if showing(a)]
+    tabs = [name(a) for a in shown if role(a) == "page tab"]
+    topics = [name(a) for a in shown if role(a) == "list item"]
+    papers = [a for a in shown if is_paper_button(a)]
+    if len(tabs) < 2 or not all(tabs) or not topics or not all(topics) or len(papers) < 5:
+        raise Failure("the home window reads as tabs %r, topics %r, %d papers"
+                      % (tabs, topics, len(papers)))
     # Papers 1 to 5 of the first topic, then their second takes (all were marked with slips).
     number = cycle % 5 + 1
     second = cycle // 5 % 2 == 1
@@ -387,8 +397,6 @@ def main():
     parser.add_argument("program")
     parser.add_argument("--cycles", type=int, default=20)
     parser.add_argument("--data-dir")
-    # A debugger to run the program under, when looking into a crash: --wrap "gdb -batch -ex run
-    # -ex bt --args".
     parser.add_argument("--wrap", default="")
     parser.add_argument("--no-wait", action="store_true")
     parser.add_argument("--skip-document", action="store_true")
@@ -406,21 +414,19 @@ def main():
         for cycle in range(args.cycles):
             try:
                 question = run_cycle(program, cycle, timings)
-                passed += 1
-                log("cycle %d: ok (%d characters of question text)" % (cycle + 1, len(question)))
             except (Failure, NotImplementedError, GLib.Error) as e:
+                what = str(e) or type(e).__name__
                 if not program.alive():
-                    e = Failure("%s; %s" % (e, program.ended()))
-                failed += 1
-                log("cycle %d: FAILED: %s" % (cycle + 1, e))
-                if not program.alive():
-                    failed += args.cycles - cycle - 1
-                    break
-                raise
+                    what += "; " + program.ended()
+                log("cycle %d: FAILED: %s" % (cycle + 1, what))
+                # The cycles after a failure are not run: they count as failed.
+                failed = args.cycles - cycle
+                break
+            passed += 1
+            log("cycle %d: ok (%d characters of question text)" % (cycle + 1, len(question)))
     except Failure as e:
         log("FAILED:", e)
-        if passed + failed == 0:
-            failed = 1
+        failed = args.cycles - passed
     finally:
         program.stop()
         if not args.data_dir:
