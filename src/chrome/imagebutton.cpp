@@ -374,6 +374,9 @@ void paintFocusRing(QPainter &painter, const QRect &rect)
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(rect).adjusted(1, 1, -1, -1), 3, 3);
+    // A light line inside the dark one keeps the ring plain on dark and blue pictures too.
+    painter.setPen(QPen(QColor(255, 255, 255, 220), 1));
+    painter.drawRoundedRect(QRectF(rect).adjusted(2.5, 2.5, -2.5, -2.5), 2, 2);
     painter.restore();
 }
 

@@ -119,7 +119,7 @@ private:
 };
 
 // The keyboard focus ring of the program's own controls: a dark rounded line inside the
-// control's edge, in the title bar's navy so that it belongs to the skin.
+// control's edge, in the title bar's navy so that it belongs to the skin, lined with white.
 QColor focusRingColour();
 void paintFocusRing(QPainter &painter, const QRect &rect);
 

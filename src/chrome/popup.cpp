@@ -5,11 +5,13 @@
 #include "units.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QScreen>
 #include <cmath>
 
@@ -146,6 +148,8 @@ bool frmPopUp::exec()
 {
     if (m_finished)
         return m_answer.value_or(false);
+    // The keyboard goes back to the window that asked, whatever the window manager does.
+    const QPointer<QWidget> asking = QApplication::activeWindow();
     QEventLoop loop;
     connect(this, &frmPopUp::finished, &loop, &QEventLoop::quit);
     show();
@@ -155,6 +159,8 @@ bool frmPopUp::exec()
     (m_but2->isHidden() ? m_but1 : m_but2)->setFocus(Qt::OtherFocusReason);
     if (!m_finished)
         loop.exec(QEventLoop::DialogExec);
+    if (asking && asking != this && asking->isVisible())
+        asking->activateWindow();
     return m_answer.value_or(false);
 }
 

@@ -4,6 +4,7 @@
 #include "picturebox.h"
 #include "units.h"
 
+#include <QAccessibleWidget>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QLabel>
@@ -28,6 +29,15 @@ int px(double v)
     return static_cast<int>(std::lround(v));
 }
 
+// To a screen reader the home and practice windows are application windows (frames), not
+// bare surfaces.
+QAccessibleInterface *accessibleWindow(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("chrome::SkinnedWindow") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 PictureBox *makePiece(const char *name, QWidget *parent, PictureBox::Fit fit, QSize design,
                       const QString &file)
 {
@@ -48,6 +58,11 @@ ImageButton *makeTitleButton(const char *name, QWidget *parent)
 
 SkinnedWindow::SkinnedWindow(Kind kind, QWidget *parent) : QWidget(parent), m_kind(kind)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&accessibleWindow);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setWindowFlags((kind == Kind::Dialog ? Qt::Dialog : Qt::Window) | Qt::FramelessWindowHint);
 
     using Fit = PictureBox::Fit;

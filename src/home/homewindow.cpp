@@ -19,11 +19,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
-#include <QShortcut>
 #include <QUrl>
 
 #include <cmath>
@@ -574,8 +572,13 @@ void HomeWindow::OpenPaper(int offset, int take)
     }
     QPointer<HomeWindow> self(this);
     m_practice = m_opener(m_state, [self] {
-        if (self && !self->m_destroying)
+        if (self && !self->m_destroying) {
             self->RefreshContents();
+            // The keyboard comes back to the home page, at the paper it opened, even where no
+            // window manager hands it over.
+            if (self->isVisible() && !self->m_closing)
+                self->activateWindow();
+        }
     });
     if (m_practice && !m_practice->isVisible())
         m_practice->show();
@@ -870,206 +873,6 @@ void HomeWindow::showNotice(const QString &title, const QString &message)
 {
     // A notice answers nothing: the last answer in PopUpResponse stays.
     chrome::tell(title, message, this);
-}
-
-// ---- Keyboard --------------------------------------------------------------------------------
-
-void HomeWindow::buildShortcuts()
-{
-    // Ctrl+Tab and Ctrl+Shift+Tab go through the tabs as in any tabbed window; Ctrl+1..3
-    // pick a subject.
-    const QList<QKeySequence> next{QKeySequence(Qt::CTRL | Qt::Key_Tab)};
-    const QList<QKeySequence> previous{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)};
-    for (const QKeySequence &keys : next)
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { switchTab(1); });
-    for (const QKeySequence &keys : previous)
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { switchTab(-1); });
-    for (int s = 1; s <= SubjectCount; ++s)
-        connect(new QShortcut(QKeySequence(Qt::CTRL | (Qt::Key_0 + s)), this),
-                &QShortcut::activated, this, [this, s] { selectSubjectKey(s); });
-}
-
-void HomeWindow::switchTab(int step)
-{
-    QList<int> tabs;
-    for (int n = 1; n <= 4; ++n) {
-        if (n == 4 || m_course.subjects[n - 1].exists())
-            tabs << n;
-    }
-    const qsizetype at = tabs.indexOf(m_state.txtTabPos);
-    const int n = tabs[((at < 0 ? 0 : at) + step + tabs.size()) % tabs.size()];
-    clickTab(n);
-    m_tabs[n - 1]->setFocus(Qt::TabFocusReason);
-}
-
-void HomeWindow::selectSubjectKey(int s)
-{
-    if (s < 1 || s > SubjectCount || !m_course.subjects[s - 1].exists())
-        return;
-    clickTab(s);
-    m_tabs[s - 1]->setFocus(Qt::TabFocusReason);
-}
-
-HomeWindow::FocusGroup HomeWindow::focusGroupOf(const QWidget *w) const
-{
-    if (!w)
-        return FocusGroup::None;
-    auto in = [w](const auto &list) {
-        return std::find(list.begin(), list.end(), w) != list.end();
-    };
-    if (in(m_tabs))
-        return FocusGroup::Tabs;
-    if (in(m_toolBar))
-        return FocusGroup::Tools;
-    if (in(m_topicLabels))
-        return FocusGroup::Topics;
-    if (in(m_pa) || in(m_pb))
-        return FocusGroup::Papers;
-    for (const QWidget *p = w->parentWidget(); p && p != this; p = p->parentWidget()) {
-        if (p->parentWidget() == this && p->objectName().startsWith(QLatin1String("Body_")))
-            return FocusGroup::Page;
-    }
-    return FocusGroup::None;
-}
-
-QList<std::pair<HomeWindow::FocusGroup, QList<QWidget *>>> HomeWindow::focusGroups() const
-{
-    auto usable = [](QWidget *w) {
-        return w && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
-    };
-    QList<std::pair<FocusGroup, QList<QWidget *>>> groups;
-    auto add = [&](FocusGroup g, const QList<QWidget *> &members) {
-        if (!members.isEmpty())
-            groups.append({g, members});
-    };
-
-    QList<QWidget *> tabs;
-    for (int i = 0; i < 4; ++i) {
-        // An unnamed subject's tab is parked off the window.
-        if (usable(m_tabs[i]) && (i == 3 || m_course.subjects[i].exists()))
-            tabs << m_tabs[i];
-    }
-    add(FocusGroup::Tabs, tabs);
-
-    if (m_bodyHome->isVisible()) {
-        QList<QWidget *> topics, papers;
-        for (ClickLabel *t : m_topicLabels) {
-            if (usable(t))
-                topics << t;
-        }
-        for (int i = 0; i < PapersPerTopic; ++i) {
-            for (QWidget *b : {static_cast<QWidget *>(m_pa[i]), static_cast<QWidget *>(m_pb[i])}) {
-                if (usable(b))
-                    papers << b;
-            }
-        }
-        add(FocusGroup::Topics, topics);
-        add(FocusGroup::Papers, papers);
-    } else {
-        // Another page: its keyboard controls in the order they were made.
-        for (QWidget *page : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (!page->isVisible() || !page->objectName().startsWith(QLatin1String("Body_")))
-                continue;
-            QList<QWidget *> controls;
-            for (QWidget *c : page->findChildren<QWidget *>()) {
-                if (usable(c))
-                    controls << c;
-            }
-            add(FocusGroup::Page, controls);
-        }
-    }
-
-    QList<QWidget *> tools;
-    for (chrome::ImageButton *b : m_toolBar) {
-        if (usable(b))
-            tools << b;
-    }
-    add(FocusGroup::Tools, tools);
-    return groups;
-}
-
-QWidget *HomeWindow::groupEntry(FocusGroup group, const QList<QWidget *> &members) const
-{
-    // Into the tabs at the selected tab, into the topics at the selected topic.
-    QWidget *preferred = nullptr;
-    if (group == FocusGroup::Tabs && m_state.txtTabPos >= 1 && m_state.txtTabPos <= 4)
-        preferred = m_tabs[m_state.txtTabPos - 1];
-    if (group == FocusGroup::Topics && m_selectedTopic >= 1 && m_selectedTopic <= MaxTopics)
-        preferred = m_topicLabels[m_selectedTopic - 1];
-    return members.contains(preferred) ? preferred : members.first();
-}
-
-bool HomeWindow::focusNextPrevChild(bool next)
-{
-    const auto groups = focusGroups();
-    if (groups.isEmpty())
-        return false;
-    QWidget *current = focusWidget();
-    const FocusGroup kind = focusGroupOf(current);
-    qsizetype at = -1;
-    for (qsizetype i = 0; i < groups.size(); ++i) {
-        if (groups[i].first == kind)
-            at = i;
-    }
-    qsizetype target = 0;
-    if (at < 0) {
-        target = next ? 0 : groups.size() - 1;
-    } else if (!groups[at].second.contains(current)) {
-        // The focused control has just been hidden (a second-take button, a topic of another
-        // subject): the focus stays in its group.
-        target = at;
-    } else {
-        target = (at + (next ? 1 : -1) + groups.size()) % groups.size();
-    }
-    groupEntry(groups[target].first, groups[target].second)
-        ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
-}
-
-void HomeWindow::keyPressEvent(QKeyEvent *event)
-{
-    const bool plain =
-        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
-    int step = 0;
-    switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-        step = -1;
-        break;
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-        step = 1;
-        break;
-    case Qt::Key_Home:
-        step = -MaxTopics * PapersPerTopic;
-        break;
-    case Qt::Key_End:
-        step = MaxTopics * PapersPerTopic;
-        break;
-    default:
-        break;
-    }
-    if (!plain || step == 0) {
-        chrome::SkinnedWindow::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    const auto groups = focusGroups();
-    if (groups.isEmpty())
-        return;
-    QWidget *current = focusWidget();
-    const FocusGroup kind = focusGroupOf(current);
-    for (const auto &[group, members] : groups) {
-        const qsizetype at = members.indexOf(current);
-        if (group != kind || at < 0)
-            continue;
-        const qsizetype to = std::clamp<qsizetype>(at + step, 0, members.size() - 1);
-        members[to]->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-        return;
-    }
-    // Nothing focused yet: an arrow starts where Tab would.
-    groupEntry(groups.first().first, groups.first().second)->setFocus(Qt::TabFocusReason);
 }
 
 } // namespace home

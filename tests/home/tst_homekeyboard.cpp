@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -217,6 +218,25 @@ void TestHomeKeyboard::startUpToAPaperByKeys()
     QCOMPARE(opened, (QList<std::pair<int, int>>{{107, 2}}));
     press(*w, QStringLiteral("Up Space"));
     QCOMPARE(opened.value(1), (std::pair<int, int>{107, 1}));
+
+    // A practice window that closes hands the keyboard back to the paper that opened it.
+    std::function<void()> unload;
+    w->setPracticeOpener([&](home::HomeState &, std::function<void()> onUnload) -> QWidget * {
+        unload = onUnload;
+        auto *practice = new QWidget;
+        practice->show();
+        practice->activateWindow();
+        return practice;
+    });
+    press(*w, QStringLiteral("Return"));
+    QPointer<QWidget> practice = w->practiceWindow();
+    QVERIFY(practice);
+    QVERIFY(QTest::qWaitForWindowActive(practice));
+    practice->close();
+    unload();
+    delete practice.data();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QCOMPARE(focused(), QStringLiteral("P2a"));
 }
 
 void TestHomeKeyboard::focusStartsOnTheFirstNamedSubject()
@@ -311,6 +331,9 @@ void TestHomeKeyboard::namesAndRoles()
         QCOMPARE(i->role(), e.role);
         QCOMPARE(i->text(QAccessible::Name), QString::fromLatin1(e.name));
     }
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(w.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Tiny Course"));
     // Selection reads from the interface: the front tab and the highlighted topic.
     QVERIFY(iface("Tab01")->state().selected);
     QVERIFY(!iface("Tab02")->state().selected);

@@ -17,6 +17,8 @@ private slots:
     void topicOrdinals();
     void secondTake_data();
     void secondTake();
+    void shownScores_data();
+    void shownScores();
     void paperRows();
     void paperNumbers_data();
     void paperNumbers();
@@ -129,6 +131,46 @@ void TestHomeLogic::secondTake()
     QFETCH(QString, firstScore);
     QFETCH(bool, visible);
     QCOMPARE(secondTakeVisible(firstScore), visible);
+}
+
+void TestHomeLogic::shownScores_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("buttonName"); // of the first take's button, paper 3
+    QTest::newRow("a score") << "66.7"
+                             << "66.7"
+                             << "Paper 3, 1st attempt, 66.7%";
+    QTest::newRow("0") << "0"
+                       << "0"
+                       << "Paper 3, 1st attempt, 0%";
+    QTest::newRow("no take") << ""
+                             << ""
+                             << "Paper 3, 1st attempt";
+    QTest::newRow("damaged text") << "abc"
+                                  << ""
+                                  << "Paper 3, 1st attempt";
+    QTest::newRow("damaged, not a finite number") << "inf"
+                                                  << ""
+                                                  << "Paper 3, 1st attempt";
+    QTest::newRow("blank") << " "
+                           << ""
+                           << "Paper 3, 1st attempt";
+}
+
+void TestHomeLogic::shownScores()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    QFETCH(QString, buttonName);
+    QCOMPARE(shownScore(stored), shown);
+    QCOMPARE(paperButtonName(3, 1, shownScore(stored)), buttonName);
+    // The printout shows the same: "%" alone where the page shows no score.
+    QStringList fse(30);
+    fse[2] = stored;
+    const QStringList lines = resultsPrintLines(QStringLiteral("C"), {QStringLiteral("T1")}, 1, fse,
+                                                QStringList(30), QStringList(30), QStringList(30));
+    QCOMPARE(lines.value(14).mid(42, 14).trimmed(), shown + u'%');
 }
 
 void TestHomeLogic::paperRows()

@@ -31,6 +31,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -135,6 +136,7 @@ private slots:
     void fullDiskSaveFailsAndKeepsTheFile();
     void commandsIgnoredWhileMarking();
     void closeDiscardsTypingAndUnloads();
+    void closeAndMarkAnsweredByKeys();
     void programCloseAsksOnlyForUnsavedTyping_data();
     void programCloseAsksOnlyForUnsavedTyping();
     void printGoesToViewer();
@@ -900,6 +902,49 @@ void PracticeWindowTest::closeDiscardsTypingAndUnloads()
     QTRY_VERIFY(!window_);
     QCOMPARE(unloads_, 2);
     QVERIFY(!QFile::exists(home_.filePath("temppaper13002.mht")));
+}
+
+void PracticeWindowTest::closeAndMarkAnsweredByKeys()
+{
+    // Ctrl+W and Ctrl+M are finished with the keyboard alone, in the real dialog: a stray
+    // Return answers No, Tab then Return answers Yes.
+    QVERIFY(open(102));
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+    chrome::setPopUpDefaultAnswer(std::nullopt);
+    auto restore = qScopeGuard([] { chrome::setPopUpDefaultAnswer(false); });
+    QStringList seen; // each dialog's title and the button the focus started on
+    QTimer poll;
+    QList<Qt::Key> keys;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        QWidget *focus = QApplication::focusWidget();
+        auto *dialog = focus ? qobject_cast<chrome::frmPopUp *>(focus->window()) : nullptr;
+        if (!dialog || !dialog->isVisible() || keys.isEmpty())
+            return;
+        seen << dialog->windowTitle() + u':' + focus->objectName();
+        for (Qt::Key key : std::exchange(keys, {}))
+            QTest::keyClick(QApplication::focusWidget(), key);
+    });
+    poll.start();
+    auto press = [&](Qt::Key key, QList<Qt::Key> answer) {
+        keys = answer;
+        // The window is active again once the last dialog has gone; its keys work then.
+        if (!QTest::qWaitForWindowActive(window_))
+            qWarning("the practice window is not active");
+        QTest::keyClick(window_, key, Qt::ControlModifier);
+    };
+
+    QTest::keyClicks(box(1), "2");
+    press(Qt::Key_W, {Qt::Key_Return});
+    QVERIFY(window_);
+    press(Qt::Key_M, {Qt::Key_Escape});
+    QVERIFY(window_ && !window_->isMarking());
+    press(Qt::Key_W, {Qt::Key_Tab, Qt::Key_Return});
+    QTRY_VERIFY(!window_);
+    QCOMPARE(seen, (QStringList{"Close Practice:But2", "Marking:But2", "Close Practice:But2"}));
+    QCOMPARE(unloads_, 1);
 }
 
 void PracticeWindowTest::programCloseAsksOnlyForUnsavedTyping_data()
