@@ -525,12 +525,12 @@ void PracticeLogicTest::hintLine_data()
     QTest::newRow("one blank") << QStringList{mixed} << 1 << QStringLiteral("Hint: ") + mixed;
     QTest::newRow("focused row") << QStringList{mixed, QString(), stop} << 3
                                  << QStringLiteral("Hint for (c): ") + stop;
-    QTest::newRow("focused row without") << QStringList{QString(), mixed, stop} << 1
-                                         << QStringLiteral("Hint for (b): ") + mixed;
+    QTest::newRow("focused row without")
+        << QStringList{QString(), mixed, stop} << 1 << QStringLiteral("Hint for (b): ") + mixed;
     QTest::newRow("no focus") << QStringList{QString(), QString(), stop} << 0
                               << QStringLiteral("Hint for (c): ") + stop;
-    QTest::newRow("focus past the rows") << QStringList{mixed, QString()} << 5
-                                         << QStringLiteral("Hint for (a): ") + mixed;
+    QTest::newRow("focus past the rows")
+        << QStringList{mixed, QString()} << 5 << QStringLiteral("Hint for (a): ") + mixed;
 }
 
 void PracticeLogicTest::hintLine()

@@ -1276,8 +1276,8 @@ void PracticeWindowTest::keyboardPaths_data()
 
     QTest::newRow("Alt+Right in a box") << int(Qt::Key_Right) << int(Qt::AltModifier) << 1 << 3;
     QTest::newRow("Alt+Left in a box") << int(Qt::Key_Left) << int(Qt::AltModifier) << 1 << 1;
-    QTest::newRow("Alt+Right in a locked box") << int(Qt::Key_Right) << int(Qt::AltModifier) << 2
-                                               << 3;
+    QTest::newRow("Alt+Right in a locked box")
+        << int(Qt::Key_Right) << int(Qt::AltModifier) << 2 << 3;
     QTest::newRow("Alt+Left outside") << int(Qt::Key_Left) << int(Qt::AltModifier) << 0 << 1;
     // Page Up and Page Down scroll the question, never change it.
     QTest::newRow("Page Down outside") << int(Qt::Key_PageDown) << 0 << 0 << 2;
