@@ -11,6 +11,7 @@ larkspur_packages=(
     xvfb xauth poppler-utils fonts-dejavu-core
     desktop-file-utils appstream python3
     libxdamage-dev libxtst-dev
+    dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 openbox
 )
 # Only ./package needs these: dpkg-shlibdeps (dpkg-dev) and file find the package's dependencies.
 larkspur_package_tools=(dpkg-dev file)

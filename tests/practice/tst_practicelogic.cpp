@@ -45,6 +45,9 @@ private slots:
     void toolsFollowStrip();
     void resizeLimits_data();
     void resizeLimits();
+    void minimumSizeIsTheDragsLimit();
+    void hintLine_data();
+    void hintLine();
     void edgeZonesAndSnap();
     void pointerShapes_data();
     void pointerShapes();
@@ -496,6 +499,46 @@ void PracticeLogicTest::resizeLimits()
     const ResizeStep s = resizeStep(dx, dy, 90);
     QCOMPARE(s.widthTwips.value_or(-1), width);
     QCOMPARE(s.heightTwips.value_or(-1), height);
+}
+
+void PracticeLogicTest::minimumSizeIsTheDragsLimit()
+{
+    // The window manager is held to the smallest size the corner drag itself can reach.
+    const QSize min = minimumWindowSize();
+    const ResizeStep at = resizeStep(min.width() * 15, min.height() * 15, 90);
+    QCOMPARE(at.widthTwips.value_or(-1), min.width() * 15);
+    QCOMPARE(at.heightTwips.value_or(-1), min.height() * 15);
+    const ResizeStep below = resizeStep((min.width() - 1) * 15, (min.height() - 1) * 15, 90);
+    QVERIFY(!below.widthTwips);
+    QVERIFY(!below.heightTwips);
+}
+
+void PracticeLogicTest::hintLine_data()
+{
+    QTest::addColumn<QStringList>("hints");
+    QTest::addColumn<int>("focused");
+    QTest::addColumn<QString>("line");
+    const QString mixed = QStringLiteral("Write it as a mixed number");
+    const QString stop = QStringLiteral("Leave out the full stop");
+    QTest::newRow("no hints") << QStringList{QString(), QString()} << 1 << QString();
+    QTest::newRow("no rows") << QStringList{} << 0 << QString();
+    QTest::newRow("one blank") << QStringList{mixed} << 1 << QStringLiteral("Hint: ") + mixed;
+    QTest::newRow("focused row") << QStringList{mixed, QString(), stop} << 3
+                                 << QStringLiteral("Hint for (c): ") + stop;
+    QTest::newRow("focused row without")
+        << QStringList{QString(), mixed, stop} << 1 << QStringLiteral("Hint for (b): ") + mixed;
+    QTest::newRow("no focus") << QStringList{QString(), QString(), stop} << 0
+                              << QStringLiteral("Hint for (c): ") + stop;
+    QTest::newRow("focus past the rows")
+        << QStringList{mixed, QString()} << 5 << QStringLiteral("Hint for (a): ") + mixed;
+}
+
+void PracticeLogicTest::hintLine()
+{
+    QFETCH(QStringList, hints);
+    QFETCH(int, focused);
+    QFETCH(QString, line);
+    QCOMPARE(practice::hintLine(hints, focused), line);
 }
 
 void PracticeLogicTest::edgeZonesAndSnap()

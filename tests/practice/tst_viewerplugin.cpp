@@ -20,6 +20,7 @@ class ViewerPluginTest : public QObject
 private slots:
     void initTestCase();
     void showsDocumentAndReportsIt();
+    void aPageServesOneViewOnly();
 
 private:
     QuestionViewerFactory *factory_ = nullptr;
@@ -80,6 +81,34 @@ void ViewerPluginTest::showsDocumentAndReportsIt()
     QCOMPARE(filter.seen, 1);
     target->removeEventFilter(&filter);
     viewer.reset();
+}
+
+namespace {
+// The engine's page behind a view (the view is the plugin's; its classes are not linked here).
+QObject *pageOf(QWidget *view)
+{
+    const auto objects = view->findChildren<QObject *>(Qt::FindDirectChildrenOnly);
+    for (QObject *o : objects)
+        if (o->inherits("QWebEnginePage"))
+            return o;
+    return nullptr;
+}
+} // namespace
+
+void ViewerPluginTest::aPageServesOneViewOnly()
+{
+    // A page's accessibility tree stays bound to the first view it was shown in: handed on to
+    // the next paper's view, it pointed a screen reader at the closed one. So the warm page goes
+    // with its view, and the next view gets a new one.
+    factory_->warmUp();
+    QWidget host;
+    std::unique_ptr<QuestionViewer> first(factory_->createViewer(&host));
+    QPointer<QObject> page = pageOf(first->widget());
+    QVERIFY2(page, "the first view did not get the warm page");
+    first.reset();
+    QTRY_VERIFY(!page);
+    std::unique_ptr<QuestionViewer> second(factory_->createViewer(&host));
+    QVERIFY2(pageOf(second->widget()), "no new warm page for the next view");
 }
 
 int main(int argc, char *argv[])

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QQuickWindow>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -17,79 +18,86 @@
 
 namespace {
 
-// One page, made when the engine warms up, is handed from paper to paper: its renderer is
-// already running, so a paper's first question loads as fast as any later one.
-class WarmPage
+// Settings the engine reads once, when it starts.
+void setUpEngine()
+{
+    static const bool done = [] {
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        // On Linux the engine keeps a page's content from screen readers unless this is set
+        // before it starts; even then it builds the tree only while a screen reader is running.
+        if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+            qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
+// A spare page, made when the engine warms up: its renderer is already running, so a paper's first
+// question loads as fast as any later one. A page is shown in one view only and goes with it: the
+// page's accessibility tree is bound to the view it was first shown in, and handed on to another
+// view it would point a screen reader at the closed one. The next spare is made when the view that
+// took the last one goes, so only one page at a time is kept.
+class SparePage
 {
 public:
-    // One step a call, in the order the engine needs them: its context and profile, the page,
-    // then a blank document that starts a renderer. True once every step is done.
+    // The first start, one step a call so the GUI thread lets input through between them: the
+    // engine's context and profile, then the spare page. True once both are done.
     bool makeStep()
     {
-        if (!QCoreApplication::instance())
-            return true;
-        switch (step_++) {
-        case 0:
-            QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        if (!engineStarted_ && QCoreApplication::instance()) {
+            setUpEngine();
             QWebEngineProfile::defaultProfile();
+            engineStarted_ = true;
             return false;
-        case 1:
-            page_ = new QWebEnginePage;
-            // Pages must go before the engine shuts down at the end of the run.
-            QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
-                             page_.data(), [page = page_] { delete page.data(); });
-            return false;
-        case 2:
-            if (page_ && !taken_)
-                page_->load(QUrl(QStringLiteral("about:blank")));
-            return true;
-        default:
-            step_ = 3;
-            return true;
         }
+        make();
+        return true;
     }
 
-    // The page for a new view, or nullptr while another view has it.
-    QWebEnginePage *take()
+    void make()
     {
-        if (!page_ || taken_)
+        if (page_ || !QCoreApplication::instance())
+            return;
+        setUpEngine();
+        page_ = new QWebEnginePage;
+        page_->load(QUrl(QStringLiteral("about:blank")));
+        // Pages must go before the engine shuts down at the end of the run.
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, page_.data(),
+                         [page = page_] { delete page.data(); });
+    }
+
+    // The spare page for a new view, now owned by the view; nullptr when there is none.
+    QWebEnginePage *takeFor(QWebEngineView *view)
+    {
+        QWebEnginePage *page = std::exchange(page_, nullptr);
+        if (!page)
             return nullptr;
-        taken_ = true;
-        return page_;
-    }
-
-    void giveBack()
-    {
-        taken_ = false;
-        // The next paper never shows this one's question. A blank page, not an empty document:
-        // the renderer stays free for the next local file instead of being swapped for another.
-        if (page_)
-            page_->load(QUrl(QStringLiteral("about:blank")));
+        page->setParent(view);
+        // Not while the view is still being torn down.
+        QObject::connect(view, &QObject::destroyed, QCoreApplication::instance(), [this] {
+            QTimer::singleShot(0, QCoreApplication::instance(), [this] { make(); });
+        });
+        return page;
     }
 
 private:
     QPointer<QWebEnginePage> page_;
-    bool taken_ = false;
-    int step_ = 0;
+    bool engineStarted_ = false;
 };
 
-WarmPage &warmPage()
+SparePage &sparePage()
 {
-    static WarmPage page;
+    static SparePage page;
     return page;
 }
 
 class WebQuestionViewer final : public practice::QuestionViewer
 {
 public:
-    explicit WebQuestionViewer(QWidget *parent) : view_(new QWebEngineView(parent))
+    explicit WebQuestionViewer(QWidget *parent) : view_((setUpEngine(), new QWebEngineView(parent)))
     {
-        if (QWebEnginePage *page = warmPage().take()) {
+        if (QWebEnginePage *page = sparePage().takeFor(view_))
             view_->setPage(page);
-            // The view does not own the page; it goes back when the view goes, however the
-            // view goes (with its window, or with this viewer).
-            QObject::connect(view_, &QObject::destroyed, [] { warmPage().giveBack(); });
-        }
         view_->setObjectName(QStringLiteral("brwWebBrowser"));
         // The window shows its own message on a right-click; no menu of the engine's.
         view_->setContextMenuPolicy(Qt::NoContextMenu);
@@ -164,9 +172,9 @@ public:
         return new WebQuestionViewer(parent);
     }
 
-    // Starting the engine and a renderer costs a noticeable moment; the warm page takes it
-    // before the pupil opens a paper, and keeps the engine from shutting down again.
-    bool warmUp() override { return warmPage().makeStep(); }
+    // Starting the engine and a renderer costs a noticeable moment; the spare page takes it
+    // before the pupil opens a paper.
+    bool warmUp() override { return sparePage().makeStep(); }
 };
 
 } // namespace
