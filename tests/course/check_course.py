@@ -160,6 +160,9 @@ def check_question(path, where, problems, used_passages=None):
 # missing full stop costs nothing where punctuation is not the skill.
 CAPITAL_TASK = re.compile(r"capital letter|speech marks", re.I)
 SENTENCE_KEY = re.compile(r"\S+ \S+ .*(?<![ap]\.m)[.?!][\"']?$")
+# A question that wants its answer without punctuation; every other text answer, a word too, is a
+# sentence blank so that a full stop after it ("went.") costs nothing.
+NO_PUNCTUATION = re.compile(r"without punctuation", re.I)
 # Questions whose answer is chosen from words the stem shows: "in this sentence", a list, or
 # "Write X or Y". Elsewhere a key word standing beside its own gap gives the answer away.
 PICK_FROM_STEM = re.compile(r"in (this|each|the) sentence|from (the|this) (list|sentence)|"
@@ -201,6 +204,10 @@ def check_english_question(path, problems):
         whole = [f for alt in forms(raw) for f in alt if SENTENCE_KEY.match(f)]
         if kind in "TLM" and whole and attr.get("sentence") != "yes":
             problems.append(f'{path}: "{whole[0]}" is a whole sentence: write sentence="yes"')
+        elif (kind in "TLM" and attr.get("sentence") != "yes"
+              and not NO_PUNCTUATION.search(instruction)):
+            problems.append(f'{path}: "{raw}" would refuse a full stop after the answer: '
+                            'write sentence="yes"')
         if attr.get("punctuation") and attr.get("sentence") != "yes":
             problems.append(f'{path}: punctuation="counts" needs sentence="yes"')
         if kind == "G":
