@@ -237,6 +237,28 @@ def check_english_question(path, problems):
                     break
 
 
+SPELLING_TASK = re.compile(r"spelt|spelling|write (each|the) word(s)? correctly", re.I)
+
+
+def check_spelling_in_paper(paths, problems):
+    """A word a pupil must spell correctly must not be printed elsewhere in the same paper."""
+    texts = {p: read_question(p, []) for p in paths}
+    printed = {p: html.unescape(re.sub(r"<[^>]+>", " ", BLANK.sub(" ", t)))
+               for p, t in texts.items()}
+    for path, text in texts.items():
+        if not SPELLING_TASK.search(printed[path]):
+            continue
+        for _, key in BLANK.findall(text):
+            word = html.unescape(key).strip()
+            if len(word) < 5 or not re.fullmatch(r"[A-Za-z]+", word):
+                continue
+            pattern = re.compile(r"(?<![\w-])" + word + r"(?![\w-])", re.I)
+            for other, shown in printed.items():
+                if other != path and pattern.search(shown):
+                    problems.append(f'{path}: "{word}" is to be spelt, but {other} prints it')
+                    break
+
+
 def check_subject(folder, name, problems):
     limits = LIMITS.get(name)
     if limits is None:
@@ -273,6 +295,9 @@ def check_subject(folder, name, problems):
                 if limits.get("unique") and text in seen:
                     problems.append(f"{path}: same text as {seen[text]}")
                 seen.setdefault(text, path)
+            if name == "English":
+                check_spelling_in_paper(
+                    [os.path.join(os.path.dirname(paper_path), f) for f in files], problems)
             for what, (low, high) in rule.items():
                 if not low <= totals[what] <= high:
                     problems.append(f'{paper_path}: {totals[what]} {what}; "{topic["name"]}" '
