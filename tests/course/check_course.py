@@ -5,9 +5,9 @@ coursepack already refuses files it cannot build; this looks at the shape of eac
 questions, blanks and marks within the subject's limits, answer keys well formed for their type,
 no question written twice, every picture present and every reading passage kept on the same page
 as its questions. In English also: the marking flags each task needs, and no word to be spelt
-printed elsewhere in its paper. In Science and Mathematics also: no group paying twice for one idea, no accepted
-answer standing in its own line, and in Mathematics no problem twice in a paper and at least 100
-different problems in every topic.
+printed elsewhere in its paper. In Science and Mathematics also: no group paying twice for one
+idea, no accepted answer standing in its own line, and in Mathematics no problem twice in a paper
+and at least 100 different problems in every topic.
 
 Usage: check_course.py COURSE_FOLDER      (prints every problem, exits 1 if there is any)
 """
