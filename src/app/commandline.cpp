@@ -90,8 +90,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform); -h and -v still work.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Practise school test papers and follow your progress."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Practise school test papers and follow your progress: pick a subject, a topic and a\n"
+        "paper, answer its questions, have it marked and try the wrong answers again.\n"
+        "\n"
+        "Results are kept in the data folder: the folder given with --data-dir, else\n"
+        "$LARKSPUR_HOME, otherwise the per-user data folder\n"
+        "(~/.local/share/Larkspur/Larkspur)."));
     // Our own help and version options: the parser's would add --help-all and end the process.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show these options and end."));
