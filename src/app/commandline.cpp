@@ -44,7 +44,7 @@ QString helpEpilogue()
         {ExitMissingParent, "A folder above the data folder is missing and cannot be made."},
         {ExitNoPermission, "No permission to make the data folder or to write in it."},
         {ExitReadOnly, "The data folder is on a read-only file system."},
-        {ExitNoDisplay, "No display to show the windows on (DISPLAY is not set)."},
+        {ExitNoDisplay, "No display to show the windows on (no DISPLAY or WAYLAND_DISPLAY)."},
     };
     for (const auto &[code, meaning] : codes)
         text += QStringLiteral("  %1  %2\n").arg(code).arg(QString::fromLatin1(meaning));
@@ -177,10 +177,9 @@ DisplayChoice chooseDisplay(const CommandLine &line, const QString &qpaPlatform,
                             bool wayland)
 {
     // An explicit -platform, or a list of platforms to try in turn, is left to Qt.
-    const QString platform = line.platform.isEmpty() ? qpaPlatform : line.platform;
-    if (!line.platform.isEmpty() || platform.contains(QLatin1Char(';')))
+    if (!line.platform.isEmpty() || qpaPlatform.contains(QLatin1Char(';')))
         return DisplayChoice::Ready;
-    const QString name = platform.section(QLatin1Char(':'), 0, 0);
+    const QString name = qpaPlatform.section(QLatin1Char(':'), 0, 0);
     bool found = true;
     if (name.isEmpty())
         found = x11 || wayland;
