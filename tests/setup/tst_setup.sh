@@ -22,16 +22,20 @@ chmod 755 "$work"
 source "$setup"
 
 # 1. The names. A virtual or misspelt name is never reported as installed, so the set-up would call
-#    apt on every run. The build's packages are installed by the time the tests run; the package
-#    tools (installed by ./package only) must at least be real packages.
+#    apt on every run. The build's packages are installed by the time the tests run; the other
+#    lists (larkspur_*_tools, for ./package and the like) must at least name real packages.
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 for pkg in "${larkspur_packages[@]}"; do
     installed "$pkg" || fail "$pkg is not reported as installed (a virtual or unknown name?)"
 done
-for pkg in "${larkspur_package_tools[@]}"; do
-    installed "$pkg" && continue
-    apt-cache show --no-all-versions "$pkg" 2>/dev/null | grep -qx "Package: $pkg" ||
-        fail "$pkg is not a real package"
+for list in $(compgen -A arrayvar larkspur_ | grep -x 'larkspur_.*_tools'); do
+    declare -n tools=$list
+    for pkg in "${tools[@]}"; do
+        installed "$pkg" && continue
+        apt-cache show --no-all-versions "$pkg" 2>/dev/null | grep -qx "Package: $pkg" ||
+            fail "$pkg ($list) is not a real package"
+    done
+    unset -n tools
 done
 
 # Stand-ins: each writes its name and arguments to the log, sudo then runs the command.
