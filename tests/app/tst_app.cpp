@@ -221,8 +221,15 @@ void TestApp::homeFromEnvironmentIsChecked()
     QFETCH(bool, refused);
     QFETCH(QString, dataDir);
 
+    // Relative paths are read from a current folder of the test's own.
+    QTemporaryDir here;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(here.path()));
     qputenv("LARKSPUR_HOME", home.toLocal8Bit());
-    const auto unset = qScopeGuard([] { qunsetenv("LARKSPUR_HOME"); });
+    const auto unset = qScopeGuard([&] {
+        qunsetenv("LARKSPUR_HOME");
+        QDir::setCurrent(before);
+    });
     const app::CommandLine line =
         app::parseCommandLine(QStringList{QStringLiteral("larkspur")} + arguments);
     QCOMPARE(line.action == app::CommandLine::Action::Refuse, refused);
