@@ -17,6 +17,8 @@ int main(int argc, char *argv[])
     const app::CommandLine options = app::parseCommandLine(app::argumentsOf(argc, argv));
     if (options.action != app::CommandLine::Action::Run)
         return app::answerCommandLine(options);
+    if (const std::optional<int> code = app::prepareStart(options))
+        return *code;
     QApplication app(argc, argv);
     chrome::timing::stamp("application");
     QApplication::setApplicationName(QStringLiteral("Larkspur"));
@@ -33,16 +35,15 @@ int main(int argc, char *argv[])
 
     const app::DataFolder folder = app::prepareDataFolder(options.dataDir);
     if (!folder.ok) {
-        tell(QMessageBox::Critical,
-             QStringLiteral("Larkspur cannot use its data folder:\n%1").arg(folder.path));
-        return 1;
+        tell(QMessageBox::Critical, app::dataFolderFaultText(folder));
+        return app::exitCodeOf(folder.fault);
     }
 
     // Two copies would overwrite each other's results.
     app::SingleInstance instance(folder.path);
     if (!instance.tryLock()) {
         tell(QMessageBox::Warning, app::lockFailureText(instance.error(), folder.path));
-        return 2;
+        return app::lockFailureExitCode(instance.error());
     }
 
     chrome::timing::stamp("data-folder");
