@@ -8,7 +8,7 @@ LARKSPUR_BUILD="$LARKSPUR_ROOT/build"
 larkspur_packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-webengine-dev libqt6svg6-dev qt6-image-formats-plugins
-    xvfb xauth poppler-utils fonts-dejavu-core
+    zlib1g-dev xvfb xauth poppler-utils fonts-dejavu-core
     desktop-file-utils appstream python3
     libxdamage-dev libxtst-dev
 )
