@@ -15,12 +15,16 @@ struct CommandLine
         Run,
         ShowHelp,
         ShowVersion,
+        ListCourses,
         Refuse,
     };
     Action action = Action::Run;
     QString dataDir;       // --data-dir: the data folder, in place of $LARKSPUR_HOME
     bool selfTest = false; // --self-test: start up, report what was found, and end
-    QString text;          // the help, the version or why the command line was refused
+    QString courseFile;    // --course: open this course file for this run only
+    QString openedFile;    // a course file given alone (opened from the file manager): install it
+    bool chooseCourse = false; // --choose-course: ask which course even when one is remembered
+    QString text;              // the help, the version or why the command line was refused
 };
 
 QStringList argumentsOf(int argc, char *argv[]);
