@@ -10,11 +10,81 @@
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
 #include <utility>
 
 namespace {
+
+// What a question page may load: the paper's own file (its pictures are parts of it) and the
+// blank page between papers. Nothing from the network and no other local file, whatever the
+// page asks for: a course may come from anywhere.
+bool allowedAddress(const QUrl &url, const QString &paperFile)
+{
+    if (url.scheme() == u"about" && url.path() == u"blank")
+        return true;
+    return url.isLocalFile() && !paperFile.isEmpty() && url.toLocalFile() == paperFile;
+}
+
+class PaperOnlyInterceptor final : public QWebEngineUrlRequestInterceptor
+{
+public:
+    explicit PaperOnlyInterceptor(QObject *parent) : QWebEngineUrlRequestInterceptor(parent) {}
+    void setPaperFile(const QString &path) { paperFile_ = path; }
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        if (!allowedAddress(info.requestUrl(), paperFile_))
+            info.block(true);
+    }
+
+private:
+    QString paperFile_;
+};
+
+// A page that stays on the paper: links, form posts and redirects elsewhere go nowhere.
+class PaperPage final : public QWebEnginePage
+{
+public:
+    PaperPage() : interceptor_(new PaperOnlyInterceptor(this))
+    {
+        setUrlRequestInterceptor(interceptor_);
+        QWebEngineSettings *s = settings();
+        // Question pages are documents: no script, no plug-ins, no storage, no fetching of
+        // other local files or remote addresses, nothing dropped onto them opened.
+        s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+        s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+        s->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
+        s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+        s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+        s->setAttribute(QWebEngineSettings::LocalStorageEnabled, false);
+        s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+        s->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
+        s->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+        s->setAttribute(QWebEngineSettings::HyperlinkAuditingEnabled, false);
+        s->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+        s->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
+        s->setAttribute(QWebEngineSettings::AllowRunningInsecureContent, false);
+        s->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
+        s->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    }
+    void setPaperFile(const QString &path)
+    {
+        paperFile_ = path;
+        interceptor_->setPaperFile(path);
+    }
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType, bool) override
+    {
+        return allowedAddress(url, paperFile_);
+    }
+    QWebEnginePage *createWindow(WebWindowType) override { return nullptr; }
+
+private:
+    PaperOnlyInterceptor *interceptor_;
+    QString paperFile_;
+};
 
 // One page, made when the engine warms up, is handed from paper to paper: its renderer is
 // already running, so a paper's first question loads as fast as any later one.
@@ -26,15 +96,15 @@ public:
         if (page_ || !QCoreApplication::instance())
             return;
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-        page_ = new QWebEnginePage;
+        page_ = new PaperPage;
         page_->load(QUrl(QStringLiteral("about:blank")));
         // Pages must go before the engine shuts down at the end of the run.
-        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
-                         page_.data(), [page = page_] { delete page.data(); });
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, page_.data(),
+                         [page = page_] { delete page.data(); });
     }
 
     // The page for a new view, or nullptr while another view has it.
-    QWebEnginePage *take()
+    PaperPage *take()
     {
         if (!page_ || taken_)
             return nullptr;
@@ -47,12 +117,14 @@ public:
         taken_ = false;
         // The next paper never shows this one's question. A blank page, not an empty document:
         // the renderer stays free for the next local file instead of being swapped for another.
-        if (page_)
+        if (page_) {
+            page_->setPaperFile({});
             page_->load(QUrl(QStringLiteral("about:blank")));
+        }
     }
 
 private:
-    QPointer<QWebEnginePage> page_;
+    QPointer<PaperPage> page_;
     bool taken_ = false;
 };
 
@@ -67,19 +139,22 @@ class WebQuestionViewer final : public practice::QuestionViewer
 public:
     explicit WebQuestionViewer(QWidget *parent) : view_(new QWebEngineView(parent))
     {
-        if (QWebEnginePage *page = warmPage().take()) {
+        PaperPage *page = warmPage().take();
+        if (page) {
             view_->setPage(page);
             // The view does not own the page; it goes back when the view goes, however the
             // view goes (with its window, or with this viewer).
             QObject::connect(view_, &QObject::destroyed, [] { warmPage().giveBack(); });
+        } else {
+            page = new PaperPage;
+            page->setParent(view_);
+            view_->setPage(page);
         }
+        page_ = page;
         view_->setObjectName(QStringLiteral("brwWebBrowser"));
         // The window shows its own message on a right-click; no menu of the engine's.
         view_->setContextMenuPolicy(Qt::NoContextMenu);
-        auto *settings = view_->settings();
-        settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-        settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
+        view_->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
         QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool) {
             if (onComplete_)
                 onComplete_();
@@ -100,8 +175,12 @@ public:
 
     void navigate(const QString &filePath) override
     {
-        if (view_)
-            view_->load(QUrl::fromLocalFile(filePath));
+        if (!view_)
+            return;
+        const QUrl url = QUrl::fromLocalFile(filePath);
+        if (page_)
+            page_->setPaperFile(url.toLocalFile());
+        view_->load(url);
     }
 
     void setDocumentCompleteHandler(std::function<void()> handler) override
@@ -131,6 +210,7 @@ public:
 
 private:
     QPointer<QWebEngineView> view_;
+    QPointer<PaperPage> page_;
     std::function<void()> onComplete_;
     std::function<void(bool)> onPrinted_;
 };
