@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the course file fuzzer with clang in build-fuzz/, makes seeds from the tiny test course
-# (and any course files given), and runs it: ./fuzz/run.sh [runs (1000000)] [course files...]
+# and the sample course (and any course files given), and runs it: ./fuzz/run.sh [runs (1000000)] [course files...]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 runs=${1:-1000000}
@@ -17,8 +17,10 @@ seeds="$root/build-fuzz/seeds"
 rm -rf "$seeds" && mkdir -p "$seeds" "$root/build-fuzz/corpus"
 "$root/build/tools/coursepack/coursepack" --file "$seeds/tiny.larkspur" \
     "$root/tests/data/tinycourse" >/dev/null 2>&1
-python3 "$root/fuzz/make_seeds.py" "$seeds/corpus" "$seeds/tiny.larkspur" "$@"
+"$root/build/tools/coursepack/coursepack" --file "$seeds/pets.larkspur" \
+    "$root/samples/pets" >/dev/null 2>&1
+python3 "$root/fuzz/make_seeds.py" "$seeds/corpus" "$seeds/tiny.larkspur" "$seeds/pets.larkspur" "$@"
 cd "$root/build-fuzz"
 ASAN_OPTIONS=allocator_may_return_null=1 \
-    ./coursefile_fuzzer -runs="$runs" -max_len=200000 -rss_limit_mb=4096 -timeout=30 \
+    ./coursefile_fuzzer -runs="$runs" -max_len=28000 -rss_limit_mb=4096 -timeout=30 \
     -print_final_stats=1 corpus "$seeds/corpus"

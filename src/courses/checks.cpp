@@ -302,10 +302,10 @@ std::pair<QList<QByteArray>, QByteArray> splitHead(const QByteArray &bytes)
     return {head, QByteArray()};
 }
 
-QString parameter(const QString &header, const QString &name)
+QString boundaryOf(const QString &header)
 {
-    const QRegularExpression pattern(
-        QStringLiteral(R"re((?:^|;)\s*%1\s*=\s*(?:"([^"]*)"|([^;\s]*)))re").arg(name),
+    static const QRegularExpression pattern(
+        QStringLiteral(R"re((?:^|;)\s*boundary\s*=\s*(?:"([^"]*)"|([^;\s]*)))re"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = pattern.match(header);
     return m.hasMatch() ? m.captured(1) + m.captured(2) : QString();
@@ -374,7 +374,7 @@ std::optional<QString> checkQuestionPage(const QByteArray &bytes)
     const QString contentType = head.value(QStringLiteral("content-type"));
     if (mediaType(contentType) != u"multipart/related")
         return QStringLiteral("it is not a MIME HTML page (multipart/related)");
-    const QString boundary = parameter(contentType, QStringLiteral("boundary"));
+    const QString boundary = boundaryOf(contentType);
     static const QRegularExpression boundaryPattern(
         QStringLiteral("^[A-Za-z0-9'()+_,./:=?-]{1,70}$"));
     if (!boundaryPattern.match(boundary).hasMatch())
