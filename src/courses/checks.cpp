@@ -318,8 +318,6 @@ QString mediaType(const QString &header)
 
 std::optional<QByteArray> decodeQuotedPrintable(const QByteArray &in)
 {
-    QByteArray out;
-    out.reserve(in.size());
     const auto hex = [](char c) -> int {
         if (c >= '0' && c <= '9')
             return c - '0';
@@ -329,25 +327,29 @@ std::optional<QByteArray> decodeQuotedPrintable(const QByteArray &in)
             return c - 'a' + 10;
         return -1;
     };
-    for (qsizetype i = 0; i < in.size(); ++i) {
-        const char c = in.at(i);
-        if (c != '=') {
-            out.append(c);
+    QByteArray out(in.size(), Qt::Uninitialized);
+    char *o = out.data();
+    const char *p = in.constData();
+    const qsizetype n = in.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] != '=') {
+            *o++ = p[i];
             continue;
         }
-        if (i + 1 < in.size() && in.at(i + 1) == '\n') {
+        if (i + 1 < n && p[i + 1] == '\n') {
             i += 1;
             continue;
         }
-        if (i + 2 < in.size() && in.at(i + 1) == '\r' && in.at(i + 2) == '\n') {
+        if (i + 2 < n && p[i + 1] == '\r' && p[i + 2] == '\n') {
             i += 2;
             continue;
         }
-        if (i + 2 >= in.size() || hex(in.at(i + 1)) < 0 || hex(in.at(i + 2)) < 0)
+        if (i + 2 >= n || hex(p[i + 1]) < 0 || hex(p[i + 2]) < 0)
             return std::nullopt;
-        out.append(char(hex(in.at(i + 1)) * 16 + hex(in.at(i + 2))));
+        *o++ = char(hex(p[i + 1]) * 16 + hex(p[i + 2]));
         i += 2;
     }
+    out.truncate(o - out.constData());
     return out;
 }
 
@@ -383,26 +385,31 @@ std::optional<QString> checkQuestionPage(const QByteArray &bytes)
     // The parts: every line "--boundary" opens one, "--boundary--" ends the last.
     const QByteArray open = "--" + boundary.toLatin1();
     QList<Part> parts;
-    QList<QByteArray> lines = body.split('\n');
     bool ended = false;
-    QByteArray *current = nullptr;
-    for (QByteArray &line : lines) {
-        QByteArray bare = line;
-        if (bare.endsWith('\r'))
-            bare.chop(1);
-        if (bare == open + "--") {
-            ended = true;
-            break;
-        }
-        if (bare == open) {
+    qsizetype partStart = -1;
+    for (qsizetype at = 0; at < body.size();) {
+        qsizetype end = body.indexOf('\n', at);
+        if (end < 0)
+            end = body.size();
+        QByteArrayView line = QByteArrayView(body).sliced(at, end - at);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const bool opens = line == QByteArrayView(open);
+        const bool closes = !opens && line.size() == open.size() + 2 && line.startsWith(open) &&
+                            line.endsWith("--");
+        if (opens || closes) {
+            if (partStart >= 0)
+                parts.last().body = body.mid(partStart, at - partStart);
+            if (closes) {
+                ended = true;
+                break;
+            }
             if (parts.size() >= MaxParts)
                 return QStringLiteral("it has more than %1 parts").arg(MaxParts);
             parts.append(Part{});
-            current = &parts.last().body;
-            continue;
+            partStart = end + 1;
         }
-        if (current)
-            *current += line + '\n';
+        at = end + 1;
     }
     if (!ended)
         return QStringLiteral("its last part is not closed (the page is cut short)");
