@@ -10,7 +10,7 @@ LARKSPUR_BUILD="$LARKSPUR_ROOT/build"
 larkspur_packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-webengine-dev qt6-svg-dev qt6-image-formats-plugins
-    xvfb xauth poppler-utils fonts-dejavu-core
+    zlib1g-dev xvfb xauth poppler-utils fonts-dejavu-core
     desktop-file-utils appstream python3
     libxdamage-dev libxtst-dev
     dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 openbox

@@ -112,7 +112,22 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("Start up, report what was checked (the course, the question viewer, "
                        "the home window) and end (exit code 0 when everything was found). Runs "
                        "without a display too."));
-    parser.addOptions({help, version, dataDir, selfTest});
+    const QCommandLineOption course(
+        QStringLiteral("course"),
+        QStringLiteral("Open the course in <file> (a .larkspur course file) for this run, "
+                       "without installing it."),
+        QStringLiteral("file"));
+    const QCommandLineOption chooseCourse(
+        QStringLiteral("choose-course"),
+        QStringLiteral("Ask which course to open, even when one was chosen before."));
+    const QCommandLineOption listCourses(
+        QStringLiteral("list-courses"),
+        QStringLiteral("List the courses this user can open and end."));
+    parser.addOptions({help, version, dataDir, selfTest, course, chooseCourse, listCourses});
+    parser.addPositionalArgument(
+        QStringLiteral("[course file]"),
+        QStringLiteral("A course file to install for this user and open, as opening it from the "
+                       "file manager does."));
     for (const char *name : QtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -126,10 +141,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
 
     if (!parser.parse(arguments))
         return refused(arguments, parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
+    if (parser.positionalArguments().size() > 1)
         return refused(
             arguments,
-            QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+            QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().at(1)));
 
     CommandLine line;
     if (parser.isSet(help)) {
@@ -162,6 +177,24 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     line.platform = parser.value(QStringLiteral("platform"));
     line.selfTest = parser.isSet(selfTest);
+    line.chooseCourse = parser.isSet(chooseCourse);
+    if (parser.isSet(course)) {
+        line.courseFile = parser.value(course);
+        if (line.courseFile.trimmed().isEmpty())
+            return refused(arguments, QStringLiteral("--course needs a course file."));
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        if (!line.courseFile.isEmpty())
+            return refused(arguments,
+                           QStringLiteral("give a course file either with --course or alone."));
+        line.openedFile = parser.positionalArguments().first();
+        if (!QFileInfo(line.openedFile).isFile())
+            return refused(arguments, QStringLiteral("unexpected argument '%1': there is no such "
+                                                     "course file.")
+                                          .arg(line.openedFile));
+    }
+    if (parser.isSet(listCourses))
+        line.action = CommandLine::Action::ListCourses;
     return line;
 }
 

@@ -17,6 +17,7 @@ struct CommandLine
         Run,
         ShowHelp,
         ShowVersion,
+        ListCourses,
         Refuse,
     };
     Action action = Action::Run;
@@ -25,6 +26,9 @@ struct CommandLine
     QString platform;      // Qt's -platform, when given
     QString text;          // the help, the version or why the command line was refused
     QString note;          // for a run: what was made of a folder given as ~ or a relative path
+    QString courseFile;    // --course: open this course file for this run only
+    QString openedFile;    // a course file given alone (opened from the file manager): install it
+    bool chooseCourse = false; // --choose-course: ask which course even when one is remembered
 };
 
 QStringList argumentsOf(int argc, char *argv[]);

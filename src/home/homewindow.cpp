@@ -8,6 +8,7 @@
 #include "chrome/popup.h"
 #include "chrome/units.h"
 #include "home/aboutpage.h"
+#include "home/courseupdate.h"
 #include "home/homelogic.h"
 #include "home/homewidgets.h"
 #include "home/reportpage.h"
@@ -389,6 +390,9 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
                                   "again.")
                        .arg(recovery.failedPath, recovery.error));
     results::EnsureAllResultFiles(folder, m_course);
+    // A course update: results of papers whose blanks changed go to an archive, the others
+    // stay, before any of them is read.
+    m_courseUpdateNotice = courseUpdateText(courses::keepResultsAcrossUpdate(folder, m_course));
 
     // 6. and 7. Captions and tool tips.
     for (int s = 0; s < SubjectCount; ++s) {
@@ -435,6 +439,12 @@ QString HomeWindow::startUpFailureText(StartUpStatus status)
         return QStringLiteral("This course has no subjects, so there is nothing to practise.");
     }
     return {};
+}
+
+void HomeWindow::showCourseUpdateNotice()
+{
+    if (!m_courseUpdateNotice.isEmpty())
+        showNotice(QStringLiteral("Larkspur"), std::exchange(m_courseUpdateNotice, {}));
 }
 
 void HomeWindow::LoadHomeGraphics()

@@ -56,6 +56,8 @@ private slots:
     void commandLine();
     void installedFiles_data();
     void installedFiles();
+    void sampleCourseIsListed();
+    void courseBuilderIsInstalled();
 
 private:
     QString installed(const QString &relative) const { return m_prefix.filePath(relative); }
@@ -238,6 +240,43 @@ void InstallTest::installedFiles()
                                                "installs it): not validated")));
     const Run r = run(path, command << installed(file));
     QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
+}
+
+void InstallTest::sampleCourseIsListed()
+{
+    const QString share = installed(QStringLiteral(LARKSPUR_DATADIR));
+    const QString sample = share + QStringLiteral("/larkspur/courses/pets.larkspur");
+    QVERIFY(QFileInfo::exists(sample));
+    QFile mime(share + QStringLiteral("/mime/packages/") + AppId + QStringLiteral(".xml"));
+    QVERIFY(mime.open(QIODevice::ReadOnly));
+    QVERIFY(mime.readAll().contains("<glob pattern=\"*.larkspur\"/>"));
+    QVERIFY(QFileInfo::exists(share + QStringLiteral("/icons/hicolor/scalable/mimetypes/"
+                                                     "application-x-larkspur-course.svg")));
+
+    // With the prefix as the system's data folder, the program lists both courses.
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    env.insert(QStringLiteral("XDG_DATA_DIRS"), share);
+    const Run r = run(program(), {QStringLiteral("--list-courses")}, env);
+    QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].endsWith(QStringLiteral("\t(built in)")), qPrintable(r.out));
+    QCOMPARE(lines[1], QStringLiteral("PETS\tPets Practice, version 1\t") + sample);
+}
+
+void InstallTest::courseBuilderIsInstalled()
+{
+    const QString coursepack = installed(QStringLiteral(LARKSPUR_BINDIR "/coursepack"));
+    Run r = run(coursepack, {QStringLiteral("--help")});
+    QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+    QVERIFY(r.out.contains(QStringLiteral("coursepack --file COURSE.larkspur SOURCE_DIR")));
+    r = run(coursepack,
+            {QStringLiteral("--check"),
+             installed(QStringLiteral(LARKSPUR_DATADIR "/larkspur/courses/pets.larkspur"))});
+    QVERIFY2(r.exitCode == 0, qPrintable(r.out + r.err));
+    QVERIFY(r.out.contains(QStringLiteral("course \"Pets Practice\", code PETS, version 1")));
 }
 
 QTEST_GUILESS_MAIN(InstallTest)

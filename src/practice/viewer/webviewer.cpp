@@ -12,6 +12,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
 #include <utility>
@@ -31,6 +32,75 @@ void setUpEngine()
     }();
     Q_UNUSED(done);
 }
+
+// What a question page may load: the paper's own file (its pictures are parts of it) and the
+// blank page between papers. Nothing from the network and no other local file, whatever the
+// page asks for: a course may come from anywhere.
+bool allowedAddress(const QUrl &url, const QString &paperFile)
+{
+    if (url.scheme() == u"about" && url.path() == u"blank")
+        return true;
+    return url.isLocalFile() && !paperFile.isEmpty() && url.toLocalFile() == paperFile;
+}
+
+class PaperOnlyInterceptor final : public QWebEngineUrlRequestInterceptor
+{
+public:
+    explicit PaperOnlyInterceptor(QObject *parent) : QWebEngineUrlRequestInterceptor(parent) {}
+    void setPaperFile(const QString &path) { paperFile_ = path; }
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        if (!allowedAddress(info.requestUrl(), paperFile_))
+            info.block(true);
+    }
+
+private:
+    QString paperFile_;
+};
+
+// A page that stays on the paper: links, form posts and redirects elsewhere go nowhere.
+class PaperPage final : public QWebEnginePage
+{
+public:
+    PaperPage() : interceptor_(new PaperOnlyInterceptor(this))
+    {
+        setUrlRequestInterceptor(interceptor_);
+        QWebEngineSettings *s = settings();
+        // Question pages are documents: no script, no plug-ins, no storage, no fetching of
+        // other local files or remote addresses, nothing dropped onto them opened.
+        s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+        s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+        s->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
+        s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+        s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+        s->setAttribute(QWebEngineSettings::LocalStorageEnabled, false);
+        s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+        s->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
+        s->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+        s->setAttribute(QWebEngineSettings::HyperlinkAuditingEnabled, false);
+        s->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+        s->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
+        s->setAttribute(QWebEngineSettings::AllowRunningInsecureContent, false);
+        s->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
+        s->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    }
+    void setPaperFile(const QString &path)
+    {
+        paperFile_ = path;
+        interceptor_->setPaperFile(path);
+    }
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType, bool) override
+    {
+        return allowedAddress(url, paperFile_);
+    }
+    QWebEnginePage *createWindow(WebWindowType) override { return nullptr; }
+
+private:
+    PaperOnlyInterceptor *interceptor_;
+    QString paperFile_;
+};
 
 // A spare page, made when the engine warms up: its renderer is already running, so a paper's first
 // question loads as fast as any later one. A page is shown in one view only and goes with it: the
@@ -59,7 +129,7 @@ public:
         if (page_ || !QCoreApplication::instance())
             return;
         setUpEngine();
-        page_ = new QWebEnginePage;
+        page_ = new PaperPage;
         page_->load(QUrl(QStringLiteral("about:blank")));
         // Pages must go before the engine shuts down at the end of the run.
         QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, page_.data(),
@@ -67,9 +137,9 @@ public:
     }
 
     // The spare page for a new view, now owned by the view; nullptr when there is none.
-    QWebEnginePage *takeFor(QWebEngineView *view)
+    PaperPage *takeFor(QWebEngineView *view)
     {
-        QWebEnginePage *page = std::exchange(page_, nullptr);
+        PaperPage *page = std::exchange(page_, nullptr);
         if (!page)
             return nullptr;
         page->setParent(view);
@@ -81,7 +151,7 @@ public:
     }
 
 private:
-    QPointer<QWebEnginePage> page_;
+    QPointer<PaperPage> page_;
     bool engineStarted_ = false;
 };
 
@@ -96,15 +166,17 @@ class WebQuestionViewer final : public practice::QuestionViewer
 public:
     explicit WebQuestionViewer(QWidget *parent) : view_((setUpEngine(), new QWebEngineView(parent)))
     {
-        if (QWebEnginePage *page = sparePage().takeFor(view_))
-            view_->setPage(page);
+        PaperPage *page = sparePage().takeFor(view_);
+        if (!page) {
+            page = new PaperPage;
+            page->setParent(view_);
+        }
+        view_->setPage(page);
+        page_ = page;
         view_->setObjectName(QStringLiteral("brwWebBrowser"));
         // The window shows its own message on a right-click; no menu of the engine's.
         view_->setContextMenuPolicy(Qt::NoContextMenu);
-        auto *settings = view_->settings();
-        settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-        settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
+        view_->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
         QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool) {
             if (onComplete_)
                 onComplete_();
@@ -125,8 +197,12 @@ public:
 
     void navigate(const QString &filePath) override
     {
-        if (view_)
-            view_->load(QUrl::fromLocalFile(filePath));
+        if (!view_)
+            return;
+        const QUrl url = QUrl::fromLocalFile(filePath);
+        if (page_)
+            page_->setPaperFile(url.toLocalFile());
+        view_->load(url);
     }
 
     void setDocumentCompleteHandler(std::function<void()> handler) override
@@ -156,6 +232,7 @@ public:
 
 private:
     QPointer<QWebEngineView> view_;
+    QPointer<PaperPage> page_;
     std::function<void()> onComplete_;
     std::function<void(bool)> onPrinted_;
 };
