@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <vector>
+
 #include <algorithm>
 
 namespace courses {
@@ -581,6 +583,17 @@ QStringList checkCourseItems(const Items &items, const CourseInfo *info)
                 complete = false;
             }
         }
+        // The marking flags: an optional fifth table, one field per blank of each question.
+        std::optional<Table> flagTable;
+        const int flagsNumber = content::tableItem(s, content::PaperTable::AnswerFlags);
+        if (const auto it = items.constFind(flagsNumber); it != items.constEnd()) {
+            expected.insert(flagsNumber);
+            flagTable = parseTable(*it, subjectItemName(flagsNumber), why);
+            if (!flagTable) {
+                problem(QStringLiteral("%1: %2").arg(subject, why));
+                complete = false;
+            }
+        }
         for (results::ResultFile f : results::AllResultFiles) {
             const int number = results::templateItem(f, s);
             expected.insert(number);
@@ -638,6 +651,24 @@ QStringList checkCourseItems(const Items &items, const CourseInfo *info)
                                 .arg(subject, id)
                                 .arg(k->size()));
                     continue;
+                }
+                if (flagTable) {
+                    const QStringList *f = flagTable->fields(id);
+                    if (f && f->size() != k->size())
+                        problem(QStringLiteral("%1: question %2 has not one marking-flags field "
+                                               "for each of its %3 blanks")
+                                    .arg(subject, id)
+                                    .arg(k->size()));
+                    for (qsizetype b = 0; f && f->size() == k->size() && b < f->size(); ++b) {
+                        // A field the engine would write back the same way is one it reads.
+                        if (marking::blankFlagsField(marking::parseBlankFlags(f->at(b))) !=
+                            f->at(b))
+                            problem(QStringLiteral("%1: question %2, blank %3: unknown marking "
+                                                   "flags \"%4\"")
+                                        .arg(subject, id)
+                                        .arg(b + 1)
+                                        .arg(shown(f->at(b))));
+                    }
                 }
                 blanks += int(k->size());
                 bool inGroup = false;
@@ -710,7 +741,10 @@ QStringList checkCourseItems(const Items &items, const CourseInfo *info)
                                        "papers")
                             .arg(subject, shown(key)));
         }
-        for (const Table *table : {&keys, &types, &marks}) {
+        std::vector<const Table *> questionTables{&keys, &types, &marks};
+        if (flagTable)
+            questionTables.push_back(&*flagTable);
+        for (const Table *table : questionTables) {
             for (const auto &[key, fields] : table->records) {
                 if (!questions.contains(key)) {
                     problem(
@@ -718,6 +752,17 @@ QStringList checkCourseItems(const Items &items, const CourseInfo *info)
                             .arg(subject, shown(key)));
                     break;
                 }
+            }
+        }
+        // The marking flags: an optional fifth table, one field per blank of each question.
+        std::optional<Table> flagTable;
+        const int flagsNumber = content::tableItem(s, content::PaperTable::AnswerFlags);
+        if (const auto it = items.constFind(flagsNumber); it != items.constEnd()) {
+            expected.insert(flagsNumber);
+            flagTable = parseTable(*it, subjectItemName(flagsNumber), why);
+            if (!flagTable) {
+                problem(QStringLiteral("%1: %2").arg(subject, why));
+                complete = false;
             }
         }
         for (results::ResultFile f : results::AllResultFiles) {
