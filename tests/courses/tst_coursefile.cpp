@@ -248,6 +248,25 @@ void CourseFileTest::refusedCourses_data()
     QTest::newRow("unknown type") << setFirstField(30014, "12002", "Z") << "unknown answer type";
     QTest::newRow("mark not a number") << setFirstField(30015, "12002", "x") << "mark \"x\"";
     QTest::newRow("types short") << setRecord(30014, "12001", ">T") << "one answer type";
+    // The marking flags' table: one known field per blank, as the engine writes them.
+    const auto flagsOf12001 = [](const QByteArray &field) {
+        return Mutation([field](courses::Items &items, courses::CourseInfo &) {
+            const QByteArray keys = items.value(30013);
+            const qsizetype at = keys.indexOf("#12001#");
+            const qsizetype end = keys.indexOf('\n', at);
+            const qsizetype blanks = keys.mid(at, end - at).count('>');
+            QByteArray record = "#12001#";
+            for (qsizetype b = 0; b < blanks; ++b)
+                record += '>' + field;
+            items.insert(30016, record + "\r\n");
+        });
+    };
+    QTest::newRow("flags unknown") << flagsOf12001("Z") << "unknown marking flags \"Z\"";
+    QTest::newRow("flags not one a blank")
+        << Mutation([](courses::Items &items, courses::CourseInfo &) {
+               items.insert(30016, "#12001#" + QByteArray(">C").repeated(21) + "\r\n");
+           })
+        << "marking-flags field";
     QTest::newRow("template does not fit")
         << Mutation([](courses::Items &items, courses::CourseInfo &) {
                items[30112].replace("#101#", "#101#>");
