@@ -253,6 +253,11 @@ public:
                 last = h;
                 since = nowMs();
             } else if (nowMs() - since >= QuietMs) {
+                if (std::getenv("LAUNCHBENCH_FRAMES")) // what changed when, for finding out why
+                    for (const auto &[t, hash] : frames_)
+                        std::fprintf(stderr, "frame %.1f %016llx%s\n", t - after,
+                                     static_cast<unsigned long long>(hash),
+                                     hash == *last ? " settled" : "");
                 for (const auto &[t, hash] : frames_)
                     if (t >= after && hash == *last)
                         return t;
@@ -523,6 +528,20 @@ int main(int argc, char **argv)
     const double loadBefore = loadAverage();
 
     const fs::path warmHome = makeTempDir("larkspur-bench-home-");
+    // The bare view reads the questions as the program does: from .mht files it wrote.
+    const fs::path documents = makeTempDir("larkspur-bench-questions-");
+    for (auto [from, name] :
+         {std::pair(&o.question, "first.mht"), std::pair(&o.question2, "second.mht")}) {
+        if (from->empty())
+            continue;
+        std::error_code ec;
+        fs::copy_file(*from, documents / name, fs::copy_options::overwrite_existing, ec);
+        if (ec) {
+            std::fprintf(stderr, "cannot read the question %s\n", from->c_str());
+            return 2;
+        }
+        *from = (documents / name).string();
+    }
     Series bareMap, bareFrame, barePss, homeMap, homeFrame, homePss, homePssWarm, firstFrame;
     Series mapRatio, frameRatio, firstRatio, pssRatio, pssWarmRatio;
     Series probeWorst, probeCount;
@@ -558,19 +577,6 @@ int main(int argc, char **argv)
             r.start({o.larkspur}, env);
             r.waitFor([&] { return r.mapped > 0; }, 15000);
             r.watch(r.mappedRegion);
-            // While the engine preloads, the pupil moves onto the first paper: each move onto
-            // it and off it again must be answered by a changed frame. The worst wait counts.
-            r.waitFor([&] { return r.damageAfter(r.mapped).has_value(); }, 15000);
-            Series probes;
-            for (int k = 0; k < 40 && !r.stamp("viewer-warm") && r.places.count("P1a"); ++k) {
-                const auto [px, py] = r.places["P1a"];
-                for (const auto &[x, y] : {std::pair(px, py), std::pair(RestX, RestY)}) {
-                    const double t = nowMs();
-                    r.pointer(x, y);
-                    r.waitFor([&] { return r.damageAfter(t).has_value(); }, 2000);
-                    probes.add(since(t, r.damageAfter(t)));
-                }
-            }
             r.pointer(RestX, RestY);
             const auto finished = r.firstFinishedFrame(r.start_);
             const auto m = since(r.start_, r.mapped), f = since(r.start_, finished);
@@ -585,9 +591,6 @@ int main(int argc, char **argv)
                 mapRatio.add(ratio(m, bm));
                 frameRatio.add(ratio(f, bf));
                 pssRatio.add(ratio(megabytes(r.pssAtMap), bpss));
-                if (!probes.v.empty())
-                    probeWorst.add(probes.max());
-                probeCount.add(double(probes.v.size()));
             }
             // Open the first paper once the viewer is warm, then turn pages.
             if (r.places.count("P1a")) {
@@ -614,6 +617,34 @@ int main(int argc, char **argv)
             if (counted) {
                 openQuestion.add(openMs);
                 nextQuestion.add(nextMs);
+            }
+        }
+
+        // While the engine preloads, the pupil moves onto the first paper: each move onto it and
+        // off it again must be answered by a changed frame. A run of its own, as the moves leave
+        // a tool tip and hover looks behind that no finished frame of the start would show.
+        {
+            Run r(dpy, damageEvent);
+            auto env = commonEnv(display);
+            env["LARKSPUR_HOME"] = warmHome.string();
+            r.pointer(RestX, RestY);
+            r.start({o.larkspur}, env);
+            r.waitFor([&] { return r.mapped > 0; }, 15000);
+            r.waitFor([&] { return r.damageAfter(r.mapped).has_value(); }, 15000);
+            Series probes;
+            for (int k = 0; k < 40 && !r.stamp("viewer-warm") && r.places.count("P1a"); ++k) {
+                const auto [px, py] = r.places["P1a"];
+                for (const auto &[x, y] : {std::pair(px, py), std::pair(RestX, RestY)}) {
+                    const double t = nowMs();
+                    r.pointer(x, y);
+                    r.waitFor([&] { return r.damageAfter(t).has_value(); }, 2000);
+                    probes.add(since(t, r.damageAfter(t)));
+                }
+            }
+            r.stop();
+            if (counted && !probes.v.empty()) {
+                probeWorst.add(probes.max());
+                probeCount.add(double(probes.v.size()));
             }
         }
 
@@ -695,5 +726,6 @@ int main(int argc, char **argv)
     kill(xvfb, SIGTERM);
     waitpid(xvfb, nullptr, 0);
     fs::remove_all(warmHome);
+    fs::remove_all(documents);
     return 0;
 }
