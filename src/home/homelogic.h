@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/content.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,7 +12,7 @@
 // window. Positions are device-independent pixels unless a name says otherwise.
 namespace home {
 
-inline constexpr int MaxTopics = 10;
+using content::MaxTopics; // a subject's topics, as the course descriptor holds them
 inline constexpr int PapersPerTopic = 5;
 inline constexpr int SubjectCount = 3;
 

@@ -26,20 +26,6 @@ QString fieldAt(const QStringList &list, int index)
 
 } // namespace
 
-PaperPlace PaperPlace::of(const home::HomeState &state)
-{
-    PaperPlace p;
-    p.dataFolder = state.dataFolder;
-    p.subject = state.LChose;
-    p.code = state.lblCOD;
-    p.paperCount = state.TtPapersCon;
-    p.topicFirst = state.TopicCount;
-    p.topicName = state.SubH1;
-    p.subjectName = state.subjectName;
-    p.paperNumber = state.PaperNum;
-    return p;
-}
-
 std::optional<QString> Paper::loadTables()
 {
     const content::PaperLoad load =

@@ -6,7 +6,7 @@
 
 #include "practice/practicelogic.h"
 
-#include "home/homestate.h"
+#include "results/paperplace.h"
 #include "results/results.h"
 
 #include <QDate>
@@ -37,20 +37,8 @@ struct WriteFailure
     QString error;
 };
 
-// Where a paper belongs, fixed when its window opens: whatever the home window shows meanwhile,
-// the paper is read and written in the files of the subject it was opened from.
-struct PaperPlace
-{
-    QString dataFolder;
-    int subject = 0;    // LChose
-    QString code;       // lblCOD
-    int paperCount = 0; // TtPapersCon
-    int topicFirst = 1; // TopicCount
-    QString topicName;  // SubH1
-    QString subjectName;
-    int paperNumber = 0; // PaperNum
-    static PaperPlace of(const home::HomeState &state);
-};
+// Where a paper belongs; see results::PaperPlace.
+using PaperPlace = results::PaperPlace;
 
 class Paper
 {

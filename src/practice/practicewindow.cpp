@@ -193,9 +193,9 @@ void AnswerRow::paintEvent(QPaintEvent *)
 
 // ---------------------------------------------------------------------------------------------
 
-PracticeWindow::PracticeWindow(home::HomeState &state, Take take, std::function<void()> onUnload,
+PracticeWindow::PracticeWindow(const PaperPlace &place, Take take, std::function<void()> onUnload,
                                QWidget *parent)
-    : chrome::SkinnedWindow(Kind::Practice, parent), state_(state), onUnload_(std::move(onUnload)),
+    : chrome::SkinnedWindow(Kind::Practice, parent), place_(place), onUnload_(std::move(onUnload)),
       take_(take), paper_(take)
 {
     setObjectName(take == Take::First ? QStringLiteral("Test1") : QStringLiteral("Test2"));
@@ -554,7 +554,7 @@ bool PracticeWindow::LoadPaper()
     applyLayout();
 
     // The paper belongs to the subject it is opened from, whatever the home window shows later.
-    paper_.setPlace(PaperPlace::of(state_));
+    paper_.setPlace(place_);
     const PaperPlace &place = paper_.place();
     setTitle(paperCaption(place.topicName, place.paperNumber, place.topicFirst));
     questionTitle_->setText(QStringLiteral("Question %1").arg(qsCount_));
@@ -1103,9 +1103,7 @@ bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
 
 bool PracticeWindow::ask(const QString &title, const QString &message)
 {
-    const bool yes = chrome::ask(title, message, this);
-    state_.PopUpResponse = yes ? QStringLiteral("True") : QStringLiteral("False");
-    return yes;
+    return chrome::ask(title, message, this);
 }
 
 void PracticeWindow::notify(const QString &title, const QString &message)

@@ -5,7 +5,6 @@
 
 #include "chrome/skinnedwindow.h"
 #include "content/gaps.h"
-#include "home/homestate.h"
 #include "marking/hint.h"
 
 #include <QDateTime>
@@ -74,7 +73,7 @@ class PracticeWindow : public chrome::SkinnedWindow
 {
     Q_OBJECT
 public:
-    PracticeWindow(home::HomeState &state, Take take, std::function<void()> onUnload,
+    PracticeWindow(const PaperPlace &place, Take take, std::function<void()> onUnload,
                    QWidget *parent = nullptr);
     ~PracticeWindow() override;
 
@@ -147,7 +146,7 @@ private:
     marking::GapSurroundings besideGap(int k); // what the page prints beside row k's gap
     void runCommand(Command command, bool outsideAnswerBoxesOnly);
 
-    home::HomeState &state_;
+    PaperPlace place_; // where the paper belongs, as the home window handed it over
     std::function<void()> onUnload_;
     Take take_;
     Paper paper_;
