@@ -3,6 +3,7 @@
 #include "chrome/imagebutton.h"
 #include "home/homelogic.h"
 #include "home/homepanel.h"
+#include "home/hometoolbar.h"
 #include "home/homewidgets.h"
 
 #include <QKeyEvent>
@@ -60,7 +61,7 @@ HomeWindow::FocusGroup HomeWindow::focusGroupOf(const QWidget *w) const
     };
     if (in(m_tabs))
         return FocusGroup::Tabs;
-    if (in(m_toolBar))
+    if (in(m_toolArea->buttons()))
         return FocusGroup::Tools;
     if (in(m_homePanel->topicControls()))
         return FocusGroup::Topics;
@@ -119,7 +120,7 @@ QList<std::pair<HomeWindow::FocusGroup, QList<QWidget *>>> HomeWindow::focusGrou
     }
 
     QList<QWidget *> tools;
-    for (chrome::ImageButton *b : m_toolBar) {
+    for (chrome::ImageButton *b : m_toolArea->buttons()) {
         if (usable(b))
             tools << b;
     }

@@ -11,6 +11,7 @@
 #include "home/aboutpage.h"
 #include "home/homelogic.h"
 #include "home/homepanel.h"
+#include "home/hometoolbar.h"
 #include "home/homewidgets.h"
 #include "home/reportpage.h"
 #include "home/resultsprint.h"
@@ -46,12 +47,7 @@ constexpr double WindowHeightTwips = 7380;
 constexpr int StripTop = 60; // tab strip, window coordinates
 constexpr int StripLeft = 2;
 constexpr int StripHeight = 8;
-constexpr int ToolAreaHeight = 56; // the toolbar's place at the foot of the window
 constexpr int TabWidth = 79;
-constexpr int ToolWidth = 44; // the toolbar pictures
-constexpr int ToolHeight = 45;
-constexpr int ToolGap = 8;
-constexpr int ToolCaptionHeight = 14;
 
 } // namespace
 
@@ -65,8 +61,9 @@ HomeWindow::HomeWindow(const QString &dataFolder, QWidget *parent)
 
     buildTabs();
     buildHomePage();
-    buildPages();
-    buildToolBar();
+    // The report card, trash and about pages are built when first shown: nobody sees them at
+    // start, and building them would hold up the first frame.
+    updateToolBar(); // its buttons come after the home page's in the keyboard's order
     buildShortcuts();
 
     connect(this, &chrome::SkinnedWindow::ticked, this, [this] {
@@ -111,10 +108,8 @@ void HomeWindow::buildTabs()
         m_tabs[i] = tab;
     }
     // The foot of the window, where the toolbar stands.
-    m_toolArea = new QWidget(this);
-    m_toolArea->setObjectName(QStringLiteral("ToolBarArea"));
-    m_toolArea->setAutoFillBackground(true);
-    chrome::setColour(m_toolArea, QPalette::Window, chrome::palette::Panel);
+    m_toolArea = new HomeToolBar(this);
+    connect(m_toolArea, &HomeToolBar::commandClicked, this, &HomeWindow::clickToolBar);
 }
 
 void HomeWindow::buildHomePage()
@@ -122,31 +117,6 @@ void HomeWindow::buildHomePage()
     m_homePanel = new HomePanel(this);
     connect(m_homePanel, &HomePanel::topicClicked, this, &HomeWindow::clickTopic);
     connect(m_homePanel, &HomePanel::paperRequested, this, &HomeWindow::OpenPaper);
-}
-
-void HomeWindow::buildToolBar()
-{
-    for (int i = 0; i < 4; ++i) {
-        const int n = i + 1;
-        auto *button = new chrome::ImageButton(QStringLiteral("ToolBar0%1").arg(n), m_toolArea);
-        button->setAutoSize(false);
-        button->setTracksPress(true);
-        button->setKeyboardFocusable(true);
-        button->setGeometry(ToolGap + i * (ToolWidth + ToolGap), (ToolAreaHeight - ToolHeight) / 2,
-                            ToolWidth, ToolHeight);
-        QLabel *label = button->caption(QStringLiteral("lblTB0%1").arg(n));
-        label->setFont(chrome::pageFont(7.5));
-        label->setGeometry(0, ToolHeight - ToolCaptionHeight - 1, ToolWidth, ToolCaptionHeight);
-        connect(button, &chrome::ImageButton::clicked, this, [this, n] { clickToolBar(n); });
-        m_toolBar[i] = button;
-    }
-    updateToolBar();
-}
-
-void HomeWindow::buildPages()
-{
-    // The report card, trash and about pages are built when first shown: nobody sees them at
-    // start, and building them would hold up the first frame.
 }
 
 ReportPage *HomeWindow::reportPage()
@@ -349,7 +319,7 @@ void HomeWindow::layoutTabs()
 QRect HomeWindow::pageRect() const
 {
     const int top = m_strip->y() + m_strip->height();
-    const int bottom = clientRect().bottom() + 1 - ToolAreaHeight;
+    const int bottom = clientRect().bottom() + 1 - HomeToolBar::Height;
     return QRect(m_strip->x(), top, m_strip->width(), bottom - top);
 }
 
@@ -710,14 +680,7 @@ void HomeWindow::updateTabLooks()
 
 void HomeWindow::updateToolBar()
 {
-    // HoverHomeTool: the toolbar's captions, tool tips and pictures follow the selected tab.
-    const bool help = m_state.txtTabPos == 4;
-    for (int i = 0; i < 4; ++i) {
-        const chrome::ButtonIdentity id = chrome::homeToolbarIdentity(i + 1, help);
-        m_toolBar[i]->setIdentity(id);
-        // The Help tab has no third command: the button is not offered there.
-        m_toolBar[i]->setVisible(id.hasCommand);
-    }
+    m_toolArea->showFor(m_state.txtTabPos == 4);
 }
 
 void HomeWindow::showWarning(const QString &title, const QString &text)

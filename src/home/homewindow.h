@@ -25,6 +25,7 @@ namespace home {
 
 class AboutPage;
 class HomePanel;
+class HomeToolBar;
 class ReportPage;
 class TabStrip;
 class TrashPage;
@@ -135,8 +136,6 @@ private:
     void placeWindow();
     void buildTabs();
     void buildHomePage();
-    void buildToolBar();
-    void buildPages();
     // The pages off screen at start, built on first use.
     ReportPage *reportPage();
     TrashPage *trashPage();
@@ -187,8 +186,7 @@ private:
     // Tabs and pages
     TabStrip *m_strip = nullptr;
     std::array<chrome::ImageButton *, 4> m_tabs{};
-    QWidget *m_toolArea = nullptr;
-    std::array<chrome::ImageButton *, 4> m_toolBar{};
+    HomeToolBar *m_toolArea = nullptr;
     HomePanel *m_homePanel = nullptr;
     ReportPage *m_report = nullptr;
     TrashPage *m_trash = nullptr;

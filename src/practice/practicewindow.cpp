@@ -1,11 +1,11 @@
 #include "practice/practicewindow.h"
 
+#include "practice/practicetoolbar.h"
 #include "practice/questionviewer.h"
 #include "practice/viewerhost.h"
 
 #include "chrome/border.h"
 #include "chrome/geometry.h"
-#include "chrome/identities.h"
 #include "chrome/imagebutton.h"
 #include "chrome/picturebox.h"
 #include "chrome/popup.h"
@@ -233,7 +233,7 @@ void PracticeWindow::buildControls()
         b->setAutoSize(false);
         b->setTracksPress(true);
         b->caption(QStringLiteral("lblTB") + n);
-        b->setIdentity(chrome::practiceToolbarIdentity(i + 1));
+        b->setIdentity(practiceToolbarIdentity(i + 1));
         tools_[i] = b;
     }
     connect(tools_[0], &ImageButton::clicked, this, &PracticeWindow::SavePaper);
@@ -246,7 +246,7 @@ void PracticeWindow::buildControls()
     const Command toolCommands[6] = {Command::Save,  Command::Mark, Command::Print,
                                      Command::Close, Command::Back, Command::Next};
     for (int i = 0; i < 6; ++i) {
-        const chrome::ButtonIdentity id = chrome::practiceToolbarIdentity(i + 1);
+        const chrome::ButtonIdentity id = practiceToolbarIdentity(i + 1);
         const QString tip = toolTipWithKey(id.toolTip, toolCommands[i]);
         tools_[i]->setToolTips(tip);
         tools_[i]->setAccessibleName(id.caption);

@@ -26,9 +26,6 @@ private slots:
     void centring();
     void borderBoxAndLines();
     void borderColours();
-    void homeToolbarIdentities_data();
-    void homeToolbarIdentities();
-    void practiceToolbarDisabledPictures();
 };
 
 void TestGeometry::dialogOutlineCorners_data()
@@ -276,60 +273,6 @@ void TestGeometry::borderColours()
     QCOMPARE(borderColour(2, bg), bg);
     QCOMPARE(borderColour(1, bg), QColor(192, 192, 192));
     QCOMPARE(borderColour(7, bg), QColor(192, 192, 192));
-}
-
-void TestGeometry::homeToolbarIdentities_data()
-{
-    QTest::addColumn<int>("position");
-    QTest::addColumn<bool>("help");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("tip");
-    QTest::addColumn<QString>("pressed");
-    QTest::newRow("Home") << 1 << false << "Home"
-                          << "Load Home page"
-                          << "home_pressed.bmp";
-    QTest::newRow("Report") << 2 << false << "Report"
-                            << "Load Report card"
-                            << "report_pressed.bmp";
-    QTest::newRow("Print") << 3 << false << "Print"
-                           << "Print results"
-                           << "print_pressed.bmp";
-    QTest::newRow("Close") << 4 << false << "Close"
-                           << "Close program"
-                           << "close_pressed.bmp";
-    QTest::newRow("About") << 1 << true << "About"
-                           << "About Larkspur"
-                           << "about_pressed.bmp";
-    QTest::newRow("Trash") << 2 << true << "Trash"
-                           << "Trash past results"
-                           << "trash_pressed.bmp";
-    QTest::newRow("Setup") << 4 << true << "Setup"
-                           << "Printer Setup"
-                           << "setup_pressed.bmp";
-}
-
-void TestGeometry::homeToolbarIdentities()
-{
-    QFETCH(int, position);
-    QFETCH(bool, help);
-    QFETCH(QString, caption);
-    QFETCH(QString, tip);
-    QFETCH(QString, pressed);
-    const ButtonIdentity id = homeToolbarIdentity(position, help);
-    QCOMPARE(id.caption, caption);
-    QCOMPARE(id.toolTip, tip);
-    QCOMPARE(id.pressed, pressed);
-    QVERIFY(id.hasCommand);
-    QVERIFY(!homeToolbarIdentity(3, true).hasCommand);
-}
-
-void TestGeometry::practiceToolbarDisabledPictures()
-{
-    QCOMPARE(practiceToolbarIdentity(5).disabled, QStringLiteral("back_disabled.bmp"));
-    QCOMPARE(practiceToolbarIdentity(6).disabled, QStringLiteral("forward_disabled.bmp"));
-    QCOMPARE(practiceToolbarIdentity(6).on, QStringLiteral("forward_on.bmp"));
-    QCOMPARE(practiceToolbarIdentity(1).toolTip, QStringLiteral("Save paper"));
-    QVERIFY(practiceToolbarIdentity(4).disabled.isEmpty()); // Close is never disabled
 }
 
 QTEST_APPLESS_MAIN(TestGeometry)

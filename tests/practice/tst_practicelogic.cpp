@@ -1,6 +1,7 @@
 // The practice window's decisions, without a window.
 
 #include "practice/practicelogic.h"
+#include "practice/practicetoolbar.h"
 
 #include <QTest>
 
@@ -48,6 +49,7 @@ private slots:
     void edgeZonesAndSnap();
     void pointerShapes_data();
     void pointerShapes();
+    void practiceToolbarDisabledPictures();
 };
 
 void PracticeLogicTest::rowStacking_data()
@@ -533,6 +535,15 @@ void PracticeLogicTest::pointerShapes()
     QFETCH(bool, held);
     QFETCH(int, shape);
     QCOMPARE(int(pointerShape(pos, QSize(800, 600), held, Qt::ArrowCursor)), shape);
+}
+
+void PracticeLogicTest::practiceToolbarDisabledPictures()
+{
+    QCOMPARE(practiceToolbarIdentity(5).disabled, QStringLiteral("back_disabled.bmp"));
+    QCOMPARE(practiceToolbarIdentity(6).disabled, QStringLiteral("forward_disabled.bmp"));
+    QCOMPARE(practiceToolbarIdentity(6).on, QStringLiteral("forward_on.bmp"));
+    QCOMPARE(practiceToolbarIdentity(1).toolTip, QStringLiteral("Save paper"));
+    QVERIFY(practiceToolbarIdentity(4).disabled.isEmpty()); // Close is never disabled
 }
 
 QTEST_APPLESS_MAIN(PracticeLogicTest)
