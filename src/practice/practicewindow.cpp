@@ -502,7 +502,7 @@ void PracticeWindow::placeWindow()
 {
     QScreen *scr = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect screenPx = scr ? scr->geometry() : QRect(0, 0, 1024, 768);
-    const QRect tw = initialGeometryTwips(screenPx.size() * 15);
+    const QRect tw = initialGeometryTwips(chrome::pxToTwips(screenPx.size()));
     setGeometry(screenPx.x() + px(tw.x()), screenPx.y() + px(tw.y()), px(tw.width()),
                 px(tw.height()));
 }
@@ -763,7 +763,7 @@ void PracticeWindow::ShowAnswerRows()
     const int b = paper_.blanksOn(qsCount_);
     QList<int> heights;
     for (AnswerRow *row : rows_)
-        heights.append(row->height() * 15);
+        heights.append(chrome::pxToTwips(row->height()));
     const QList<int> tops = stackRowTopsTwips(heights, b, take_);
     for (int k = 1; k <= AnswerRowCount; ++k) {
         AnswerRow *row = rows_[k - 1];
@@ -1036,7 +1036,8 @@ void PracticeWindow::mouseMoveEvent(QMouseEvent *event)
     const bool held = event->buttons() & Qt::LeftButton;
     setCursor(pointerShape(pos, size(), held, cursor().shape()));
     if (resizing_ && held && !isMaximized()) {
-        const ResizeStep step = resizeStep(pos.x() * 15, pos.y() * 15, EdgeBandPx * 15);
+        const ResizeStep step = resizeStep(chrome::pxToTwips(pos.x()), chrome::pxToTwips(pos.y()),
+                                                chrome::pxToTwips(EdgeBandPx));
         QSize s = size();
         if (step.widthTwips)
             s.setWidth(px(*step.widthTwips));
