@@ -17,9 +17,9 @@
 namespace chrome {
 
 namespace {
-constexpr int kTickMs = 100;
-constexpr QSize kTitleButton{19, 19};
-constexpr QSize kIcon{16, 16};
+constexpr int TickMs = 100;
+constexpr QSize TitleButtonSize{19, 19};
+constexpr QSize IconSize{16, 16};
 
 const QColor TitleActive(0xFF, 0xFF, 0xFF);
 const QColor TitleInactive(0x80, 0x80, 0x80);
@@ -45,7 +45,7 @@ PictureBox *makePiece(const char *name, QWidget *parent, PictureBox::Fit fit, QS
 ImageButton *makeTitleButton(const char *name, QWidget *parent)
 {
     auto *b = new ImageButton(QString::fromLatin1(name), parent);
-    b->resize(kTitleButton);
+    b->resize(TitleButtonSize);
     b->setFollowsActivation(true);
     return b;
 }
@@ -79,7 +79,7 @@ SkinnedWindow::SkinnedWindow(Kind kind, QWidget *parent) : QWidget(parent), m_ki
                                      : QStringLiteral("border_right_corners.bmp"));
 
     if (!dialog) {
-        m_icon = makePiece("ImgIco", this, Fit::Stretch, kIcon,
+        m_icon = makePiece("ImgIco", this, Fit::Stretch, IconSize,
                            kind == Kind::Home ? QStringLiteral("LSicon.ico")
                                               : QStringLiteral("Pencil.ico"));
         m_icon->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -123,7 +123,7 @@ SkinnedWindow::SkinnedWindow(Kind kind, QWidget *parent) : QWidget(parent), m_ki
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(kTickMs);
+    m_timer->setInterval(TickMs);
     connect(m_timer, &QTimer::timeout, this, &SkinnedWindow::tick);
     m_timer->start();
 

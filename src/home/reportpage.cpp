@@ -397,16 +397,16 @@ void ReportPage::buildTrend()
 
 void ReportPage::BuildReportCard(const ReportSource &source)
 {
-    // 1. and 2. The per-topic accumulation that all three panels share.
+    // The per-topic accumulation, once: all three panels use it.
     const AllTopicTotals totals =
         topicTotals(source.firstScores, source.secondScores, source.topicCount);
     const int topics = std::clamp(source.topicCount, 0, MaxTopics);
 
-    // 3. The topical rows; names past the topic count are empty.
+    // The topical rows; names past the topic count are empty.
     for (int t = 1; t <= MaxTopics; ++t)
         ShowTopicBars(t, t <= topics ? source.topicNames.value(t - 1) : QString(), totals[t - 1]);
 
-    // 4. to 9. The overall panel.
+    // The overall panel.
     const OverallFigures overall =
         overallFigures(totals, source.topicNames, topics, source.paperCount);
     m_oscore1->setText(overall.OScore1);
@@ -415,7 +415,7 @@ void ReportPage::BuildReportCard(const ReportSource &source)
     m_st->setText(overall.ST);
     m_pcnum->setText(overall.PCNum);
 
-    // 10. The rows of the subject's topics, and the trend plot.
+    // Only the subject's topics have rows; then the trend plot.
     for (int t = 1; t <= MaxTopics; ++t) {
         const bool shown = t <= topics;
         TopicRow &row = m_rows[t - 1];
@@ -460,7 +460,7 @@ void ReportPage::ShowTopicBars(int t, const QString &topicName, const TopicTotal
     };
     fill(row.markA, row.barA, row.backA, innerA, totals.sumA, totals.countA);
     fill(row.markB, row.barB, row.backB, innerB, totals.sumB, totals.countB);
-    // 4. The name box and both bars are shown.
+    // A topic with figures shows its name and both bars.
     row.name->show();
     row.barA->show();
     row.barB->show();

@@ -43,12 +43,12 @@ using PaperPlace = results::PaperPlace;
 class Paper
 {
 public:
-    explicit Paper(Take take = Take::First) : take_(take) {}
+    explicit Paper(Take take = Take::First) : m_take(take) {}
 
-    Take take() const { return take_; }
-    const PaperPlace &place() const { return place_; }
+    Take take() const { return m_take; }
+    const PaperPlace &place() const { return m_place; }
     // Fixes where the paper belongs; every read and write below uses it.
-    void setPlace(const PaperPlace &place) { place_ = place; }
+    void setPlace(const PaperPlace &place) { m_place = place; }
 
     // The four tables of the paper from the content package. Returns the name of the table that
     // failed ("paper list", "answer key", "answer types", "marks"), or nothing.
@@ -101,9 +101,9 @@ private:
     void noteCopy(const records::SaveResult &r);
     QStringList freshLines(results::ResultFile file) const;
 
-    Take take_;
-    PaperPlace place_;
-    QStringList keptCopies_;
+    Take m_take;
+    PaperPlace m_place;
+    QStringList m_keptCopies;
 };
 
 } // namespace practice
