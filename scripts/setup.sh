@@ -1,23 +1,29 @@
 #!/usr/bin/env bash
-# Shared set-up of ./run and ./test: install the Debian packages the build needs (only the missing
-# ones), then configure and build into build/. Sourced, not run.
+# Shared set-up of ./run, ./test and ./package: install the Debian packages the build needs (only
+# the missing ones), then configure and build into build/. Sourced, not run.
 
 LARKSPUR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 LARKSPUR_BUILD="$LARKSPUR_ROOT/build"
 
+# Real package names only: dpkg-query never reports a virtual one (libqt6svg6-dev, say) as
+# installed, so it would count as missing on every run. tests/setup checks each name.
 larkspur_packages=(
     cmake ninja-build g++
-    qt6-base-dev qt6-webengine-dev libqt6svg6-dev qt6-image-formats-plugins
-    xvfb xauth poppler-utils fonts-dejavu-core
+    qt6-base-dev qt6-webengine-dev qt6-svg-dev qt6-image-formats-plugins
+    zlib1g-dev xvfb xauth poppler-utils fonts-dejavu-core
     desktop-file-utils appstream python3
     libxdamage-dev libxtst-dev
+    dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 openbox
 )
-# Only ./package needs these: dpkg-shlibdeps (dpkg-dev) and file find the package's dependencies.
-larkspur_package_tools=(dpkg-dev file)
+# Only ./package needs these: dpkg-shlibdeps (dpkg-dev) and file find the package's dependencies;
+# lintian checks the package.
+larkspur_package_tools=(dpkg-dev file lintian)
 # Only the fuzz configuration (-DLARKSPUR_FUZZ=ON, see the README) needs clang and libFuzzer.
 larkspur_fuzz_tools=(clang libclang-rt-14-dev)
 
 # Installs the missing ones of the build's packages and of any packages named as arguments.
+# apt (and sudo) are called only when one is missing. A user who is neither root nor able to use
+# sudo is told the command an administrator should run.
 larkspur_install_packages() {
     local missing=() pkg
     for pkg in "${larkspur_packages[@]}" "$@"; do
@@ -26,19 +32,39 @@ larkspur_install_packages() {
         fi
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
     local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -q || return 1
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q \
-        "${missing[@]}" || return 1
+    if [ "$(id -u)" -ne 0 ]; then
+        # Without a terminal sudo cannot ask for a password; -n tells at once whether it needs one.
+        if command -v sudo >/dev/null 2>&1 && { [ -t 0 ] || sudo -n true 2>/dev/null; }; then
+            sudo=(sudo)
+        else
+            larkspur_tell_missing "${missing[@]}"
+            return 1
+        fi
+    fi
+    echo "Installing: ${missing[*]}"
+    if ! "${sudo[@]}" apt-get update -q ||
+        ! DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q "${missing[@]}"; then
+        larkspur_tell_missing "${missing[@]}"
+        return 1
+    fi
 }
 
+larkspur_tell_missing() {
+    echo "These Debian packages are missing: $*" >&2
+    echo "Please have them installed by an administrator (as root):" >&2
+    echo "    apt-get install $*" >&2
+    echo "then run this command again." >&2
+}
+
+# Configures build/ once, then builds the targets named as arguments (everything when none is).
 larkspur_build() {
     if [ ! -f "$LARKSPUR_BUILD/build.ninja" ]; then
-        cmake -S "$LARKSPUR_ROOT" -B "$LARKSPUR_BUILD" -G Ninja "$@" || return 1
+        cmake -S "$LARKSPUR_ROOT" -B "$LARKSPUR_BUILD" -G Ninja || return 1
     fi
-    cmake --build "$LARKSPUR_BUILD" || return 1
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build "$LARKSPUR_BUILD" "${targets[@]}" || return 1
 }
 
 # Qt WebEngine refuses to start its sandbox as root and has no GPU on a headless machine; these

@@ -3,6 +3,8 @@
 #include "home/homewindow.h"
 
 #include "app/commandline.h"
+#include "app/coursechooser.h"
+#include "app/coursestart.h"
 #include "app/datafolder.h"
 #include "app/selftest.h"
 #include "chrome/timing.h"
@@ -10,13 +12,21 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+
 #include "practice/practice.h"
 
 int main(int argc, char *argv[])
 {
     const app::CommandLine options = app::parseCommandLine(app::argumentsOf(argc, argv));
+    if (options.action == app::CommandLine::Action::ListCourses) {
+        std::fputs(app::courseListText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     if (options.action != app::CommandLine::Action::Run)
         return app::answerCommandLine(options);
+    if (const std::optional<int> code = app::prepareStart(options))
+        return *code;
     QApplication app(argc, argv);
     chrome::timing::stamp("application");
     QApplication::setApplicationName(QStringLiteral("Larkspur"));
@@ -33,19 +43,27 @@ int main(int argc, char *argv[])
 
     const app::DataFolder folder = app::prepareDataFolder(options.dataDir);
     if (!folder.ok) {
-        tell(QMessageBox::Critical,
-             QStringLiteral("Larkspur cannot use its data folder:\n%1").arg(folder.path));
-        return 1;
+        tell(QMessageBox::Critical, app::dataFolderFaultText(folder));
+        return app::exitCodeOf(folder.fault);
     }
 
     // Two copies would overwrite each other's results.
     app::SingleInstance instance(folder.path);
     if (!instance.tryLock()) {
         tell(QMessageBox::Warning, app::lockFailureText(instance.error(), folder.path));
-        return 2;
+        return app::lockFailureExitCode(instance.error());
     }
 
     chrome::timing::stamp("data-folder");
+    // The course of this run; a course file is checked whole before anything uses it.
+    const app::CourseStart course = app::startCourse(options, folder.path, app::askForCourse);
+    for (const QString &warning : course.warnings)
+        tell(QMessageBox::Warning, warning);
+    if (!course.ok) {
+        tell(QMessageBox::Critical, course.error);
+        return 1;
+    }
+
     home::HomeWindow contents(folder.path);
     chrome::timing::stamp("window-built");
     contents.setPracticeOpener(
@@ -65,6 +83,7 @@ int main(int argc, char *argv[])
     chrome::timing::place(contents.findChild<QWidget *>(QStringLiteral("P1a")));
     if (options.selfTest)
         return app::selfTestReport(contents);
+    contents.showCourseUpdateNotice();
 
     // The question viewer's engine loads once the window's first frame is on screen.
     practice::preloadViewer(&contents);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chrome/frameresize.h"
 
+#include "chrome/units.h"
+
 namespace chrome {
 
 ResizeStep resizeStep(int dxTwips, int dyTwips, int edgeBandTwips)
@@ -13,6 +15,13 @@ ResizeStep resizeStep(int dxTwips, int dyTwips, int edgeBandTwips)
             step.heightTwips = dyTwips;
     }
     return step;
+}
+
+QSize minimumWindowSize()
+{
+    // The drag takes whole pixels and only sizes above the limits.
+    return QSize(static_cast<int>(twipsToPx(MinResizeWidthTwips)) + 1,
+                 static_cast<int>(twipsToPx(MinResizeHeightTwips)) + 1);
 }
 
 EdgeZones edgeZones(QPoint pos, QSize size, int band)

@@ -17,6 +17,9 @@ namespace chrome {
 inline constexpr int MinResizeWidthTwips = 7300;
 inline constexpr int MinResizeHeightTwips = 5000;
 inline constexpr int EdgeBandPx = 6;
+// The smallest window the limits above allow, in pixels: also told to the window manager, whose
+// own resizing must not go below it either.
+QSize minimumWindowSize();
 struct ResizeStep
 {
     std::optional<int> widthTwips, heightTwips;

@@ -43,8 +43,19 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString &action) override
     {
-        if (action == pressAction() && widget()->isEnabled())
-            emit static_cast<ImageButton *>(widget())->clicked();
+        if (action != pressAction() || !widget()->isEnabled())
+            return;
+        // The screen reader waits for this call to return, and a command may open a modal box
+        // and run its event loop: the click comes after the reply. A button gone meanwhile is
+        // not clicked.
+        QPointer<ImageButton> button = static_cast<ImageButton *>(widget());
+        QMetaObject::invokeMethod(
+            button,
+            [button] {
+                if (button && button->isEnabled())
+                    emit button->clicked();
+            },
+            Qt::QueuedConnection);
     }
 };
 

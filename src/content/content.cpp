@@ -9,6 +9,15 @@ namespace content {
 
 namespace {
 
+std::shared_ptr<const QMap<int, QByteArray>> &courseStorage()
+{
+    static std::shared_ptr<const QMap<int, QByteArray>> items;
+    return items;
+}
+
+// Items from here on are the course's; below are the interface pictures.
+constexpr int FirstCourseItem = 10000;
+
 QString &rootStorage()
 {
     static QString root = QStringLiteral(":/items");
@@ -84,10 +93,25 @@ QString itemRoot()
     return rootStorage();
 }
 
+void setCourseItems(std::shared_ptr<const QMap<int, QByteArray>> items)
+{
+    courseStorage() = std::move(items);
+}
+
+bool courseFromFile()
+{
+    return courseStorage() != nullptr;
+}
+
 std::optional<QByteArray> itemBytes(int number)
 {
     if (number <= 0)
         return std::nullopt;
+    // A course file's items stand alone: an item it lacks is missing, never the built-in one's.
+    if (const auto &course = courseStorage(); course && number >= FirstCourseItem) {
+        const auto it = course->constFind(number);
+        return it == course->constEnd() ? std::nullopt : std::optional<QByteArray>(*it);
+    }
     QFile file(itemRoot() + u'/' + QString::number(number));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;

@@ -11,10 +11,12 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 namespace content {
@@ -28,6 +30,12 @@ inline constexpr int DescriptorItem = 30000;
 // number. ":/items" by default; tests point it at a folder of their own.
 void setItemRoot(const QString &root);
 QString itemRoot();
+
+// A course opened from a course file: its items (numbers from 10000 on) are served from
+// `items` in place of the built-in course's; the interface pictures stay the program's. A null
+// pointer goes back to the built-in course.
+void setCourseItems(std::shared_ptr<const QMap<int, QByteArray>> items);
+bool courseFromFile();
 
 // The bytes of item `number`, or nullopt when the package has no such item.
 std::optional<QByteArray> itemBytes(int number);

@@ -9,12 +9,15 @@
 #include "chrome/units.h"
 #include "content/graphics.h"
 #include "home/aboutpage.h"
+#include "home/courseupdate.h"
 #include "home/homelogic.h"
 #include "home/homepanel.h"
 #include "home/homewidgets.h"
 
 #include <QDir>
 #include <QTimer>
+
+#include <utility>
 
 // The home window's start: its pictures, its place on the screen, the course, the recovery of
 // an interrupted mark and the first subject.
@@ -86,6 +89,9 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
                                   "again.")
                        .arg(recovery.failedPath, recovery.error));
     results::EnsureAllResultFiles(folder, m_course);
+    // A course update: results of papers whose blanks changed go to an archive, the others
+    // stay, before any of them is read.
+    m_courseUpdateNotice = courseUpdateText(courses::keepResultsAcrossUpdate(folder, m_course));
 
     // The tabs are named after the course's subjects.
     for (int s = 0; s < SubjectCount; ++s) {
@@ -130,6 +136,12 @@ QString HomeWindow::startUpFailureText(StartUpStatus status)
         return QStringLiteral("This course has no subjects, so there is nothing to practise.");
     }
     return {};
+}
+
+void HomeWindow::showCourseUpdateNotice()
+{
+    if (!m_courseUpdateNotice.isEmpty())
+        showNotice(QStringLiteral("Larkspur"), std::exchange(m_courseUpdateNotice, {}));
 }
 
 void HomeWindow::LoadHomeGraphics()

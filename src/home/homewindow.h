@@ -62,6 +62,10 @@ public:
     StartUpStatus startUp();
     // The pupil's wording for a failed start-up.
     static QString startUpFailureText(StartUpStatus status);
+    // What start-up found after a course update (earlier results kept aside), empty when
+    // nothing; shown once by showCourseUpdateNotice once the window is on screen.
+    const QString &courseUpdateNotice() const { return m_courseUpdateNotice; }
+    void showCourseUpdateNotice();
 
     HomeState &state() { return m_state; }
     const HomeState &state() const { return m_state; }
@@ -170,6 +174,7 @@ private:
     HomeState m_state;
     content::CourseDescriptor m_course;
     bool m_courseLoaded = false;
+    QString m_courseUpdateNotice;
 
     int m_topicCount = 0;
     int m_paperCount = 0;

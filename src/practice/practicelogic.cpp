@@ -231,6 +231,19 @@ QString answerDescription(Take take, const QString &firstOutcome, const QString 
     return QStringLiteral("Enter your answer");
 }
 
+QString hintLine(const QStringList &rowHints, int focusedRow)
+{
+    int row = focusedRow >= 1 && !rowHints.value(focusedRow - 1).isEmpty() ? focusedRow : 0;
+    for (int k = 1; row == 0 && k <= rowHints.size(); ++k)
+        if (!rowHints[k - 1].isEmpty())
+            row = k;
+    if (row == 0)
+        return QString();
+    if (rowHints.size() == 1)
+        return QStringLiteral("Hint: ") + rowHints[0];
+    return QStringLiteral("Hint for %1: %2").arg(rowLetter(row), rowHints[row - 1]);
+}
+
 QList<CommandKey> commandKeys()
 {
     return {
@@ -240,8 +253,6 @@ QList<CommandKey> commandKeys()
         {Command::Close, QKeySequence(Qt::CTRL | Qt::Key_W)},
         {Command::Back, QKeySequence(Qt::ALT | Qt::Key_Left)},
         {Command::Next, QKeySequence(Qt::ALT | Qt::Key_Right)},
-        {Command::Back, QKeySequence(Qt::Key_PageUp), true},
-        {Command::Next, QKeySequence(Qt::Key_PageDown), true},
         {Command::ToggleSheet, QKeySequence(Qt::CTRL | Qt::Key_H)},
     };
 }

@@ -128,6 +128,12 @@ QString expectedAnswerName(int k, int question);
 QString answerDescription(Take take, const QString &firstOutcome, const QString &outcome,
                           const QString &hint);
 
+// The hint line beside the answer sheet once the paper is marked: the hint of the row with the
+// focus, else of the first row of the question that has one; "Hint for (c): ..." (no letter for
+// a single blank). Empty when no row of the question has a hint. rowHints: the question's rows in
+// order; focusedRow: 1-based, 0 when no answer box of the question has the focus.
+QString hintLine(const QStringList &rowHints, int focusedRow);
+
 // "<topic> - Paper <k>", k the paper's place in its topic.
 QString paperCaption(const QString &topicName, int paperNumber, int topicFirstOrdinal);
 
@@ -157,13 +163,14 @@ enum class Command
     Next,
     ToggleSheet,
 };
-// The keys of the window's commands. Page Up and Page Down move between questions only while
-// the focus is outside the answer boxes, where they would otherwise be typed by mistake.
+// The keys of the window's commands. Page Up and Page Down are not among them: they scroll the
+// question wherever the focus is, in an answer box as in the document, so a long passage is read
+// to its end without the answer boxes changing under the pupil. Only Alt+Left and Alt+Right (and
+// Back, Next) change question.
 struct CommandKey
 {
     Command command;
     QKeySequence keys;
-    bool outsideAnswerBoxesOnly = false;
 };
 QList<CommandKey> commandKeys();
 // A tool tip naming the command's first key: "Save paper (Ctrl+S)".
@@ -230,6 +237,7 @@ QList<StatusPiece> statusBarPieces(Take take);
 using chrome::EdgeBandPx;
 using chrome::EdgeZones;
 using chrome::edgeZones;
+using chrome::minimumWindowSize;
 using chrome::MinResizeHeightTwips;
 using chrome::MinResizeWidthTwips;
 using chrome::pointerShape;

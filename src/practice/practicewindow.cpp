@@ -33,6 +33,9 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace practice {
 
@@ -202,6 +205,8 @@ PracticeWindow::PracticeWindow(const PaperPlace &place, Take take, std::function
     if (take == Take::Second)
         setTitle(QString::fromLatin1(SecondTakeCaption)); // until the paper's own caption
     setAttribute(Qt::WA_DeleteOnClose);
+    // The window manager's own resizing (keys, its frame) keeps to the corner drag's limits.
+    setMinimumSize(minimumWindowSize());
     setMouseTracking(true);
     buildControls();
     connect(this, &SkinnedWindow::ticked, this, &PracticeWindow::PaperClock);
@@ -254,8 +259,7 @@ void PracticeWindow::buildControls()
     }
     for (const CommandKey &key : commandKeys()) {
         auto *shortcut = new QShortcut(key.keys, this);
-        connect(shortcut, &QShortcut::activated, this,
-                [this, key] { runCommand(key.command, key.outsideAnswerBoxesOnly); });
+        connect(shortcut, &QShortcut::activated, this, [this, key] { runCommand(key.command); });
     }
     const auto describe = [](QWidget *w, const QString &name, const QString &description) {
         if (!w)
@@ -385,7 +389,8 @@ void PracticeWindow::buildControls()
     viewer_->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
     viewer_->widget()->setAccessibleName(QStringLiteral("Question"));
     viewer_->widget()->setAccessibleDescription(
-        QStringLiteral("The question on view; Page Up and Page Down move between questions"));
+        QStringLiteral("The question on view; Page Up and Page Down scroll it, Alt+Left and "
+                       "Alt+Right move between questions"));
     viewer_->setDocumentCompleteHandler([this] {
         chrome::timing::stamp("question-loaded");
         chrome::timing::rect(viewer_->widget());
@@ -403,6 +408,8 @@ void PracticeWindow::buildControls()
     heading.setPointSizeF(10);
     questionTitle_->setFont(heading);
     questionTitle_->move(8, 4);
+    questionTitle_->setToolTip(QStringLiteral("Page Up and Page Down scroll the question; "
+                                              "Alt+Left and Alt+Right change question"));
 
     statusBar_ = new QWidget(this);
     statusBar_->setObjectName(QStringLiteral("RemQnsBG"));
@@ -430,6 +437,21 @@ void PracticeWindow::buildControls()
         // A move refused by a failed save leaves the chosen entry on show, where it would read
         // like a count.
         remQns_->setCurrentIndex(-1);
+    });
+    // After marking, under the answer rows: the hint of the row with the focus, on the screen
+    // for every pupil, not only in a tool tip or to a screen reader.
+    hintLabel_ = makeLabel(QStringLiteral("lblHint"), answerBox_);
+    QFont hintFont = font();
+    hintFont.setBold(true);
+    hintLabel_->setFont(hintFont);
+    hintLabel_->setTextFormat(Qt::PlainText);
+    hintLabel_->setWordWrap(true);
+    hintLabel_->setMargin(4);
+    setBackground(hintLabel_, QColor(255, 248, 214));
+    hintLabel_->hide();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && now->window() == this)
+            showHintLine();
     });
     markPanel_ = new PictureBox(QStringLiteral("fmeMark"), statusBar_, PictureBox::Fit::Stretch);
     markPanel_->setPicture(QStringLiteral("bottombg4.bmp"));
@@ -463,16 +485,8 @@ void PracticeWindow::buildControls()
     setTabOrder(previous, remQns_);
 }
 
-void PracticeWindow::runCommand(Command command, bool outsideAnswerBoxesOnly)
+void PracticeWindow::runCommand(Command command)
 {
-    if (outsideAnswerBoxesOnly) {
-        // A locked box (a marked paper under review, a blank carried over) takes no typing, so
-        // the keys move between questions there too.
-        QWidget *focus = QApplication::focusWidget();
-        for (AnswerRow *row : rows_)
-            if (focus == row->answer && !row->answer->isReadOnly())
-                return;
-    }
     switch (command) {
     case Command::Save:
         SavePaper();
@@ -496,6 +510,71 @@ void PracticeWindow::runCommand(Command command, bool outsideAnswerBoxesOnly)
         toggleAnswerSheet();
         break;
     }
+}
+
+void PracticeWindow::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key != Qt::Key_PageUp && key != Qt::Key_PageDown) ||
+        event->modifiers() != Qt::NoModifier) {
+        chrome::SkinnedWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // A key the document itself left over (at the end of the passage) goes no further.
+    QWidget *view = viewer_ ? viewer_->widget() : nullptr;
+    QWidget *focus = QApplication::focusWidget();
+    if (scrolling_ || (view && focus && (focus == view || view->isAncestorOf(focus))))
+        return;
+    scrollDocument(key);
+}
+
+void PracticeWindow::scrollDocument(int key)
+{
+    // The document scrolls itself on the key, as when it has the focus; the focus stays where it
+    // is, so a pupil can read on and type on. A key the document does not take comes back here
+    // through its parents, and stops.
+    QWidget *target = viewer_ ? viewer_->eventTarget() : nullptr;
+    if (!target)
+        return;
+    scrolling_ = true;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
+    QCoreApplication::sendEvent(target, &release);
+    scrolling_ = false;
+}
+
+void PracticeWindow::showHintLine()
+{
+    const int b = std::clamp(paper_.blanksOn(qsCount_), 0, AnswerRowCount);
+    QStringList rowHints;
+    int focused = 0;
+    QWidget *focus = QApplication::focusWidget();
+    for (int k = 1; k <= b; ++k) {
+        rowHints.append(hints_[k - 1]);
+        if (focus && (focus == rows_[k - 1]->answer || focus == rows_[k - 1]->model))
+            focused = k;
+    }
+    const QString line = hintLine(rowHints, focused);
+    if (hintLabel_->text() != line)
+        hintLabel_->setText(line);
+    hintLabel_->setVisible(!line.isEmpty());
+    placeHintLine();
+}
+
+void PracticeWindow::placeHintLine()
+{
+    if (!hintLabel_)
+        return;
+    // Just below the last row on show, across the sheet.
+    int top = 0;
+    for (AnswerRow *row : rows_)
+        if (!row->isHidden())
+            top = std::max(top, row->geometry().bottom() + 1);
+    const int width = std::max(0, answerBox_->width() - 16);
+    hintLabel_->setGeometry(8, top + 8, width, hintLabel_->heightForWidth(width));
+    hintLabel_->raise();
 }
 
 void PracticeWindow::placeWindow()
@@ -528,6 +607,7 @@ void PracticeWindow::applyLayout()
     }
     paperSum_->setGeometry(l.paperSum);
     answerBox_->setGeometry(l.answerBox);
+    placeHintLine();
     handleStrip_->setGeometry(l.handleStrip);
     handle_->setGeometry(0, px(1440), px(handleImageWidthTwips(take_)), px(600));
     viewer_->widget()->setGeometry(l.viewer);
@@ -651,6 +731,8 @@ void PracticeWindow::ShowQuestion(int number)
         return; // a failed write keeps the pupil on this question with the answers on screen
     }
     qsCount_ = number;
+    // A tip shown for the last question's rows would stand beside the wrong answers.
+    QToolTip::hideText();
     questionTitle_->setText(QStringLiteral("Question %1").arg(qsCount_));
     questionTitle_->adjustSize();
     FillAnswerSheet();
@@ -699,6 +781,9 @@ void PracticeWindow::FillAnswerSheet()
     for (int k = 2; k <= AnswerRowCount; ++k)
         if (b > k - 1)
             FillAnswerRow(k, offset + k - 1);
+    for (int k = b + 1; k <= AnswerRowCount; ++k)
+        hints_[k - 1].clear();
+    showHintLine();
 }
 
 void PracticeWindow::FillAnswerRow(int k, int i)
@@ -716,6 +801,7 @@ void PracticeWindow::FillAnswerRow(int k, int i)
             ? marking::AnswerHint(paper_.answers, paper_.answerKeys, paper_.answerTypes, i,
                                   besideGap(k), paper_.answerFlags)
             : QString();
+    hints_[k - 1] = hint;
     row->answer->setAccessibleDescription(
         answerDescription(take_, at(paper_.firstOutcomes), marked, hint));
     if (take_ == Take::First) {
@@ -772,6 +858,7 @@ void PracticeWindow::ShowAnswerRows()
     }
     if (const std::optional<bool> shown = firstLetterShown(b))
         rows_[0]->letter->setVisible(*shown);
+    placeHintLine();
 }
 
 void PracticeWindow::BuildRemainingList()

@@ -114,6 +114,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -144,7 +145,10 @@ private:
     void focusNextRow(int k);
     std::optional<int> openRow() const;        // the first row the pupil can type in
     marking::GapSurroundings besideGap(int k); // what the page prints beside row k's gap
-    void runCommand(Command command, bool outsideAnswerBoxesOnly);
+    void runCommand(Command command);
+    void scrollDocument(int key); // Page Up or Page Down, sent to the document
+    void showHintLine();
+    void placeHintLine();
 
     PaperPlace place_; // where the paper belongs, as the home window handed it over
     std::function<void()> onUnload_;
@@ -161,6 +165,7 @@ private:
     int progress_ = 0;
     int progressStepMs_ = 200;
     bool resizing_ = false;
+    bool scrolling_ = false; // a Page Up or Page Down on its way to the document
 
     std::unique_ptr<QuestionViewer> viewer_;
     QPointer<QWidget> guarded_;
@@ -191,7 +196,9 @@ private:
     std::array<chrome::PictureBox *, 15> bars_{};
     chrome::PictureBox *sizer_ = nullptr;
     QTimer *progressTimer_ = nullptr;
-    QString gapsQuestion_; // the question whose gap texts gaps_ holds
+    QLabel *hintLabel_ = nullptr; // the hint line, under the answer rows once marked
+    std::array<QString, AnswerRowCount> hints_{}; // each row's hint on the question on view
+    QString gapsQuestion_;                        // the question whose gap texts gaps_ holds
     QList<content::GapText> gaps_;
 };
 

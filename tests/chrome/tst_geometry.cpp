@@ -32,6 +32,7 @@ private slots:
     void edgeZonesAndSnap();
     void pointerShapes_data();
     void pointerShapes();
+    void minimumSizeIsTheDragsLimit();
 };
 
 void TestGeometry::dialogOutlineCorners_data()
@@ -340,6 +341,18 @@ void TestGeometry::pointerShapes()
     QFETCH(bool, held);
     QFETCH(int, shape);
     QCOMPARE(int(pointerShape(pos, QSize(800, 600), held, Qt::ArrowCursor)), shape);
+}
+
+void TestGeometry::minimumSizeIsTheDragsLimit()
+{
+    // The window manager is held to the smallest size the corner drag itself can reach.
+    const QSize min = minimumWindowSize();
+    const ResizeStep at = resizeStep(min.width() * 15, min.height() * 15, 90);
+    QCOMPARE(at.widthTwips.value_or(-1), min.width() * 15);
+    QCOMPARE(at.heightTwips.value_or(-1), min.height() * 15);
+    const ResizeStep below = resizeStep((min.width() - 1) * 15, (min.height() - 1) * 15, 90);
+    QVERIFY(!below.widthTwips);
+    QVERIFY(!below.heightTwips);
 }
 
 QTEST_APPLESS_MAIN(TestGeometry)

@@ -4,9 +4,10 @@
 coursepack already refuses files it cannot build; this looks at the shape of each paper instead:
 questions, blanks and marks within the subject's limits, answer keys well formed for their type,
 no question written twice, every picture present and every reading passage kept on the same page
-as its questions. In Science and Mathematics also: no group paying twice for one idea, no accepted
-answer standing in its own line, and in Mathematics no problem twice in a paper and at least 100
-different problems in every topic.
+as its questions. In English also: the marking flags each task needs, and no word to be spelt
+printed elsewhere in its paper. In Science and Mathematics also: no group paying twice for one
+idea, no accepted answer standing in its own line, and in Mathematics no problem twice in a paper
+and at least 100 different problems in every topic.
 
 Usage: check_course.py COURSE_FOLDER      (prints every problem, exits 1 if there is any)
 """
@@ -160,6 +161,9 @@ def check_question(path, where, problems, used_passages=None):
 # missing full stop costs nothing where punctuation is not the skill.
 CAPITAL_TASK = re.compile(r"capital letter|speech marks", re.I)
 SENTENCE_KEY = re.compile(r"\S+ \S+ .*(?<![ap]\.m)[.?!][\"']?$")
+# A question that wants its answer without punctuation; every other text answer, a word too, is a
+# sentence blank so that a full stop after it ("went.") costs nothing.
+NO_PUNCTUATION = re.compile(r"without punctuation", re.I)
 # Questions whose answer is chosen from words the stem shows: "in this sentence", a list, or
 # "Write X or Y". Elsewhere a key word standing beside its own gap gives the answer away.
 PICK_FROM_STEM = re.compile(r"in (this|each|the) sentence|from (the|this) (list|sentence)|"
@@ -201,6 +205,10 @@ def check_english_question(path, problems):
         whole = [f for alt in forms(raw) for f in alt if SENTENCE_KEY.match(f)]
         if kind in "TLM" and whole and attr.get("sentence") != "yes":
             problems.append(f'{path}: "{whole[0]}" is a whole sentence: write sentence="yes"')
+        elif (kind in "TLM" and attr.get("sentence") != "yes"
+              and not NO_PUNCTUATION.search(instruction)):
+            problems.append(f'{path}: "{raw}" would refuse a full stop after the answer: '
+                            'write sentence="yes"')
         if attr.get("punctuation") and attr.get("sentence") != "yes":
             problems.append(f'{path}: punctuation="counts" needs sentence="yes"')
         if kind == "G":
@@ -227,6 +235,28 @@ def check_english_question(path, problems):
                     continue
                 if re.search(r"(?<![\w-])" + re.escape(form) + r"(?![\w-])", stem, re.I):
                     problems.append(f'{path}: the key "{form}" stands in its own stem')
+                    break
+
+
+SPELLING_TASK = re.compile(r"spelt|spelling|write (each|the) word(s)? correctly", re.I)
+
+
+def check_spelling_in_paper(paths, problems):
+    """A word a pupil must spell correctly must not be printed elsewhere in the same paper."""
+    texts = {p: read_question(p, []) for p in paths}
+    printed = {p: html.unescape(re.sub(r"<[^>]+>", " ", BLANK.sub(" ", t)))
+               for p, t in texts.items()}
+    for path, text in texts.items():
+        if not SPELLING_TASK.search(printed[path]):
+            continue
+        for _, key in BLANK.findall(text):
+            word = html.unescape(key).strip()
+            if len(word) < 5 or not re.fullmatch(r"[A-Za-z]+", word):
+                continue
+            pattern = re.compile(r"(?<![\w-])" + word + r"(?![\w-])", re.I)
+            for other, shown in printed.items():
+                if other != path and pattern.search(shown):
+                    problems.append(f'{path}: "{word}" is to be spelt, but {other} prints it')
                     break
 
 
@@ -266,6 +296,9 @@ def check_subject(folder, name, problems):
                 if limits.get("unique") and text in seen:
                     problems.append(f"{path}: same text as {seen[text]}")
                 seen.setdefault(text, path)
+            if name == "English":
+                check_spelling_in_paper(
+                    [os.path.join(os.path.dirname(paper_path), f) for f in files], problems)
             for what, (low, high) in rule.items():
                 if not low <= totals[what] <= high:
                     problems.append(f'{paper_path}: {totals[what]} {what}; "{topic["name"]}" '

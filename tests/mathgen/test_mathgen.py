@@ -129,8 +129,20 @@ def evaluate(expr):
     return v if i == len(tokens) else None
 
 
+# a unit or the things counted, as pupils write them after the number ("12 cm", "16 beads")
+UNIT_WORDS = r"(?: ?[A-Za-z°%][A-Za-z°%/ ²³23]*)?"
+
+
 def key_value(type_, key):
-    """The value a key stands for, checking that it is in the canonical form of its type."""
+    """The value a key stands for, checking that it is in the canonical form of its type. A
+    number gap with a unit beside it lists the number's forms (M): its first is the canonical
+    number, and every other is the same number with the unit or the pound sign."""
+    if type_ in "NM" and key.startswith(";") and re.fullmatch(r"-?\d+(\.\d+)?", key.split(";")[1]):
+        alts = key.split(";")[1:]
+        for a in alts:
+            m = re.fullmatch(r"\u00a3?(-?[\d,]*\.?\d+)" + UNIT_WORDS, a)
+            assert m and Fr(m.group(1).replace(",", "")) == Fr(alts[0]), "%r is not %s" % (a, alts[0])
+        type_, key = "N", alts[0]
     if type_ == "N":
         assert re.fullmatch(r"-?(0|[1-9]\d*)(\.\d*[1-9])?", key), "N key %r" % key
         return Fr(key)
@@ -325,7 +337,8 @@ class AnswersRederived(unittest.TestCase):
                 self.assertGreaterEqual(multi * 5, len(qs), "%s: %d multi-step of %d" % (ppath, multi, len(qs)))
 
     def rederive(self, qpath, h, t, bl):
-        types = [b[0] for b in bl]
+        # a number gap whose key lists the number with its unit is still a number gap
+        types = ["N" if b[0] == "M" and re.fullmatch(r";-?\d+(\.\d+)?(;.*)?", b[2]) else b[0] for b in bl]
         keys = [b[2] for b in bl]
         if self.rederive_problems(qpath, h, t, types, keys) or self.rederive_extra(qpath, h, t, types, keys):
             return
@@ -551,7 +564,7 @@ class AnswersRederived(unittest.TestCase):
             (r"(?:Three angles of a four-sided shape are|Three of its corners measure) (\d+), (\d+) and (\d+)\.",
              lambda g: [360 - int(g[0]) - int(g[1]) - int(g[2])]),
             (r"(\d+) (?:cubes along its length|cubes long|bricks long),? (?:and )?(\d+) (?:along its width|cubes wide|bricks thick),? "
-             r"(?:and )?(\d+) (?:layers|bricks)", lambda g: [int(g[0]) * int(g[1]) * int(g[2])]),
+             r"(?:and )?(\d+) (?:layers?|bricks)", lambda g: [int(g[0]) * int(g[1]) * int(g[2])]),
             (r"Here are the numbers of [\w ]+: ([\d, ]+)\. What is the difference",
              lambda g: [max(map(int, g[0].split(", "))) - min(map(int, g[0].split(", ")))]),
             (r"A square (?:has an area of|garden has an area of|tile covers) (\d+) ", lambda g: [Fr(math.isqrt(int(g[0])))]),
@@ -645,6 +658,8 @@ class AnswersRederived(unittest.TestCase):
         if m:
             prices = [number(x) for x in re.findall(r"(?:for|at) (\d+\.\d\d)", t)]
             self.assertGreaterEqual(len(prices), 2, qpath)
+            if m.group(1):
+                self.assertGreater(int(m.group(1)), sum(prices), "%s: the note does not pay for it" % qpath)
             self.expect(qpath, "N", keys[0], int(m.group(1)) - sum(prices) if m.group(1) else sum(prices))
             return True
         m = re.match(r"(?:What number is|Which number lies exactly) halfway between " + NUM + " and " + NUM, t)
@@ -950,7 +965,7 @@ class AnswersRederived(unittest.TestCase):
         if m:
             self.expect(qpath, "F", keys[0], Fr(m.group(1)))
             return True
-        m = re.search(r"holds " + NUM + r" litres of juice\. How many (\d+) ml glasses", t)
+        m = re.search(r"holds " + NUM + r" litres? of juice\. How many (\d+) ml glasses", t)
         if m:
             self.expect(qpath, "N", keys[0], number(m.group(1)) * 1000 / int(m.group(2)))
             return True
@@ -1110,6 +1125,34 @@ class AnswersRederived(unittest.TestCase):
                 self.expect(qpath, "N", keys[1], groups * k - n if up else n % k)
             multi.add(qpath)
             return True
+        m = re.search(r"reading a book of (\d+) pages\. \w+ reads (\d+/\d+) of the book on Saturday and (\d+/\d+) of it on Sunday\.", t)
+        if m:
+            total, sat, sun = int(m.group(1)), Fr(m.group(2)), Fr(m.group(3))
+            self.expect(qpath, "N", keys[0], sat * total)
+            self.expect(qpath, "N", keys[1], (sat - sun) * total)
+            multi.add(qpath)
+            return True
+        m = re.search(r"In an? [\w ]+, (\d+/\d+) of the \w+ are [\w ]+ and the rest are [\w ]+\. There are (\d+) [\w ]+\.", t)
+        if m:
+            whole = int(m.group(2)) / Fr(m.group(1))
+            self.expect(qpath, "N", keys[0], whole)
+            self.expect(qpath, "N", keys[1], whole - int(m.group(2)))
+            multi.add(qpath)
+            return True
+        m = re.search(r"run their legs of a relay in " + NUM + ", " + NUM + ", " + NUM + " and " + NUM + " seconds\.", t)
+        if m:
+            legs = [number(x) for x in m.groups()]
+            self.expect(qpath, "N", keys[0], sum(legs))
+            self.expect(qpath, "N", keys[1], max(legs) - min(legs))
+            multi.add(qpath)
+            return True
+        m = re.search(r"A test has (\d+) questions\. \w+ gets (\d+)% of them right\. \w+ gets (\d+) more questions right", t)
+        if m:
+            n, p, more = (int(x) for x in m.groups())
+            self.expect(qpath, "N", keys[0], Fr(n * p, 100))
+            self.expect(qpath, "N", keys[1], (Fr(n * p, 100) + more) * 100 / n)
+            multi.add(qpath)
+            return True
         m = re.search(r"There are (\d+) [\w ]+ with (\d+) [\w ]+ in each\. (\d[\d,]*) [\w ]+ are [\w ]+\. How many [\w ]+ are left\?", t)
         if m:
             left = int(m.group(1)) * int(m.group(2)) - number(m.group(3))
@@ -1123,6 +1166,7 @@ class AnswersRederived(unittest.TestCase):
         if m:
             a, c, na, nc, pay = (int(x) for x in m.groups())
             self.expect(qpath, "N", keys[0], a * na + c * nc)
+            self.assertGreaterEqual(pay, a * na + c * nc, "%s: the money does not pay for it" % qpath)
             self.expect(qpath, "N", keys[1], pay - a * na - c * nc)
             multi.add(qpath)
             return True
@@ -1183,6 +1227,7 @@ class AnswersRederived(unittest.TestCase):
         if m:
             total = int(m.group(1)) * number(m.group(2)) + int(m.group(3)) * number(m.group(4))
             self.expect(qpath, "N", keys[0], total)
+            self.assertGreater(int(m.group(5)), total, "%s: the note does not pay for it" % qpath)
             self.expect(qpath, "N", keys[1], int(m.group(5)) - total)
             multi.add(qpath)
             return True
@@ -1205,6 +1250,7 @@ class AnswersRederived(unittest.TestCase):
         if m:
             sale = Fr(int(m.group(1)) * (100 - int(m.group(2))), 100)
             self.expect(qpath, "N", keys[0], sale)
+            self.assertGreaterEqual(int(m.group(3)), sale, "%s: the money does not pay for it" % qpath)
             self.expect(qpath, "N", keys[1], int(m.group(3)) - sale)
             multi.add(qpath)
             return True

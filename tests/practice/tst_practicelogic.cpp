@@ -44,6 +44,8 @@ private slots:
     void layoutShown();
     void layoutHidden();
     void toolsFollowStrip();
+    void hintLine_data();
+    void hintLine();
     void practiceToolbarDisabledPictures();
 };
 
@@ -469,6 +471,34 @@ void PracticeLogicTest::toolsFollowStrip()
     QCOMPARE(b.tools[4].left() - a.tools[4].left(), 300);
     QCOMPARE(a.tools[5].right() + 1, a.toolStrip.width() - 8);
     QCOMPARE(a.tools[4].right() + 1 + 8, a.tools[5].left());
+}
+
+void PracticeLogicTest::hintLine_data()
+{
+    QTest::addColumn<QStringList>("hints");
+    QTest::addColumn<int>("focused");
+    QTest::addColumn<QString>("line");
+    const QString mixed = QStringLiteral("Write it as a mixed number");
+    const QString stop = QStringLiteral("Leave out the full stop");
+    QTest::newRow("no hints") << QStringList{QString(), QString()} << 1 << QString();
+    QTest::newRow("no rows") << QStringList{} << 0 << QString();
+    QTest::newRow("one blank") << QStringList{mixed} << 1 << QStringLiteral("Hint: ") + mixed;
+    QTest::newRow("focused row") << QStringList{mixed, QString(), stop} << 3
+                                 << QStringLiteral("Hint for (c): ") + stop;
+    QTest::newRow("focused row without")
+        << QStringList{QString(), mixed, stop} << 1 << QStringLiteral("Hint for (b): ") + mixed;
+    QTest::newRow("no focus") << QStringList{QString(), QString(), stop} << 0
+                              << QStringLiteral("Hint for (c): ") + stop;
+    QTest::newRow("focus past the rows")
+        << QStringList{mixed, QString()} << 5 << QStringLiteral("Hint for (a): ") + mixed;
+}
+
+void PracticeLogicTest::hintLine()
+{
+    QFETCH(QStringList, hints);
+    QFETCH(int, focused);
+    QFETCH(QString, line);
+    QCOMPARE(practice::hintLine(hints, focused), line);
 }
 
 void PracticeLogicTest::practiceToolbarDisabledPictures()

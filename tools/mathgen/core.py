@@ -209,6 +209,10 @@ class Question:
             names.append("%s%s.svg" % (base, "" if len(self.svgs) == 1 else chr(ord("a") + i)))
         out = "\n".join(self.parts) + "\n"
         for i, (t, key, mark) in enumerate(self.blanks):
+            if t == "N":
+                t, key = number_with_unit(key, out, "\x00B%d\x00" % i)
+            elif t == "M":
+                key = count_with_thing(key, out, "\x00B%d\x00" % i)
             out = out.replace(
                 "\x00B%d\x00" % i,
                 '<blank type="%s" mark="%d">%s</blank>' % (t, mark, html.escape(key, quote=False)),
@@ -220,6 +224,120 @@ class Question:
         assert "\x00" not in out
         out.encode("cp1252")
         return out, [(names[i], s) for i, (s, _) in enumerate(self.svgs)]
+
+
+# units printed after a number gap, and the ways pupils copy each into the gap
+GAP_UNITS = {
+    "cm": ["cm", "centimetres"], "mm": ["mm", "millimetres"], "km": ["km", "kilometres"], "m": ["m", "metres"],
+    "kg": ["kg", "kilograms"], "g": ["g", "grams"], "ml": ["ml", "millilitres"], "litres": ["litres", "l"],
+    "minutes": ["minutes", "mins"], "hours": ["hours", "hrs"], "%": ["%", "percent", "per cent"],
+    "&deg;": ["°", "degrees"],
+    "cm&sup2;": ["cm²", "cm2", "square centimetres", "sq cm"], "m&sup2;": ["m²", "m2", "square metres", "sq m"],
+    "cm&sup3;": ["cm³", "cm3", "cubic centimetres"], "m&sup3;": ["m³", "m3", "cubic metres"],
+    "&deg;C": ["°C", "° C", "degrees", "C", "°"], "degrees": ["degrees", "°"], "grams": ["grams", "g"],
+    "seconds": ["seconds", "s", "secs"], "km per hour": ["km per hour", "km/h", "kph", "km an hour"],
+}
+SINGULAR = {"centimetres": "centimetre", "millimetres": "millimetre", "kilometres": "kilometre", "metres": "metre",
+            "kilograms": "kilogram", "grams": "gram", "millilitres": "millilitre", "litres": "litre",
+            "minutes": "minute", "mins": "min", "hours": "hour", "hrs": "hr", "degrees": "degree"}
+GAP_UNIT = re.compile(r"\s*(%s)(?![\w;&])" % "|".join(map(re.escape, sorted(GAP_UNITS, key=len, reverse=True))))
+
+
+GIVE_IN = re.compile(r"(?:Give your answer in (?:the )?|\bin )(%s)[.:]\s*$" % "|".join(map(re.escape, sorted(GAP_UNITS, key=len, reverse=True))))
+ABBREVIATIONS = {"centimetres": "cm", "millimetres": "mm", "kilometres": "km", "metres": "m", "kilograms": "kg",
+                 "grams": "g", "millilitres": "ml", "degrees": "°"}
+COUNT_SKIP = {"more", "fewer", "different", "complete", "full", "whole", "extra", "of", "the"}
+IRREGULAR_PLURALS = {"children", "people", "teeth", "mice", "sheep", "fish", "geese"}
+
+
+def counted_thing(before):
+    """What "How many ...?" counts, as a pupil writes it after the number ("16 beads", "178
+    metres", "8 full boxes"); empty when the gap is not the answer to such a question or the
+    question names no plural thing."""
+    m = re.search(r"[Hh]ow many (?:\d+ [a-z]+ )?((?:[A-Za-z]+ ){1,3})[^?]*\?\s*$", before)
+    if not m:
+        return []
+    words = m.group(1).split()
+    lead = []
+    while words and words[0] in COUNT_SKIP:
+        lead.append(words.pop(0))
+    if not words or not words[0].islower():
+        return []
+    w = words[0]
+    if len(words) > 1 and words[1].islower() and words[1].endswith("s") and not w.endswith("s"):
+        w = w + " " + words[1]  # "pear trees", "story books"
+    if not ((w.endswith("s") and not w.endswith("ss")) or w in IRREGULAR_PLURALS):
+        return []
+    full = [x for x in lead if x not in ("more", "fewer", "of", "the")]
+    return [w] + ([" ".join(full + [w])] if full else [])
+
+
+NUMBER_WORDS = "zero one two three four five six seven eight nine ten eleven twelve".split()
+
+
+def count_with_thing(key, text, placeholder):
+    """An M key of a count ("2;two") to "How many pairs ...?" also takes "2 pairs"."""
+    alts = key.split(";")[1:]
+    if not all(re.fullmatch(r"\d+", a) or a.lower() in NUMBER_WORDS for a in alts):
+        return key
+    at = text.find(placeholder)
+    if at < 0 or re.match(r"\s*[A-Za-z&%]", text[at + len(placeholder):]):
+        return key
+    things = counted_thing(re.sub(r"<[^>]+>", " ", text[:at]))
+    forms = alts + [a + " " + th for a in alts for th in things]
+    return ";" + ";".join(dict.fromkeys(forms))
+
+
+def number_forms(key):
+    """The ways one number is written that the number rule takes as it: "5070", "5,070";
+    "0.9", ".9", "0.90"."""
+    forms = [key, num(key)]
+    if re.fullmatch(r"-?0\.\d+", key):
+        forms.append(key.replace("0.", ".", 1))
+    if re.fullmatch(r"-?\d+\.\d", key):
+        forms.append(key + "0")
+    return list(dict.fromkeys(forms))
+
+
+def number_with_unit(key, text, placeholder):
+    """A number gap with a unit printed after it ("__ cm"), or an amount asked for "without the
+    pound sign", as an M blank: pupils copy the unit or the sign into the gap ("12 cm", "12cm",
+    "£6.55") and a teacher gives the mark. The number rule refuses words, so the blank lists the
+    forms; other gaps keep the number rule."""
+    at = text.find(placeholder)
+    after = text[at + len(placeholder):] if at >= 0 else ""
+    before = re.sub(r"<[^>]+>", " ", text[:at] if at >= 0 else "")
+    unit = GAP_UNIT.match(after)
+    numbers = number_forms(key)
+    forms = list(numbers)
+    if unit:
+        words = GAP_UNITS[unit.group(1)]
+        if Fr(key) == 1:
+            words = words + [SINGULAR[w] for w in words if w in SINGULAR]
+        for n in numbers:
+            for w in words:
+                forms.append(n + " " + w)
+                if len(w) <= 3 or not w[0].isalpha():
+                    forms.append(n + w)
+    elif GIVE_IN.search(before):
+        unit = GIVE_IN.search(before).group(1)
+        return number_with_unit(key, placeholder + " " + unit, placeholder)
+    elif counted_thing(before):
+        things = counted_thing(before)
+        for n in numbers:
+            for thing in things:
+                forms.append(n + " " + thing)
+                short = ABBREVIATIONS.get(thing)
+                if short:
+                    forms += [n + " " + short, n + short]
+    elif re.search(r"without the &pound; sign\.?\s*$", before):
+        # whole pounds and tens of pence are also written with two decimals: 36.00, 136.70
+        pence = [key + ".00"] if "." not in key else [key + "0"] if re.fullmatch(r"\d+\.\d", key) else []
+        forms += pence
+        forms += ["\u00a3" + n for n in numbers + pence]
+    else:
+        return "N", key
+    return "M", ";" + ";".join(dict.fromkeys(forms))
 
 
 SHAPE_NUMBER = re.compile(r"(?:&pound;|\u00a3)?-?\d[\d,]*(?:\.\d+)?(?:\s*/\s*\d+)?(?:\s*[:.]\s*\d\d)?")

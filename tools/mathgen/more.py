@@ -449,10 +449,11 @@ def ge_parallel_sides(q, r, L):
 
 def ge_cubes_in_cuboid(q, r, L):
     a, b, c = r.randint(2, 5), r.randint(2, 5), r.randint(1, 4 if L < 4 else 6)
-    q.p(r.choice(["A box is filled with 1 cm cubes: %d cubes along its length, %d along its width and %d layers high. "
-                  "How many cubes are in the box?", "Sugar cubes are packed in a tray %d cubes long and %d cubes wide, %d "
-                  "layers deep. How many sugar cubes are there?", "A wall of toy bricks is %d bricks long, %d bricks thick "
-                  "and %d bricks high. How many bricks are in the wall?"]) % (a, b, c))
+    text = r.choice(["A box is filled with 1 cm cubes: %d cubes along its length, %d along its width and %d layers high. "
+                     "How many cubes are in the box?", "Sugar cubes are packed in a tray %d cubes long and %d cubes wide, %d "
+                     "layers deep. How many sugar cubes are there?", "A wall of toy bricks is %d bricks long, %d bricks thick "
+                     "and %d bricks high. How many bricks are in the wall?"]) % (a, b, c)
+    q.p(text.replace(" 1 layers ", " 1 layer "))
     q.p(q.b("N", a * b * c, mk(L)))
 
 

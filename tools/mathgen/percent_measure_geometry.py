@@ -407,7 +407,8 @@ def me_capacity_story(q, r, L):
     n = jug * 1000 / glass
     if n.denominator != 1:
         raise Retry()
-    q.p("A jug holds %s litres of juice. How many %d ml glasses can be filled from the jug?" % (dec(jug), glass))
+    q.p("A jug holds %s %s of juice. How many %d ml glasses can be filled from the jug?" % (
+        dec(jug), "litre" if jug == 1 else "litres", glass))
     q.p(q.b("N", int(n), mk(L)))
 
 

@@ -286,7 +286,11 @@ def de_shop_change(q, r, L):
     p1, p2 = Fr(r.randint(int(lo1 * 20), int(hi1 * 20)), 20), Fr(r.randint(int(lo2 * 20), int(hi2 * 20)), 20)
     n1, n2 = r.randint(2, 6), r.randint(2, 5)
     total = n1 * p1 + n2 * p2
-    note = 5 if total < 5 else 10 if total < 10 else 20
+    # the smallest note that pays for it all: the change is never negative
+    notes = [n for n in (5, 10, 20, 50) if n > total]
+    if not notes:
+        raise Retry()
+    note = notes[0]
     who = r.choice(NAMES)
     q.p("%s buys %d %s at %s each and %d %s at %s each." % (who, n1, i1, money(p1), n2, i2, money(p2)))
     q.p("How much does %s spend altogether? Give your answer in pounds, without the &pound; sign. %s" % (who, q.b("N", dec(total), mk(L, 2, 2, 3))))
@@ -715,14 +719,71 @@ def ge_chance(q, r, L):
         q.p("What is the probability that it %s? %s %s" % (event, F_SIMPLEST, q.b("F", frac(Fr(k, n)), mk(L))))
 
 
+# Word problems of two steps added so that no paper needs one kind of problem more than twice.
+
+@multistep
+def fr_compare_parts(q, r, L):
+    f1, f2 = r.sample([Fr(1, 2), Fr(1, 3), Fr(2, 3), Fr(1, 4), Fr(3, 4), Fr(2, 5), Fr(3, 5), Fr(3, 8), Fr(5, 8), Fr(1, 6)], 2)
+    if f1 == f2 or f1 + f2 > 1:
+        raise Retry()
+    f1, f2 = max(f1, f2), min(f1, f2)
+    lcm = f1.denominator * f2.denominator // math.gcd(f1.denominator, f2.denominator)
+    total = lcm * r.randint(2, max(2, 300 // lcm))
+    who = r.choice(NAMES)
+    q.p("%s is reading a book of %d pages. %s reads %s of the book on Saturday and %s of it on Sunday." % (
+        who, total, who, frac(f1), frac(f2)))
+    q.p("How many pages does %s read on Saturday? %s" % (who, q.b("N", f1 * total, mk(L))))
+    q.p("How many more pages does %s read on Saturday than on Sunday? %s" % (who, q.b("N", (f1 - f2) * total, mk(L, 2, 2, 3))))
+
+
+@multistep
+def fr_whole_from_part(q, r, L):
+    f = r.choice([Fr(1, 3), Fr(2, 3), Fr(1, 4), Fr(3, 4), Fr(2, 5), Fr(3, 5), Fr(3, 8), Fr(5, 8), Fr(5, 6), Fr(3, 10)])
+    total = f.denominator * r.randint(3, max(3, 400 // f.denominator))
+    place, things, a, b = r.choice([("school", "pupils", "boys", "girls"), ("car park", "vehicles", "cars", "vans"),
+                                    ("orchard", "trees", "apple trees", "pear trees"),
+                                    ("library", "books", "story books", "information books"),
+                                    ("zoo", "animals", "birds", "mammals")])
+    q.p("In %s %s, %s of the %s are %s and the rest are %s. There are %d %s." % (
+        "an" if place[0] in "aeiou" else "a", place, frac(f), things, a, b, f * total, a))
+    q.p("How many %s are there altogether? %s" % (things, q.b("N", total, mk(L, 2, 2, 3))))
+    q.p("How many %s are there? %s" % (b, q.b("N", total * (1 - f), mk(L))))
+
+
+@multistep
+def de_relay(q, r, L):
+    legs = [Fr(r.randint(120, 180), 10) for _ in range(4)]
+    if len(set(legs)) < 4:
+        raise Retry()
+    team = r.choice(["Red", "Blue", "Green", "Yellow"])
+    q.p("The four runners of the %s team run their legs of a relay in %s seconds." % (team, ", ".join(dec(x) for x in legs[:3]) + " and " + dec(legs[3])))
+    q.p("What is the team's total time? Give your answer in seconds. %s" % q.b("N", dec(sum(legs)), mk(L, 2, 2, 3)))
+    q.p("How many seconds quicker was the fastest leg than the slowest? %s" % q.b("N", dec(max(legs) - min(legs)), mk(L)))
+
+
+@multistep
+def pc_test_scores(q, r, L):
+    n = r.choice([20, 25, 40, 50])
+    p = r.choice([40, 45, 50, 55, 60, 65, 70, 75, 80])
+    right = Fr(n * p, 100)
+    more = r.randint(1, 6)
+    if right.denominator != 1 or right + more > n or Fr((right + more) * 100, n).denominator != 1:
+        raise Retry()
+    a, b = two_names(r)
+    q.p("A test has %d questions. %s gets %d%% of them right. %s gets %d more questions right than %s." % (n, a, p, b, more, a))
+    q.p("How many questions does %s get right? %s" % (a, q.b("N", right, mk(L))))
+    q.p("What percentage of the questions does %s get right? %s %%" % (b, q.b("N", (right + more) * 100 / n, mk(L, 2, 2, 3))))
+
+
 # =============================================================================================
 # Which makers each topic adds, with the levels that use them.
 
 WHOLE_NUMBERS_NEW = [(wn_remainder_context, 2, 5), (wn_stock_left, 3, 5), (wn_tickets, 3, 5), (wn_think_number, 3, 5),
                      (wn_letters, 2, 5), (wn_substitute, 3, 5), (wn_formula, 3, 5)]
-FRACTIONS_NEW = [(fr_class_split, 3, 5), (fr_spend, 3, 5), (fr_tank, 4, 5), (fr_probability, 3, 5)]
-DECIMALS_NEW = [(de_shop_change, 3, 5), (de_per_kg, 3, 5), (de_rope, 3, 5)]
-PERCENT_RATIO_NEW = [(pc_sale_change, 3, 5), (pc_ratio_difference, 3, 5), (pc_survey, 3, 5)]
+FRACTIONS_NEW = [(fr_class_split, 3, 5), (fr_spend, 3, 5), (fr_tank, 4, 5), (fr_probability, 3, 5),
+                 (fr_compare_parts, 3, 5), (fr_whole_from_part, 3, 5)]
+DECIMALS_NEW = [(de_shop_change, 3, 5), (de_per_kg, 3, 5), (de_rope, 3, 5), (de_relay, 3, 5)]
+PERCENT_RATIO_NEW = [(pc_sale_change, 3, 5), (pc_ratio_difference, 3, 5), (pc_survey, 3, 5), (pc_test_scores, 3, 5)]
 MEASUREMENT_NEW = [(me_speed_time, 3, 5), (me_journey, 3, 5), (me_fence, 3, 5), (me_cooler, 3, 5), (me_box_mass, 4, 5)]
 GEOMETRY_DATA_NEW = [(ge_mean_missing, 3, 5), (ge_paint_wall, 3, 5), (ge_lawn, 3, 5), (ge_isosceles, 3, 5),
                      (ge_net, 2, 5), (ge_symmetry, 1, 4), (ge_reflect, 3, 5), (ge_translate, 2, 5), (ge_chance, 1, 4)]

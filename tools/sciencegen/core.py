@@ -18,7 +18,7 @@ import re
 # answers that never take "the" in front: yes/no, phrases starting with a verb or preposition
 STOP = re.compile(r"(the|a|an|yes|no|it|its|they|their|your|my|our|his|her|to|by|in|on|at|from|into|towards|toward|"
                   r"more|less|up|down|go|goes|gets|stays|same|both|so|because|with|\d+|"
-                  r"one|two|three|four|five|six|seven|eight|nine|ten)\b")
+                  r"one|two|three|four|five|six|seven|eight|nine|ten|eleven|twelve|twenty)\b")
 # "the" goes only before a thing's name: never before a question word, preposition, verb or a
 # lone describing word ("the how many snails", "the under the trees", "the warm" read as nonsense)
 NOT_FIRST = set("""how what where when why which who whose there not under over below above behind beside
@@ -29,7 +29,7 @@ NOT_FIRST = set("""how what where when why which who whose there not under over 
     accelerates disappear disappears shrink shrinks release solidify germinate pollinate fertilise
     fertilize be does doesn't can cannot has have leftwards rightwards southwards northwards easy fewer
     refrigerate explosive solar tidal geothermal hydroelectric stainless brush clean chew grind buzz hotter
-    stuck blown increases wooden""".split())
+    stuck blown increases wooden work tear rip""".split())
 NOT_LAST = set("""warm warmer hot hotter cold colder cool cooler sunny windy dark darker dim dimmer bright
     brighter fainter louder quieter higher lower bigger smaller larger large small taller shorter longer
     heavier faster slower stronger weaker hard soft strong shiny rare malleable attractive valuable
@@ -59,7 +59,7 @@ def names_a_thing(answer):
     head = words[0] if len(words) == 1 else None
     if head and head not in ING_ED_NOUNS and (head.endswith("ing") or (head.endswith("ed") and not head.endswith("eed"))):
         return False
-    if len(words) > 1 and words[0].endswith("ed") and not words[0].endswith("eed"):
+    if len(words) > 1 and words[0].endswith("ed") and not words[0].endswith("eed") and words[0] != "red":
         return False
     if len(words) > 1 and words[0].endswith("ing") and words[0] not in ("hiding", "germinating", "boiling",
                                                                           "melting", "freezing"):
@@ -73,8 +73,39 @@ UNIT_FORMS = {
     "degrees": ["degrees", "°"], "cm": ["cm", "centimetres"], "mm": ["mm", "millimetres"], "m": ["m", "metres"],
     "km": ["km", "kilometres"], "ml": ["ml", "millilitres"], "g": ["g", "grams"], "kg": ["kg", "kilograms"],
     "N": ["N", "newtons", "newton"], "s": ["s", "seconds", "secs"], "V": ["V", "volts"], "minutes": ["minutes", "mins"],
-    "days": ["days"],
+    "days": ["days"], "cells": ["cells"], "times": ["times"], "o'clock": ["o'clock", ":00"],
+    "beats per minute": ["beats per minute", "bpm", "beats"], "breaths a minute": ["breaths a minute", "breaths"],
 }
+
+NUMBER_WORDS = "zero one two three four five six seven eight nine ten eleven twelve".split()
+# "how many more ..." words that come before the thing counted
+COUNT_SKIP = {"more", "fewer", "different", "complete", "extra", "whole"}
+IRREGULAR_PLURALS = {"children", "people", "teeth", "mice", "geese", "sheep", "fish"}
+
+
+def counted_thing(before):
+    """What a "How many ...?" question counts, as pupils write it after the number: "days",
+    "food chains" (and "chains"); None when the question does not name it."""
+    # only the question that the gap answers: "How many ...?" and then nothing but the gap
+    m = re.search(r"[Hh]ow many ((?:[A-Za-z]+ ){0,3})[^?]*\?(?:\s*Give your answer[^.?]*\.)?\s*$", before)
+    if m is None:
+        return []
+    words = m.group(1).split()
+    while words and words[0] in COUNT_SKIP:
+        words = words[1:]
+    if not words or "and" in words[1:2]:
+        return []  # "How many worms and slugs": the count is of both
+    pluralish = lambda w: (w.endswith("s") and not w.endswith("ss")) or w in IRREGULAR_PLURALS
+    if len(words) > 1 and not pluralish(words[0]) and pluralish(words[1]) and words[1].islower():
+        return [words[0] + " " + words[1]] + ([words[1]] if words[0][0].isupper() else [])
+    return [words[0]] if pluralish(words[0]) and words[0].islower() else []
+
+
+def article(phrase):
+    """ "a" or "an" as it goes before this name."""
+    w = phrase.lower()
+    return "an" if w[0] in "aeio" or (w[0] == "u" and not w.startswith(("uni", "use", "usu"))) else "a"
+
 
 
 def plural(word):
@@ -137,7 +168,26 @@ class Q:
                 # (not in a gap inside a sentence, where the words around it are given)
                 before = re.sub(r"<[^>]+>", "", m.string[:m.start()]).strip()
                 naming = (not before or before[-1] in "?:." or m.string[:m.start()].rstrip().endswith("</th>")
-                          or re.fullmatch(r"[A-Z]\)?", before) is not None)
+                          or re.fullmatch(r"[A-Z]\)?", before) is not None
+                          or re.search(r"\d(st|nd|rd|th)$", before) is not None)
+                # "yes it will" is written "yes, it will" as often as not
+                for forms in sets:
+                    for a in list(forms):
+                        comma = re.sub(r"^(yes|no) (?=(it|they|both|there|i|we|he|she)\b)", r"\1, ", a, flags=re.I)
+                        if comma != a and comma.lower() not in low:
+                            forms.append(comma)
+                            low.add(comma.lower())
+                # a count answer to "How many days ...?" is also written with the thing counted
+                after = m.string[m.end():]
+                counted = counted_thing(before) if not re.match(r"\s*[A-Za-z&°]", after) else []
+                numbers = [a for forms in sets for a in forms]
+                if counted and all(re.fullmatch(r"-?\d+(\.\d+)?", a) or a.lower() in NUMBER_WORDS for a in numbers):
+                    for forms in sets:
+                        for a in list(forms):
+                            for thing in counted:
+                                if (a + " " + thing).lower() not in low:
+                                    forms.append(a + " " + thing)
+                                    low.add((a + " " + thing).lower())
                 # answers that are lists ("grass, vole, owl") are orders, not names, in every form
                 if any("," in a for forms in sets for a in forms):
                     naming = False
@@ -149,6 +199,15 @@ class Q:
                                 and not re.search(r"(f|fe)$", one.group(1)) and one.group(1) not in SAME_PLURAL):
                             forms.append(plural(one.group(1)))
                             low.add(plural(one.group(1)))
+                    # a name that is counted ("aphid" and "aphids" both accepted) is written with
+                    # "a" or "an" too ("a ladybird"); not names of stuff ("an oxygen")
+                    for a in list(forms):
+                        last = a.split()[-1] if a.split() else ""
+                        counted_form = " ".join(a.split()[:-1] + [plural(last)]) if last else ""
+                        if (names_a_thing(a) and a.islower() and counted_form.lower() in low and counted_form != a
+                                and (article(a) + " " + a).lower() not in low):
+                            forms.append(article(a) + " " + a)
+                            low.add((article(a) + " " + a).lower())
                     for a in list(forms):
                         if names_a_thing(a) and "the " + a.lower() not in low:
                             forms.append("the " + a)
@@ -175,8 +234,15 @@ class Q:
             if unit:
                 forms = [key]
                 for u in UNIT_FORMS[unit.group(1)]:
-                    forms += [key + " " + u] + ([key + u] if len(u) <= 2 or u.startswith("°") else [])
+                    forms += ([key + u] if u.startswith(":") else
+                              [key + " " + u] + ([key + u] if len(u) <= 2 or u.startswith("°") else []))
                 kind, key = "M", ";" + ";".join(dict.fromkeys(forms))
+            else:
+                # "How many days ...? 366 days": the number with the thing it counts
+                before = re.sub(r"<[^>]+>", "", m.string[:m.start()]).strip()
+                counted = counted_thing(before) if not re.match(r"\s*[A-Za-z&°]", m.string[m.end():]) else []
+                if counted:
+                    kind, key = "M", ";" + ";".join([key] + [key + " " + c for c in counted])
         self.blanks.append((kind, mark, key))
         return '<blank type="%s" mark="%d">%s</blank>' % (kind, mark, key)
 

@@ -233,7 +233,7 @@ Predict the pulse at 12 minutes.
     Q("""From this list, choose the two that help keep the heart healthy: smoking, regular exercise, a balanced diet, eating lots of salt.
 {G2:exercise|regular exercise|exercising;a balanced diet|balanced diet|healthy diet|a healthy diet} {G2}"""),
     Q("""Look at the teeth. Which letter shows the tooth with the widest chewing surface? {T:C}
-An adult has 32 teeth. Twelve are molars. How many are not molars? {N2:20}""",
+An adult has 32 teeth. Twelve are molars. How many are not molars? {M2:20;twenty;20 teeth}""",
       S.teeth(["A", "B", "C"]), "three teeth labelled A, B and C"),
     Q("""A vegan eats no food from animals. Which food could give protein in a vegan diet?
 *3:2 cheese | eggs | lentils | fish"""),
@@ -257,7 +257,7 @@ Which is a reason her test is not fair?
 | Organ | System
 | stomach | {M2:digestive;digestive system;digestion}
 | heart | {M2:circulatory;circulatory system;circulation;circulatory system (blood)}
-| lungs | {M2:respiratory;breathing;respiratory system;breathing system}"""),
+| lungs | {M2:respiratory;breathing;respiratory system;breathing system;the breathing system}"""),
 ]
 
 PAPERS = [P1, P2, P3, P4, P5]

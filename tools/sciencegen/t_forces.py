@@ -90,7 +90,7 @@ P3 = [
     Q("""Look at the circuit. There are two lamps in a complete circuit with one cell. Will both lamps light? {M:""" + YES + """;both light;yes both}""",
       S.circuit(["cell", "lamp", "lamp"], ["switch_closed"]), "a circuit with a cell, two lamps and a closed switch"),
     Q("""Look at the circuit. It has a cell, a switch and a buzzer. The switch is closed. What will you hear?
-{M:buzzing;a buzz;the buzzer;buzz;buzzer;the buzzer buzzing;a buzzing sound;sound}""",
+{M:buzzing;a buzz;the buzzer;buzz;buzzer;the buzzer buzzing;a buzzing sound;sound;a buzzing noise;buzzing noise;noise;a noise}""",
       S.circuit(["cell", "buzzer"], ["switch_closed"]), "a circuit with a cell, a buzzer and a closed switch"),
     Q("""Look at the circuit symbols. Write the letter of the buzzer and the motor.
 Buzzer: {T:E}

@@ -115,7 +115,7 @@ Which animal has no legs and a shell? {M:snail;a snail;snails}""",
     Q("""Some micro-organisms are helpful. Yeast is used to make bread rise.
 Name another food made with the help of micro-organisms. {M:yoghurt;yogurt;cheese;vinegar;soy sauce;sauerkraut;kimchi;yoghurts;cheeses;blue cheese}"""),
     Q("""Look at the life cycle of a chicken.
-Which stage is missing at the place marked "?" {M:chick;a chick;chicks;young chicken}""",
+Which stage is missing at the place marked "?" {M:chick;a chick;chicks;young chicken;baby chick;a baby chick;baby chicken;a baby chicken;young chick}""",
       S.life_cycle(["egg", "?", "young hen", "adult hen"]), "the life cycle of a chicken with one stage shown as a question mark"),
     Q("""Which of these is the best reason why a cactus has spines instead of wide leaves?
 *2 to look pretty | to lose less water and keep animals off | to catch insects | to soak up rain"""),
@@ -159,7 +159,7 @@ If disease killed the voles, which is most likely?
 *1:2 green plants make food using energy from sunlight | green plants are the biggest living things | animals cannot see plants | plants move to find food"""),
     Q("""Use the key to name each living thing.
 Has fins and no legs: {M:trout;a trout}
-Has feathers: {M:gull;seagull;a gull}
+Has feathers: {M:gull;seagull;a gull;a seagull;seagulls}
 Has legs, no feathers, moist skin: {M:toad;a toad}""",
       S.key_tree(("Does it have legs?", ("Does it have feathers?", "gull", ("Does it have moist skin?", "toad", "lizard")), "trout")),
       "a branching key for gull, toad, lizard and trout"),
@@ -193,7 +193,7 @@ What is this kind of adaptation called? {M2:camouflage;camouflaged;being camoufl
 This is because more blue tits would be {M2:eaten;eaten by sparrowhawks;killed;hunted;caught;eaten by the sparrowhawks}.""",
       S.food_chain(["oak leaves", "caterpillar", "blue tit", "sparrowhawk"]), "a food chain: oak leaves, caterpillar, blue tit, sparrowhawk"),
     Q("""Put these in order to make a food chain: owl, grass, vole.
-{M:grass, vole, owl;grass vole owl;grass - vole - owl;grass to vole to owl;grass,vole,owl}
+{M:grass, vole, owl;grass vole owl;grass - vole - owl;grass to vole to owl;grass,vole,owl;grass, vole and owl;grass, vole then owl}
 ~ Write the three names in order, separated by commas."""),
     Q("""A flamingo is pink because of the shrimps it eats. A young flamingo is grey.
 Is the pink colour passed on from the parents or caused by the surroundings?

@@ -78,7 +78,7 @@ Give the reason.
     Q("""The Earth turns once on its axis in about 24 hours. How many complete turns does it make in one week? {M:7;seven}"""),
     Q("""Which planet is fourth from the Sun?
 *3 Earth | Jupiter | Mars | Venus"""),
-    Q("""Adam measured his shadow at 10 am, midday and 2 pm. At which time was it shortest? {M:midday;noon;12 noon;at midday;12 o'clock;12 pm}""", ws=True),
+    Q("""Adam measured his shadow at 10 am, midday and 2 pm. At which time was it shortest? {M:midday;noon;12 noon;at midday;12 o'clock;12 pm;12pm;at noon;12:00;12.00;12 midday}""", ws=True),
 ]
 
 P2 = [
@@ -110,7 +110,7 @@ What is the job of the ribs (E)? {M2:protect;protect the lungs;protect the heart
 *2 skull | elbow | femur | rib"""),
     Q("""Name one thing that can harm your lungs. {M2:smoking;smoke;cigarettes;pollution;air pollution;vaping;dust;fumes;cigarette smoke;asbestos}"""),
     Q("""Oscar's class recorded how many portions of fruit and vegetables they ate in a day.
-Which number of portions was most common? {M:3;three}
+Which number of portions was most common? {M:3;three;3 portions;three portions}
 How many children ate 5 or more portions? {M:4;four}""",
       S.bar_chart(["1", "2", "3", "4", "5 or more"], [3, 6, 9, 5, 4], "number of children", 10, 2, "Portions of fruit and vegetables"),
       "a bar chart: 1 portion 3 children, 2 portions 6, 3 portions 9, 4 portions 5, 5 or more 4", ws=True),
@@ -395,9 +395,9 @@ In which direction should you look to see the Sun at midday in the UK? {M2:south
 
 P3 += [
     Q("""Use the key to identify these leaves.
-A: a needle {M:pine;pine tree;Scots pine}
-B: a broad leaf with a smooth edge {M:beech;beech tree}
-C: a broad leaf with a toothed edge {M:hornbeam;hornbeam tree}""",
+A: a needle {M:pine;pine tree;Scots pine;the pine;the pine tree;the Scots pine}
+B: a broad leaf with a smooth edge {M:beech;beech tree;the beech;the beech tree}
+C: a broad leaf with a toothed edge {M:hornbeam;hornbeam tree;the hornbeam;the hornbeam tree}""",
       S.key_tree(("Is it a needle?", "pine", ("Is the edge smooth?", "beech", "hornbeam"))),
       "a branching key for pine, beech and hornbeam leaves"),
     Q("""Look at the graph of the temperature of a hot drink in a flask and in a cup.
@@ -422,9 +422,9 @@ Which box shows water vapour? {T:A}
 Which change of state turns C into B? {M2:melting;melt;melts}""",
       S.particles(["gas", "liquid", "solid"], ["A", "B", "C"]), "three particle boxes: A gas, B liquid, C solid, labelled A to C"),
     Q("""Complete the sentences about the Sun, Earth and Moon.
-The Earth orbits the Sun once every {M:year;365 days;365 and a quarter days;365.25 days}.
-The Moon orbits the Earth about once every {M2:month;28 days;27 days;29 days;4 weeks;four weeks;lunar month;29.5 days}.
-The Earth spins on its axis once every {M:day;24 hours}."""),
+The Earth orbits the Sun once every {M:year;a year;one year;12 months;twelve months;365 days;365 and a quarter days;365.25 days}.
+The Moon orbits the Earth about once every {M2:month;a month;one month;28 days;27 days;29 days;4 weeks;four weeks;lunar month;29.5 days}.
+The Earth spins on its axis once every {M:day;a day;one day;24 hours;24 hrs}."""),
 ]
 
 P4 += [

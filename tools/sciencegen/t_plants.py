@@ -158,7 +158,7 @@ Between which two weeks did it grow the most? From week {N:4} to week {N:6}""",
     Q("""Predict the sunflower's height at week 12 if it kept growing as slowly as in the last two weeks.
 *2:2 about 60 cm | about 135 cm | about 300 cm | about 10 cm""", ws=True),
     Q("""Use the key to name the tree.
-Needles in pairs: {M:Scots pine;pine;scots pine tree}
+Needles in pairs: {M:Scots pine;pine;scots pine tree;the Scots pine;pine tree}
 Broad leaf with lobes: {M:oak;oak tree}""",
       S.key_tree(("Does it have needles?", ("Are the needles in pairs?", "Scots pine", "spruce"), ("Does the leaf have lobes?", "oak", "beech"))),
       "a branching key for Scots pine, spruce, oak and beech"),
@@ -169,7 +169,7 @@ Broad leaf with lobes: {M:oak;oak tree}""",
     Q("""A plant kept in the dark for a week turned yellow and drooped. Its leaves lost the green substance they need to make food. What is it called?
 {M2:chlorophyll;chlorophyl}"""),
     Q("""Name three ways seeds can be spread.
-{G:wind;water|sea;animals|animal|birds|bird|fur|eaten|people|humans;explosion|exploding|explosive|bursting|self} {G} {G}
+{G:wind|by wind|by the wind;water|sea|by water|by the sea;animals|animal|birds|bird|fur|eaten|people|humans|by animals|by birds|by animal fur;explosion|exploding|explosive|bursting|self|by explosion|exploding pods|bursting pods} {G} {G}
 ~ One or two words each, for example "wind"."""),
     Q("""A dandelion seed has a feathery parachute. Why is this an adaptation for wind dispersal?
 *1:2 it slows its fall so the wind carries it far | it makes the seed heavy | it makes it taste nice | it hooks onto fur"""),
@@ -229,7 +229,7 @@ Why do leaves lose water faster in wind?
     Q("""The roots of a plant have many tiny root hairs. Why is this useful?
 *3:2 they keep worms away | they make the plant heavier | they give a large surface to take in water and minerals | they make food"""),
     Q("""A gardener grew tomato plants in a greenhouse. Give two reasons they grew faster than plants outside.
-{G2:warmer|warmth|heat|warm;protected from wind|no wind|shelter|protected;protected from pests|fewer pests;no frost;more light;humid} {G2}
+{G2:warmer|warmth|heat|warm|no frost;protected from wind|no wind|shelter|protected;protected from pests|fewer pests;more light;humid} {G2}
 ~ One or two words each."""),
     Q("""Lara grew two trays of seedlings with the same water and soil. One tray was in a box with a hole on one side.
 Which way would the seedlings in the box bend? {M2:towards the hole;to the hole;towards the light;to the light;toward the hole;toward the light;towards the window}

@@ -47,7 +47,7 @@ P1 = [
 | 9 am | 90
 | midday | 30
 | 3 pm | 70
-When was the shadow shortest? {M:midday;at midday;noon;12 noon;12 o'clock;at noon;12:00;12.00;12 midday}
+When was the shadow shortest? {M:midday;at midday;noon;12 noon;12 o'clock;at noon;12:00;12.00;12 midday;12 pm;12pm}
 How much shorter was it at midday than at 9 am? {N2:60} cm""", ws=True),
 ]
 

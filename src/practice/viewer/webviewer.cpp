@@ -7,96 +7,176 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QQuickWindow>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
 #include <utility>
 
 namespace {
 
-// One page, made when the engine warms up, is handed from paper to paper: its renderer is
-// already running, so a paper's first question loads as fast as any later one.
-class WarmPage
+// Settings the engine reads once, when it starts.
+void setUpEngine()
+{
+    static const bool done = [] {
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        // On Linux the engine keeps a page's content from screen readers unless this is set
+        // before it starts; even then it builds the tree only while a screen reader is running.
+        if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+            qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
+// What a question page may load: the paper's own file (its pictures are parts of it) and the
+// blank page between papers. Nothing from the network and no other local file, whatever the
+// page asks for: a course may come from anywhere.
+bool allowedAddress(const QUrl &url, const QString &paperFile)
+{
+    if (url.scheme() == u"about" && url.path() == u"blank")
+        return true;
+    return url.isLocalFile() && !paperFile.isEmpty() && url.toLocalFile() == paperFile;
+}
+
+class PaperOnlyInterceptor final : public QWebEngineUrlRequestInterceptor
 {
 public:
-    // One step a call, in the order the engine needs them: its context and profile, the page,
-    // then a blank document that starts a renderer. True once every step is done.
-    bool makeStep()
+    explicit PaperOnlyInterceptor(QObject *parent) : QWebEngineUrlRequestInterceptor(parent) {}
+    void setPaperFile(const QString &path) { paperFile_ = path; }
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
     {
-        if (!QCoreApplication::instance())
-            return true;
-        switch (step_++) {
-        case 0:
-            QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-            QWebEngineProfile::defaultProfile();
-            return false;
-        case 1:
-            page_ = new QWebEnginePage;
-            // Pages must go before the engine shuts down at the end of the run.
-            QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
-                             page_.data(), [page = page_] { delete page.data(); });
-            return false;
-        case 2:
-            if (page_ && !taken_)
-                page_->load(QUrl(QStringLiteral("about:blank")));
-            return true;
-        default:
-            step_ = 3;
-            return true;
-        }
-    }
-
-    // The page for a new view, or nullptr while another view has it.
-    QWebEnginePage *take()
-    {
-        if (!page_ || taken_)
-            return nullptr;
-        taken_ = true;
-        return page_;
-    }
-
-    void giveBack()
-    {
-        taken_ = false;
-        // The next paper never shows this one's question. A blank page, not an empty document:
-        // the renderer stays free for the next local file instead of being swapped for another.
-        if (page_)
-            page_->load(QUrl(QStringLiteral("about:blank")));
+        if (!allowedAddress(info.requestUrl(), paperFile_))
+            info.block(true);
     }
 
 private:
-    QPointer<QWebEnginePage> page_;
-    bool taken_ = false;
-    int step_ = 0;
+    QString paperFile_;
 };
 
-WarmPage &warmPage()
+// A page that stays on the paper: links, form posts and redirects elsewhere go nowhere.
+class PaperPage final : public QWebEnginePage
 {
-    static WarmPage page;
+public:
+    PaperPage() : interceptor_(new PaperOnlyInterceptor(this))
+    {
+        setUrlRequestInterceptor(interceptor_);
+        QWebEngineSettings *s = settings();
+        // Question pages are documents: no script, no plug-ins, no storage, no fetching of
+        // other local files or remote addresses, nothing dropped onto them opened.
+        s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+        s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+        s->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
+        s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+        s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+        s->setAttribute(QWebEngineSettings::LocalStorageEnabled, false);
+        s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+        s->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
+        s->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+        s->setAttribute(QWebEngineSettings::HyperlinkAuditingEnabled, false);
+        s->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+        s->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
+        s->setAttribute(QWebEngineSettings::AllowRunningInsecureContent, false);
+        s->setAttribute(QWebEngineSettings::WebRTCPublicInterfacesOnly, true);
+        s->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    }
+    void setPaperFile(const QString &path)
+    {
+        paperFile_ = path;
+        interceptor_->setPaperFile(path);
+    }
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType, bool) override
+    {
+        return allowedAddress(url, paperFile_);
+    }
+    QWebEnginePage *createWindow(WebWindowType) override { return nullptr; }
+
+private:
+    PaperOnlyInterceptor *interceptor_;
+    QString paperFile_;
+};
+
+// A spare page, made when the engine warms up: its renderer is already running, so a paper's first
+// question loads as fast as any later one. A page is shown in one view only and goes with it: the
+// page's accessibility tree is bound to the view it was first shown in, and handed on to another
+// view it would point a screen reader at the closed one. The next spare is made when the view that
+// took the last one goes, so only one page at a time is kept.
+class SparePage
+{
+public:
+    // The first start, one step a call so the GUI thread lets input through between them: the
+    // engine's context and profile, then the spare page. True once both are done.
+    bool makeStep()
+    {
+        if (!engineStarted_ && QCoreApplication::instance()) {
+            setUpEngine();
+            QWebEngineProfile::defaultProfile();
+            engineStarted_ = true;
+            return false;
+        }
+        make();
+        return true;
+    }
+
+    void make()
+    {
+        if (page_ || !QCoreApplication::instance())
+            return;
+        setUpEngine();
+        page_ = new PaperPage;
+        page_->load(QUrl(QStringLiteral("about:blank")));
+        // Pages must go before the engine shuts down at the end of the run.
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, page_.data(),
+                         [page = page_] { delete page.data(); });
+    }
+
+    // The spare page for a new view, now owned by the view; nullptr when there is none.
+    PaperPage *takeFor(QWebEngineView *view)
+    {
+        PaperPage *page = std::exchange(page_, nullptr);
+        if (!page)
+            return nullptr;
+        page->setParent(view);
+        // Not while the view is still being torn down.
+        QObject::connect(view, &QObject::destroyed, QCoreApplication::instance(), [this] {
+            QTimer::singleShot(0, QCoreApplication::instance(), [this] { make(); });
+        });
+        return page;
+    }
+
+private:
+    QPointer<PaperPage> page_;
+    bool engineStarted_ = false;
+};
+
+SparePage &sparePage()
+{
+    static SparePage page;
     return page;
 }
 
 class WebQuestionViewer final : public practice::QuestionViewer
 {
 public:
-    explicit WebQuestionViewer(QWidget *parent) : view_(new QWebEngineView(parent))
+    explicit WebQuestionViewer(QWidget *parent) : view_((setUpEngine(), new QWebEngineView(parent)))
     {
-        if (QWebEnginePage *page = warmPage().take()) {
-            view_->setPage(page);
-            // The view does not own the page; it goes back when the view goes, however the
-            // view goes (with its window, or with this viewer).
-            QObject::connect(view_, &QObject::destroyed, [] { warmPage().giveBack(); });
+        PaperPage *page = sparePage().takeFor(view_);
+        if (!page) {
+            page = new PaperPage;
+            page->setParent(view_);
         }
+        view_->setPage(page);
+        page_ = page;
         view_->setObjectName(QStringLiteral("brwWebBrowser"));
         // The window shows its own message on a right-click; no menu of the engine's.
         view_->setContextMenuPolicy(Qt::NoContextMenu);
-        auto *settings = view_->settings();
-        settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-        settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
+        view_->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
         QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool) {
             if (onComplete_)
                 onComplete_();
@@ -117,8 +197,12 @@ public:
 
     void navigate(const QString &filePath) override
     {
-        if (view_)
-            view_->load(QUrl::fromLocalFile(filePath));
+        if (!view_)
+            return;
+        const QUrl url = QUrl::fromLocalFile(filePath);
+        if (page_)
+            page_->setPaperFile(url.toLocalFile());
+        view_->load(url);
     }
 
     void setDocumentCompleteHandler(std::function<void()> handler) override
@@ -148,6 +232,7 @@ public:
 
 private:
     QPointer<QWebEngineView> view_;
+    QPointer<PaperPage> page_;
     std::function<void()> onComplete_;
     std::function<void(bool)> onPrinted_;
 };
@@ -164,9 +249,9 @@ public:
         return new WebQuestionViewer(parent);
     }
 
-    // Starting the engine and a renderer costs a noticeable moment; the warm page takes it
-    // before the pupil opens a paper, and keeps the engine from shutting down again.
-    bool warmUp() override { return warmPage().makeStep(); }
+    // Starting the engine and a renderer costs a noticeable moment; the spare page takes it
+    // before the pupil opens a paper.
+    bool warmUp() override { return sparePage().makeStep(); }
 };
 
 } // namespace

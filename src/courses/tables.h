@@ -1,0 +1,40 @@
+#pragma once
+
+// Keyed record items read strictly and in memory, for the checks and the layouts.
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+#include <utility>
+
+namespace courses {
+
+// Every line a filler ("...", "-----", empty) or a record "#key#" with its fields, every key once.
+struct Table
+{
+    QList<std::pair<QString, QStringList>> records;
+    QHash<QString, qsizetype> index;
+
+    const QStringList *fields(const QString &key) const
+    {
+        const auto it = index.constFind(key);
+        return it == index.constEnd() ? nullptr : &records.at(*it).second;
+    }
+    QString value(const QString &key) const
+    {
+        const QStringList *f = fields(key);
+        return f && f->size() == 1 ? f->first() : QString();
+    }
+};
+
+bool isFillerLine(QStringView line);
+
+// nullopt, and `problem` naming `what` and the line, when a line is neither.
+std::optional<Table> parseTable(const QByteArray &bytes, const QString &what, QString &problem);
+
+} // namespace courses
