@@ -754,17 +754,6 @@ QStringList checkCourseItems(const Items &items, const CourseInfo *info)
                 }
             }
         }
-        // The marking flags: an optional fifth table, one field per blank of each question.
-        std::optional<Table> flagTable;
-        const int flagsNumber = content::tableItem(s, content::PaperTable::AnswerFlags);
-        if (const auto it = items.constFind(flagsNumber); it != items.constEnd()) {
-            expected.insert(flagsNumber);
-            flagTable = parseTable(*it, subjectItemName(flagsNumber), why);
-            if (!flagTable) {
-                problem(QStringLiteral("%1: %2").arg(subject, why));
-                complete = false;
-            }
-        }
         for (results::ResultFile f : results::AllResultFiles) {
             const int number = results::templateItem(f, s);
             if (items.value(number) != results::makeTemplate(f, blanksPerPaper))
