@@ -135,7 +135,7 @@ void CourseShareTest::initTestCase()
 #if defined(LARKSPUR_VIEWER_PLUGIN)
     practice::setViewerPluginPath(QStringLiteral(LARKSPUR_VIEWER_PLUGIN));
 #endif
-    chrome::setPopUpDefaultAnswer(QStringLiteral("False"));
+    chrome::setPopUpDefaultAnswer(false);
     sources_ = work_.filePath(QStringLiteral("src"));
     QVERIFY(copyGuideCourse(QStringLiteral(LARKSPUR_GUIDE), sources_));
     courseFile_ = build(QStringLiteral("pets.larkspur"));
@@ -254,12 +254,12 @@ void CourseShareTest::takePaper(int row)
             QTest::mouseClick(next, Qt::LeftButton);
         }
     }
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     QWidget *mark = child(w, QStringLiteral("ToolBar02"));
     QTRY_VERIFY(mark->isEnabled());
     QTest::mouseClick(mark, Qt::LeftButton);
     QTRY_VERIFY(w && w->paper().isMarked());
-    chrome::setNextPopUpAnswers({QStringLiteral("True")});
+    chrome::setNextPopUpAnswers({true});
     QWidget *close = child(w, QStringLiteral("ToolBar04"));
     QTRY_VERIFY(close->isEnabled());
     QTest::mouseClick(close, Qt::LeftButton);
