@@ -1,5 +1,6 @@
 #include "practice/practicewindow.h"
 
+#include "practice/documentguard.h"
 #include "practice/practicetoolbar.h"
 #include "practice/questionviewer.h"
 #include "practice/viewerhost.h"
@@ -43,26 +44,11 @@ namespace {
 
 const QColor PanelColour(244, 245, 235);
 const QColor LockedTint(192, 192, 255);
-// The expected answer beside a wrong one must not be taken for the pupil's own: dark green text
-// on a pale green ground, like a teacher's correction.
-const QColor ExpectedGround(226, 244, 226);
-const QColor ExpectedText(0, 100, 0);
-
-std::function<void(const QString &, const QString &)> &guardMessageHook()
-{
-    static std::function<void(const QString &, const QString &)> hook;
-    return hook;
-}
 
 std::function<bool(QPrinter *)> &printDialogHook()
 {
     static std::function<bool(QPrinter *)> hook;
     return hook;
-}
-
-QRect toPx(const QRect &twips)
-{
-    return QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
 }
 
 void setBackground(QWidget *w, const QColor &colour)
@@ -83,37 +69,6 @@ QLabel *makeLabel(const QString &name, QWidget *parent, const QString &text = {}
     return l;
 }
 
-// The outcome marks are drawn as a tick and a cross; the files keep "ü" and "û".
-QString outcomeSymbol(const QString &outcome)
-{
-    if (outcome == QString(marking::RightMark))
-        return QStringLiteral("\u2714");
-    if (outcome == QString(marking::WrongMark))
-        return QStringLiteral("\u2718");
-    return QString();
-}
-
-QLabel *makeMarkLabel(const QString &name, QWidget *parent)
-{
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    QFont f = l->font();
-    f.setPointSize(11);
-    f.setBold(true);
-    l->setFont(f);
-    l->hide();
-    return l;
-}
-
-void showMark(QLabel *label, const QString &outcome)
-{
-    label->setText(outcomeSymbol(outcome));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText,
-                 outcome == QString(marking::RightMark) ? QColor(0, 128, 0) : QColor(200, 0, 0));
-    label->setPalette(pal);
-}
-
 void setBoxColour(QLineEdit *box, const QColor &colour)
 {
     QPalette pal = box->palette();
@@ -125,81 +80,12 @@ void setBoxColour(QLineEdit *box, const QColor &colour)
 
 // ---------------------------------------------------------------------------------------------
 
-QValidator::State AnswerValidator::validate(QString &input, int &) const
-{
-    return answerTextAllowed(input) ? Acceptable : Invalid;
-}
-
-AnswerRow::AnswerRow(int k, Take take, QWidget *parent) : QWidget(parent)
-{
-    setObjectName(QStringLiteral("Frame%1").arg(k));
-    answer = new QLineEdit(this);
-    answer->setObjectName(QStringLiteral("FA%1").arg(k));
-    answer->setToolTip(QStringLiteral("Enter your answer"));
-    answer->setFrame(false);
-    answer->setValidator(new AnswerValidator(answer));
-    model = new QLineEdit(this);
-    model->setObjectName(QStringLiteral("M%1").arg(k));
-    model->setReadOnly(true);
-    model->setToolTip(QStringLiteral("Expected answer"));
-    model->setAccessibleDescription(QStringLiteral("Expected answer"));
-    QPalette expected = model->palette();
-    expected.setColor(QPalette::Base, ExpectedGround);
-    expected.setColor(QPalette::Text, ExpectedText);
-    model->setPalette(expected);
-    QFont bold = model->font();
-    bold.setBold(true);
-    model->setFont(bold);
-    model->hide();
-    result = makeMarkLabel(QStringLiteral("FR%1").arg(k), this);
-    if (take == Take::Second)
-        second = makeMarkLabel(QStringLiteral("SR%1").arg(k), this);
-    letter = new QLabel(rowLetter(k), this);
-    letter->setObjectName(QStringLiteral("QL%1").arg(k));
-    applyGeometry(rowGeometryTwips(QString()));
-}
-
-void AnswerRow::applyGeometry(const RowGeometry &g)
-{
-    geometry_ = g;
-    const QRect frame = toPx(g.frame);
-    setGeometry(frame.x(), y(), frame.width(), frame.height());
-    answer->setGeometry(toPx(g.answer));
-    result->setGeometry(toPx(g.outcome));
-    if (second)
-        second->setGeometry(toPx(g.outcome)); // exactly where FR k is by design
-    model->setGeometry(toPx(g.model));
-    letter->setGeometry(toPx(g.letter));
-    update();
-}
-
-void AnswerRow::setOutcome(const QString &outcome)
-{
-    outcome_ = outcome;
-    showMark(result, outcome);
-}
-
-void AnswerRow::setSecondOutcome(const QString &outcome)
-{
-    if (second)
-        showMark(second, outcome);
-}
-
-void AnswerRow::paintEvent(QPaintEvent *)
-{
-    // drawborder style 0 around the answer box.
-    QPainter p(this);
-    const chrome::BorderBox box = chrome::drawborderBox(QRectF(answer->geometry()));
-    chrome::paintBorderLines(p, chrome::borderLines(box.top, box.left, box.bottom, box.right),
-                             chrome::borderColour(0, palette().color(QPalette::Window)));
-}
-
 // ---------------------------------------------------------------------------------------------
 
 PracticeWindow::PracticeWindow(const PaperPlace &place, Take take, std::function<void()> onUnload,
                                QWidget *parent)
     : chrome::SkinnedWindow(Kind::Practice, parent), place_(place), onUnload_(std::move(onUnload)),
-      take_(take), paper_(take)
+      take_(take), paper_(take), guard_(new DocumentGuard(this))
 {
     setObjectName(take == Take::First ? QStringLiteral("Test1") : QStringLiteral("Test2"));
     if (take == Take::Second)
@@ -687,13 +573,7 @@ void PracticeWindow::attachDocument()
     // The document's key and mouse events reach the window through the viewer's event target;
     // a newly loaded document may bring a new one.
     QWidget *target = viewer_ ? viewer_->eventTarget() : nullptr;
-    if (target == guarded_)
-        return;
-    if (guarded_)
-        guarded_->removeEventFilter(this);
-    guarded_ = target;
-    if (guarded_)
-        guarded_->installEventFilter(this);
+    guard_->guard(target);
 }
 
 void PracticeWindow::StoreAnswers()
@@ -1124,7 +1004,7 @@ void PracticeWindow::mouseMoveEvent(QMouseEvent *event)
     setCursor(pointerShape(pos, size(), held, cursor().shape()));
     if (resizing_ && held && !isMaximized()) {
         const ResizeStep step = resizeStep(chrome::pxToTwips(pos.x()), chrome::pxToTwips(pos.y()),
-                                                chrome::pxToTwips(EdgeBandPx));
+                                           chrome::pxToTwips(EdgeBandPx));
         QSize s = size();
         if (step.widthTwips)
             s.setWidth(px(*step.widthTwips));
@@ -1150,41 +1030,6 @@ bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
         if (me->button() == Qt::LeftButton && handle_->rect().contains(me->position().toPoint()))
             toggleAnswerSheet();
         return true;
-    }
-    if (watched == guarded_ && guarded_) {
-        const auto refuse = [] {
-            const QString title = QStringLiteral("Error");
-            const QString text = QStringLiteral("Invalid operation");
-            if (guardMessageHook())
-                guardMessageHook()(title, text);
-            else
-                QMessageBox::warning(nullptr, title, text, QMessageBox::Ok);
-        };
-        switch (event->type()) {
-        case QEvent::KeyPress: {
-            auto *ke = static_cast<QKeyEvent *>(event);
-            if (isGuardedKey(ke->key(), ke->modifiers())) {
-                if (!ke->isAutoRepeat())
-                    refuse();
-                return true; // the copy or cut does not happen
-            }
-            break;
-        }
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: {
-            auto *me = static_cast<QMouseEvent *>(event);
-            if (isGuardedButton(me->button())) {
-                if (event->type() == QEvent::MouseButtonPress)
-                    refuse();
-                return true;
-            }
-            break;
-        }
-        case QEvent::ContextMenu:
-            return true;
-        default:
-            break;
-        }
     }
     return chrome::SkinnedWindow::eventFilter(watched, event);
 }
@@ -1255,7 +1100,7 @@ void PracticeWindow::tellKeptCopies()
 
 void PracticeWindow::setGuardMessageHook(std::function<void(const QString &, const QString &)> hook)
 {
-    guardMessageHook() = std::move(hook);
+    DocumentGuard::setMessageHook(std::move(hook));
 }
 
 void PracticeWindow::setPrintDialogHook(std::function<bool(QPrinter *)> hook)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "practice/answerrow.h"
 #include "practice/paper.h"
 #include "practice/practicelogic.h"
 
@@ -28,45 +29,8 @@ class PictureBox;
 
 namespace practice {
 
+class DocumentGuard;
 class QuestionViewer;
-
-// Refuses what would corrupt a result file: ">", "#", line breaks, control characters and
-// characters that Windows-1252 cannot hold.
-class AnswerValidator : public QValidator
-{
-    Q_OBJECT
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &pos) const override;
-};
-
-// One row of the answer sheet (Frame k): the answer box FA k, the expected answer M k, the
-// outcome FR k and the letter QL k; in the second take also that take's outcome SR k, while FR k
-// shows the first take's. It draws the light border around its answer box.
-class AnswerRow : public QWidget
-{
-    Q_OBJECT
-public:
-    AnswerRow(int k, Take take, QWidget *parent);
-    void applyGeometry(const RowGeometry &twips);
-    const RowGeometry &geometryTwips() const { return geometry_; }
-    void setOutcome(const QString &outcome);       // FR k
-    void setSecondOutcome(const QString &outcome); // SR k
-    QString outcome() const { return outcome_; }
-
-    QLineEdit *answer;
-    QLineEdit *model;
-    QLabel *result;
-    QLabel *second = nullptr; // second take only
-    QLabel *letter;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QString outcome_;
-    RowGeometry geometry_;
-};
 
 // The practice window: Test1 for a first take, Test2 for a second take ("Try Again").
 class PracticeWindow : public chrome::SkinnedWindow
@@ -168,7 +132,7 @@ private:
     bool scrolling_ = false; // a Page Up or Page Down on its way to the document
 
     std::unique_ptr<QuestionViewer> viewer_;
-    QPointer<QWidget> guarded_;
+    DocumentGuard *guard_; // the document against copying
     std::unique_ptr<QPrinter> printer_;
 
     QWidget *toolStrip_ = nullptr;
