@@ -2,6 +2,7 @@
 // temporary item folder, the data folder in a temporary LARKSPUR_HOME and dialog answers preset
 // through the message dialog's test hook.
 
+#include "practice/documentguard.h"
 #include "practice/practice.h"
 #include "practice/practicewindow.h"
 #include "practice/questionviewer.h"
@@ -113,6 +114,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void documentGuardRefusesCopying();
 
     void firstTakeWritesEveryFile();
     void reopenMarkedPaper();
@@ -1488,6 +1490,31 @@ void PracticeWindowTest::accessibleNamesAndTabOrder()
     for (const chrome::PopUpCall &c : chrome::takePopUpCalls())
         titles << c.Title;
     QCOMPARE(titles, QStringList({"Larkspur", "Marking", "Close Practice"}));
+}
+
+void PracticeWindowTest::documentGuardRefusesCopying()
+{
+    // Key and mouse events that would copy the question are eaten and told; typing passes.
+    QStringList told;
+    DocumentGuard::setMessageHook([&](const QString &, const QString &text) { told << text; });
+    const auto restore = qScopeGuard([] { DocumentGuard::setMessageHook({}); });
+    QLineEdit first, second;
+    DocumentGuard guard;
+    guard.guard(&first);
+    QTest::keyClick(&first, Qt::Key_A);
+    QCOMPARE(first.text(), QStringLiteral("a"));
+    first.selectAll();
+    QTest::keyClick(&first, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(first.text(), QStringLiteral("a")); // not cut
+    QTest::mouseClick(&first, Qt::RightButton);
+    QCOMPARE(told, (QStringList{"Invalid operation", "Invalid operation"}));
+    // A new target: the old one is free again.
+    guard.guard(&second);
+    QCOMPARE(guard.guarded(), &second);
+    first.selectAll();
+    QTest::keyClick(&first, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(first.text(), QString());
+    QCOMPARE(told.size(), 2);
 }
 
 QTEST_MAIN(PracticeWindowTest)
