@@ -72,34 +72,34 @@ void PracticeWindow::buildControls()
     using chrome::ImageButton;
     using chrome::PictureBox;
 
-    toolStrip_ = new QWidget(this);
-    toolStrip_->setObjectName(QStringLiteral("ScnTabBG"));
-    setBackground(toolStrip_, chrome::palette::Panel);
+    m_toolStrip = new QWidget(this);
+    m_toolStrip->setObjectName(QStringLiteral("ScnTabBG"));
+    setBackground(m_toolStrip, chrome::palette::Panel);
 
     for (int i = 0; i < 6; ++i) {
         const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QChar(u'0'));
-        auto *b = new ImageButton(QStringLiteral("ToolBar") + n, toolStrip_);
+        auto *b = new ImageButton(QStringLiteral("ToolBar") + n, m_toolStrip);
         b->setAutoSize(false);
         b->setTracksPress(true);
         b->caption(QStringLiteral("lblTB") + n);
         b->setIdentity(practiceToolbarIdentity(i + 1));
-        tools_[i] = b;
+        m_tools[i] = b;
     }
-    connect(tools_[0], &ImageButton::clicked, this, &PracticeWindow::SavePaper);
-    connect(tools_[1], &ImageButton::clicked, this, &PracticeWindow::MarkPaper);
-    connect(tools_[2], &ImageButton::clicked, this, &PracticeWindow::PrintQuestion);
-    connect(tools_[3], &ImageButton::clicked, this, &PracticeWindow::ClosePaper);
-    connect(tools_[4], &ImageButton::clicked, this, [this] { ShowQuestion(qsCount_ - 1); });
-    connect(tools_[5], &ImageButton::clicked, this, [this] { ShowQuestion(qsCount_ + 1); });
+    connect(m_tools[0], &ImageButton::clicked, this, &PracticeWindow::SavePaper);
+    connect(m_tools[1], &ImageButton::clicked, this, &PracticeWindow::MarkPaper);
+    connect(m_tools[2], &ImageButton::clicked, this, &PracticeWindow::PrintQuestion);
+    connect(m_tools[3], &ImageButton::clicked, this, &PracticeWindow::ClosePaper);
+    connect(m_tools[4], &ImageButton::clicked, this, [this] { ShowQuestion(m_qsCount - 1); });
+    connect(m_tools[5], &ImageButton::clicked, this, [this] { ShowQuestion(m_qsCount + 1); });
     // Every command also has its keys; the tool tips name them.
     const Command toolCommands[6] = {Command::Save,  Command::Mark, Command::Print,
                                      Command::Close, Command::Back, Command::Next};
     for (int i = 0; i < 6; ++i) {
         const chrome::ButtonIdentity id = practiceToolbarIdentity(i + 1);
         const QString tip = toolTipWithKey(id.toolTip, toolCommands[i]);
-        tools_[i]->setToolTips(tip);
-        tools_[i]->setAccessibleName(id.caption);
-        tools_[i]->setAccessibleDescription(tip);
+        m_tools[i]->setToolTips(tip);
+        m_tools[i]->setAccessibleName(id.caption);
+        m_tools[i]->setAccessibleDescription(tip);
     }
     for (const CommandKey &key : commandKeys()) {
         auto *shortcut = new QShortcut(key.keys, this);
@@ -117,8 +117,8 @@ void PracticeWindow::buildControls()
     describe(maximiseButton(), QStringLiteral("Maximise"),
              QStringLiteral("Maximise or restore the window"));
 
-    paperSum_ = new PictureBox(QStringLiteral("PaperSum"), toolStrip_, PictureBox::Fit::Stretch);
-    paperSum_->setPicture(QStringLiteral("pen.bmp"));
+    m_paperSum = new PictureBox(QStringLiteral("PaperSum"), m_toolStrip, PictureBox::Fit::Stretch);
+    m_paperSum->setPicture(QStringLiteral("pen.bmp"));
     QFont small = font();
     small.setPointSizeF(8);
     // The counts on the top row take what two digits need in the small font; the score has the
@@ -133,192 +133,192 @@ void PracticeWindow::buildControls()
         l->setGeometry(x, y, w, 13);
         return l;
     };
-    answeredLabel_ =
-        placed(makeLabel(QStringLiteral("lblAnsweredQ"), paperSum_, QStringLiteral("0"),
+    m_answeredLabel =
+        placed(makeLabel(QStringLiteral("lblAnsweredQ"), m_paperSum, QStringLiteral("0"),
                          QStringLiteral("Number of questions answered")),
                countsLeft, 1, countW);
-    answeredLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    slashLabel_ = placed(makeLabel(QStringLiteral("lblSlash"), paperSum_, QStringLiteral("/")),
-                         slashLeft, 1, slashW);
-    slashLabel_->setAlignment(Qt::AlignCenter);
-    totalLabel_ = placed(makeLabel(QStringLiteral("lblTotalQ"), paperSum_, QStringLiteral("0"),
-                                   QStringLiteral("Total number of questions")),
-                         totalLeft, 1, countW);
+    m_answeredLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_slashLabel = placed(makeLabel(QStringLiteral("lblSlash"), m_paperSum, QStringLiteral("/")),
+                          slashLeft, 1, slashW);
+    m_slashLabel->setAlignment(Qt::AlignCenter);
+    m_totalLabel = placed(makeLabel(QStringLiteral("lblTotalQ"), m_paperSum, QStringLiteral("0"),
+                                    QStringLiteral("Total number of questions")),
+                          totalLeft, 1, countW);
     // The percent score is the number a pupil looks for: bold and larger, on the panel's top row
     // right of the answered count, the small print below it. The font shrinks rather than clip
     // the widest score.
-    scoreLabel_ =
-        makeLabel(QStringLiteral("PScoring"), paperSum_, {}, QStringLiteral("Your score"));
-    scoreLabel_->setAccessibleName(QStringLiteral("Your score"));
-    scoreLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_scoreLabel =
+        makeLabel(QStringLiteral("PScoring"), m_paperSum, {}, QStringLiteral("Your score"));
+    m_scoreLabel->setAccessibleName(QStringLiteral("Your score"));
+    m_scoreLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // The second take's "%" is a label of its own, right of the score.
-    const int percentW = take_ == Take::First ? 0 : 15;
-    scoreLabel_->setGeometry(scoreLeft, 0, panelRight - percentW - scoreLeft, 16);
+    const int percentW = m_take == Take::First ? 0 : 15;
+    m_scoreLabel->setGeometry(scoreLeft, 0, panelRight - percentW - scoreLeft, 16);
     QFont scoreFont = font();
     scoreFont.setBold(true);
     scoreFont.setPointSizeF(11);
-    const QString widest = take_ == Take::First ? QStringLiteral("88.8%") : QStringLiteral("88.8");
+    const QString widest = m_take == Take::First ? QStringLiteral("88.8%") : QStringLiteral("88.8");
     const auto tooWide = [&](const QFont &f) {
         const QFontMetrics m(f);
-        return m.horizontalAdvance(widest) > scoreLabel_->width() ||
+        return m.horizontalAdvance(widest) > m_scoreLabel->width() ||
                (percentW > 0 && m.horizontalAdvance(u'%') > percentW);
     };
     while (scoreFont.pointSizeF() > 7 && tooWide(scoreFont))
         scoreFont.setPointSizeF(scoreFont.pointSizeF() - 0.5);
-    scoreLabel_->setFont(scoreFont);
-    QPalette scorePalette = scoreLabel_->palette();
+    m_scoreLabel->setFont(scoreFont);
+    QPalette scorePalette = m_scoreLabel->palette();
     scorePalette.setColor(QPalette::WindowText, QColor(0, 51, 153));
-    scoreLabel_->setPalette(scorePalette);
-    if (take_ == Take::First) {
-        clockLabel_ = placed(makeLabel(QStringLiteral("lblClock"), paperSum_,
-                                       QStringLiteral("00:00:00"), QStringLiteral("Clock")),
-                             40, 16, 75);
-        timeTakenLabel_ =
-            placed(makeLabel(QStringLiteral("LTime"), paperSum_, {}, QStringLiteral("Time taken")),
+    m_scoreLabel->setPalette(scorePalette);
+    if (m_take == Take::First) {
+        m_clockLabel = placed(makeLabel(QStringLiteral("lblClock"), m_paperSum,
+                                        QStringLiteral("00:00:00"), QStringLiteral("Clock")),
+                              40, 16, 75);
+        m_timeTakenLabel =
+            placed(makeLabel(QStringLiteral("LTime"), m_paperSum, {}, QStringLiteral("Time taken")),
                    40, 16, 75);
-        dateLabel_ =
-            placed(makeLabel(QStringLiteral("lblDate"), paperSum_, {}, QStringLiteral("Date")), 40,
+        m_dateLabel =
+            placed(makeLabel(QStringLiteral("lblDate"), m_paperSum, {}, QStringLiteral("Date")), 40,
                    28, 75);
-        dateDoneLabel_ = placed(
-            makeLabel(QStringLiteral("ETime"), paperSum_, {}, QStringLiteral("Date completed")), 40,
-            28, 75);
-        timeTakenLabel_->hide();
-        dateDoneLabel_->hide();
+        m_dateDoneLabel = placed(
+            makeLabel(QStringLiteral("ETime"), m_paperSum, {}, QStringLiteral("Date completed")),
+            40, 28, 75);
+        m_timeTakenLabel->hide();
+        m_dateDoneLabel->hide();
     } else {
         // No clock in a second take: the score's "%" is a label of its own, and the heading
         // takes the clock's place.
-        percentLabel_ = makeLabel(QStringLiteral("lblPercent"), paperSum_, QStringLiteral("%"),
-                                  QStringLiteral("Your score"));
-        percentLabel_->setGeometry(panelRight - percentW, 0, percentW, 16);
-        percentLabel_->setFont(scoreFont);
-        percentLabel_->setPalette(scorePalette);
-        headingLabel_ = placed(makeLabel(QStringLiteral("lblSecondAttempt"), paperSum_,
-                                         QString::fromLatin1(SecondTakeHeading)),
-                               36, 20, 80);
+        m_percentLabel = makeLabel(QStringLiteral("lblPercent"), m_paperSum, QStringLiteral("%"),
+                                   QStringLiteral("Your score"));
+        m_percentLabel->setGeometry(panelRight - percentW, 0, percentW, 16);
+        m_percentLabel->setFont(scoreFont);
+        m_percentLabel->setPalette(scorePalette);
+        m_headingLabel = placed(makeLabel(QStringLiteral("lblSecondAttempt"), m_paperSum,
+                                          QString::fromLatin1(SecondTakeHeading)),
+                                36, 20, 80);
         // Bold where it fits; the panel is narrow, so the font shrinks rather than clip the text.
-        QFont heading = headingLabel_->font();
+        QFont heading = m_headingLabel->font();
         heading.setBold(true);
         while (heading.pointSizeF() > 6 && QFontMetrics(heading).horizontalAdvance(
-                                               headingLabel_->text()) > headingLabel_->width())
+                                               m_headingLabel->text()) > m_headingLabel->width())
             heading.setPointSizeF(heading.pointSizeF() - 0.5);
-        headingLabel_->setFont(heading);
+        m_headingLabel->setFont(heading);
     }
 
-    answerBox_ = new QWidget(this);
-    answerBox_->setObjectName(QStringLiteral("AnsBox"));
-    setBackground(answerBox_, Qt::white);
-    instruction_ =
-        new PictureBox(QStringLiteral("PicInstruction"), answerBox_, PictureBox::Fit::Natural);
-    instruction_->setPicture(QStringLiteral("instruction.gif"));
-    instruction_->hide();
+    m_answerBox = new QWidget(this);
+    m_answerBox->setObjectName(QStringLiteral("AnsBox"));
+    setBackground(m_answerBox, Qt::white);
+    m_instruction =
+        new PictureBox(QStringLiteral("PicInstruction"), m_answerBox, PictureBox::Fit::Natural);
+    m_instruction->setPicture(QStringLiteral("instruction.gif"));
+    m_instruction->hide();
     for (int k = 1; k <= AnswerRowCount; ++k) {
-        auto *row = new AnswerRow(k, take_, answerBox_);
+        auto *row = new AnswerRow(k, m_take, m_answerBox);
         setBackground(row, Qt::white);
         connect(row->answer, &QLineEdit::returnPressed, this, [this, k] { focusNextRow(k); });
         row->hide();
-        rows_[k - 1] = row;
+        m_rows[k - 1] = row;
     }
 
-    handleStrip_ = new QWidget(this);
-    handleStrip_->setObjectName(QStringLiteral("PicHideAns"));
-    setBackground(handleStrip_, chrome::palette::Panel);
-    handle_ = new PictureBox(QStringLiteral("ImgHandle"), handleStrip_, PictureBox::Fit::Stretch);
-    handle_->setPicture(QStringLiteral("Handle.bmp"));
-    handle_->setToolTip(toolTipWithKey(QStringLiteral("Hide answer sheet"), Command::ToggleSheet));
-    handle_->setAccessibleName(QStringLiteral("Answer sheet handle"));
-    handle_->setCursor(Qt::PointingHandCursor);
-    handle_->installEventFilter(this);
+    m_handleStrip = new QWidget(this);
+    m_handleStrip->setObjectName(QStringLiteral("PicHideAns"));
+    setBackground(m_handleStrip, chrome::palette::Panel);
+    m_handle = new PictureBox(QStringLiteral("ImgHandle"), m_handleStrip, PictureBox::Fit::Stretch);
+    m_handle->setPicture(QStringLiteral("Handle.bmp"));
+    m_handle->setToolTip(toolTipWithKey(QStringLiteral("Hide answer sheet"), Command::ToggleSheet));
+    m_handle->setAccessibleName(QStringLiteral("Answer sheet handle"));
+    m_handle->setCursor(Qt::PointingHandCursor);
+    m_handle->installEventFilter(this);
 
-    viewer_.reset(createViewer(this));
-    viewer_->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
-    viewer_->widget()->setAccessibleName(QStringLiteral("Question"));
-    viewer_->widget()->setAccessibleDescription(
+    m_viewer.reset(createViewer(this));
+    m_viewer->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
+    m_viewer->widget()->setAccessibleName(QStringLiteral("Question"));
+    m_viewer->widget()->setAccessibleDescription(
         QStringLiteral("The question on view; Page Up and Page Down scroll it, Alt+Left and "
                        "Alt+Right move between questions"));
-    viewer_->setDocumentCompleteHandler([this] {
+    m_viewer->setDocumentCompleteHandler([this] {
         chrome::timing::stamp("question-loaded");
-        chrome::timing::rect(viewer_->widget());
+        chrome::timing::rect(m_viewer->widget());
         attachDocument();
     });
     attachDocument();
 
-    questionTitleBg_ = new QWidget(this);
-    questionTitleBg_->setObjectName(QStringLiteral("QnTitleBG"));
-    setBackground(questionTitleBg_, QColor(222, 234, 246));
-    questionTitle_ =
-        makeLabel(QStringLiteral("QnTitle"), questionTitleBg_, QStringLiteral("Question 1"));
+    m_questionTitleBg = new QWidget(this);
+    m_questionTitleBg->setObjectName(QStringLiteral("QnTitleBG"));
+    setBackground(m_questionTitleBg, QColor(222, 234, 246));
+    m_questionTitle =
+        makeLabel(QStringLiteral("QnTitle"), m_questionTitleBg, QStringLiteral("Question 1"));
     QFont heading = font();
     heading.setBold(true);
     heading.setPointSizeF(10);
-    questionTitle_->setFont(heading);
-    questionTitle_->move(8, 4);
-    questionTitle_->setToolTip(QStringLiteral("Page Up and Page Down scroll the question; "
-                                              "Alt+Left and Alt+Right change question"));
+    m_questionTitle->setFont(heading);
+    m_questionTitle->move(8, 4);
+    m_questionTitle->setToolTip(QStringLiteral("Page Up and Page Down scroll the question; "
+                                               "Alt+Left and Alt+Right change question"));
 
-    statusBar_ = new QWidget(this);
-    statusBar_->setObjectName(QStringLiteral("RemQnsBG"));
-    setBackground(statusBar_, chrome::palette::Panel);
-    for (const StatusPiece &piece : statusBarPieces(take_)) {
-        auto *bot = new PictureBox(piece.name, statusBar_, PictureBox::Fit::Stretch);
+    m_statusBar = new QWidget(this);
+    m_statusBar->setObjectName(QStringLiteral("RemQnsBG"));
+    setBackground(m_statusBar, chrome::palette::Panel);
+    for (const StatusPiece &piece : statusBarPieces(m_take)) {
+        auto *bot = new PictureBox(piece.name, m_statusBar, PictureBox::Fit::Stretch);
         bot->setPicture(piece.picture);
-        bots_[piece.name.back().digitValue() - 1] = bot;
+        m_bots[piece.name.back().digitValue() - 1] = bot;
     }
-    remPanel_ = new PictureBox(QStringLiteral("TxtRem"), statusBar_, PictureBox::Fit::Stretch);
-    remPanel_->setPicture(QStringLiteral("bottombg2.bmp"));
+    m_remPanel = new PictureBox(QStringLiteral("TxtRem"), m_statusBar, PictureBox::Fit::Stretch);
+    m_remPanel->setPicture(QStringLiteral("bottombg2.bmp"));
     auto *remCaption =
-        makeLabel(QStringLiteral("lblQnsLeft"), remPanel_, QStringLiteral("Qns left:"));
+        makeLabel(QStringLiteral("lblQnsLeft"), m_remPanel, QStringLiteral("Qns left:"));
     remCaption->setGeometry(6, 4, 56, 17);
-    remQns_ = new QComboBox(remPanel_);
-    remQns_->setObjectName(QStringLiteral("RemQns"));
-    remQns_->setToolTip(QStringLiteral("Select a remaining question"));
-    remQns_->setAccessibleName(QStringLiteral("Questions left"));
-    remQns_->setAccessibleDescription(QStringLiteral("Select a remaining question"));
-    remQns_->setGeometry(64, 2, 60, 21);
-    connect(remQns_, &QComboBox::activated, this, [this](int index) {
-        const int q = remQns_->itemText(index).toInt();
-        if (q >= 1 && q <= paper_.questionCount())
+    m_remQns = new QComboBox(m_remPanel);
+    m_remQns->setObjectName(QStringLiteral("RemQns"));
+    m_remQns->setToolTip(QStringLiteral("Select a remaining question"));
+    m_remQns->setAccessibleName(QStringLiteral("Questions left"));
+    m_remQns->setAccessibleDescription(QStringLiteral("Select a remaining question"));
+    m_remQns->setGeometry(64, 2, 60, 21);
+    connect(m_remQns, &QComboBox::activated, this, [this](int index) {
+        const int q = m_remQns->itemText(index).toInt();
+        if (q >= 1 && q <= m_paper.questionCount())
             ShowQuestion(q);
         // A move refused by a failed save leaves the chosen entry on show, where it would read
         // like a count.
-        remQns_->setCurrentIndex(-1);
+        m_remQns->setCurrentIndex(-1);
     });
     // After marking, under the answer rows: the hint of the row with the focus, on the screen
     // for every pupil, not only in a tool tip or to a screen reader.
-    hintLabel_ = makeLabel(QStringLiteral("lblHint"), answerBox_);
+    m_hintLabel = makeLabel(QStringLiteral("lblHint"), m_answerBox);
     QFont hintFont = font();
     hintFont.setBold(true);
-    hintLabel_->setFont(hintFont);
-    hintLabel_->setTextFormat(Qt::PlainText);
-    hintLabel_->setWordWrap(true);
-    hintLabel_->setMargin(4);
-    setBackground(hintLabel_, QColor(255, 248, 214));
-    hintLabel_->hide();
+    m_hintLabel->setFont(hintFont);
+    m_hintLabel->setTextFormat(Qt::PlainText);
+    m_hintLabel->setWordWrap(true);
+    m_hintLabel->setMargin(4);
+    setBackground(m_hintLabel, QColor(255, 248, 214));
+    m_hintLabel->hide();
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (now && now->window() == this)
             showHintLine();
     });
-    markPanel_ = new PictureBox(QStringLiteral("fmeMark"), statusBar_, PictureBox::Fit::Stretch);
-    markPanel_->setPicture(QStringLiteral("bottombg4.bmp"));
+    m_markPanel = new PictureBox(QStringLiteral("fmeMark"), m_statusBar, PictureBox::Fit::Stretch);
+    m_markPanel->setPicture(QStringLiteral("bottombg4.bmp"));
     for (int i = 0; i < 15; ++i) {
-        bars_[i] = new PictureBox(QStringLiteral("imgBar%1").arg(i + 1, 2, 10, QChar(u'0')),
-                                  markPanel_, PictureBox::Fit::Stretch);
-        bars_[i]->setPicture(QStringLiteral("progressbar.bmp"));
-        bars_[i]->setGeometry(70 + i * 9, 8, 8, 10);
-        bars_[i]->hide();
+        m_bars[i] = new PictureBox(QStringLiteral("imgBar%1").arg(i + 1, 2, 10, QChar(u'0')),
+                                   m_markPanel, PictureBox::Fit::Stretch);
+        m_bars[i]->setPicture(QStringLiteral("progressbar.bmp"));
+        m_bars[i]->setGeometry(70 + i * 9, 8, 8, 10);
+        m_bars[i]->hide();
     }
     auto *markCaption =
-        makeLabel(QStringLiteral("lblMarking"), markPanel_, QStringLiteral("Marking..."));
+        makeLabel(QStringLiteral("lblMarking"), m_markPanel, QStringLiteral("Marking..."));
     markCaption->setGeometry(6, 4, 62, 17);
-    markPanel_->hide();
+    m_markPanel->hide();
 
-    sizer_ = new PictureBox(QStringLiteral("Sizer"), this, PictureBox::Fit::Stretch);
-    sizer_->setPicture(QStringLiteral("statusgrabber.bmp"));
-    sizer_->setCursor(Qt::SizeFDiagCursor);
+    m_sizer = new PictureBox(QStringLiteral("Sizer"), this, PictureBox::Fit::Stretch);
+    m_sizer->setPicture(QStringLiteral("statusgrabber.bmp"));
+    m_sizer->setCursor(Qt::SizeFDiagCursor);
 
     // Tab runs through the answer boxes in order (an expected answer after its box when shown),
     // then to the list of questions left.
     QWidget *previous = nullptr;
-    for (AnswerRow *row : rows_) {
+    for (AnswerRow *row : m_rows) {
         for (QWidget *w :
              {static_cast<QWidget *>(row->answer), static_cast<QWidget *>(row->model)}) {
             if (previous)
@@ -326,7 +326,7 @@ void PracticeWindow::buildControls()
             previous = w;
         }
     }
-    setTabOrder(previous, remQns_);
+    setTabOrder(previous, m_remQns);
 }
 
 void PracticeWindow::placeWindow()
@@ -348,36 +348,36 @@ void PracticeWindow::applyLayout()
     m.leftWidth = frame.left.width();
     m.rightWidth = frame.right.width();
     m.bottomHeight = frame.bottom.height();
-    const PracticeLayout l = layoutPractice(size(), answerSheetShown_, m, take_);
+    const PracticeLayout l = layoutPractice(size(), m_answerSheetShown, m, m_take);
 
-    sizer_->setGeometry(l.sizer);
-    toolStrip_->setGeometry(l.toolStrip);
+    m_sizer->setGeometry(l.sizer);
+    m_toolStrip->setGeometry(l.toolStrip);
     for (int i = 0; i < 6; ++i) {
-        tools_[i]->setGeometry(l.tools[i]);
-        if (QLabel *c = tools_[i]->captionLabel())
+        m_tools[i]->setGeometry(l.tools[i]);
+        if (QLabel *c = m_tools[i]->captionLabel())
             c->setGeometry(0, l.tools[i].height() - 15, l.tools[i].width(), 14);
     }
-    paperSum_->setGeometry(l.paperSum);
-    answerBox_->setGeometry(l.answerBox);
+    m_paperSum->setGeometry(l.paperSum);
+    m_answerBox->setGeometry(l.answerBox);
     placeHintLine();
-    handleStrip_->setGeometry(l.handleStrip);
-    handle_->setGeometry(0, px(1440), px(handleImageWidthTwips(take_)), px(600));
-    viewer_->widget()->setGeometry(l.viewer);
-    questionTitleBg_->setGeometry(l.questionTitle);
-    questionTitle_->resize(l.questionTitle.width() - 16, l.questionTitle.height() - 6);
-    statusBar_->setGeometry(l.statusBar);
+    m_handleStrip->setGeometry(l.handleStrip);
+    m_handle->setGeometry(0, px(1440), px(handleImageWidthTwips(m_take)), px(600));
+    m_viewer->widget()->setGeometry(l.viewer);
+    m_questionTitleBg->setGeometry(l.questionTitle);
+    m_questionTitle->resize(l.questionTitle.width() - 16, l.questionTitle.height() - 6);
+    m_statusBar->setGeometry(l.statusBar);
     const int w = l.statusBar.width(), h = l.statusBar.height();
-    bots_[0]->setGeometry(0, 0, w, h);
-    if (bots_[1])
-        bots_[1]->setGeometry(w / 3, 0, w / 3, h);
-    bots_[2]->setGeometry(2 * w / 3, 0, w - 2 * w / 3, h);
-    remPanel_->setGeometry(0, 0, 140, h);
-    markPanel_->setGeometry(std::max(0, w - 220), 0, 220, h);
-    instruction_->move(px(120), l.instructionTop);
+    m_bots[0]->setGeometry(0, 0, w, h);
+    if (m_bots[1])
+        m_bots[1]->setGeometry(w / 3, 0, w / 3, h);
+    m_bots[2]->setGeometry(2 * w / 3, 0, w - 2 * w / 3, h);
+    m_remPanel->setGeometry(0, 0, 140, h);
+    m_markPanel->setGeometry(std::max(0, w - 220), 0, 220, h);
+    m_instruction->move(px(120), l.instructionTop);
 
     // Title-bar pieces and the window's own surface lie beneath; the body goes on top of them,
     // the grip above everything.
-    sizer_->raise();
+    m_sizer->raise();
 }
 
 } // namespace practice

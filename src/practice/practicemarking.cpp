@@ -45,9 +45,9 @@ namespace practice {
 
 void PracticeWindow::MarkPaper()
 {
-    if (marking_)
+    if (m_marking)
         return;
-    if (paper_.isMarked()) {
+    if (m_paper.isMarked()) {
         ShowMarkedState();
         return;
     }
@@ -56,48 +56,48 @@ void PracticeWindow::MarkPaper()
         return;
     // The answers are saved whatever the pupil answers below; the list follows them as it
     // does after Save.
-    remQns_->clear();
+    m_remQns->clear();
     BuildRemainingList();
     const QString question =
-        take_ == Take::First
-            ? markingQuestion(paper_.answers, paper_.blankCount)
-            : secondTakeMarkingQuestion(paper_.answers, paper_.firstOutcomes, paper_.blankCount);
+        m_take == Take::First
+            ? markingQuestion(m_paper.answers, m_paper.blankCount)
+            : secondTakeMarkingQuestion(m_paper.answers, m_paper.firstOutcomes, m_paper.blankCount);
     if (!ask(QString::fromLatin1(MarkTitle), question))
         return;
     // The bar fills in fifteen steps on a timer, so the window keeps painting meanwhile.
-    marking_ = true;
-    progress_ = 0;
-    for (auto *bar : bars_)
+    m_marking = true;
+    m_progress = 0;
+    for (auto *bar : m_bars)
         bar->hide();
-    remPanel_->hide();
-    markPanel_->show();
-    markPanel_->raise();
-    progressTimer_->start(progressStepMs_);
+    m_remPanel->hide();
+    m_markPanel->show();
+    m_markPanel->raise();
+    m_progressTimer->start(m_progressStepMs);
 }
 
 void PracticeWindow::progressStep()
 {
-    if (progress_ < 15)
-        bars_[progress_++]->show();
-    if (progress_ < 15) {
-        progressTimer_->start(progressStepMs_);
+    if (m_progress < 15)
+        m_bars[m_progress++]->show();
+    if (m_progress < 15) {
+        m_progressTimer->start(m_progressStepMs);
         return;
     }
-    markPanel_->hide();
+    m_markPanel->hide();
     finishMarking();
 }
 
 void PracticeWindow::finishMarking()
 {
-    marking_ = false;
+    m_marking = false;
     const QDateTime completed = QDateTime::currentDateTime();
-    const qint64 elapsed = startTime_.secsTo(completed);
-    const std::optional<WriteFailure> f = paper_.mark(elapsed, completed.date());
+    const qint64 elapsed = m_startTime.secsTo(completed);
+    const std::optional<WriteFailure> f = m_paper.mark(elapsed, completed.date());
     tellKeptCopies();
     if (f) {
         reportWriteFailure(*f);
-        if (!paper_.isMarked()) {
-            remPanel_->show();
+        if (!m_paper.isMarked()) {
+            m_remPanel->show();
             return;
         }
     }
@@ -108,9 +108,9 @@ void PracticeWindow::finishMarking()
 
 void PracticeWindow::ShowMarkedState()
 {
-    for (AnswerRow *row : rows_) {
+    for (AnswerRow *row : m_rows) {
         row->answer->setReadOnly(true);
-        if (take_ == Take::First) {
+        if (m_take == Take::First) {
             row->result->show();
         } else {
             // The second take's own marks replace the first take's.
@@ -118,42 +118,42 @@ void PracticeWindow::ShowMarkedState()
             row->result->hide();
         }
     }
-    remPanel_->hide();
+    m_remPanel->hide();
     FillAnswerSheet();
     ShowAnswerRows();
-    if (take_ == Take::First) {
-        clockLabel_->hide();
-        timeTakenLabel_->show();
-        dateLabel_->hide();
-        dateDoneLabel_->show();
+    if (m_take == Take::First) {
+        m_clockLabel->hide();
+        m_timeTakenLabel->show();
+        m_dateLabel->hide();
+        m_dateDoneLabel->show();
     }
 }
 
 void PracticeWindow::showScore()
 {
-    if (take_ == Take::First) {
-        timeTakenLabel_->setText(paper_.timeTaken);
-        dateDoneLabel_->setText(paper_.dateDone);
-        scoreLabel_->setText(paper_.percent.isEmpty() ? QString() : paper_.percent + u'%');
+    if (m_take == Take::First) {
+        m_timeTakenLabel->setText(m_paper.timeTaken);
+        m_dateDoneLabel->setText(m_paper.dateDone);
+        m_scoreLabel->setText(m_paper.percent.isEmpty() ? QString() : m_paper.percent + u'%');
     } else {
-        scoreLabel_->setText(paper_.percent); // its "%" is the label beside it
+        m_scoreLabel->setText(m_paper.percent); // its "%" is the label beside it
     }
-    scoreLabel_->setAccessibleDescription(paper_.percent.isEmpty()
-                                              ? QStringLiteral("Not marked yet")
-                                              : paper_.percent + QStringLiteral(" percent"));
+    m_scoreLabel->setAccessibleDescription(m_paper.percent.isEmpty()
+                                               ? QStringLiteral("Not marked yet")
+                                               : m_paper.percent + QStringLiteral(" percent"));
 }
 
 void PracticeWindow::PaperClock()
 {
-    if (!loaded_)
+    if (!m_loaded)
         return;
-    const ToolbarState s = toolbarState(paper_.statusNumber(), qsCount_, paper_.questionCount());
+    const ToolbarState s = toolbarState(m_paper.statusNumber(), m_qsCount, m_paper.questionCount());
     const bool enabled[6] = {s.save, s.mark, s.print, s.close, s.back, s.next};
     for (int i = 0; i < 6; ++i)
-        tools_[i]->setEnabled(enabled[i]);
-    if (take_ == Take::First)
-        clockLabel_->setText(clockText(startTime_.secsTo(QDateTime::currentDateTime())));
-    answeredLabel_->setText(QString::number(answeredCount(paper_.answers, paper_.blankCount)));
+        m_tools[i]->setEnabled(enabled[i]);
+    if (m_take == Take::First)
+        m_clockLabel->setText(clockText(m_startTime.secsTo(QDateTime::currentDateTime())));
+    m_answeredLabel->setText(QString::number(answeredCount(m_paper.answers, m_paper.blankCount)));
 }
 
 void PracticeWindow::reportWriteFailure(const WriteFailure &failure)
@@ -190,13 +190,13 @@ void PracticeWindow::reportWriteFailure(const WriteFailure &failure)
 
 void PracticeWindow::tellKeptCopies()
 {
-    const QStringList copies = paper_.takeKeptCopies();
+    const QStringList copies = m_paper.takeKeptCopies();
     if (copies.isEmpty())
         return;
     QStringList names;
     for (const QString &copy : copies)
         names.append(QFileInfo(copy).fileName());
-    const QString &subject = paper_.place().subjectName;
+    const QString &subject = m_paper.place().subjectName;
     notify(
         QStringLiteral("Larkspur"),
         QStringLiteral("Some of your %1results were damaged; a copy was kept as %2.")

@@ -58,72 +58,72 @@ void setBoxColour(QLineEdit *box, const QColor &colour)
 
 void PracticeWindow::FillAnswerSheet()
 {
-    const int q = qsCount_;
-    const int offset = paper_.offsetOf(q);
-    const int b = paper_.blanksOn(q);
-    if (const std::optional<bool> show = instructionShown(paper_.typesOf(q)))
-        instruction_->setVisible(*show);
+    const int q = m_qsCount;
+    const int offset = m_paper.offsetOf(q);
+    const int b = m_paper.blanksOn(q);
+    if (const std::optional<bool> show = instructionShown(m_paper.typesOf(q)))
+        m_instruction->setVisible(*show);
     const auto typeAt = [&](int i) {
-        return i < paper_.answerTypes.size() ? paper_.answerTypes[i] : QString();
+        return i < m_paper.answerTypes.size() ? m_paper.answerTypes[i] : QString();
     };
     // Row 1's geometry goes first, so that a mark placed beside its box sees the box's size.
     if (b >= 1) {
-        rows_[0]->applyGeometry(rowGeometryTwips(typeAt(offset)));
+        m_rows[0]->applyGeometry(rowGeometryTwips(typeAt(offset)));
         FillAnswerRow(1, offset);
     }
     for (int k = 2; k <= AnswerRowCount; ++k)
         if (b > k - 1)
             FillAnswerRow(k, offset + k - 1);
     for (int k = b + 1; k <= AnswerRowCount; ++k)
-        hints_[k - 1].clear();
+        m_hints[k - 1].clear();
     showHintLine();
 }
 
 void PracticeWindow::FillAnswerRow(int k, int i)
 {
-    AnswerRow *row = rows_[k - 1];
+    AnswerRow *row = m_rows[k - 1];
     const auto at = [i](const QStringList &l) { return i < l.size() ? l[i] : QString(); };
-    const QString type = at(paper_.answerTypes);
-    row->answer->setAccessibleName(answerBoxName(k, qsCount_));
-    row->model->setAccessibleName(expectedAnswerName(k, qsCount_));
+    const QString type = at(m_paper.answerTypes);
+    row->answer->setAccessibleName(answerBoxName(k, m_qsCount));
+    row->model->setAccessibleName(expectedAnswerName(k, m_qsCount));
     // Why a wrong answer is close, beside its cross; it never gives the answer away. A right
     // sentence may still be reminded of its final mark.
-    const QString marked = paper_.isMarked() ? at(paper_.outcomes) : QString();
+    const QString marked = m_paper.isMarked() ? at(m_paper.outcomes) : QString();
     const QString hint =
         marked == QString(marking::WrongMark) || marked == QString(marking::RightMark)
-            ? marking::AnswerHint(paper_.answers, paper_.answerKeys, paper_.answerTypes, i,
-                                  besideGap(k), paper_.answerFlags)
+            ? marking::AnswerHint(m_paper.answers, m_paper.answerKeys, m_paper.answerTypes, i,
+                                  besideGap(k), m_paper.answerFlags)
             : QString();
-    hints_[k - 1] = hint;
+    m_hints[k - 1] = hint;
     row->answer->setAccessibleDescription(
-        answerDescription(take_, at(paper_.firstOutcomes), marked, hint));
-    if (take_ == Take::First) {
-        row->model->setText(at(paper_.answerKeys));
-        row->setOutcome(at(paper_.outcomes));
+        answerDescription(m_take, at(m_paper.firstOutcomes), marked, hint));
+    if (m_take == Take::First) {
+        row->model->setText(at(m_paper.answerKeys));
+        row->setOutcome(at(m_paper.outcomes));
         row->result->setToolTip(hint);
         row->answer->setMaxLength(answerMaxLength(type));
-        row->answer->setText(at(paper_.answers));
+        row->answer->setText(at(m_paper.answers));
         return;
     }
     // Second take: FR shows the first take's outcome, SR this take's; the blanks right the
     // first time are locked and tinted, with their tick beside the box.
-    row->setOutcome(at(paper_.firstOutcomes));
-    row->setSecondOutcome(at(paper_.outcomes));
+    row->setOutcome(at(m_paper.firstOutcomes));
+    row->setSecondOutcome(at(m_paper.outcomes));
     row->second->setToolTip(hint);
     // The expected answer as its flags judge it: written as the key writes it, with a note on
     // what counts.
     const QString note =
-        marking::FlagNote(paper_.answerKeys, paper_.answerTypes, i, paper_.answerFlags);
+        marking::FlagNote(m_paper.answerKeys, m_paper.answerTypes, i, m_paper.answerFlags);
     QString expected = QStringLiteral("Expected answer");
     if (!note.isEmpty())
         expected += u'\n' + note;
     row->model->setToolTip(hint.isEmpty() ? expected : expected + u'\n' + hint);
-    row->model->setText(marking::ModelAnswer(paper_.answers, paper_.answerKeys, paper_.answerTypes,
-                                             i, paper_.answerFlags));
+    row->model->setText(marking::ModelAnswer(m_paper.answers, m_paper.answerKeys,
+                                             m_paper.answerTypes, i, m_paper.answerFlags));
     row->answer->setMaxLength(answerMaxLength(type));
-    row->answer->setText(at(paper_.answers));
+    row->answer->setText(at(m_paper.answers));
     const SecondTakeRowLook look =
-        secondTakeRowLook(at(paper_.firstOutcomes), at(paper_.outcomes), paper_.isMarked());
+        secondTakeRowLook(at(m_paper.firstOutcomes), at(m_paper.outcomes), m_paper.isMarked());
     setBoxColour(row->answer, look.tinted ? LockedTint : QColor(Qt::white));
     if (look.locked)
         row->answer->setReadOnly(*look.locked);
@@ -139,46 +139,46 @@ void PracticeWindow::FillAnswerRow(int k, int i)
 
 void PracticeWindow::ShowAnswerRows()
 {
-    const int b = paper_.blanksOn(qsCount_);
+    const int b = m_paper.blanksOn(m_qsCount);
     QList<int> heights;
-    for (AnswerRow *row : rows_)
+    for (AnswerRow *row : m_rows)
         heights.append(chrome::pxToTwips(row->height()));
-    const QList<int> tops = stackRowTopsTwips(heights, b, take_);
+    const QList<int> tops = stackRowTopsTwips(heights, b, m_take);
     for (int k = 1; k <= AnswerRowCount; ++k) {
-        AnswerRow *row = rows_[k - 1];
+        AnswerRow *row = m_rows[k - 1];
         row->move(row->x(), px(tops[k - 1]));
         row->setVisible(rowShown(k, b));
     }
     if (const std::optional<bool> shown = firstLetterShown(b))
-        rows_[0]->letter->setVisible(*shown);
+        m_rows[0]->letter->setVisible(*shown);
     placeHintLine();
 }
 
 void PracticeWindow::BuildRemainingList()
 {
-    remQns_->addItems(
-        remainingQuestions(paper_.answers, paper_.blanksPerQuestion, paper_.blankCount));
+    m_remQns->addItems(
+        remainingQuestions(m_paper.answers, m_paper.blanksPerQuestion, m_paper.blankCount));
     // The first entry on show would read like a count ("Qns left: 4"); the list shows its
     // entries only when opened.
-    remQns_->setCurrentIndex(-1);
+    m_remQns->setCurrentIndex(-1);
 }
 
 void PracticeWindow::focusNextRow(int k)
 {
-    const int b = paper_.blanksOn(qsCount_);
+    const int b = m_paper.blanksOn(m_qsCount);
     if (b <= 0)
         return;
     // The next box the pupil can type in; locked boxes are passed over unless all are locked.
     int next = k % b;
     for (int step = 0; step < b; ++step) {
         const int candidate = (k + step) % b;
-        if (!rows_[candidate]->answer->isReadOnly()) {
+        if (!m_rows[candidate]->answer->isReadOnly()) {
             next = candidate;
             break;
         }
     }
-    rows_[next]->answer->setFocus();
-    rows_[next]->answer->selectAll();
+    m_rows[next]->answer->setFocus();
+    m_rows[next]->answer->selectAll();
 }
 
 } // namespace practice

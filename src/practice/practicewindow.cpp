@@ -54,8 +54,8 @@ std::function<bool(QPrinter *)> &printDialogHook()
 
 PracticeWindow::PracticeWindow(const PaperPlace &place, Take take, std::function<void()> onUnload,
                                QWidget *parent)
-    : chrome::SkinnedWindow(Kind::Practice, parent), place_(place), onUnload_(std::move(onUnload)),
-      take_(take), paper_(take), guard_(new DocumentGuard(this))
+    : chrome::SkinnedWindow(Kind::Practice, parent), m_place(place),
+      m_onUnload(std::move(onUnload)), m_take(take), m_paper(take), m_guard(new DocumentGuard(this))
 {
     setObjectName(take == Take::First ? QStringLiteral("Test1") : QStringLiteral("Test2"));
     if (take == Take::Second)
@@ -67,16 +67,16 @@ PracticeWindow::PracticeWindow(const PaperPlace &place, Take take, std::function
     buildControls();
     connect(this, &SkinnedWindow::ticked, this, &PracticeWindow::PaperClock);
     connect(this, &SkinnedWindow::closeRequested, this, &PracticeWindow::ClosePaper);
-    progressTimer_ = new QTimer(this);
-    progressTimer_->setSingleShot(true);
-    connect(progressTimer_, &QTimer::timeout, this, &PracticeWindow::progressStep);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setSingleShot(true);
+    connect(m_progressTimer, &QTimer::timeout, this, &PracticeWindow::progressStep);
 }
 
 PracticeWindow::~PracticeWindow()
 {
     unload();
     // The viewer's widget is a child; let the viewer delete it while both still exist.
-    viewer_.reset();
+    m_viewer.reset();
 }
 
 void PracticeWindow::runCommand(Command command)
@@ -95,10 +95,10 @@ void PracticeWindow::runCommand(Command command)
         ClosePaper();
         break;
     case Command::Back:
-        ShowQuestion(qsCount_ - 1);
+        ShowQuestion(m_qsCount - 1);
         break;
     case Command::Next:
-        ShowQuestion(qsCount_ + 1);
+        ShowQuestion(m_qsCount + 1);
         break;
     case Command::ToggleSheet:
         toggleAnswerSheet();
@@ -116,9 +116,9 @@ void PracticeWindow::keyPressEvent(QKeyEvent *event)
     }
     event->accept();
     // A key the document itself left over (at the end of the passage) goes no further.
-    QWidget *view = viewer_ ? viewer_->widget() : nullptr;
+    QWidget *view = m_viewer ? m_viewer->widget() : nullptr;
     QWidget *focus = QApplication::focusWidget();
-    if (scrolling_ || (view && focus && (focus == view || view->isAncestorOf(focus))))
+    if (m_scrolling || (view && focus && (focus == view || view->isAncestorOf(focus))))
         return;
     scrollDocument(key);
 }
@@ -128,47 +128,47 @@ void PracticeWindow::scrollDocument(int key)
     // The document scrolls itself on the key, as when it has the focus; the focus stays where it
     // is, so a pupil can read on and type on. A key the document does not take comes back here
     // through its parents, and stops.
-    QWidget *target = viewer_ ? viewer_->eventTarget() : nullptr;
+    QWidget *target = m_viewer ? m_viewer->eventTarget() : nullptr;
     if (!target)
         return;
-    scrolling_ = true;
+    m_scrolling = true;
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &press);
     QCoreApplication::sendEvent(target, &release);
-    scrolling_ = false;
+    m_scrolling = false;
 }
 
 void PracticeWindow::showHintLine()
 {
-    const int b = std::clamp(paper_.blanksOn(qsCount_), 0, AnswerRowCount);
+    const int b = std::clamp(m_paper.blanksOn(m_qsCount), 0, AnswerRowCount);
     QStringList rowHints;
     int focused = 0;
     QWidget *focus = QApplication::focusWidget();
     for (int k = 1; k <= b; ++k) {
-        rowHints.append(hints_[k - 1]);
-        if (focus && (focus == rows_[k - 1]->answer || focus == rows_[k - 1]->model))
+        rowHints.append(m_hints[k - 1]);
+        if (focus && (focus == m_rows[k - 1]->answer || focus == m_rows[k - 1]->model))
             focused = k;
     }
     const QString line = hintLine(rowHints, focused);
-    if (hintLabel_->text() != line)
-        hintLabel_->setText(line);
-    hintLabel_->setVisible(!line.isEmpty());
+    if (m_hintLabel->text() != line)
+        m_hintLabel->setText(line);
+    m_hintLabel->setVisible(!line.isEmpty());
     placeHintLine();
 }
 
 void PracticeWindow::placeHintLine()
 {
-    if (!hintLabel_)
+    if (!m_hintLabel)
         return;
     // Just below the last row on show, across the sheet.
     int top = 0;
-    for (AnswerRow *row : rows_)
+    for (AnswerRow *row : m_rows)
         if (!row->isHidden())
             top = std::max(top, row->geometry().bottom() + 1);
-    const int width = std::max(0, answerBox_->width() - 16);
-    hintLabel_->setGeometry(8, top + 8, width, hintLabel_->heightForWidth(width));
-    hintLabel_->raise();
+    const int width = std::max(0, m_answerBox->width() - 16);
+    m_hintLabel->setGeometry(8, top + 8, width, m_hintLabel->heightForWidth(width));
+    m_hintLabel->raise();
 }
 
 bool PracticeWindow::LoadPaper()
@@ -177,13 +177,13 @@ bool PracticeWindow::LoadPaper()
     applyLayout();
 
     // The paper belongs to the subject it is opened from, whatever the home window shows later.
-    paper_.setPlace(place_);
-    const PaperPlace &place = paper_.place();
+    m_paper.setPlace(m_place);
+    const PaperPlace &place = m_paper.place();
     setTitle(paperCaption(place.topicName, place.paperNumber, place.topicFirst));
-    questionTitle_->setText(QStringLiteral("Question %1").arg(qsCount_));
-    questionTitle_->adjustSize();
+    m_questionTitle->setText(QStringLiteral("Question %1").arg(m_qsCount));
+    m_questionTitle->adjustSize();
 
-    if (const std::optional<QString> failed = paper_.loadTables()) {
+    if (const std::optional<QString> failed = m_paper.loadTables()) {
         notify(
             QStringLiteral("Larkspur"),
             QStringLiteral("This paper cannot be opened: its %1 could not be read.").arg(*failed));
@@ -192,60 +192,60 @@ bool PracticeWindow::LoadPaper()
     }
 
     showDocument();
-    paper_.loadRecords();
+    m_paper.loadRecords();
     tellKeptCopies();
     FillAnswerSheet();
     ShowAnswerRows();
     showScore();
-    remQns_->clear();
+    m_remQns->clear();
     BuildRemainingList();
-    if (paper_.isMarked())
+    if (m_paper.isMarked())
         MarkPaper();
-    answerSheetShown_ = true;
-    startTime_ = QDateTime::currentDateTime();
-    loaded_ = true;
-    totalLabel_->setText(QString::number(paper_.blankCount));
-    if (dateLabel_)
-        dateLabel_->setText(results::shortDateText(startTime_.date()));
+    m_answerSheetShown = true;
+    m_startTime = QDateTime::currentDateTime();
+    m_loaded = true;
+    m_totalLabel->setText(QString::number(m_paper.blankCount));
+    if (m_dateLabel)
+        m_dateLabel->setText(results::shortDateText(m_startTime.date()));
     PaperClock();
     if (const std::optional<int> k = openRow())
-        rows_[*k - 1]->answer->setFocus();
+        m_rows[*k - 1]->answer->setFocus();
     return true;
 }
 
 void PracticeWindow::showDocument()
 {
-    const QString id = qsCount_ >= 1 && qsCount_ <= paper_.questionIds.size()
-                           ? paper_.questionIds[qsCount_ - 1]
+    const QString id = m_qsCount >= 1 && m_qsCount <= m_paper.questionIds.size()
+                           ? m_paper.questionIds[m_qsCount - 1]
                            : QString();
-    currentQuestionId_ = id.toInt();
-    questionFilePath_ = content::questionFilePath(paper_.place().dataFolder, id);
-    if (content::ExtractItem(currentQuestionId_, QStringLiteral("Custom"), questionFilePath_,
+    m_currentQuestionId = id.toInt();
+    m_questionFilePath = content::questionFilePath(m_paper.place().dataFolder, id);
+    if (content::ExtractItem(m_currentQuestionId, QStringLiteral("Custom"), m_questionFilePath,
                              records::Keep::Temporary) == 0)
-        viewer_->navigate(questionFilePath_);
+        m_viewer->navigate(m_questionFilePath);
 }
 
 void PracticeWindow::attachDocument()
 {
     // The document's key and mouse events reach the window through the viewer's event target;
     // a newly loaded document may bring a new one.
-    QWidget *target = viewer_ ? viewer_->eventTarget() : nullptr;
-    guard_->guard(target);
+    QWidget *target = m_viewer ? m_viewer->eventTarget() : nullptr;
+    m_guard->guard(target);
 }
 
 void PracticeWindow::StoreAnswers()
 {
-    const int b = paper_.blanksOn(qsCount_);
-    const int offset = paper_.offsetOf(qsCount_);
+    const int b = m_paper.blanksOn(m_qsCount);
+    const int offset = m_paper.offsetOf(m_qsCount);
     for (int k = 1; k <= AnswerRowCount; ++k) {
-        if (b > k - 1 && offset + k - 1 < paper_.answers.size())
-            paper_.answers[offset + k - 1] = rows_[k - 1]->answer->text();
+        if (b > k - 1 && offset + k - 1 < m_paper.answers.size())
+            m_paper.answers[offset + k - 1] = m_rows[k - 1]->answer->text();
     }
 }
 
 bool PracticeWindow::SaveAnswers()
 {
-    const std::optional<WriteFailure> f = paper_.saveAnswers();
+    const std::optional<WriteFailure> f = m_paper.saveAnswers();
     tellKeptCopies();
     if (f) {
         reportWriteFailure(*f);
@@ -256,66 +256,66 @@ bool PracticeWindow::SaveAnswers()
 
 void PracticeWindow::ShowQuestion(int number)
 {
-    if (number < 1 || number > paper_.questionCount() || marking_)
+    if (number < 1 || number > m_paper.questionCount() || m_marking)
         return;
     StoreAnswers();
-    if (paper_.isMarked()) {
+    if (m_paper.isMarked()) {
         // The boxes are locked and their answers were written when the paper was marked, so a
         // failed write loses nothing: the pupil goes on reviewing, untroubled.
-        paper_.saveAnswers();
+        m_paper.saveAnswers();
         tellKeptCopies();
     } else if (!SaveAnswers()) {
         return; // a failed write keeps the pupil on this question with the answers on screen
     }
-    qsCount_ = number;
+    m_qsCount = number;
     // A tip shown for the last question's rows would stand beside the wrong answers.
     QToolTip::hideText();
-    questionTitle_->setText(QStringLiteral("Question %1").arg(qsCount_));
-    questionTitle_->adjustSize();
+    m_questionTitle->setText(QStringLiteral("Question %1").arg(m_qsCount));
+    m_questionTitle->adjustSize();
     FillAnswerSheet();
     ShowAnswerRows();
     discardQuestionFile();
     showDocument();
-    remQns_->clear();
+    m_remQns->clear();
     BuildRemainingList();
-    rows_[openRow().value_or(1) - 1]->answer->setFocus();
+    m_rows[openRow().value_or(1) - 1]->answer->setFocus();
 }
 
 marking::GapSurroundings PracticeWindow::besideGap(int k)
 {
     // Read from the question's document once per question.
-    const QString id = paper_.questionIds.value(qsCount_ - 1);
-    if (id != gapsQuestion_) {
-        gapsQuestion_ = id;
-        gaps_ = content::GapTexts(content::itemBytes(id.toInt()).value_or(QByteArray()));
+    const QString id = m_paper.questionIds.value(m_qsCount - 1);
+    if (id != m_gapsQuestion) {
+        m_gapsQuestion = id;
+        m_gaps = content::GapTexts(content::itemBytes(id.toInt()).value_or(QByteArray()));
     }
-    const content::GapText g = gaps_.value(k - 1);
+    const content::GapText g = m_gaps.value(k - 1);
     return {g.before, g.after};
 }
 
 std::optional<int> PracticeWindow::openRow() const
 {
-    const int b = paper_.blanksOn(qsCount_);
-    return firstOpenRow(take_, paper_.firstOutcomes.mid(paper_.offsetOf(qsCount_), b), b,
-                        paper_.isMarked());
+    const int b = m_paper.blanksOn(m_qsCount);
+    return firstOpenRow(m_take, m_paper.firstOutcomes.mid(m_paper.offsetOf(m_qsCount), b), b,
+                        m_paper.isMarked());
 }
 
 void PracticeWindow::SavePaper()
 {
-    if (marking_ || paper_.isMarked())
+    if (m_marking || m_paper.isMarked())
         return;
     StoreAnswers();
     if (!SaveAnswers())
         return;
     // The list follows the stored answers, as after a move.
-    remQns_->clear();
+    m_remQns->clear();
     BuildRemainingList();
     notify(QStringLiteral("Larkspur"), QStringLiteral("Paper saved"));
 }
 
 void PracticeWindow::ClosePaper()
 {
-    if (marking_)
+    if (m_marking)
         return;
     if (ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?")))
         close();
@@ -323,47 +323,47 @@ void PracticeWindow::ClosePaper()
 
 bool PracticeWindow::mayCloseWithProgram()
 {
-    if (marking_)
+    if (m_marking)
         return false; // the take is being recorded
-    if (!loaded_ || paper_.isMarked())
+    if (!m_loaded || m_paper.isMarked())
         return true;
     StoreAnswers();
     // Before marking, only the blanks carried over from a first take hold a tick; they are
     // locked, so they differ from the file until the first save without any typing.
-    const QStringList &saved = paper_.answerRecord.fields;
+    const QStringList &saved = m_paper.answerRecord.fields;
     bool unsaved = false;
-    for (qsizetype i = 0; i < std::max(paper_.answers.size(), saved.size()); ++i) {
-        const bool carried = paper_.outcomes.value(i) == QString(marking::RightMark);
-        unsaved = unsaved || (!carried && paper_.answers.value(i) != saved.value(i));
+    for (qsizetype i = 0; i < std::max(m_paper.answers.size(), saved.size()); ++i) {
+        const bool carried = m_paper.outcomes.value(i) == QString(marking::RightMark);
+        unsaved = unsaved || (!carried && m_paper.answers.value(i) != saved.value(i));
     }
     return !unsaved || ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"));
 }
 
 void PracticeWindow::PrintQuestion()
 {
-    if (printer_)
+    if (m_printer)
         return; // a print is still running
-    printer_ = std::make_unique<QPrinter>();
+    m_printer = std::make_unique<QPrinter>();
     bool accepted = false;
     if (printDialogHook()) {
-        accepted = printDialogHook()(printer_.get());
+        accepted = printDialogHook()(m_printer.get());
     } else {
-        QPrintDialog dialog(printer_.get(), this);
+        QPrintDialog dialog(m_printer.get(), this);
         accepted = dialog.exec() == QDialog::Accepted;
     }
     if (!accepted) {
-        printer_.reset();
+        m_printer.reset();
         return;
     }
-    viewer_->print(printer_.get(), [this](bool) { printer_.reset(); });
+    m_viewer->print(m_printer.get(), [this](bool) { m_printer.reset(); });
 }
 
 void PracticeWindow::toggleAnswerSheet()
 {
-    answerSheetShown_ = !answerSheetShown_;
-    handle_->setToolTip(toolTipWithKey(answerSheetShown_ ? QStringLiteral("Hide answer sheet")
-                                                         : QStringLiteral("Show answer sheet"),
-                                       Command::ToggleSheet));
+    m_answerSheetShown = !m_answerSheetShown;
+    m_handle->setToolTip(toolTipWithKey(m_answerSheetShown ? QStringLiteral("Hide answer sheet")
+                                                           : QStringLiteral("Show answer sheet"),
+                                        Command::ToggleSheet));
     applyLayout();
 }
 
@@ -384,21 +384,21 @@ void PracticeWindow::closeEvent(QCloseEvent *event)
         QTimer::singleShot(0, this, &PracticeWindow::ClosePaper);
         return;
     }
-    progressTimer_->stop();
-    marking_ = false;
+    m_progressTimer->stop();
+    m_marking = false;
     chrome::SkinnedWindow::closeEvent(event);
     unload();
 }
 
 void PracticeWindow::unload()
 {
-    if (unloaded_)
+    if (m_unloaded)
         return;
-    unloaded_ = true;
+    m_unloaded = true;
     timer()->stop();
     discardQuestionFile();
-    if (onUnload_)
-        onUnload_();
+    if (m_onUnload)
+        m_onUnload();
 }
 
 void PracticeWindow::mousePressEvent(QMouseEvent *event)
@@ -412,7 +412,7 @@ void PracticeWindow::mousePressEvent(QMouseEvent *event)
     if (zones.left || zones.top || zones.right || zones.bottom)
         QCursor::setPos(mapToGlobal(snapToEdges(pos, size(), zones)));
     // Only the bottom-right corner band resizes.
-    resizing_ = zones.corner();
+    m_resizing = zones.corner();
     event->accept();
 }
 
@@ -421,7 +421,7 @@ void PracticeWindow::mouseMoveEvent(QMouseEvent *event)
     const QPoint pos = event->position().toPoint();
     const bool held = event->buttons() & Qt::LeftButton;
     setCursor(pointerShape(pos, size(), held, cursor().shape()));
-    if (resizing_ && held && !isMaximized()) {
+    if (m_resizing && held && !isMaximized()) {
         const ResizeStep step = resizeStep(chrome::pxToTwips(pos.x()), chrome::pxToTwips(pos.y()),
                                            chrome::pxToTwips(EdgeBandPx));
         QSize s = size();
@@ -438,15 +438,15 @@ void PracticeWindow::mouseMoveEvent(QMouseEvent *event)
 void PracticeWindow::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        resizing_ = false;
+        m_resizing = false;
     event->accept();
 }
 
 bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == handle_ && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == m_handle && event->type() == QEvent::MouseButtonRelease) {
         auto *me = static_cast<QMouseEvent *>(event);
-        if (me->button() == Qt::LeftButton && handle_->rect().contains(me->position().toPoint()))
+        if (me->button() == Qt::LeftButton && m_handle->rect().contains(me->position().toPoint()))
             toggleAnswerSheet();
         return true;
     }
@@ -466,8 +466,8 @@ void PracticeWindow::notify(const QString &title, const QString &message)
 void PracticeWindow::discardQuestionFile()
 {
     // Only the question on view has a file; it is written again whenever it is shown.
-    if (!questionFilePath_.isEmpty())
-        QFile::remove(questionFilePath_);
+    if (!m_questionFilePath.isEmpty())
+        QFile::remove(m_questionFilePath);
 }
 
 void PracticeWindow::setGuardMessageHook(std::function<void(const QString &, const QString &)> hook)
