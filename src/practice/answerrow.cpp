@@ -90,7 +90,7 @@ AnswerRow::AnswerRow(int k, Take take, QWidget *parent) : QWidget(parent)
 
 void AnswerRow::applyGeometry(const RowGeometry &g)
 {
-    geometry_ = g;
+    m_geometry = g;
     const QRect frame = toPx(g.frame);
     setGeometry(frame.x(), y(), frame.width(), frame.height());
     answer->setGeometry(toPx(g.answer));
@@ -104,7 +104,7 @@ void AnswerRow::applyGeometry(const RowGeometry &g)
 
 void AnswerRow::setOutcome(const QString &outcome)
 {
-    outcome_ = outcome;
+    m_outcome = outcome;
     showMark(result, outcome);
 }
 

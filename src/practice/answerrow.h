@@ -29,10 +29,10 @@ class AnswerRow : public QWidget
 public:
     AnswerRow(int k, Take take, QWidget *parent);
     void applyGeometry(const RowGeometry &twips);
-    const RowGeometry &geometryTwips() const { return geometry_; }
+    const RowGeometry &geometryTwips() const { return m_geometry; }
     void setOutcome(const QString &outcome);       // FR k
     void setSecondOutcome(const QString &outcome); // SR k
-    QString outcome() const { return outcome_; }
+    QString outcome() const { return m_outcome; }
 
     QLineEdit *answer;
     QLineEdit *model;
@@ -44,8 +44,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString outcome_;
-    RowGeometry geometry_;
+    QString m_outcome;
+    RowGeometry m_geometry;
 };
 
 } // namespace practice
