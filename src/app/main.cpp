@@ -67,8 +67,8 @@ int main(int argc, char *argv[])
     home::HomeWindow contents(folder.path);
     chrome::timing::stamp("window-built");
     contents.setPracticeOpener(
-        [](home::HomeState &state, std::function<void()> onUnload) -> QWidget * {
-            return practice::openPracticeWindow(state, std::move(onUnload));
+        [](const results::PaperPlace &place, std::function<void()> onUnload) -> QWidget * {
+            return practice::openPracticeWindow(place, std::move(onUnload));
         });
     contents.setPracticeCloseQuery(practice::mayClose);
     const home::HomeWindow::StartUpStatus status = contents.startUp();

@@ -13,7 +13,7 @@ class AfterFirstPaint final : public QObject
 {
 public:
     AfterFirstPaint(QWidget *window, std::function<void()> work)
-        : QObject(window), work_(std::move(work))
+        : QObject(window), m_work(std::move(work))
     {
         window->installEventFilter(this);
     }
@@ -24,14 +24,14 @@ protected:
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             // Parented to the window: the work is dropped if the window goes meanwhile.
-            QTimer::singleShot(0, parent(), std::move(work_));
+            QTimer::singleShot(0, parent(), std::move(m_work));
             deleteLater();
         }
         return false;
     }
 
 private:
-    std::function<void()> work_;
+    std::function<void()> m_work;
 };
 
 } // namespace

@@ -4,13 +4,10 @@
 
 namespace chrome {
 
-// The home toolbar's buttons (positions 1-4) for a subject tab or for the Help tab. On the Help
-// tab position 3 has no command: it keeps the print pictures with no caption, no tool tip and
-// hasCommand false, and the home window may hide or disable it.
-ButtonIdentity homeToolbarIdentity(int position, bool helpTab);
-
-// The practice toolbar's buttons (positions 1-6: Save, Mark, Print, Close, Back, Next).
-ButtonIdentity practiceToolbarIdentity(int position);
+// A button's captions and pictures: `stem`_off.bmp, _on.bmp, _pressed.bmp and, when it can be
+// disabled, _disabled.bmp.
+ButtonIdentity buttonIdentity(const QString &caption, const QString &toolTip, const QString &stem,
+                              bool hasDisabled = false);
 
 // A home tab's pictures: (off, on) in front or at the back.
 ButtonIdentity tabIdentity(bool front);

@@ -14,7 +14,7 @@
 namespace chrome {
 
 namespace {
-constexpr char kPressTrack[] = "txtPressTrack";
+constexpr char PressTrackProperty[] = "txtPressTrack";
 
 // Screen readers see a picture button as a button they can press, not as a bare surface.
 class AccessibleImageButton : public QAccessibleWidget
@@ -237,13 +237,13 @@ void ImageButton::refresh()
 
 bool ImageButton::pressTrack(const QWidget *w)
 {
-    return w && w->window()->property(kPressTrack).toBool();
+    return w && w->window()->property(PressTrackProperty).toBool();
 }
 
 void ImageButton::setPressTrack(QWidget *w, bool held)
 {
     if (w)
-        w->window()->setProperty(kPressTrack, held);
+        w->window()->setProperty(PressTrackProperty, held);
 }
 
 void ImageButton::refreshWindow(QWidget *w, QPoint globalCursor)

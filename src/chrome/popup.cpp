@@ -55,14 +55,14 @@ ImageButton *makeButton(const char *name, const char *captionName, QWidget *pare
 {
     auto *b = new ImageButton(QString::fromLatin1(name), parent);
     b->setAutoSize(false);
-    b->resize(qRound(twipsToPx(1200)), qRound(twipsToPx(375)));
+    b->resize(twipsToWholePx(1200), twipsToWholePx(375));
     b->setPictures(QStringLiteral("button_off.bmp"), QStringLiteral("button_on.bmp"));
     b->setKeyboardFocusable(true);
     QLabel *caption = b->caption(QString::fromLatin1(captionName));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(8.25);
     caption->setFont(font);
-    caption->setGeometry(0, qRound(twipsToPx(60)), qRound(twipsToPx(1215)), qRound(twipsToPx(255)));
+    caption->setGeometry(0, twipsToWholePx(60), twipsToWholePx(1215), twipsToWholePx(255));
     return b;
 }
 } // namespace
@@ -121,7 +121,7 @@ void frmPopUp::CallPop(const QString &Title, const QString &Msg, int NumofButton
 
     m_message->setText(Msg);
     const int messageWidth = floorPx(l.messageWidth);
-    const int designHeight = qRound(twipsToPx(420));
+    const int designHeight = twipsToWholePx(420);
     // The message grows downward to fit its text.
     m_message->setGeometry(floorPx(l.message.x()), floorPx(l.message.y()), messageWidth,
                            qMax(designHeight, m_message->heightForWidth(messageWidth)));

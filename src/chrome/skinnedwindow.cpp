@@ -17,17 +17,12 @@
 namespace chrome {
 
 namespace {
-constexpr int kTickMs = 100;
-constexpr QSize kTitleButton{19, 19};
-constexpr QSize kIcon{16, 16};
+constexpr int TickMs = 100;
+constexpr QSize TitleButtonSize{19, 19};
+constexpr QSize IconSize{16, 16};
 
-const QColor kTitleActive(0xFF, 0xFF, 0xFF);
-const QColor kTitleInactive(0x80, 0x80, 0x80);
-
-int px(double v)
-{
-    return static_cast<int>(std::lround(v));
-}
+const QColor TitleActive(0xFF, 0xFF, 0xFF);
+const QColor TitleInactive(0x80, 0x80, 0x80);
 
 // To a screen reader the home and practice windows are application windows (frames), not
 // bare surfaces.
@@ -50,7 +45,7 @@ PictureBox *makePiece(const char *name, QWidget *parent, PictureBox::Fit fit, QS
 ImageButton *makeTitleButton(const char *name, QWidget *parent)
 {
     auto *b = new ImageButton(QString::fromLatin1(name), parent);
-    b->resize(kTitleButton);
+    b->resize(TitleButtonSize);
     b->setFollowsActivation(true);
     return b;
 }
@@ -84,7 +79,7 @@ SkinnedWindow::SkinnedWindow(Kind kind, QWidget *parent) : QWidget(parent), m_ki
                                      : QStringLiteral("border_right_corners.bmp"));
 
     if (!dialog) {
-        m_icon = makePiece("ImgIco", this, Fit::Stretch, kIcon,
+        m_icon = makePiece("ImgIco", this, Fit::Stretch, IconSize,
                            kind == Kind::Home ? QStringLiteral("LSicon.ico")
                                               : QStringLiteral("Pencil.ico"));
         m_icon->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -98,7 +93,7 @@ SkinnedWindow::SkinnedWindow(Kind kind, QWidget *parent) : QWidget(parent), m_ki
     m_title->setFont(titleFont);
     m_title->setAttribute(Qt::WA_TranslucentBackground);
     if (dialog)
-        m_title->setGeometry(px(twipsToPx(240)), 5, px(twipsToPx(1185)), px(twipsToPx(270)));
+        m_title->setGeometry(twipsToWholePx(240), 5, twipsToWholePx(1185), twipsToWholePx(270));
 
     for (QObject *source : {static_cast<QObject *>(m_topLeft), static_cast<QObject *>(m_topCentre),
                             static_cast<QObject *>(m_topRight), static_cast<QObject *>(m_title)})
@@ -128,7 +123,7 @@ SkinnedWindow::SkinnedWindow(Kind kind, QWidget *parent) : QWidget(parent), m_ki
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(kTickMs);
+    m_timer->setInterval(TickMs);
     connect(m_timer, &QTimer::timeout, this, &SkinnedWindow::tick);
     m_timer->start();
 
@@ -137,13 +132,13 @@ SkinnedWindow::SkinnedWindow(Kind kind, QWidget *parent) : QWidget(parent), m_ki
 
     switch (kind) {
     case Kind::Home:
-        resize(px(twipsToPx(6070)), px(twipsToPx(7380)));
+        resize(twipsToWholePx(6070), twipsToWholePx(7380));
         break;
     case Kind::Practice:
-        resize(px(twipsToPx(12000)), px(twipsToPx(9000)));
+        resize(twipsToWholePx(12000), twipsToWholePx(9000));
         break;
     case Kind::Dialog:
-        setFixedSize(px(twipsToPx(3975)), px(twipsToPx(2250)));
+        setFixedSize(twipsToWholePx(3975), twipsToWholePx(2250));
         break;
     }
     layoutFrame();
@@ -184,7 +179,7 @@ void SkinnedWindow::applySkin(bool active)
     m_active = active;
 
     QPalette pal = m_title->palette();
-    pal.setColor(QPalette::WindowText, active ? kTitleActive : kTitleInactive);
+    pal.setColor(QPalette::WindowText, active ? TitleActive : TitleInactive);
     m_title->setPalette(pal);
 
     if (active) {
@@ -306,20 +301,20 @@ void SkinnedWindow::layoutTitleBar()
     }
     m_title->adjustSize();
     const double titleLeft = m_kind == Kind::Home ? twipsToPx(450) : himetricToPx(800);
-    m_title->move(px(titleLeft), (barHeight - m_title->height()) / 2);
-    m_icon->move(px(himetricToPx(240)), (barHeight - m_icon->height()) / 2);
+    m_title->move(wholePx(titleLeft), (barHeight - m_title->height()) / 2);
+    m_icon->move(himetricToWholePx(240), (barHeight - m_icon->height()) / 2);
 
     // Home: 60 and 30 twips apart; practice: 120 and 60 HIMETRIC.
     const double edgeGap = m_kind == Kind::Home ? twipsToPx(60) : himetricToPx(120);
     const double buttonGap = m_kind == Kind::Home ? twipsToPx(30) : himetricToPx(60);
     double left = w - m_close->width() - edgeGap;
-    m_close->move(px(left), (rightBar - m_close->height()) / 2);
+    m_close->move(wholePx(left), (rightBar - m_close->height()) / 2);
     if (m_maximise) {
         left = left - m_maximise->width() - buttonGap;
-        m_maximise->move(px(left), (rightBar - m_maximise->height()) / 2);
+        m_maximise->move(wholePx(left), (rightBar - m_maximise->height()) / 2);
     }
     left = left - m_minimise->width() - buttonGap;
-    m_minimise->move(px(left), (rightBar - m_minimise->height()) / 2);
+    m_minimise->move(wholePx(left), (rightBar - m_minimise->height()) / 2);
 }
 
 bool SkinnedWindow::isDragSource(QObject *o) const

@@ -20,8 +20,9 @@ class PictureBox;
 //
 // The window is clipped to its outline after every resize, is dragged by its title-bar pieces
 // and title with any mouse button, and switches its title bar between the active and inactive
-// skins on activation (the dialog always shows the active one). Its 100 ms timer (Timer1)
-// emits ticked() and then refreshes the looks of all its image buttons.
+// skins on activation (the dialog always shows the active one). A 100 ms timer (objectName
+// Timer1) emits ticked() and then sets the looks of all its image buttons from where the pointer
+// is now: a button's look follows the pointer's position, not the mouse events it was sent.
 //
 // Subclasses place their content inside clientRect() or wherever their layout says; the frame
 // pieces lie beneath every child created after them.

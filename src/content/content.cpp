@@ -203,7 +203,7 @@ PaperLoad LoadPaperTables(const QString &dataFolder, int subject, int paperNumbe
         return load;
     };
 
-    // 1. Paper list: the question ids of the paper.
+    // The paper list: the question ids of the paper.
     if (!withTable(dataFolder, tableItem(subject, PaperTable::PaperList), [&](const QString &p) {
             t.questionIds = records::ReadAllFields(p, QString::number(paperNumber));
         }))
@@ -216,7 +216,7 @@ PaperLoad LoadPaperTables(const QString &dataFolder, int subject, int paperNumbe
             return fail(PaperTable::PaperList);
     }
 
-    // 2. Answer key: the expected answers and the number of blanks of every question.
+    // The answer key: the expected answers and the number of blanks of every question.
     QList<bool> present;
     if (!withTable(dataFolder, tableItem(subject, PaperTable::AnswerKey), [&](const QString &p) {
             t.answerKeys = records::ReadQuestionFields(p, t.questionIds);
@@ -234,7 +234,7 @@ PaperLoad LoadPaperTables(const QString &dataFolder, int subject, int paperNumbe
     if (t.blankCount > MaxBlanksPerPaper)
         return fail(PaperTable::AnswerKey);
 
-    // 3. and 4. Answer types and marks, one per blank, question by question like the keys.
+    // Answer types and marks, one per blank, question by question like the keys.
     const auto perBlankTable = [&](PaperTable table, QStringList &into) {
         QList<int> counts;
         const bool extracted =
@@ -249,7 +249,7 @@ PaperLoad LoadPaperTables(const QString &dataFolder, int subject, int paperNumbe
     if (!perBlankTable(PaperTable::Marks, t.blankMarks))
         return fail(PaperTable::Marks);
 
-    // 5. Answer flags, where the subject has them; a question without a record has none.
+    // Answer flags, where the subject has them; a question without a record has none.
     t.answerFlags = QStringList(t.blankCount);
     if (itemBytes(tableItem(subject, PaperTable::AnswerFlags))) {
         QStringList flags;
@@ -277,7 +277,7 @@ PaperLoad LoadPaperTables(const QString &dataFolder, int subject, int paperNumbe
         }
     }
 
-    // 6. Total marks.
+    // The total marks, from the marks of the blanks.
     for (const QString &mark : std::as_const(t.blankMarks)) {
         const std::optional<int> value = wholeNumber(mark);
         if (!value || *value > 1000)

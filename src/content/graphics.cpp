@@ -8,7 +8,7 @@ namespace content {
 namespace {
 // One picture a line, in item order, so the list reads like the table it is.
 // clang-format off
-constexpr std::array<GraphicsEntry, 89> kGraphics{{
+constexpr std::array<GraphicsEntry, 89> GraphicsTable{{
     {1, "about_off.bmp"},
     {2, "about_on.bmp"},
     {3, "about_pressed.bmp"},
@@ -104,12 +104,12 @@ constexpr std::array<GraphicsEntry, 89> kGraphics{{
 
 std::span<const GraphicsEntry> graphicsList()
 {
-    return kGraphics;
+    return GraphicsTable;
 }
 
 const char *graphicsFileName(int item)
 {
-    for (const GraphicsEntry &entry : kGraphics) {
+    for (const GraphicsEntry &entry : GraphicsTable) {
         if (entry.item == item)
             return entry.fileName;
     }
@@ -118,7 +118,7 @@ const char *graphicsFileName(int item)
 
 int graphicsItem(const char *fileName)
 {
-    for (const GraphicsEntry &entry : kGraphics) {
+    for (const GraphicsEntry &entry : GraphicsTable) {
         if (strcasecmp(entry.fileName, fileName) == 0)
             return entry.item;
     }

@@ -41,29 +41,29 @@ QByteArray detailsItem(const CourseInfo &info)
 class Reader
 {
 public:
-    explicit Reader(QByteArrayView bytes) : bytes_(bytes) {}
+    explicit Reader(QByteArrayView bytes) : m_bytes(bytes) {}
     bool number(quint32 &n)
     {
-        if (bytes_.size() - at_ < 4)
+        if (m_bytes.size() - m_at < 4)
             return false;
-        const auto *p = reinterpret_cast<const unsigned char *>(bytes_.data() + at_);
+        const auto *p = reinterpret_cast<const unsigned char *>(m_bytes.data() + m_at);
         n = quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
-        at_ += 4;
+        m_at += 4;
         return true;
     }
     bool take(qsizetype size, QByteArrayView &out)
     {
-        if (size < 0 || bytes_.size() - at_ < size)
+        if (size < 0 || m_bytes.size() - m_at < size)
             return false;
-        out = bytes_.sliced(at_, size);
-        at_ += size;
+        out = m_bytes.sliced(m_at, size);
+        m_at += size;
         return true;
     }
-    qsizetype left() const { return bytes_.size() - at_; }
+    qsizetype left() const { return m_bytes.size() - m_at; }
 
 private:
-    QByteArrayView bytes_;
-    qsizetype at_ = 0;
+    QByteArrayView m_bytes;
+    qsizetype m_at = 0;
 };
 
 // Unpacks zlib data into exactly `size` bytes: data that unpacks to more or fewer is refused,

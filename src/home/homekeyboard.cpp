@@ -2,6 +2,8 @@
 
 #include "chrome/imagebutton.h"
 #include "home/homelogic.h"
+#include "home/homepanel.h"
+#include "home/hometoolbar.h"
 #include "home/homewidgets.h"
 
 #include <QKeyEvent>
@@ -59,11 +61,11 @@ HomeWindow::FocusGroup HomeWindow::focusGroupOf(const QWidget *w) const
     };
     if (in(m_tabs))
         return FocusGroup::Tabs;
-    if (in(m_toolBar))
+    if (in(m_toolArea->buttons()))
         return FocusGroup::Tools;
-    if (in(m_topicLabels))
+    if (in(m_homePanel->topicControls()))
         return FocusGroup::Topics;
-    if (in(m_pa) || in(m_pb))
+    if (in(m_homePanel->paperControls()))
         return FocusGroup::Papers;
     for (const QWidget *p = w->parentWidget(); p && p != this; p = p->parentWidget()) {
         if (p->parentWidget() == this && p->objectName().startsWith(QLatin1String("Body_")))
@@ -91,17 +93,15 @@ QList<std::pair<HomeWindow::FocusGroup, QList<QWidget *>>> HomeWindow::focusGrou
     }
     add(FocusGroup::Tabs, tabs);
 
-    if (m_bodyHome->isVisible()) {
+    if (m_homePanel->isVisible()) {
         QList<QWidget *> topics, papers;
-        for (ClickLabel *t : m_topicLabels) {
+        for (ClickLabel *t : m_homePanel->topicControls()) {
             if (usable(t))
                 topics << t;
         }
-        for (int i = 0; i < PapersPerTopic; ++i) {
-            for (QWidget *b : {static_cast<QWidget *>(m_pa[i]), static_cast<QWidget *>(m_pb[i])}) {
-                if (usable(b))
-                    papers << b;
-            }
+        for (QWidget *b : m_homePanel->paperControls()) {
+            if (usable(b))
+                papers << b;
         }
         add(FocusGroup::Topics, topics);
         add(FocusGroup::Papers, papers);
@@ -120,7 +120,7 @@ QList<std::pair<HomeWindow::FocusGroup, QList<QWidget *>>> HomeWindow::focusGrou
     }
 
     QList<QWidget *> tools;
-    for (chrome::ImageButton *b : m_toolBar) {
+    for (chrome::ImageButton *b : m_toolArea->buttons()) {
         if (usable(b))
             tools << b;
     }
@@ -135,7 +135,7 @@ QWidget *HomeWindow::groupEntry(FocusGroup group, const QList<QWidget *> &member
     if (group == FocusGroup::Tabs && m_state.txtTabPos >= 1 && m_state.txtTabPos <= 4)
         preferred = m_tabs[m_state.txtTabPos - 1];
     if (group == FocusGroup::Topics && m_selectedTopic >= 1 && m_selectedTopic <= MaxTopics)
-        preferred = m_topicLabels[m_selectedTopic - 1];
+        preferred = m_homePanel->topicControls()[m_selectedTopic - 1];
     return members.contains(preferred) ? preferred : members.first();
 }
 

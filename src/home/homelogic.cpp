@@ -85,7 +85,7 @@ bool secondTakeVisible(const QString &firstScore)
 
 int scoreLeft(int percentLeft, int scoreWidth)
 {
-    return percentLeft - scoreWidth - static_cast<int>(std::lround(chrome::twipsToPx(20)));
+    return percentLeft - scoreWidth - chrome::twipsToWholePx(20);
 }
 
 PaperRow paperRow(const QStringList &firstScores, const QStringList &secondScores, int first, int n)

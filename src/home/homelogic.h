@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/content.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,13 +12,13 @@
 // window. Positions are device-independent pixels unless a name says otherwise.
 namespace home {
 
-inline constexpr int MaxTopics = 10;
+using content::MaxTopics; // a subject's topics, as the course descriptor holds them
 inline constexpr int PapersPerTopic = 5;
 inline constexpr int SubjectCount = 3;
 
-// Step 8 of start-up: the lefts of Tab01..Tab04. A named subject's tab follows the previous one
-// with a 4 px overlap; an unnamed subject's tab is parked off the window (left = -width of Tab01);
-// the Help tab follows the last named tab.
+// The lefts of Tab01..Tab04, once the course says which subjects have a name. A named subject's tab
+// follows the previous one with a 4 px overlap; an unnamed subject's tab is parked off the window
+// (left = -width of Tab01); the Help tab follows the last named tab.
 std::array<int, 4> tabLefts(const std::array<bool, SubjectCount> &named,
                             const std::array<int, 4> &widths, int start = 2);
 
@@ -66,10 +68,10 @@ struct PaperRow
 PaperRow paperRow(const QStringList &firstScores, const QStringList &secondScores, int first,
                   int n);
 
-// Step 10: the first subject (1..3) that has a name, or 0 when none has.
+// The subject the window starts on: the first (1..3) that has a name, or 0 when none has.
 int firstNamedSubject(const std::array<QString, SubjectCount> &names);
 
-// Step 7: tool tip of a subject tab.
+// The tool tip of a subject tab.
 QString subjectTabToolTip(const QString &subjectName);
 
 // ---- Tabs and toolbar ------------------------------------------------------------------------

@@ -4,9 +4,8 @@
 
 namespace home {
 
-// The selection and hand-over state of the home window. The home window owns it for the whole
-// run; a practice window reads the selection while it loads and again whenever it saves or marks,
-// so a paper is always written to the files of the subject and paper it was opened for.
+// What the home window has selected and where it stands, kept for the whole run. Only the home
+// window reads and writes it; a practice window is handed a copy of the paper's place instead.
 struct HomeState
 {
     QString dataFolder;      // where result, temporary and picture files live
@@ -16,13 +15,12 @@ struct HomeState
     int TopicCount = 1;      // ordinal of the selected topic's first paper: 1, 6, 11, ...
     QString SubH1;           // name of the selected topic
     QString subjectName;     // name of the selected subject
-    int PaperNum = 0;        // paper being opened: 101 upward
+    int PaperNum = 0;        // paper last opened: 101 upward
     int TakeNum = 1;         // 1 first take, 2 second take
     int txtTabPos = 1;       // selected tab, 1..4 (4 is Help)
     int txtToolBarPos = 0;   // position 1..4 of the last toolbar command
     int txtReportPos = 1;    // open report-card panel, 1..3
     bool RefreshLog = false; // true while RefreshContents runs: keeps the selected topic
-    QString PopUpResponse;   // "True" or "False": answer of the last message dialog
 };
 
 } // namespace home

@@ -1,43 +1,16 @@
 #include "home/homewidgets.h"
 
 #include "chrome/imagebutton.h"
+#include "chrome/look.h"
 #include "chrome/units.h"
 
 #include <QAccessibleWidget>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 
 namespace home {
-
-QFont pageFont(double points, bool bold)
-{
-    // The first of the faces this machine has, found once: every font of the pages then names
-    // one family, and matching it does not walk the list again for each size.
-    static const QStringList families = [] {
-        const QStringList wanted{QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                                 QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-        for (const QString &family : wanted) {
-            if (QFontDatabase::hasFamily(family))
-                return QStringList{family};
-        }
-        return wanted;
-    }();
-    QFont font;
-    font.setFamilies(families);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void setColour(QWidget *w, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(role, colour);
-    w->setPalette(p);
-}
 
 namespace {
 
@@ -206,7 +179,7 @@ TabStrip::TabStrip(QWidget *parent) : QWidget(parent)
 void TabStrip::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(244, 245, 235));
+    painter.fillRect(rect(), chrome::palette::Panel);
     // The line sits 10 twips above the bottom edge: the last whole pixel row.
     const int y = height() - 1 - static_cast<int>(chrome::twipsToPx(10));
     painter.fillRect(QRect(0, y, width(), 1), Qt::black);

@@ -5,12 +5,8 @@
 #include <QWidget>
 
 // Small building blocks of the home page: labels that report clicks, the percent column and the
-// tab-strip background, and the font and colour helpers every home page shares.
+// tab-strip background.
 namespace home {
-
-// The pages' sans-serif font, the same on every platform as far as the fonts installed allow.
-QFont pageFont(double points, bool bold = false);
-void setColour(QWidget *w, QPalette::ColorRole role, const QColor &colour);
 
 // A label that acts on a click: a topic, a report-card bar's caption, the About page's link.
 class ClickLabel : public QLabel

@@ -1,21 +1,20 @@
 #include "home/homewindow.h"
 
-#include "chrome/firstframe.h"
 #include "chrome/identities.h"
 #include "chrome/imagebutton.h"
+#include "chrome/look.h"
 #include "chrome/picturebox.h"
 #include "chrome/pictures.h"
 #include "chrome/popup.h"
 #include "chrome/units.h"
 #include "home/aboutpage.h"
-#include "home/courseupdate.h"
 #include "home/homelogic.h"
+#include "home/homepanel.h"
+#include "home/hometoolbar.h"
 #include "home/homewidgets.h"
 #include "home/reportpage.h"
 #include "home/resultsprint.h"
 #include "home/trashpage.h"
-
-#include "content/graphics.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,67 +25,14 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
-#include <QTimer>
 #include <QUrl>
-
-#include <cmath>
 
 namespace home {
 
 namespace {
 
-int twips(double value)
-{
-    return static_cast<int>(std::lround(chrome::twipsToPx(value)));
-}
-
-// Placement of the home window, in twips.
-constexpr double WindowLeftTwips = 60;
-constexpr double WindowTopTwips = 60;
-constexpr double WindowWidthTwips = 6070;
-constexpr double WindowHeightTwips = 7380;
-
 // Design of the parts the old forms leave open, in pixels.
-constexpr int StripTop = 60; // tab strip, window coordinates
-constexpr int StripLeft = 2;
-constexpr int StripHeight = 8;
-constexpr int ToolAreaHeight = 56; // the toolbar's place at the foot of the window
 constexpr int TabWidth = 79;
-constexpr int ToolWidth = 44; // the toolbar pictures
-constexpr int ToolHeight = 45;
-constexpr int ToolGap = 8;
-constexpr int ToolCaptionHeight = 14;
-
-constexpr int Margin = 6;
-constexpr int ColumnGap = 5;
-constexpr int TopicColumnWidth = 160; // width of columnhead1.bmp
-constexpr int PaperColumnWidth = 224; // width of columnhead2.bmp
-constexpr int HeadTop = 10;
-constexpr int HeadHeight = 22;
-constexpr int ListTop = 42;
-constexpr int TopicPitch = 30;
-constexpr int PaperPitch = 56;
-constexpr int LineHeight = 18;
-constexpr int LoadButtonWidth = 35;
-constexpr int LoadButtonHeight = 14;
-
-const QColor StripColour(244, 245, 235);
-const QColor WindowColour(228, 232, 240);
-const QColor PageColour(255, 255, 255);
-const QColor HeadText(24, 58, 110);
-const QColor SoftText(80, 80, 80);
-const QColor RuleColour(226, 230, 236);
-const QColor SelectedTopic(128, 128, 128); // mid grey 8421504
-
-QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent, const QFont &font,
-                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setAlignment(align);
-    return label;
-}
 
 } // namespace
 
@@ -96,12 +42,13 @@ HomeWindow::HomeWindow(const QString &dataFolder, QWidget *parent)
     setObjectName(QStringLiteral("Contents"));
     m_state.dataFolder = dataFolder;
     setAutoFillBackground(true);
-    setColour(this, QPalette::Window, WindowColour);
+    chrome::setColour(this, QPalette::Window, chrome::palette::Window);
 
     buildTabs();
     buildHomePage();
-    buildPages();
-    buildToolBar();
+    // The report card, trash and about pages are built when first shown: nobody sees them at
+    // start, and building them would hold up the first frame.
+    updateToolBar(); // its buttons come after the home page's in the keyboard's order
     buildShortcuts();
 
     connect(this, &chrome::SkinnedWindow::ticked, this, [this] {
@@ -140,156 +87,21 @@ void HomeWindow::buildTabs()
         tab->setKeyboardFocusable(true);
         tab->setAccessibleRole(QAccessible::PageTab);
         QLabel *label = tab->caption(QStringLiteral("Tab0%1lbl").arg(n));
-        label->setFont(pageFont(8.25, true));
+        label->setFont(chrome::pageFont(8.25, true));
         label->setGeometry(3, 4, TabWidth - 6, 20);
         connect(tab, &chrome::ImageButton::clicked, this, [this, n] { clickTab(n); });
         m_tabs[i] = tab;
     }
     // The foot of the window, where the toolbar stands.
-    m_toolArea = new QWidget(this);
-    m_toolArea->setObjectName(QStringLiteral("ToolBarArea"));
-    m_toolArea->setAutoFillBackground(true);
-    setColour(m_toolArea, QPalette::Window, StripColour);
+    m_toolArea = new HomeToolBar(this);
+    connect(m_toolArea, &HomeToolBar::commandClicked, this, &HomeWindow::clickToolBar);
 }
 
 void HomeWindow::buildHomePage()
 {
-    m_bodyHome = new QWidget(this);
-    m_bodyHome->setObjectName(QStringLiteral("Body_Home"));
-    m_bodyHome->setAutoFillBackground(true);
-    setColour(m_bodyHome, QPalette::Window, PageColour);
-    setColour(m_bodyHome, QPalette::WindowText, Qt::black);
-
-    const QFont text = pageFont(9);
-    const QFont bold = pageFont(9, true);
-    const QFont head = pageFont(9, true);
-
-    // Left column: the topics.
-    m_colHead1 = new chrome::PictureBox(QStringLiteral("ColHead1"), m_bodyHome,
-                                        chrome::PictureBox::Fit::Stretch);
-    m_colHead1->setGeometry(Margin, HeadTop, TopicColumnWidth, HeadHeight);
-    QLabel *topicHead = makeLabel(QStringLiteral("ColHead1lbl"), QStringLiteral("Select a Topic"),
-                                  m_colHead1, head);
-    topicHead->setGeometry(8, 0, TopicColumnWidth - 12, HeadHeight - 2);
-    setColour(topicHead, QPalette::WindowText, HeadText);
-
-    for (int i = 0; i < MaxTopics; ++i) {
-        const int t = i + 1;
-        const int y = ListTop + i * TopicPitch;
-        auto *bullet = new chrome::PictureBox(QStringLiteral("Bullet%1").arg(t), m_bodyHome);
-        bullet->setGeometry(Margin + 4, y + (TopicPitch - 2 - 11) / 2, 11, 11);
-        auto *label = new ClickLabel(QStringLiteral("Topic%1").arg(t), m_bodyHome);
-        // Long topic names wrap onto a second line rather than lose their ends.
-        label->setFont(pageFont(8.25));
-        label->setWordWrap(true);
-        label->setMargin(0);
-        label->setContentsMargins(6, 0, 4, 0);
-        label->setAutoFillBackground(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setGeometry(Margin + 20, y, TopicColumnWidth - 20, TopicPitch - 2);
-        label->setToolTip(QStringLiteral("Click to select topic"));
-        label->setCursor(Qt::PointingHandCursor);
-        label->setKeyboardControl(QAccessible::ListItem);
-        connect(label, &ClickLabel::clicked, this, [this, t] { clickTopic(t); });
-        m_bullets[i] = bullet;
-        m_topicLabels[i] = label;
-    }
-
-    // Right column: the papers of the selected topic.
-    const int x0 = Margin + TopicColumnWidth + ColumnGap;
-    m_colHead2 = new chrome::PictureBox(QStringLiteral("ColHead2"), m_bodyHome,
-                                        chrome::PictureBox::Fit::Stretch);
-    m_colHead2->setGeometry(x0, HeadTop, PaperColumnWidth, HeadHeight);
-    m_subH1 =
-        makeLabel(QStringLiteral("SubH1"), QStringLiteral("Select a Paper"), m_colHead2, head);
-    m_subH1->setGeometry(8, 0, PaperColumnWidth - 12, HeadHeight - 2);
-    setColour(m_subH1, QPalette::WindowText, HeadText);
-
-    const int percentLeft = x0 + 170;
-    const int buttonLeft = x0 + PaperColumnWidth - LoadButtonWidth - 4;
-    m_percent = new PercentColumn(m_bodyHome);
-    m_percent->setFont(bold);
-    QList<int> centres;
-    for (int i = 0; i < PapersPerTopic; ++i) {
-        const int n = i + 1;
-        const int y = ListTop + i * PaperPitch;
-        const int line1 = y + 3;
-        const int line2 = line1 + LineHeight + 4;
-        if (i > 0) {
-            auto *rule = new QWidget(m_bodyHome);
-            rule->setObjectName(QStringLiteral("PaperRule%1").arg(n));
-            rule->setAutoFillBackground(true);
-            setColour(rule, QPalette::Window, RuleColour);
-            rule->setGeometry(x0 + 4, y - 5, PaperColumnWidth - 8, 1);
-        }
-        makeLabel(QStringLiteral("LblP%1").arg(n), QStringLiteral("Paper %1").arg(n), m_bodyHome,
-                  bold)
-            ->setGeometry(x0 + 6, line1, 58, LineHeight);
-        QLabel *first = makeLabel(QStringLiteral("LblA%1").arg(n), QStringLiteral("1st Attempt:"),
-                                  m_bodyHome, text);
-        first->setGeometry(x0 + 64, line1, 76, LineHeight);
-        QLabel *second = makeLabel(QStringLiteral("LblB%1").arg(n), QStringLiteral("2nd Attempt:"),
-                                   m_bodyHome, text);
-        second->setGeometry(x0 + 64, line2, 76, LineHeight);
-        setColour(first, QPalette::WindowText, SoftText);
-        setColour(second, QPalette::WindowText, SoftText);
-
-        m_msa[i] = makeLabel(QStringLiteral("MSA%1").arg(n), QString(), m_bodyHome, bold,
-                             Qt::AlignRight | Qt::AlignVCenter);
-        m_msb[i] = makeLabel(QStringLiteral("MSB%1").arg(n), QString(), m_bodyHome, bold,
-                             Qt::AlignRight | Qt::AlignVCenter);
-        m_msa[i]->setGeometry(percentLeft - 1, line1, 0, LineHeight);
-        m_msb[i]->setGeometry(percentLeft - 1, line2, 0, LineHeight);
-        centres << line1 + LineHeight / 2 - ListTop << line2 + LineHeight / 2 - ListTop;
-
-        auto makeButton = [&](const QString &name, const QString &tip, int line, int take) {
-            auto *button = new chrome::ImageButton(name, m_bodyHome);
-            button->setAutoSize(false);
-            button->setGeometry(buttonLeft, line + (LineHeight - LoadButtonHeight) / 2,
-                                LoadButtonWidth, LoadButtonHeight);
-            button->setPictures(QStringLiteral("loadbutton_off.bmp"),
-                                QStringLiteral("loadbutton_on.bmp"));
-            button->setToolTip(tip);
-            button->setCursor(Qt::PointingHandCursor);
-            button->setKeyboardFocusable(true);
-            button->setAccessibleName(paperButtonName(n, take, QString()));
-            connect(button, &chrome::ImageButton::clicked, this,
-                    [this, i, take] { OpenPaper(i, take); });
-            return button;
-        };
-        m_pa[i] = makeButton(QStringLiteral("P%1a").arg(n), QStringLiteral("Load paper %1").arg(n),
-                             line1, 1);
-        m_pb[i] = makeButton(QStringLiteral("P%1b").arg(n),
-                             QStringLiteral("Try paper %1 again").arg(n), line2, 2);
-        m_pb[i]->hide();
-    }
-    m_percent->setGeometry(percentLeft, ListTop, 14, PapersPerTopic * PaperPitch);
-    m_percent->setLines(centres);
-}
-
-void HomeWindow::buildToolBar()
-{
-    for (int i = 0; i < 4; ++i) {
-        const int n = i + 1;
-        auto *button = new chrome::ImageButton(QStringLiteral("ToolBar0%1").arg(n), m_toolArea);
-        button->setAutoSize(false);
-        button->setTracksPress(true);
-        button->setKeyboardFocusable(true);
-        button->setGeometry(ToolGap + i * (ToolWidth + ToolGap), (ToolAreaHeight - ToolHeight) / 2,
-                            ToolWidth, ToolHeight);
-        QLabel *label = button->caption(QStringLiteral("lblTB0%1").arg(n));
-        label->setFont(pageFont(7.5));
-        label->setGeometry(0, ToolHeight - ToolCaptionHeight - 1, ToolWidth, ToolCaptionHeight);
-        connect(button, &chrome::ImageButton::clicked, this, [this, n] { clickToolBar(n); });
-        m_toolBar[i] = button;
-    }
-    updateToolBar();
-}
-
-void HomeWindow::buildPages()
-{
-    // The report card, trash and about pages are built when first shown: nobody sees them at
-    // start, and building them would hold up the first frame.
+    m_homePanel = new HomePanel(this);
+    connect(m_homePanel, &HomePanel::topicClicked, this, &HomeWindow::clickTopic);
+    connect(m_homePanel, &HomePanel::paperRequested, this, &HomeWindow::OpenPaper);
 }
 
 ReportPage *HomeWindow::reportPage()
@@ -331,155 +143,10 @@ AboutPage *HomeWindow::aboutPage()
 void HomeWindow::decorateTextPage(QWidget *page)
 {
     page->setAutoFillBackground(true);
-    setColour(page, QPalette::Window, PageColour);
-    setColour(page, QPalette::WindowText, Qt::black);
-    page->setFont(pageFont(9));
+    chrome::setColour(page, QPalette::Window, chrome::palette::Page);
+    chrome::setColour(page, QPalette::WindowText, Qt::black);
+    page->setFont(chrome::pageFont(9));
     page->hide();
-}
-
-// ---- Start-up --------------------------------------------------------------------------------
-
-HomeWindow::StartUpStatus HomeWindow::startUp()
-{
-    const QString folder = m_state.dataFolder;
-
-    // 1. The window's pictures come from the program itself: a start reads no picture file.
-    // The graphics folder is written again once the first frame is on screen (nothing on
-    // screen reads it), only where a file differs.
-    const QString graphics = content::graphicsFolderPath(folder);
-    QDir().mkpath(graphics);
-    chrome::Pictures::setFolder(graphics);
-    chrome::Pictures::setSource([](const QString &fileName) {
-        const int item = content::graphicsItem(fileName.toLatin1().constData());
-        return item > 0 ? content::itemBytes(item).value_or(QByteArray()) : QByteArray();
-    });
-    LoadHomeGraphics();
-    chrome::afterFirstFrame(this, [this, graphics] {
-        content::ExtractGraphics(graphics);
-        // The pages off screen, each on a turn of its own, so they are ready when asked for.
-        QTimer::singleShot(0, this, [this] { reportPage(); });
-        QTimer::singleShot(0, this, [this] { trashPage(); });
-        QTimer::singleShot(0, this, [this] { aboutPage(); });
-    });
-
-    // 2. Placement; the frame and the outline follow the size.
-    placeWindow();
-
-    // 3. The tab strip paints its colour and its line itself.
-    m_strip->setGeometry(StripLeft, StripTop, width() - 2 * StripLeft, StripHeight);
-
-    // 4. The course descriptor. Without it there is no subject and no result file to read.
-    std::optional<content::CourseDescriptor> descriptor = content::LoadDescriptor(folder);
-    if (!descriptor)
-        return StartUpStatus::NoDescriptor;
-    m_course = *descriptor;
-    m_courseLoaded = true;
-
-    // 5. A mark a crash interrupted is finished and the temporary files a crash leaves are
-    // removed, before anything reads a result file. Then the missing result files of every
-    // named subject. Only the missing ones are written: results already stored stay as they are.
-    // A mark that cannot be finished stays pending (every mark tries it first); the pupil is
-    // told which file stands in its way.
-    const results::Recovery recovery = results::RecoverDataFolder(folder, m_course.code);
-    if (!recovery.ok)
-        showNotice(QStringLiteral("Larkspur"),
-                   QStringLiteral("A paper marked earlier could not be fully saved: %1 could not "
-                                  "be written (%2).\n\nUntil it can, papers cannot be marked. "
-                                  "Please make sure %1 is a file Larkspur may write (move "
-                                  "anything else of that name elsewhere), then start Larkspur "
-                                  "again.")
-                       .arg(recovery.failedPath, recovery.error));
-    results::EnsureAllResultFiles(folder, m_course);
-    // A course update: results of papers whose blanks changed go to an archive, the others
-    // stay, before any of them is read.
-    m_courseUpdateNotice = courseUpdateText(courses::keepResultsAcrossUpdate(folder, m_course));
-
-    // 6. and 7. Captions and tool tips.
-    for (int s = 0; s < SubjectCount; ++s) {
-        const QString &name = m_course.subjects[s].name;
-        m_tabs[s]->setCaptionText(name);
-        m_tabs[s]->setToolTips(subjectTabToolTip(name));
-    }
-    m_tabs[3]->setCaptionText(QStringLiteral("Help"));
-    m_tabs[3]->setToolTips(QStringLiteral("Help"));
-    setTitle(m_course.name);
-    if (m_about)
-        m_about->setProgramName(m_course.name);
-    m_state.lblCOD = m_course.code;
-
-    // 8. Tabs and pages.
-    layoutTabs();
-
-    // 9. Timer1 runs from the window's creation (100 ms).
-
-    // 10. The first named subject.
-    const int first = firstNamedSubject(
-        {m_course.subjects[0].name, m_course.subjects[1].name, m_course.subjects[2].name});
-    if (first == 0)
-        return StartUpStatus::NoSubject;
-    // Its tab opens the home page (toolbar position 1, report panel 1), which loads the subject
-    // and selects its first topic, so the summary file is read once.
-    clickTab(first);
-    // The keyboard starts on that tab (not on the first control made, which may be the parked
-    // tab of an unnamed subject).
-    m_tabs[first - 1]->setFocus(Qt::OtherFocusReason);
-    return StartUpStatus::Ok;
-}
-
-QString HomeWindow::startUpFailureText(StartUpStatus status)
-{
-    switch (status) {
-    case StartUpStatus::Ok:
-        return {};
-    case StartUpStatus::NoDescriptor:
-        return QStringLiteral("The course could not be read, so Larkspur cannot start.\n\n"
-                              "Please check that the program's data folder can be written to, "
-                              "then start Larkspur again.");
-    case StartUpStatus::NoSubject:
-        return QStringLiteral("This course has no subjects, so there is nothing to practise.");
-    }
-    return {};
-}
-
-void HomeWindow::showCourseUpdateNotice()
-{
-    if (!m_courseUpdateNotice.isEmpty())
-        showNotice(QStringLiteral("Larkspur"), std::exchange(m_courseUpdateNotice, {}));
-}
-
-void HomeWindow::LoadHomeGraphics()
-{
-    // A fresh graphics folder: forget pictures kept from before it was written, and have every
-    // control that already names a picture read it again.
-    chrome::Pictures::clear();
-    for (chrome::PictureBox *box : findChildren<chrome::PictureBox *>()) {
-        const QString name = box->pictureName();
-        box->setPicture({});
-        box->setPicture(name);
-    }
-    for (chrome::ImageButton *button : findChildren<chrome::ImageButton *>()) {
-        using chrome::Look;
-        button->setPictures(button->pictureFor(Look::Off), button->pictureFor(Look::On),
-                            button->pictureFor(Look::Pressed), button->pictureFor(Look::Disabled));
-    }
-    if (chrome::PictureBox *icon = iconBox()) {
-        icon->setPicture({});
-        icon->setPicture(QStringLiteral("LSicon.ico"));
-        if (!icon->pixmap().isNull())
-            setWindowIcon(QIcon(icon->pixmap()));
-    }
-    for (chrome::PictureBox *b : m_bullets)
-        b->setPicture(QStringLiteral("bullet.bmp"));
-    m_colHead1->setPicture(QStringLiteral("columnhead1.bmp"));
-    m_colHead2->setPicture(QStringLiteral("columnhead2.bmp"));
-    applySkin(isSkinActive());
-}
-
-void HomeWindow::placeWindow()
-{
-    setGeometry(twips(WindowLeftTwips), twips(WindowTopTwips), twips(WindowWidthTwips),
-                twips(WindowHeightTwips));
-    pRoundCorners();
 }
 
 void HomeWindow::layoutTabs()
@@ -495,7 +162,7 @@ void HomeWindow::layoutTabs()
         m_tabs[i]->move(lefts[i], tabTop(m_strip->y(), m_tabs[i]->height(), false));
 
     const QRect page = pageRect();
-    m_bodyHome->setGeometry(page);
+    m_homePanel->setGeometry(page);
     if (m_report)
         m_report->setGeometry(page);
     m_toolArea->setGeometry(page.left(), page.bottom() + 1, page.width(),
@@ -505,7 +172,7 @@ void HomeWindow::layoutTabs()
 QRect HomeWindow::pageRect() const
 {
     const int top = m_strip->y() + m_strip->height();
-    const int bottom = clientRect().bottom() + 1 - ToolAreaHeight;
+    const int bottom = clientRect().bottom() + 1 - HomeToolBar::Height;
     return QRect(m_strip->x(), top, m_strip->width(), bottom - top);
 }
 
@@ -528,21 +195,9 @@ void HomeWindow::LoadSubject()
 
     m_summary = readSummaryNow();
 
-    for (int n = 1; n <= MaxTopics; ++n) {
-        m_topicLabels[n - 1]->setText(m_topicNames.value(n - 1));
-        ShowTopicButton(n);
-    }
+    m_homePanel->setTopics(m_topicNames, m_topicCount);
     if (!m_state.RefreshLog)
         clickTopic(1);
-}
-
-void HomeWindow::ShowTopicButton(int n)
-{
-    if (n < 1 || n > MaxTopics)
-        return;
-    const bool visible = topicVisible(n, m_topicCount);
-    m_topicLabels[n - 1]->setVisible(visible);
-    m_bullets[n - 1]->setVisible(visible);
 }
 
 void HomeWindow::RefreshContents()
@@ -560,66 +215,15 @@ void HomeWindow::clickTopic(int topic)
         return;
     m_state.TopicCount = topicFirstOrdinal(topic);
     TopicChoosing(m_state.TopicCount);
-    Topicbuttoncolour(topic);
+    m_homePanel->Topicbuttoncolour(topic);
+    m_selectedTopic = topic;
 }
 
 void HomeWindow::TopicChoosing(int first)
 {
-    const QStringList &fse = m_summary.records[0];
-    const QStringList &sse = m_summary.records[1];
-    for (int n = 1; n <= PapersPerTopic; ++n) {
-        const PaperRow row = paperRow(fse, sse, first, n);
-        // A score that is not a number reads as no take, as the report card counts it.
-        m_storedFirst[n - 1] = row.firstScore;
-        m_msa[n - 1]->setText(shownScore(row.firstScore));
-        m_msb[n - 1]->setText(shownScore(row.secondScore));
-    }
-    if (const std::optional<int> topic = topicOfFirstOrdinal(first)) {
+    if (const std::optional<int> topic = topicOfFirstOrdinal(first))
         m_state.SubH1 = m_topicNames.value(*topic - 1);
-        m_subH1->setText(m_state.SubH1);
-    }
-    ShowPaperRows();
-}
-
-void HomeWindow::ShowPaperRows()
-{
-    const int percentLeft = m_percent->x();
-    QList<bool> filled;
-    for (int i = 0; i < PapersPerTopic; ++i) {
-        QLabel *a = m_msa[i];
-        QLabel *b = m_msb[i];
-        // A damaged first score still offers the second take: the paper was marked.
-        const QString stored = a->text().isEmpty() ? m_storedFirst[i] : a->text();
-        if (!stored.isEmpty()) {
-            m_pb[i]->setVisible(secondTakeVisible(stored));
-            a->resize(a->sizeHint().width(), a->height());
-            a->move(scoreLeft(percentLeft, a->width()), a->y());
-        } else {
-            m_pb[i]->hide();
-        }
-        if (!b->text().isEmpty()) {
-            b->resize(b->sizeHint().width(), b->height());
-            b->move(scoreLeft(percentLeft, b->width()), b->y());
-        }
-        filled << !a->text().isEmpty() << !b->text().isEmpty();
-        m_pa[i]->setAccessibleName(paperButtonName(i + 1, 1, a->text()));
-        m_pb[i]->setAccessibleName(paperButtonName(i + 1, 2, b->text()));
-    }
-    m_percent->setFilled(filled);
-}
-
-void HomeWindow::Topicbuttoncolour(int topic)
-{
-    const QColor highlightText = QApplication::palette().color(QPalette::HighlightedText);
-    for (int i = 0; i < MaxTopics; ++i) {
-        const bool selected = i + 1 == topic;
-        QPalette p = m_topicLabels[i]->palette();
-        p.setColor(QPalette::Window, selected ? SelectedTopic : highlightText);
-        p.setColor(QPalette::WindowText, selected ? highlightText : QColor(Qt::black));
-        m_topicLabels[i]->setPalette(p);
-        m_topicLabels[i]->setSelected(selected);
-    }
-    m_selectedTopic = topic;
+    m_homePanel->TopicChoosing(m_summary.records[0], m_summary.records[1], first, m_state.SubH1);
 }
 
 void HomeWindow::OpenPaper(int offset, int take)
@@ -638,7 +242,17 @@ void HomeWindow::OpenPaper(int offset, int take)
         return;
     }
     QPointer<HomeWindow> self(this);
-    m_practice = m_opener(m_state, [self] {
+    results::PaperPlace place;
+    place.dataFolder = m_state.dataFolder;
+    place.subject = m_state.LChose;
+    place.code = m_state.lblCOD;
+    place.paperCount = m_state.TtPapersCon;
+    place.topicFirst = m_state.TopicCount;
+    place.topicName = m_state.SubH1;
+    place.subjectName = m_state.subjectName;
+    place.paperNumber = m_state.PaperNum;
+    place.take = m_state.TakeNum;
+    m_practice = m_opener(place, [self] {
         if (self && !self->m_destroying) {
             self->RefreshContents();
             // The keyboard comes back to the home page, at the paper it opened, even where no
@@ -695,7 +309,7 @@ void HomeWindow::ShowPage()
     switch (pageCommand(m_state.txtTabPos, m_state.txtToolBarPos)) {
     case PageCommand::HomePage:
         LoadSubject();
-        showPageWidget(m_bodyHome);
+        showPageWidget(m_homePanel);
         break;
     case PageCommand::ReportPage:
         showReportCard();
@@ -868,36 +482,8 @@ void HomeWindow::eraseResults()
         trashPage()->setState(TrashState::Offer);
         return;
     }
-    const QString folder = m_state.dataFolder;
-    const results::BackupOutcome backup =
-        results::BackupResults(folder, m_course, QDateTime::currentDateTime());
-    if (!backup.ok()) {
-        trashPage()->showOutcome(
-            QStringLiteral(
-                "Nothing has been erased: a safety copy of your results could not be made in the "
-                "folder %1.")
-                .arg(QDir::toNativeSeparators(backup.folder.isEmpty()
-                                                  ? folder + QStringLiteral("/Backups")
-                                                  : backup.folder)));
-        return;
-    }
-    const QList<results::FileRef> failed = results::ResetResults(folder, m_course);
-    if (failed.isEmpty()) {
-        // Where the copy is, so that a pupil who erased by mistake can get the results back.
-        trashPage()->showOutcome(
-            QStringLiteral("All your past results have been erased. A copy of them as they "
-                           "were is in the folder %1.")
-                .arg(QDir::toNativeSeparators(backup.folder)));
-        return;
-    }
-    QStringList names;
-    for (const results::FileRef &f : failed)
-        names << QFileInfo(results::resultFilePath(folder, f.file, f.subject, m_course.code))
-                     .fileName();
     trashPage()->showOutcome(
-        QStringLiteral("Not all your results could be erased: these files could not be "
-                       "written: %1. A copy of your results as they were is in %2.")
-            .arg(names.join(QStringLiteral(", ")), QDir::toNativeSeparators(backup.folder)));
+        eraseWithSafetyCopy(m_state.dataFolder, m_course, QDateTime::currentDateTime()));
 }
 
 // ---- Looks and notices -----------------------------------------------------------------------
@@ -919,14 +505,7 @@ void HomeWindow::updateTabLooks()
 
 void HomeWindow::updateToolBar()
 {
-    // HoverHomeTool: the toolbar's captions, tool tips and pictures follow the selected tab.
-    const bool help = m_state.txtTabPos == 4;
-    for (int i = 0; i < 4; ++i) {
-        const chrome::ButtonIdentity id = chrome::homeToolbarIdentity(i + 1, help);
-        m_toolBar[i]->setIdentity(id);
-        // The Help tab has no third command: the button is not offered there.
-        m_toolBar[i]->setVisible(id.hasCommand);
-    }
+    m_toolArea->showFor(m_state.txtTabPos == 4);
 }
 
 void HomeWindow::showWarning(const QString &title, const QString &text)
@@ -939,7 +518,6 @@ void HomeWindow::showWarning(const QString &title, const QString &text)
 
 void HomeWindow::showNotice(const QString &title, const QString &message)
 {
-    // A notice answers nothing: the last answer in PopUpResponse stays.
     chrome::tell(title, message, this);
 }
 

@@ -3,6 +3,7 @@
 #include "chrome/skinnedwindow.h"
 #include "content/content.h"
 #include "home/homestate.h"
+#include "results/paperplace.h"
 #include "results/results.h"
 
 #include <QPointer>
@@ -13,34 +14,33 @@
 #include <memory>
 
 class QKeyEvent;
-class QLabel;
 class QPrinter;
 class QUrl;
 
 namespace chrome {
 class ImageButton;
-class PictureBox;
 } // namespace chrome
 
 namespace home {
 
 class AboutPage;
-class ClickLabel;
-class PercentColumn;
+class HomePanel;
+class HomeToolBar;
 class ReportPage;
 class TabStrip;
 class TrashPage;
 
-// The home window `Contents`: start-up, the subject tabs and the home page with its topics and
-// papers. It owns the shared state that practice windows read.
+// The home window `Contents`: start-up, the subject tabs, the toolbar and the pages under the
+// tabs (the home page, report card, trash and about pages), and the hand-over of a paper to a
+// practice window.
 class HomeWindow : public chrome::SkinnedWindow
 {
     Q_OBJECT
 public:
-    // Creates (and shows) the practice window for the paper named in the state; the window must
-    // call `onUnload` when it unloads, so that the home page shows the new scores.
+    // Creates (and shows) the practice window for the paper and take of `place`; the window
+    // must call `onUnload` when it unloads, so that the home page shows the new scores.
     using PracticeOpener =
-        std::function<QWidget *(HomeState &state, std::function<void()> onUnload)>;
+        std::function<QWidget *(const results::PaperPlace &place, std::function<void()> onUnload)>;
 
     // Asked before the program closes the practice window: true when it may close (it asks the
     // pupil itself when answers would be lost), false to keep it and the program open.
@@ -89,25 +89,9 @@ public:
         m_summaryObserver = std::move(observer);
     }
 
-    // The routines of the home window, by the names their behaviour is known under.
-    void LoadSubject();
-    void ShowTopicButton(int n);
     void RefreshContents();
-    void clickTopic(int topic); // a click on Topic<topic>
-    void TopicChoosing(int first);
-    void ShowPaperRows();
-    void Topicbuttoncolour(int topic);
-    void OpenPaper(int offset, int take);
-    void clickTab(int tab); // a click on Tab0<tab> or its caption
-    void RaiseTab(int tab);
+    void clickTab(int tab);          // a click on Tab0<tab> or its caption
     void clickToolBar(int position); // a click on ToolBar0<position> or its caption
-    void ShowPage();
-    void PrintResults();
-    void PrintSetup();
-    void CloseProgram();
-    void OpenWebPage();
-    // The trash page's "Yes": a dated safety copy, then every named subject's files anew.
-    void eraseResults();
 
     // The program's printer: the system's default printer until PrintSetup chooses another.
     QPrinter &printer();
@@ -127,8 +111,6 @@ public:
 
     // The page area under the tab strip, in window coordinates; every page goes there.
     QRect pageRect() const;
-    // Brings a page to the front in the page area.
-    void showPageWidget(QWidget *page);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -138,12 +120,26 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The routines of the home window, by the names their behaviour is known under.
+    void LoadSubject();
+    void clickTopic(int topic); // a click on Topic<topic>
+    void TopicChoosing(int first);
+    void OpenPaper(int offset, int take);
+    void RaiseTab(int tab);
+    void ShowPage();
+    void PrintResults();
+    void PrintSetup();
+    void CloseProgram();
+    void OpenWebPage();
+    // The trash page's "Yes": a dated safety copy, then every named subject's files anew.
+    void eraseResults();
+    // Brings a page to the front in the page area.
+    void showPageWidget(QWidget *page);
+
     void LoadHomeGraphics();
     void placeWindow();
     void buildTabs();
     void buildHomePage();
-    void buildToolBar();
-    void buildPages();
     // The pages off screen at start, built on first use.
     ReportPage *reportPage();
     TrashPage *trashPage();
@@ -195,9 +191,8 @@ private:
     // Tabs and pages
     TabStrip *m_strip = nullptr;
     std::array<chrome::ImageButton *, 4> m_tabs{};
-    QWidget *m_toolArea = nullptr;
-    std::array<chrome::ImageButton *, 4> m_toolBar{};
-    QWidget *m_bodyHome = nullptr;
+    HomeToolBar *m_toolArea = nullptr;
+    HomePanel *m_homePanel = nullptr;
     ReportPage *m_report = nullptr;
     TrashPage *m_trash = nullptr;
     AboutPage *m_about = nullptr;
@@ -208,16 +203,6 @@ private:
     std::function<bool(const QUrl &)> m_urlOpener;
     std::function<void(const QString &, const QString &)> m_warningHook;
     bool m_closing = false; // true while CloseProgram closes the window itself
-
-    // Home page
-    std::array<ClickLabel *, 10> m_topicLabels{};
-    std::array<chrome::PictureBox *, 10> m_bullets{};
-    chrome::PictureBox *m_colHead1 = nullptr, *m_colHead2 = nullptr;
-    QLabel *m_subH1 = nullptr;
-    std::array<QLabel *, 5> m_msa{}, m_msb{};
-    std::array<chrome::ImageButton *, 5> m_pa{}, m_pb{};
-    std::array<QString, 5> m_storedFirst; // the first-take scores as stored, damaged or not
-    PercentColumn *m_percent = nullptr;
 };
 
 } // namespace home

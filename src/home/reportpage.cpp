@@ -1,5 +1,6 @@
 #include "home/reportpage.h"
 
+#include "chrome/look.h"
 #include "chrome/picturebox.h"
 #include "chrome/units.h"
 #include "home/homewidgets.h"
@@ -31,11 +32,7 @@ constexpr double DotRadiusTwips = 30;
 // A pointer this close to a point shows the point's tool tip.
 constexpr double PointReach = 6;
 
-const QColor PageColour(244, 245, 235);
-const QColor PanelColour(255, 255, 255);
 const QColor PanelEdge(190, 206, 230);
-const QColor RuleColour(226, 230, 236);
-const QColor HeadText(24, 58, 110);
 const QColor BodyText(40, 52, 70);
 const QColor SoftText(110, 118, 130);
 const QColor FigureText(45, 108, 196);
@@ -46,20 +43,13 @@ const QColor SecondBar(58, 154, 96);
 const QColor GridColour(224, 224, 224); // 14737632
 const QColor DotColour(0, 0, 255);
 
-QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent, const QFont &font,
-                  const QColor &colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+// A label in `font` and `colour`.
+QLabel *colouredLabel(const QString &name, const QString &text, QWidget *parent, const QFont &font,
+                      const QColor &colour, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setAlignment(align);
-    setColour(label, QPalette::WindowText, colour);
+    QLabel *label = chrome::makeLabel(name, text, parent, font, align);
+    chrome::setColour(label, QPalette::WindowText, colour);
     return label;
-}
-
-int px(double twips)
-{
-    return static_cast<int>(std::lround(chrome::twipsToPx(twips)));
 }
 
 // A panel: white, with a thin edge, under its header bar; optional rules between its lines.
@@ -79,9 +69,9 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
-        p.fillRect(rect(), PanelColour);
+        p.fillRect(rect(), chrome::palette::Page);
         for (int y : m_rules)
-            p.fillRect(QRect(m_ruleLeft, y, m_ruleRight - m_ruleLeft, 1), RuleColour);
+            p.fillRect(QRect(m_ruleLeft, y, m_ruleRight - m_ruleLeft, 1), chrome::palette::Rule);
         p.setPen(PanelEdge);
         p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     }
@@ -177,8 +167,8 @@ public:
         setCursor(Qt::PointingHandCursor);
         m_label = new ClickLabel(QStringLiteral("lblRCBar%1").arg(n), this);
         m_label->setText(caption);
-        m_label->setFont(pageFont(9, true));
-        setColour(m_label, QPalette::WindowText, HeadText);
+        m_label->setFont(chrome::pageFont(9, true));
+        chrome::setColour(m_label, QPalette::WindowText, chrome::palette::HeadText);
         m_label->setGeometry(8, 0, 200, BarHeight - 1);
         m_label->setToolTip(tip);
         m_label->setKeyboardControl(QAccessible::Button);
@@ -245,7 +235,7 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
-        p.fillRect(rect(), PanelColour);
+        p.fillRect(rect(), chrome::palette::Page);
         p.setPen(TrackEdge);
         p.drawRect(QRectF(frame()).adjusted(0.5, 0.5, -0.5, -0.5));
 
@@ -286,7 +276,7 @@ ReportPage::ReportPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Body_Report"));
     setAutoFillBackground(true);
-    setColour(this, QPalette::Window, PageColour);
+    chrome::setColour(this, QPalette::Window, chrome::palette::Panel);
 
     buildSummary();
     buildTopical();
@@ -325,10 +315,10 @@ void ReportPage::buildSummary()
                                             QStringLiteral("PCNum")};
     std::array<QLabel *, 5> values{};
     for (int i = 0; i < 5; ++i) {
-        m_summaryLabels[i] = makeLabel(QStringLiteral("SumyL%1").arg(i + 1), captions[i], panel,
-                                       pageFont(9), BodyText);
-        values[i] =
-            makeLabel(valueNames[i], QStringLiteral("-"), panel, pageFont(10, true), FigureText);
+        m_summaryLabels[i] = colouredLabel(QStringLiteral("SumyL%1").arg(i + 1), captions[i], panel,
+                                           chrome::pageFont(9), BodyText);
+        values[i] = colouredLabel(valueNames[i], QStringLiteral("-"), panel,
+                                  chrome::pageFont(10, true), FigureText);
         // A long topic name wraps rather than running off the panel.
         values[i]->setWordWrap(true);
     }
@@ -343,11 +333,11 @@ void ReportPage::buildTopical()
 {
     auto *panel = new PanelBox(QStringLiteral("RC2Topical"), this);
     m_panels[1] = panel;
-    const QFont head = pageFont(8, true);
-    m_headA = makeLabel(QStringLiteral("Label5"), QStringLiteral("First Attempt results"), panel,
-                        head, HeadText, Qt::AlignCenter);
-    m_headB = makeLabel(QStringLiteral("Label6"), QStringLiteral("Second Attempt Score"), panel,
-                        head, HeadText, Qt::AlignCenter);
+    const QFont head = chrome::pageFont(8, true);
+    m_headA = colouredLabel(QStringLiteral("Label5"), QStringLiteral("First Attempt results"),
+                            panel, head, chrome::palette::HeadText, Qt::AlignCenter);
+    m_headB = colouredLabel(QStringLiteral("Label6"), QStringLiteral("Second Attempt Score"), panel,
+                            head, chrome::palette::HeadText, Qt::AlignCenter);
     m_headA->setWordWrap(true);
     m_headB->setWordWrap(true);
     for (int i = 0; i < MaxTopics; ++i) {
@@ -358,19 +348,19 @@ void ReportPage::buildTopical()
         row.name->setReadOnly(true);
         row.name->setFrame(false);
         row.name->setFocusPolicy(Qt::NoFocus);
-        row.name->setFont(pageFont(8.25));
+        row.name->setFont(chrome::pageFont(8.25));
         row.name->setTextMargins(0, 0, 0, 0);
-        setColour(row.name, QPalette::Base, PanelColour);
-        setColour(row.name, QPalette::Text, BodyText);
+        chrome::setColour(row.name, QPalette::Base, chrome::palette::Page);
+        chrome::setColour(row.name, QPalette::Text, BodyText);
         const auto makeTrack = [&](const QString &suffix, const QColor &colour, QLabel *&bar,
                                    QLabel *&mark) {
             auto *back = new TrackBox(QStringLiteral("TBack%1%2").arg(t).arg(suffix), panel);
             bar = new QLabel(back);
             bar->setObjectName(QStringLiteral("TBar%1%2").arg(t).arg(suffix));
             bar->setAutoFillBackground(true);
-            setColour(bar, QPalette::Window, colour);
-            mark = makeLabel(QStringLiteral("TMark%1%2").arg(t).arg(suffix), QString(), panel,
-                             pageFont(8, true), BodyText);
+            chrome::setColour(bar, QPalette::Window, colour);
+            mark = colouredLabel(QStringLiteral("TMark%1%2").arg(t).arg(suffix), QString(), panel,
+                                 chrome::pageFont(8, true), BodyText);
             return back;
         };
         row.backA = makeTrack(QStringLiteral("A"), FirstBar, row.barA, row.markA);
@@ -387,35 +377,36 @@ void ReportPage::buildTrend()
     for (int v = 100; v >= 0; v -= 10)
         steps << QStringLiteral("%1%").arg(v);
     scale->setText(steps.join(u'\n'));
-    scale->setFont(pageFont(7));
-    setColour(scale, QPalette::WindowText, SoftText);
+    scale->setFont(chrome::pageFont(7));
+    chrome::setColour(scale, QPalette::WindowText, SoftText);
     m_scale = scale;
     m_plot = new TrendPlot(panel);
-    m_plotCaption = makeLabel(QStringLiteral("Label8"), QStringLiteral("Recent Papers Attempted"),
-                              panel, pageFont(8, true), HeadText, Qt::AlignCenter);
+    m_plotCaption =
+        colouredLabel(QStringLiteral("Label8"), QStringLiteral("Recent Papers Attempted"), panel,
+                      chrome::pageFont(8, true), chrome::palette::HeadText, Qt::AlignCenter);
     // Over the plot while there is no recent score, so an empty grid is not all there is.
-    m_plotEmpty = makeLabel(QStringLiteral("TrendEmpty"), QString(), m_plot, pageFont(9), SoftText,
-                            Qt::AlignCenter);
+    m_plotEmpty = colouredLabel(QStringLiteral("TrendEmpty"), QString(), m_plot,
+                                chrome::pageFont(9), SoftText, Qt::AlignCenter);
     m_plotEmpty->setWordWrap(true);
     m_plotEmpty->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_plotEmpty->setAutoFillBackground(true);
-    setColour(m_plotEmpty, QPalette::Window, PanelColour);
+    chrome::setColour(m_plotEmpty, QPalette::Window, chrome::palette::Page);
 }
 
 // ---- Filling ---------------------------------------------------------------------------------
 
 void ReportPage::BuildReportCard(const ReportSource &source)
 {
-    // 1. and 2. The per-topic accumulation that all three panels share.
+    // The per-topic accumulation, once: all three panels use it.
     const AllTopicTotals totals =
         topicTotals(source.firstScores, source.secondScores, source.topicCount);
     const int topics = std::clamp(source.topicCount, 0, MaxTopics);
 
-    // 3. The topical rows; names past the topic count are empty.
+    // The topical rows; names past the topic count are empty.
     for (int t = 1; t <= MaxTopics; ++t)
         ShowTopicBars(t, t <= topics ? source.topicNames.value(t - 1) : QString(), totals[t - 1]);
 
-    // 4. to 9. The overall panel.
+    // The overall panel.
     const OverallFigures overall =
         overallFigures(totals, source.topicNames, topics, source.paperCount);
     m_oscore1->setText(overall.OScore1);
@@ -424,7 +415,7 @@ void ReportPage::BuildReportCard(const ReportSource &source)
     m_st->setText(overall.ST);
     m_pcnum->setText(overall.PCNum);
 
-    // 10. The rows of the subject's topics, and the trend plot.
+    // Only the subject's topics have rows; then the trend plot.
     for (int t = 1; t <= MaxTopics; ++t) {
         const bool shown = t <= topics;
         TopicRow &row = m_rows[t - 1];
@@ -469,7 +460,7 @@ void ReportPage::ShowTopicBars(int t, const QString &topicName, const TopicTotal
     };
     fill(row.markA, row.barA, row.backA, innerA, totals.sumA, totals.countA);
     fill(row.markB, row.barB, row.backB, innerB, totals.sumB, totals.countB);
-    // 4. The name box and both bars are shown.
+    // A topic with figures shows its name and both bars.
     row.name->show();
     row.barA->show();
     row.barB->show();
@@ -562,8 +553,10 @@ void ReportPage::layoutPanels()
     const int scaleWidth = 34; // leaves the plot its design width beside the scale
     const int captionHeight = 16;
     const int plotTop = PanelPad + 2;
-    const int plotWidth = std::min(px(PlotWidthTwips), w - scaleWidth - 2 * PanelPad);
-    const int plotHeight = std::min(px(PlotHeightTwips), h - plotTop - captionHeight - 6);
+    const int plotWidth =
+        std::min(chrome::twipsToWholePx(PlotWidthTwips), w - scaleWidth - 2 * PanelPad);
+    const int plotHeight =
+        std::min(chrome::twipsToWholePx(PlotHeightTwips), h - plotTop - captionHeight - 6);
     const int plotLeft = (w - scaleWidth - plotWidth) / 2 + scaleWidth;
     m_plot->setGeometry(
         QRect(plotLeft, plotTop, plotWidth, std::max(0, plotHeight))

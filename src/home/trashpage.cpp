@@ -1,6 +1,11 @@
 #include "home/trashpage.h"
 
 #include "chrome/imagebutton.h"
+#include "results/results.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 
 #include <QLabel>
 
@@ -102,6 +107,32 @@ void TrashPage::layoutControls()
     m_trash->move(centre - ButtonWidth / 2, buttonTop);
     m_yes->move(centre - ButtonWidth - 8, buttonTop);
     m_no->move(centre + 8, buttonTop);
+}
+
+QString eraseWithSafetyCopy(const QString &folder, const content::CourseDescriptor &course,
+                            const QDateTime &now)
+{
+    const results::BackupOutcome backup = results::BackupResults(folder, course, now);
+    if (!backup.ok()) {
+        return QStringLiteral("Nothing has been erased: a safety copy of your results could not be "
+                              "made in the folder %1.")
+            .arg(QDir::toNativeSeparators(
+                backup.folder.isEmpty() ? folder + QStringLiteral("/Backups") : backup.folder));
+    }
+    const QList<results::FileRef> failed = results::ResetResults(folder, course);
+    if (failed.isEmpty()) {
+        // Where the copy is, so that a pupil who erased by mistake can get the results back.
+        return QStringLiteral("All your past results have been erased. A copy of them as they "
+                              "were is in the folder %1.")
+            .arg(QDir::toNativeSeparators(backup.folder));
+    }
+    QStringList names;
+    for (const results::FileRef &f : failed)
+        names << QFileInfo(results::resultFilePath(folder, f.file, f.subject, course.code))
+                     .fileName();
+    return QStringLiteral("Not all your results could be erased: these files could not be "
+                          "written: %1. A copy of your results as they were is in %2.")
+        .arg(names.join(QStringLiteral(", ")), QDir::toNativeSeparators(backup.folder));
 }
 
 } // namespace home

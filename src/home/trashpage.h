@@ -1,9 +1,11 @@
 #pragma once
 
+#include "content/content.h"
 #include "home/homelogic.h"
 
 #include <QWidget>
 
+class QDateTime;
 class QLabel;
 
 namespace chrome {
@@ -40,5 +42,10 @@ private:
     QLabel *m_lbl1, *m_lbl2, *m_lbl3;
     chrome::ImageButton *m_trash, *m_yes, *m_no;
 };
+
+// The trash page's "Yes": a dated safety copy of every named subject's results in `folder`, then
+// their files anew; the outcome in the pupil's words. Nothing is erased without the copy.
+QString eraseWithSafetyCopy(const QString &folder, const content::CourseDescriptor &course,
+                            const QDateTime &now);
 
 } // namespace home

@@ -9,10 +9,10 @@ namespace marking {
 
 namespace {
 
-const QString kContinuationKey = QStringLiteral(" ");
+const QString ContinuationKey = QStringLiteral(" ");
 
 // A group holds at most this many blanks; the search for a group's head looks back no further.
-constexpr int kGroupReach = 20;
+constexpr int GroupReach = 20;
 
 QString trimSpaces(const QString &text)
 {
@@ -32,7 +32,7 @@ QString outcome(bool right)
 
 bool isContinuation(const QStringList &keys, int i)
 {
-    return keys.value(i) == kContinuationKey;
+    return keys.value(i) == ContinuationKey;
 }
 
 // The text the flags compare, or nullopt when a sentence's optional final mark makes the
@@ -277,7 +277,7 @@ TextMatch MatchText(const QString &answer, const QString &accepted, const BlankF
 
 int GroupHead(const QStringList &keys, int i)
 {
-    for (int j = i - 1; j >= 0 && j >= i - kGroupReach; --j) {
+    for (int j = i - 1; j >= 0 && j >= i - GroupReach; --j) {
         if (!isContinuation(keys, j))
             return j;
     }
@@ -367,7 +367,7 @@ QString ModelGroupAnswer(const QStringList &answers, const QStringList &keys, in
     const int position = i - head + 1;
 
     int size = 1;
-    while (size <= kGroupReach && isContinuation(keys, head + size))
+    while (size <= GroupReach && isContinuation(keys, head + size))
         ++size;
 
     GroupState group;

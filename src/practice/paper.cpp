@@ -26,24 +26,10 @@ QString fieldAt(const QStringList &list, int index)
 
 } // namespace
 
-PaperPlace PaperPlace::of(const home::HomeState &state)
-{
-    PaperPlace p;
-    p.dataFolder = state.dataFolder;
-    p.subject = state.LChose;
-    p.code = state.lblCOD;
-    p.paperCount = state.TtPapersCon;
-    p.topicFirst = state.TopicCount;
-    p.topicName = state.SubH1;
-    p.subjectName = state.subjectName;
-    p.paperNumber = state.PaperNum;
-    return p;
-}
-
 std::optional<QString> Paper::loadTables()
 {
     const content::PaperLoad load =
-        content::LoadPaperTables(place_.dataFolder, place_.subject, place_.paperNumber);
+        content::LoadPaperTables(m_place.dataFolder, m_place.subject, m_place.paperNumber);
     const content::PaperTables &t = load.tables;
     questionIds = t.questionIds;
     blanksPerQuestion = t.blanksPerQuestion;
@@ -75,14 +61,14 @@ void Paper::loadRecords()
 {
     // A mark left to its journal (its files could not all be written) is finished before the
     // files are read, so the paper shows as the pupil left it.
-    records::replayJournal(results::journalPath(place_.dataFolder));
-    const PaperPlace &state = place_;
+    records::replayJournal(results::journalPath(m_place.dataFolder));
+    const PaperPlace &state = m_place;
     const int n = state.paperCount;
     const int P = state.paperNumber;
     paperIndex = P - 100;
     summaryFilePath = takeFile(state, ResultFile::Summary);
     trendFilePath = takeFile(state, ResultFile::Trend);
-    const bool first = take_ == Take::First;
+    const bool first = m_take == Take::First;
     answerFilePath = takeFile(state, first ? ResultFile::FirstAnswers : ResultFile::SecondAnswers);
     resultFilePath = takeFile(state, first ? ResultFile::FirstResults : ResultFile::SecondResults);
 
@@ -136,18 +122,19 @@ void Paper::loadRecords()
 
 QStringList Paper::freshLines(ResultFile file) const
 {
-    return results::freshPaperLines(results::templateItem(file, place_.subject), place_.paperCount);
+    return results::freshPaperLines(results::templateItem(file, m_place.subject),
+                                    m_place.paperCount);
 }
 
 void Paper::noteCopy(const records::SaveResult &r)
 {
-    if (!r.keptCopy.isEmpty() && !keptCopies_.contains(r.keptCopy))
-        keptCopies_.append(r.keptCopy);
+    if (!r.keptCopy.isEmpty() && !m_keptCopies.contains(r.keptCopy))
+        m_keptCopies.append(r.keptCopy);
 }
 
 QStringList Paper::takeKeptCopies()
 {
-    return std::exchange(keptCopies_, {});
+    return std::exchange(m_keptCopies, {});
 }
 
 std::optional<WriteFailure> Paper::saveAnswers()
@@ -156,9 +143,9 @@ std::optional<WriteFailure> Paper::saveAnswers()
     results::TakeRecord record = answerRecord;
     record.fields = answers;
     const ResultFile file =
-        take_ == Take::First ? ResultFile::FirstAnswers : ResultFile::SecondAnswers;
+        m_take == Take::First ? ResultFile::FirstAnswers : ResultFile::SecondAnswers;
     const records::SaveResult r =
-        results::SaveTakeRecord(record, place_.paperNumber, place_.paperCount, blankCount,
+        results::SaveTakeRecord(record, m_place.paperNumber, m_place.paperCount, blankCount,
                                 answerFilePath, freshLines(file));
     noteCopy(r);
     if (!r)
@@ -169,16 +156,16 @@ std::optional<WriteFailure> Paper::saveAnswers()
 
 std::optional<WriteFailure> Paper::mark(qint64 elapsedSeconds, QDate completed)
 {
-    const int n = place_.paperCount;
-    const int P = place_.paperNumber;
-    const bool first = take_ == Take::First;
+    const int n = m_place.paperCount;
+    const int P = m_place.paperNumber;
+    const bool first = m_take == Take::First;
 
     const marking::TakeResult result =
         marking::MarkTake(answers, answerKeys, answerTypes, blankMarks, answerFlags);
 
     // A mark still left to its journal is finished first, and this one is composed from the
     // files as they then are: composed from what was read at opening, it would undo that mark.
-    const QString journal = results::journalPath(place_.dataFolder);
+    const QString journal = results::journalPath(m_place.dataFolder);
     if (QFile::exists(journal)) {
         const records::ReplayResult pending = records::replayJournal(journal);
         if (!pending.ok)

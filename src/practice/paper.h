@@ -6,7 +6,7 @@
 
 #include "practice/practicelogic.h"
 
-#include "home/homestate.h"
+#include "results/paperplace.h"
 #include "results/results.h"
 
 #include <QDate>
@@ -37,30 +37,18 @@ struct WriteFailure
     QString error;
 };
 
-// Where a paper belongs, fixed when its window opens: whatever the home window shows meanwhile,
-// the paper is read and written in the files of the subject it was opened from.
-struct PaperPlace
-{
-    QString dataFolder;
-    int subject = 0;    // LChose
-    QString code;       // lblCOD
-    int paperCount = 0; // TtPapersCon
-    int topicFirst = 1; // TopicCount
-    QString topicName;  // SubH1
-    QString subjectName;
-    int paperNumber = 0; // PaperNum
-    static PaperPlace of(const home::HomeState &state);
-};
+// Where a paper belongs; see results::PaperPlace.
+using PaperPlace = results::PaperPlace;
 
 class Paper
 {
 public:
-    explicit Paper(Take take = Take::First) : take_(take) {}
+    explicit Paper(Take take = Take::First) : m_take(take) {}
 
-    Take take() const { return take_; }
-    const PaperPlace &place() const { return place_; }
+    Take take() const { return m_take; }
+    const PaperPlace &place() const { return m_place; }
     // Fixes where the paper belongs; every read and write below uses it.
-    void setPlace(const PaperPlace &place) { place_ = place; }
+    void setPlace(const PaperPlace &place) { m_place = place; }
 
     // The four tables of the paper from the content package. Returns the name of the table that
     // failed ("paper list", "answer key", "answer types", "marks"), or nothing.
@@ -113,9 +101,9 @@ private:
     void noteCopy(const records::SaveResult &r);
     QStringList freshLines(results::ResultFile file) const;
 
-    Take take_;
-    PaperPlace place_;
-    QStringList keptCopies_;
+    Take m_take;
+    PaperPlace m_place;
+    QStringList m_keptCopies;
 };
 
 } // namespace practice

@@ -6,10 +6,10 @@
 
 namespace practice {
 
-QWidget *openPracticeWindow(home::HomeState &state, std::function<void()> onUnload)
+QWidget *openPracticeWindow(const results::PaperPlace &place, std::function<void()> onUnload)
 {
-    const Take take = state.TakeNum == 2 ? Take::Second : Take::First;
-    auto *window = new PracticeWindow(state, take, std::move(onUnload));
+    const Take take = place.take == 2 ? Take::Second : Take::First;
+    auto *window = new PracticeWindow(place, take, std::move(onUnload));
     if (!window->LoadPaper())
         return nullptr; // it closes (and deletes) itself
     window->show();

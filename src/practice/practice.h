@@ -2,7 +2,7 @@
 
 // What the rest of the program uses of the practice module.
 
-#include "home/homestate.h"
+#include "results/paperplace.h"
 
 #include <functional>
 
@@ -10,11 +10,11 @@ class QWidget;
 
 namespace practice {
 
-// Creates and shows the practice window for state.PaperNum and state.TakeNum, not modally. The
+// Creates and shows the practice window for the paper and take of `place`, not modally. The
 // window deletes itself when it closes; when it unloads it deletes its temporary question file
 // and then calls onUnload (the home window's RefreshContents). Returns nullptr when the paper
 // cannot be opened (the pupil has been told).
-QWidget *openPracticeWindow(home::HomeState &state, std::function<void()> onUnload);
+QWidget *openPracticeWindow(const results::PaperPlace &place, std::function<void()> onUnload);
 
 // Asks an open practice window whether the program may close it: false while it marks, or when
 // the pupil answers "No" to its "Confirm?" (asked only when answers were typed since the last

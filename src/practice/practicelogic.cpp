@@ -10,15 +10,6 @@
 
 namespace practice {
 
-int px(double twips)
-{
-    return qRound(twipsToPx(twips));
-}
-int pxHimetric(double himetric)
-{
-    return qRound(himetricToPx(himetric));
-}
-
 namespace {
 
 // A rectangle from fractional pixel values; the edges are rounded, not the width, so that
@@ -390,67 +381,8 @@ PracticeLayout layoutPractice(QSize inner, bool answerSheetShown, const FrameMet
     l.statusBar = pxRect(f.leftWidth, bodyTop + viewerH, viewerW, statusH);
     // The instruction picture stands at the foot of the sheet, but clear above the resize grip,
     // which lies over the sheet's bottom-right corner.
-    l.instructionTop = l.sizer.top() - qRound(bodyTop) - 2 - qRound(twipsToPx(1335));
+    l.instructionTop = l.sizer.top() - qRound(bodyTop) - 2 - px(1335);
     return l;
-}
-
-ResizeStep resizeStep(int dxTwips, int dyTwips, int edgeBandTwips)
-{
-    ResizeStep step;
-    if (dxTwips > 2 * edgeBandTwips && dyTwips > 2 * edgeBandTwips) {
-        if (dxTwips > MinResizeWidthTwips)
-            step.widthTwips = dxTwips;
-        if (dyTwips > MinResizeHeightTwips)
-            step.heightTwips = dyTwips;
-    }
-    return step;
-}
-
-QSize minimumWindowSize()
-{
-    // The loop takes whole pixels of 15 twips and only sizes above the limits.
-    return QSize(MinResizeWidthTwips / 15 + 1, MinResizeHeightTwips / 15 + 1);
-}
-
-EdgeZones edgeZones(QPoint pos, QSize size, int band)
-{
-    EdgeZones z;
-    z.left = pos.x() < band;
-    z.top = pos.y() < band;
-    z.right = pos.x() > size.width() - band;
-    z.bottom = pos.y() > size.height() - band;
-    return z;
-}
-
-QPoint snapToEdges(QPoint pos, QSize size, const EdgeZones &z)
-{
-    QPoint p = pos;
-    if (z.left)
-        p = QPoint(0, pos.y());
-    if (z.top)
-        p = QPoint(pos.x(), 0);
-    if (z.right)
-        p = QPoint(size.width(), pos.y());
-    if (z.bottom)
-        p = QPoint(pos.x(), size.height());
-    return p;
-}
-
-Qt::CursorShape pointerShape(QPoint pos, QSize size, bool leftHeld, Qt::CursorShape current,
-                             int band)
-{
-    // The normal pointer returns only when the button is up; the edge rules then win.
-    Qt::CursorShape shape = leftHeld ? current : Qt::ArrowCursor;
-    const EdgeZones z = edgeZones(pos, size, band);
-    if (z.left || z.right)
-        shape = Qt::SizeHorCursor;
-    if (z.top || z.bottom)
-        shape = Qt::SizeVerCursor;
-    if ((z.left && z.top) || (z.right && z.bottom))
-        shape = Qt::SizeFDiagCursor;
-    if ((z.left && z.bottom) || (z.right && z.top))
-        shape = Qt::SizeBDiagCursor;
-    return shape;
 }
 
 } // namespace practice

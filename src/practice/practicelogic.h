@@ -4,6 +4,7 @@
 // states, the remaining-questions list, the marking question and the caption. None of them
 // touches a widget, so each is tested without a window.
 
+#include "chrome/frameresize.h"
 #include "chrome/units.h"
 
 #include <QChar>
@@ -22,8 +23,15 @@ namespace practice {
 // design; the chrome's unit helpers are the only place they become pixels.
 using chrome::himetricToPx;
 using chrome::twipsToPx;
-int px(double twips);            // twips -> whole pixels
-int pxHimetric(double himetric); // HIMETRIC -> whole pixels
+// Short names for this module's many geometry lines.
+inline int px(double twips)
+{
+    return chrome::twipsToWholePx(twips);
+}
+inline int pxHimetric(double himetric)
+{
+    return chrome::himetricToWholePx(himetric);
+}
 
 enum class Take
 {
@@ -225,31 +233,16 @@ struct StatusPiece
 };
 QList<StatusPiece> statusBarPieces(Take take);
 
-// The corner resize: the pointer's offset from the window's top-left corner, in twips, gives a
-// new width or height only above the limits; otherwise that side keeps its last size.
-inline constexpr int MinResizeWidthTwips = 7300;
-inline constexpr int MinResizeHeightTwips = 5000;
-inline constexpr int EdgeBandPx = 6;
-// The smallest window the limits above allow, in pixels: also told to the window manager, whose
-// own resizing must not go below it either.
-QSize minimumWindowSize();
-struct ResizeStep
-{
-    std::optional<int> widthTwips, heightTwips;
-};
-ResizeStep resizeStep(int dxTwips, int dyTwips, int edgeBandTwips);
-
-// Edge zones of a press at X, Y (window pixels) in a window of the given size.
-struct EdgeZones
-{
-    bool left = false, top = false, right = false, bottom = false;
-    bool corner() const { return right && bottom; }
-};
-EdgeZones edgeZones(QPoint pos, QSize size, int band = EdgeBandPx);
-// Where a press in an edge band puts the pointer (window pixels): onto the pressed edges.
-QPoint snapToEdges(QPoint pos, QSize size, const EdgeZones &zones);
-// The pointer shape over the window surface; the later rules win.
-Qt::CursorShape pointerShape(QPoint pos, QSize size, bool leftHeld, Qt::CursorShape current,
-                             int band = EdgeBandPx);
+// The window frame's resize rules, shared with the other windows.
+using chrome::EdgeBandPx;
+using chrome::EdgeZones;
+using chrome::edgeZones;
+using chrome::minimumWindowSize;
+using chrome::MinResizeHeightTwips;
+using chrome::MinResizeWidthTwips;
+using chrome::pointerShape;
+using chrome::ResizeStep;
+using chrome::resizeStep;
+using chrome::snapToEdges;
 
 } // namespace practice

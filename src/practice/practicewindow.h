@@ -1,11 +1,11 @@
 #pragma once
 
+#include "practice/answerrow.h"
 #include "practice/paper.h"
 #include "practice/practicelogic.h"
 
 #include "chrome/skinnedwindow.h"
 #include "content/gaps.h"
-#include "home/homestate.h"
 #include "marking/hint.h"
 
 #include <QDateTime>
@@ -29,52 +29,15 @@ class PictureBox;
 
 namespace practice {
 
+class DocumentGuard;
 class QuestionViewer;
-
-// Refuses what would corrupt a result file: ">", "#", line breaks, control characters and
-// characters that Windows-1252 cannot hold.
-class AnswerValidator : public QValidator
-{
-    Q_OBJECT
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &pos) const override;
-};
-
-// One row of the answer sheet (Frame k): the answer box FA k, the expected answer M k, the
-// outcome FR k and the letter QL k; in the second take also that take's outcome SR k, while FR k
-// shows the first take's. It draws the light border around its answer box.
-class AnswerRow : public QWidget
-{
-    Q_OBJECT
-public:
-    AnswerRow(int k, Take take, QWidget *parent);
-    void applyGeometry(const RowGeometry &twips);
-    const RowGeometry &geometryTwips() const { return geometry_; }
-    void setOutcome(const QString &outcome);       // FR k
-    void setSecondOutcome(const QString &outcome); // SR k
-    QString outcome() const { return outcome_; }
-
-    QLineEdit *answer;
-    QLineEdit *model;
-    QLabel *result;
-    QLabel *second = nullptr; // second take only
-    QLabel *letter;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QString outcome_;
-    RowGeometry geometry_;
-};
 
 // The practice window: Test1 for a first take, Test2 for a second take ("Try Again").
 class PracticeWindow : public chrome::SkinnedWindow
 {
     Q_OBJECT
 public:
-    PracticeWindow(home::HomeState &state, Take take, std::function<void()> onUnload,
+    PracticeWindow(const PaperPlace &place, Take take, std::function<void()> onUnload,
                    QWidget *parent = nullptr);
     ~PracticeWindow() override;
 
@@ -96,17 +59,17 @@ public:
     // One pass of the 100 ms tick (PaperClock); public so tests can drive it.
     void PaperClock();
 
-    const Paper &paper() const { return paper_; }
-    int QSCount() const { return qsCount_; }
-    bool answerSheetShown() const { return answerSheetShown_; }
-    bool isMarking() const { return marking_; }
-    QDateTime startTime() const { return startTime_; }
-    QuestionViewer *viewer() const { return viewer_.get(); }
+    const Paper &paper() const { return m_paper; }
+    int QSCount() const { return m_qsCount; }
+    bool answerSheetShown() const { return m_answerSheetShown; }
+    bool isMarking() const { return m_marking; }
+    QDateTime startTime() const { return m_startTime; }
+    QuestionViewer *viewer() const { return m_viewer.get(); }
 
     // Tests: how long one of the fifteen progress steps lasts (200 ms normally).
-    void setProgressStepInterval(int ms) { progressStepMs_ = ms; }
+    void setProgressStepInterval(int ms) { m_progressStepMs = ms; }
     // Tests: move the clock's base, as if the window had loaded earlier.
-    void setStartTime(const QDateTime &t) { startTime_ = t; }
+    void setStartTime(const QDateTime &t) { m_startTime = t; }
 
     // Tests: replace the platform message box of the document guards and the print dialog.
     static void setGuardMessageHook(std::function<void(const QString &title, const QString &text)>);
@@ -151,56 +114,56 @@ private:
     void showHintLine();
     void placeHintLine();
 
-    home::HomeState &state_;
-    std::function<void()> onUnload_;
-    Take take_;
-    Paper paper_;
-    int qsCount_ = 1;
-    QString questionFilePath_;
-    int currentQuestionId_ = 0;
-    QDateTime startTime_;
-    bool loaded_ = false;
-    bool unloaded_ = false;
-    bool answerSheetShown_ = true;
-    bool marking_ = false;
-    int progress_ = 0;
-    int progressStepMs_ = 200;
-    bool resizing_ = false;
-    bool scrolling_ = false; // a Page Up or Page Down on its way to the document
+    PaperPlace m_place; // where the paper belongs, as the home window handed it over
+    std::function<void()> m_onUnload;
+    Take m_take;
+    Paper m_paper;
+    int m_qsCount = 1;
+    QString m_questionFilePath;
+    int m_currentQuestionId = 0;
+    QDateTime m_startTime;
+    bool m_loaded = false;
+    bool m_unloaded = false;
+    bool m_answerSheetShown = true;
+    bool m_marking = false;
+    int m_progress = 0;
+    int m_progressStepMs = 200;
+    bool m_resizing = false;
+    bool m_scrolling = false; // a Page Up or Page Down on its way to the document
 
-    std::unique_ptr<QuestionViewer> viewer_;
-    QPointer<QWidget> guarded_;
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QuestionViewer> m_viewer;
+    DocumentGuard *m_guard; // the document against copying
+    std::unique_ptr<QPrinter> m_printer;
 
-    QWidget *toolStrip_ = nullptr;
-    std::array<chrome::ImageButton *, 6> tools_{};
-    chrome::PictureBox *paperSum_ = nullptr;
-    QLabel *answeredLabel_ = nullptr, *totalLabel_ = nullptr, *slashLabel_ = nullptr;
-    QLabel *scoreLabel_ = nullptr;
+    QWidget *m_toolStrip = nullptr;
+    std::array<chrome::ImageButton *, 6> m_tools{};
+    chrome::PictureBox *m_paperSum = nullptr;
+    QLabel *m_answeredLabel = nullptr, *m_totalLabel = nullptr, *m_slashLabel = nullptr;
+    QLabel *m_scoreLabel = nullptr;
     // First take only: the clock, today's date, and after marking the time taken and the date.
-    QLabel *clockLabel_ = nullptr, *dateLabel_ = nullptr;
-    QLabel *timeTakenLabel_ = nullptr, *dateDoneLabel_ = nullptr;
+    QLabel *m_clockLabel = nullptr, *m_dateLabel = nullptr;
+    QLabel *m_timeTakenLabel = nullptr, *m_dateDoneLabel = nullptr;
     // Second take only: the heading and the "%" after the score.
-    QLabel *headingLabel_ = nullptr, *percentLabel_ = nullptr;
-    QWidget *answerBox_ = nullptr;
-    std::array<AnswerRow *, AnswerRowCount> rows_{};
-    chrome::PictureBox *instruction_ = nullptr;
-    QWidget *handleStrip_ = nullptr;
-    chrome::PictureBox *handle_ = nullptr;
-    QWidget *questionTitleBg_ = nullptr;
-    QLabel *questionTitle_ = nullptr;
-    QWidget *statusBar_ = nullptr;
-    std::array<chrome::PictureBox *, 3> bots_{}; // Bot1..Bot3; the second take has no Bot2
-    chrome::PictureBox *remPanel_ = nullptr;
-    QComboBox *remQns_ = nullptr;
-    chrome::PictureBox *markPanel_ = nullptr;
-    std::array<chrome::PictureBox *, 15> bars_{};
-    chrome::PictureBox *sizer_ = nullptr;
-    QTimer *progressTimer_ = nullptr;
-    QLabel *hintLabel_ = nullptr; // the hint line, under the answer rows once marked
-    std::array<QString, AnswerRowCount> hints_{}; // each row's hint on the question on view
-    QString gapsQuestion_;                        // the question whose gap texts gaps_ holds
-    QList<content::GapText> gaps_;
+    QLabel *m_headingLabel = nullptr, *m_percentLabel = nullptr;
+    QWidget *m_answerBox = nullptr;
+    std::array<AnswerRow *, AnswerRowCount> m_rows{};
+    chrome::PictureBox *m_instruction = nullptr;
+    QWidget *m_handleStrip = nullptr;
+    chrome::PictureBox *m_handle = nullptr;
+    QWidget *m_questionTitleBg = nullptr;
+    QLabel *m_questionTitle = nullptr;
+    QWidget *m_statusBar = nullptr;
+    std::array<chrome::PictureBox *, 3> m_bots{}; // Bot1..Bot3; the second take has no Bot2
+    chrome::PictureBox *m_remPanel = nullptr;
+    QComboBox *m_remQns = nullptr;
+    chrome::PictureBox *m_markPanel = nullptr;
+    std::array<chrome::PictureBox *, 15> m_bars{};
+    chrome::PictureBox *m_sizer = nullptr;
+    QTimer *m_progressTimer = nullptr;
+    QLabel *m_hintLabel = nullptr; // the hint line, under the answer rows once marked
+    std::array<QString, AnswerRowCount> m_hints{}; // each row's hint on the question on view
+    QString m_gapsQuestion;                        // the question whose gap texts m_gaps holds
+    QList<content::GapText> m_gaps;
 };
 
 } // namespace practice

@@ -85,33 +85,33 @@ QuestionViewerFactory *loadFrom(const QString &path)
 class NoticeViewer final : public QuestionViewer
 {
 public:
-    explicit NoticeViewer(QWidget *parent) : label_(new QLabel(parent))
+    explicit NoticeViewer(QWidget *parent) : m_label(new QLabel(parent))
     {
-        label_->setObjectName(QStringLiteral("brwWebBrowser"));
-        label_->setAlignment(Qt::AlignCenter);
-        label_->setWordWrap(true);
-        label_->setAutoFillBackground(true);
-        QPalette pal = label_->palette();
+        m_label->setObjectName(QStringLiteral("brwWebBrowser"));
+        m_label->setAlignment(Qt::AlignCenter);
+        m_label->setWordWrap(true);
+        m_label->setAutoFillBackground(true);
+        QPalette pal = m_label->palette();
         pal.setColor(QPalette::Window, Qt::white);
-        label_->setPalette(pal);
-        label_->setText(viewerMissingText());
+        m_label->setPalette(pal);
+        m_label->setText(viewerMissingText());
     }
     ~NoticeViewer() override
     {
-        if (label_)
-            delete label_.data();
+        if (m_label)
+            delete m_label.data();
     }
-    QWidget *widget() override { return label_; }
+    QWidget *widget() override { return m_label; }
     void navigate(const QString &) override
     {
-        if (onComplete_)
-            QTimer::singleShot(0, label_, onComplete_);
+        if (m_onComplete)
+            QTimer::singleShot(0, m_label, m_onComplete);
     }
     void setDocumentCompleteHandler(std::function<void()> handler) override
     {
-        onComplete_ = std::move(handler);
+        m_onComplete = std::move(handler);
     }
-    QWidget *eventTarget() override { return label_; }
+    QWidget *eventTarget() override { return m_label; }
     void print(QPrinter *, std::function<void(bool)> done) override
     {
         if (done)
@@ -119,8 +119,8 @@ public:
     }
 
 private:
-    QPointer<QLabel> label_;
-    std::function<void()> onComplete_;
+    QPointer<QLabel> m_label;
+    std::function<void()> m_onComplete;
 };
 
 } // namespace

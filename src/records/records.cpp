@@ -10,7 +10,7 @@ namespace {
 
 // Windows-1252 bytes 0x80-0x9F. The five slots the code page leaves undefined map to the C1
 // control of the same value so that no byte is lost on a round trip.
-constexpr char16_t kHighTable[32] = {
+constexpr char16_t HighTable[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
@@ -23,7 +23,7 @@ int byteFor(char32_t u)
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
         return int(u);
     for (int i = 0; i < 32; ++i) {
-        if (kHighTable[i] == u)
+        if (HighTable[i] == u)
             return 0x80 + i;
     }
     return -1;
@@ -233,7 +233,7 @@ QString fromWindows1252(QByteArrayView bytes)
     QChar *out = text.data();
     for (const char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        *out++ = (u >= 0x80 && u < 0xA0) ? QChar(kHighTable[u - 0x80]) : QChar(u);
+        *out++ = (u >= 0x80 && u < 0xA0) ? QChar(HighTable[u - 0x80]) : QChar(u);
     }
     return text;
 }

@@ -29,7 +29,11 @@ SkinnedWindow *makeWindow(const QString &title, QPoint at)
     w->setGeometry(QRect(at, QSize(520, 300)));
     for (int i = 1; i <= 6; ++i) {
         auto *b = new ImageButton(QStringLiteral("ToolBar0%1").arg(i), w);
-        const ButtonIdentity id = practiceToolbarIdentity(i);
+        static const char *const stems[] = {"save", "mark", "print", "close", "back", "forward"};
+        static const char *const captions[] = {"Save", "Mark", "Print", "Close", "Back", "Next"};
+        const ButtonIdentity id =
+            buttonIdentity(QString::fromLatin1(captions[i - 1]), {},
+                           QString::fromLatin1(stems[i - 1]), i != 3 && i != 4);
         b->setIdentity(id);
         b->setTracksPress(true);
         const int x = i <= 4 ? 8 + (i - 1) * 52 : 520 - 8 - (7 - i) * 52;

@@ -1,3 +1,4 @@
+#include "chrome/frameresize.h"
 #include "chrome/geometry.h"
 #include "chrome/identities.h"
 
@@ -26,9 +27,12 @@ private slots:
     void centring();
     void borderBoxAndLines();
     void borderColours();
-    void homeToolbarIdentities_data();
-    void homeToolbarIdentities();
-    void practiceToolbarDisabledPictures();
+    void resizeLimits_data();
+    void resizeLimits();
+    void edgeZonesAndSnap();
+    void pointerShapes_data();
+    void pointerShapes();
+    void minimumSizeIsTheDragsLimit();
 };
 
 void TestGeometry::dialogOutlineCorners_data()
@@ -278,58 +282,77 @@ void TestGeometry::borderColours()
     QCOMPARE(borderColour(7, bg), QColor(192, 192, 192));
 }
 
-void TestGeometry::homeToolbarIdentities_data()
+void TestGeometry::resizeLimits_data()
 {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<bool>("help");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("tip");
-    QTest::addColumn<QString>("pressed");
-    QTest::newRow("Home") << 1 << false << "Home"
-                          << "Load Home page"
-                          << "home_pressed.bmp";
-    QTest::newRow("Report") << 2 << false << "Report"
-                            << "Load Report card"
-                            << "report_pressed.bmp";
-    QTest::newRow("Print") << 3 << false << "Print"
-                           << "Print results"
-                           << "print_pressed.bmp";
-    QTest::newRow("Close") << 4 << false << "Close"
-                           << "Close program"
-                           << "close_pressed.bmp";
-    QTest::newRow("About") << 1 << true << "About"
-                           << "About Larkspur"
-                           << "about_pressed.bmp";
-    QTest::newRow("Trash") << 2 << true << "Trash"
-                           << "Trash past results"
-                           << "trash_pressed.bmp";
-    QTest::newRow("Setup") << 4 << true << "Setup"
-                           << "Printer Setup"
-                           << "setup_pressed.bmp";
+    QTest::addColumn<int>("dx");
+    QTest::addColumn<int>("dy");
+    QTest::addColumn<int>("width");  // -1: keeps its size
+    QTest::addColumn<int>("height"); // -1: keeps its size
+    QTest::newRow("grow") << 13000 << 9500 << 13000 << 9500;
+    QTest::newRow("width at limit") << 7300 << 6000 << -1 << 6000;
+    QTest::newRow("width above limit") << 7301 << 6000 << 7301 << 6000;
+    QTest::newRow("height at limit") << 9000 << 5000 << 9000 << -1;
+    QTest::newRow("inside the bands") << 100 << 100 << -1 << -1;
 }
 
-void TestGeometry::homeToolbarIdentities()
+void TestGeometry::resizeLimits()
 {
-    QFETCH(int, position);
-    QFETCH(bool, help);
-    QFETCH(QString, caption);
-    QFETCH(QString, tip);
-    QFETCH(QString, pressed);
-    const ButtonIdentity id = homeToolbarIdentity(position, help);
-    QCOMPARE(id.caption, caption);
-    QCOMPARE(id.toolTip, tip);
-    QCOMPARE(id.pressed, pressed);
-    QVERIFY(id.hasCommand);
-    QVERIFY(!homeToolbarIdentity(3, true).hasCommand);
+    QFETCH(int, dx);
+    QFETCH(int, dy);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    const ResizeStep s = resizeStep(dx, dy, 90);
+    QCOMPARE(s.widthTwips.value_or(-1), width);
+    QCOMPARE(s.heightTwips.value_or(-1), height);
 }
 
-void TestGeometry::practiceToolbarDisabledPictures()
+void TestGeometry::edgeZonesAndSnap()
 {
-    QCOMPARE(practiceToolbarIdentity(5).disabled, QStringLiteral("back_disabled.bmp"));
-    QCOMPARE(practiceToolbarIdentity(6).disabled, QStringLiteral("forward_disabled.bmp"));
-    QCOMPARE(practiceToolbarIdentity(6).on, QStringLiteral("forward_on.bmp"));
-    QCOMPARE(practiceToolbarIdentity(1).toolTip, QStringLiteral("Save paper"));
-    QVERIFY(practiceToolbarIdentity(4).disabled.isEmpty()); // Close is never disabled
+    const QSize size(800, 600);
+    EdgeZones z = edgeZones(QPoint(797, 598), size);
+    QVERIFY(z.corner());
+    z = edgeZones(QPoint(797, 300), size);
+    QVERIFY(z.right && !z.bottom && !z.corner());
+    QCOMPARE(snapToEdges(QPoint(797, 300), size, z), QPoint(800, 300));
+    z = edgeZones(QPoint(797, 598), size);
+    // In the corner the bottom move wins: on the bottom edge at the pressed x.
+    QCOMPARE(snapToEdges(QPoint(797, 598), size, z), QPoint(797, 600));
+    z = edgeZones(QPoint(400, 300), size);
+    QVERIFY(!z.left && !z.top && !z.right && !z.bottom);
+}
+
+void TestGeometry::pointerShapes_data()
+{
+    QTest::addColumn<QPoint>("pos");
+    QTest::addColumn<bool>("held");
+    QTest::addColumn<int>("shape");
+    QTest::newRow("middle up") << QPoint(400, 300) << false << int(Qt::ArrowCursor);
+    QTest::newRow("right edge") << QPoint(797, 300) << true << int(Qt::SizeHorCursor);
+    QTest::newRow("bottom edge") << QPoint(400, 598) << true << int(Qt::SizeVerCursor);
+    QTest::newRow("bottom right") << QPoint(797, 598) << true << int(Qt::SizeFDiagCursor);
+    QTest::newRow("top left") << QPoint(2, 2) << false << int(Qt::SizeFDiagCursor);
+    QTest::newRow("bottom left") << QPoint(2, 598) << true << int(Qt::SizeBDiagCursor);
+    QTest::newRow("top right") << QPoint(797, 2) << true << int(Qt::SizeBDiagCursor);
+}
+
+void TestGeometry::pointerShapes()
+{
+    QFETCH(QPoint, pos);
+    QFETCH(bool, held);
+    QFETCH(int, shape);
+    QCOMPARE(int(pointerShape(pos, QSize(800, 600), held, Qt::ArrowCursor)), shape);
+}
+
+void TestGeometry::minimumSizeIsTheDragsLimit()
+{
+    // The window manager is held to the smallest size the corner drag itself can reach.
+    const QSize min = minimumWindowSize();
+    const ResizeStep at = resizeStep(min.width() * 15, min.height() * 15, 90);
+    QCOMPARE(at.widthTwips.value_or(-1), min.width() * 15);
+    QCOMPARE(at.heightTwips.value_or(-1), min.height() * 15);
+    const ResizeStep below = resizeStep((min.width() - 1) * 15, (min.height() - 1) * 15, 90);
+    QVERIFY(!below.widthTwips);
+    QVERIFY(!below.heightTwips);
 }
 
 QTEST_APPLESS_MAIN(TestGeometry)

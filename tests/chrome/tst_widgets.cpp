@@ -28,12 +28,14 @@ struct ToolbarWindow
     ToolbarWindow()
     {
         save = new ImageButton(QStringLiteral("ToolBar01"), &window);
-        save->setIdentity(practiceToolbarIdentity(1));
+        save->setIdentity(buttonIdentity(QStringLiteral("Save"), QStringLiteral("Save paper"),
+                                         QStringLiteral("save"), true));
         save->setTracksPress(true);
         save->move(10, 40);
         save->caption(QStringLiteral("lblTB01"))->setGeometry(0, 30, 44, 15);
         mark = new ImageButton(QStringLiteral("ToolBar02"), &window);
-        mark->setIdentity(practiceToolbarIdentity(2));
+        mark->setIdentity(buttonIdentity(QStringLiteral("Mark"), QStringLiteral("Mark paper"),
+                                         QStringLiteral("mark"), true));
         mark->setTracksPress(true);
         mark->move(62, 40);
         mark->caption(QStringLiteral("lblTB02"))->setGeometry(0, 30, 44, 15);

@@ -209,8 +209,8 @@ bool CourseShareTest::startHome(const QString &courseFile)
     }
     home_ = std::make_unique<home::HomeWindow>(data_.path());
     home_->setPracticeOpener(
-        [](home::HomeState &state, std::function<void()> onUnload) -> QWidget * {
-            return practice::openPracticeWindow(state, std::move(onUnload));
+        [](const results::PaperPlace &place, std::function<void()> onUnload) -> QWidget * {
+            return practice::openPracticeWindow(place, std::move(onUnload));
         });
     home_->setPracticeCloseQuery(practice::mayClose);
     if (home_->startUp() != home::HomeWindow::StartUpStatus::Ok)

@@ -138,8 +138,8 @@ void EndToEndTest::initTestCase()
     QVERIFY(instance_->tryLock());
     home_ = std::make_unique<home::HomeWindow>(folder.path);
     home_->setPracticeOpener(
-        [](home::HomeState &state, std::function<void()> onUnload) -> QWidget * {
-            return practice::openPracticeWindow(state, std::move(onUnload));
+        [](const results::PaperPlace &place, std::function<void()> onUnload) -> QWidget * {
+            return practice::openPracticeWindow(place, std::move(onUnload));
         });
     home_->setPracticeCloseQuery(practice::mayClose);
     QCOMPARE(home_->startUp(), home::HomeWindow::StartUpStatus::Ok);

@@ -202,8 +202,8 @@ void TestHomeKeyboard::startUpToAPaperByKeys()
                        summaryWith(35, {"", "", "", "", "", "", "60"}, {})));
     auto w = start();
     QList<std::pair<int, int>> opened;
-    w->setPracticeOpener([&](home::HomeState &state, std::function<void()>) -> QWidget * {
-        opened.append({state.PaperNum, state.TakeNum});
+    w->setPracticeOpener([&](const results::PaperPlace &place, std::function<void()>) -> QWidget * {
+        opened.append({place.paperNumber, place.take});
         return nullptr;
     });
     // Mathematics, its second topic, paper 2 (107), the second take.
@@ -221,13 +221,14 @@ void TestHomeKeyboard::startUpToAPaperByKeys()
 
     // A practice window that closes hands the keyboard back to the paper that opened it.
     std::function<void()> unload;
-    w->setPracticeOpener([&](home::HomeState &, std::function<void()> onUnload) -> QWidget * {
-        unload = onUnload;
-        auto *practice = new QWidget;
-        practice->show();
-        practice->activateWindow();
-        return practice;
-    });
+    w->setPracticeOpener(
+        [&](const results::PaperPlace &, std::function<void()> onUnload) -> QWidget * {
+            unload = onUnload;
+            auto *practice = new QWidget;
+            practice->show();
+            practice->activateWindow();
+            return practice;
+        });
     press(*w, QStringLiteral("Return"));
     QPointer<QWidget> practice = w->practiceWindow();
     QVERIFY(practice);
@@ -355,8 +356,8 @@ void TestHomeKeyboard::pickAPaperThroughTheInterface()
 {
     auto w = start();
     int opened = 0;
-    w->setPracticeOpener([&](home::HomeState &state, std::function<void()>) -> QWidget * {
-        opened = state.PaperNum;
+    w->setPracticeOpener([&](const results::PaperPlace &place, std::function<void()>) -> QWidget * {
+        opened = place.paperNumber;
         return nullptr;
     });
     auto action = [&](const QString &name) {

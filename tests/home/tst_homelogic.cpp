@@ -1,4 +1,5 @@
 #include "home/homelogic.h"
+#include "home/hometoolbar.h"
 
 #include <QTest>
 
@@ -29,6 +30,8 @@ private slots:
     void pageCommands();
     void printedResults();
     void platformTexts();
+    void homeToolbarIdentities_data();
+    void homeToolbarIdentities();
 };
 
 using Lefts = std::array<int, 4>;
@@ -312,6 +315,51 @@ void TestHomeLogic::platformTexts()
     QCOMPARE(platformText("winnt"), "For Windows");
     QCOMPARE(platformText("darwin"), "For macOS");
     QCOMPARE(platformText("freebsd"), "For freebsd");
+}
+
+void TestHomeLogic::homeToolbarIdentities_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("help");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("tip");
+    QTest::addColumn<QString>("pressed");
+    QTest::newRow("Home") << 1 << false << "Home"
+                          << "Load Home page"
+                          << "home_pressed.bmp";
+    QTest::newRow("Report") << 2 << false << "Report"
+                            << "Load Report card"
+                            << "report_pressed.bmp";
+    QTest::newRow("Print") << 3 << false << "Print"
+                           << "Print results"
+                           << "print_pressed.bmp";
+    QTest::newRow("Close") << 4 << false << "Close"
+                           << "Close program"
+                           << "close_pressed.bmp";
+    QTest::newRow("About") << 1 << true << "About"
+                           << "About Larkspur"
+                           << "about_pressed.bmp";
+    QTest::newRow("Trash") << 2 << true << "Trash"
+                           << "Trash past results"
+                           << "trash_pressed.bmp";
+    QTest::newRow("Setup") << 4 << true << "Setup"
+                           << "Printer Setup"
+                           << "setup_pressed.bmp";
+}
+
+void TestHomeLogic::homeToolbarIdentities()
+{
+    QFETCH(int, position);
+    QFETCH(bool, help);
+    QFETCH(QString, caption);
+    QFETCH(QString, tip);
+    QFETCH(QString, pressed);
+    const chrome::ButtonIdentity id = homeToolbarIdentity(position, help);
+    QCOMPARE(id.caption, caption);
+    QCOMPARE(id.toolTip, tip);
+    QCOMPARE(id.pressed, pressed);
+    QVERIFY(id.hasCommand);
+    QVERIFY(!homeToolbarIdentity(3, true).hasCommand);
 }
 
 QTEST_APPLESS_MAIN(TestHomeLogic)

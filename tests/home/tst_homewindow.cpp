@@ -306,10 +306,10 @@ void TestHomeWindow::secondTakeOfPaper108()
     QVERIFY(writeBytes(resultFile(m_data->path(), QStringLiteral("marks"), 1),
                        summaryWith(30, {"", "", "", "", "", "", "", "40"}, {})));
     auto w = start();
-    home::HomeState seen;
+    results::PaperPlace seen;
     int opened = 0;
-    w->setPracticeOpener([&](home::HomeState &state, std::function<void()>) -> QWidget * {
-        seen = state;
+    w->setPracticeOpener([&](const results::PaperPlace &place, std::function<void()>) -> QWidget * {
+        seen = place;
         ++opened;
         return nullptr;
     });
@@ -318,13 +318,13 @@ void TestHomeWindow::secondTakeOfPaper108()
     QVERIFY(p3b->isVisible());
     QTest::mouseClick(p3b, Qt::LeftButton);
     QCOMPARE(opened, 1);
-    QCOMPARE(seen.PaperNum, 108);
-    QCOMPARE(seen.TakeNum, 2);
-    QCOMPARE(seen.LChose, 1);
-    QCOMPARE(seen.lblCOD, QStringLiteral("TC"));
-    QCOMPARE(seen.TopicCount, 6);
-    QCOMPARE(seen.SubH1, topicName(1, 2));
-    QCOMPARE(seen.TtPapersCon, 30);
+    QCOMPARE(seen.paperNumber, 108);
+    QCOMPARE(seen.take, 2);
+    QCOMPARE(seen.subject, 1);
+    QCOMPARE(seen.code, QStringLiteral("TC"));
+    QCOMPARE(seen.topicFirst, 6);
+    QCOMPARE(seen.topicName, topicName(1, 2));
+    QCOMPARE(seen.paperCount, 30);
     QCOMPARE(seen.dataFolder, m_data->path());
 }
 
@@ -333,17 +333,18 @@ void TestHomeWindow::openingClosesThePracticeWindowFirst()
     QStringList events; // outlives the window, whose practice window logs into it
     QPointer<QWidget> firstWindow;
     auto w = start();
-    w->setPracticeOpener([&](home::HomeState &state, std::function<void()> onUnload) -> QWidget * {
-        events << QStringLiteral("open %1/%2").arg(state.PaperNum).arg(state.TakeNum);
-        auto *practice = new QWidget;
-        practice->setAttribute(Qt::WA_DeleteOnClose);
-        // The practice window's unload refreshes the home page.
-        QObject::connect(practice, &QObject::destroyed, [&events, onUnload] {
-            events << QStringLiteral("unloaded");
-            onUnload();
+    w->setPracticeOpener(
+        [&](const results::PaperPlace &place, std::function<void()> onUnload) -> QWidget * {
+            events << QStringLiteral("open %1/%2").arg(place.paperNumber).arg(place.take);
+            auto *practice = new QWidget;
+            practice->setAttribute(Qt::WA_DeleteOnClose);
+            // The practice window's unload refreshes the home page.
+            QObject::connect(practice, &QObject::destroyed, [&events, onUnload] {
+                events << QStringLiteral("unloaded");
+                onUnload();
+            });
+            return practice;
         });
-        return practice;
-    });
     QTest::mouseClick(child(*w, QStringLiteral("P2a")), Qt::LeftButton);
     QVERIFY(w->practiceWindow() && w->practiceWindow()->isVisible());
     firstWindow = w->practiceWindow();
@@ -362,14 +363,13 @@ void TestHomeWindow::openingClosesThePracticeWindowFirst()
 void TestHomeWindow::noOpenerShowsNotice()
 {
     auto w = start();
-    w->state().PopUpResponse = QStringLiteral("True");
     chrome::setNextPopUpAnswers({true});
     QTest::mouseClick(child(*w, QStringLiteral("P1a")), Qt::LeftButton);
     const QList<chrome::PopUpCall> calls = chrome::takePopUpCalls();
     QCOMPARE(calls.size(), 1);
     QCOMPARE(calls[0].NumofButtons, 1);
     QCOMPARE(w->state().PaperNum, 101);
-    QCOMPARE(w->state().PopUpResponse, QStringLiteral("True")); // a notice answers nothing
+    QVERIFY(!w->practiceWindow()); // whatever the notice answers, nothing opens
 }
 
 void TestHomeWindow::refreshKeepsTopicTabClickReturnsToFirst()
@@ -813,7 +813,8 @@ void TestHomeWindow::trashFailuresInPlainWords()
     if (fault == QLatin1String("template"))
         QVERIFY(QFile::remove(m_items->filePath(QStringLiteral("30124"))));
     if (fault == QLatin1String("practice")) {
-        w->setPracticeOpener([](home::HomeState &, std::function<void()>) { return new QWidget; });
+        w->setPracticeOpener(
+            [](const results::PaperPlace &, std::function<void()>) { return new QWidget; });
         QTest::mouseClick(child(*w, QStringLiteral("P1a")), Qt::LeftButton);
     }
     QTest::mouseClick(child(*w, QStringLiteral("Tab04")), Qt::LeftButton);
@@ -933,7 +934,7 @@ void TestHomeWindow::closeAsksThePracticeWindowFirst()
     QStringList events; // outlives the window, whose practice window logs into it
     QPointer<QWidget> practice;
     auto w = start();
-    w->setPracticeOpener([&](home::HomeState &, std::function<void()> onUnload) {
+    w->setPracticeOpener([&](const results::PaperPlace &, std::function<void()> onUnload) {
         practice = new QWidget;
         QObject::connect(practice, &QObject::destroyed, [&events, onUnload] {
             events << QStringLiteral("practice gone");

@@ -43,24 +43,24 @@ int main(int argc, char *argv[])
         return 1;
     results::EnsureAllResultFiles(folder, *course);
 
-    static home::HomeState state;
-    state.dataFolder = folder;
-    state.LChose = args[1].toInt();
-    const content::SubjectInfo &subject = course->subjects[state.LChose - 1];
-    state.lblCOD = course->code;
-    state.TtPapersCon = subject.paperCount;
-    state.PaperNum = args[2].toInt();
-    const int topic = (state.PaperNum - 101) / 5;
-    state.TopicCount = topic * 5 + 1;
-    state.SubH1 = subject.topicNames.value(topic);
+    results::PaperPlace place;
+    place.dataFolder = folder;
+    place.subject = args[1].toInt();
+    const content::SubjectInfo &subject = course->subjects[place.subject - 1];
+    place.code = course->code;
+    place.paperCount = subject.paperCount;
+    place.paperNumber = args[2].toInt();
+    const int topic = (place.paperNumber - 101) / 5;
+    place.topicFirst = topic * 5 + 1;
+    place.topicName = subject.topicNames.value(topic);
     const qsizetype takeArg = args.indexOf(QStringLiteral("--take"));
-    state.TakeNum = takeArg > 0 && takeArg + 1 < args.size() ? args.at(takeArg + 1).toInt() : 1;
+    place.take = takeArg > 0 && takeArg + 1 < args.size() ? args.at(takeArg + 1).toInt() : 1;
 #ifdef VIEWER_PLUGIN
     practice::setViewerPluginPath(QStringLiteral(VIEWER_PLUGIN));
 #endif
     practice::preloadViewer();
     auto *w = static_cast<practice::PracticeWindow *>(
-        practice::openPracticeWindow(state, [] { QCoreApplication::quit(); }));
+        practice::openPracticeWindow(place, [] { QCoreApplication::quit(); }));
     if (!w)
         return 1;
     const qsizetype questionArg = args.indexOf(QStringLiteral("--question"));

@@ -1,6 +1,7 @@
 // The practice window's decisions, without a window.
 
 #include "practice/practicelogic.h"
+#include "practice/practicetoolbar.h"
 
 #include <QTest>
 
@@ -43,14 +44,9 @@ private slots:
     void layoutShown();
     void layoutHidden();
     void toolsFollowStrip();
-    void resizeLimits_data();
-    void resizeLimits();
-    void minimumSizeIsTheDragsLimit();
     void hintLine_data();
     void hintLine();
-    void edgeZonesAndSnap();
-    void pointerShapes_data();
-    void pointerShapes();
+    void practiceToolbarDisabledPictures();
 };
 
 void PracticeLogicTest::rowStacking_data()
@@ -477,42 +473,6 @@ void PracticeLogicTest::toolsFollowStrip()
     QCOMPARE(a.tools[4].right() + 1 + 8, a.tools[5].left());
 }
 
-void PracticeLogicTest::resizeLimits_data()
-{
-    QTest::addColumn<int>("dx");
-    QTest::addColumn<int>("dy");
-    QTest::addColumn<int>("width");  // -1: keeps its size
-    QTest::addColumn<int>("height"); // -1: keeps its size
-    QTest::newRow("grow") << 13000 << 9500 << 13000 << 9500;
-    QTest::newRow("width at limit") << 7300 << 6000 << -1 << 6000;
-    QTest::newRow("width above limit") << 7301 << 6000 << 7301 << 6000;
-    QTest::newRow("height at limit") << 9000 << 5000 << 9000 << -1;
-    QTest::newRow("inside the bands") << 100 << 100 << -1 << -1;
-}
-
-void PracticeLogicTest::resizeLimits()
-{
-    QFETCH(int, dx);
-    QFETCH(int, dy);
-    QFETCH(int, width);
-    QFETCH(int, height);
-    const ResizeStep s = resizeStep(dx, dy, 90);
-    QCOMPARE(s.widthTwips.value_or(-1), width);
-    QCOMPARE(s.heightTwips.value_or(-1), height);
-}
-
-void PracticeLogicTest::minimumSizeIsTheDragsLimit()
-{
-    // The window manager is held to the smallest size the corner drag itself can reach.
-    const QSize min = minimumWindowSize();
-    const ResizeStep at = resizeStep(min.width() * 15, min.height() * 15, 90);
-    QCOMPARE(at.widthTwips.value_or(-1), min.width() * 15);
-    QCOMPARE(at.heightTwips.value_or(-1), min.height() * 15);
-    const ResizeStep below = resizeStep((min.width() - 1) * 15, (min.height() - 1) * 15, 90);
-    QVERIFY(!below.widthTwips);
-    QVERIFY(!below.heightTwips);
-}
-
 void PracticeLogicTest::hintLine_data()
 {
     QTest::addColumn<QStringList>("hints");
@@ -541,41 +501,13 @@ void PracticeLogicTest::hintLine()
     QCOMPARE(practice::hintLine(hints, focused), line);
 }
 
-void PracticeLogicTest::edgeZonesAndSnap()
+void PracticeLogicTest::practiceToolbarDisabledPictures()
 {
-    const QSize size(800, 600);
-    EdgeZones z = edgeZones(QPoint(797, 598), size);
-    QVERIFY(z.corner());
-    z = edgeZones(QPoint(797, 300), size);
-    QVERIFY(z.right && !z.bottom && !z.corner());
-    QCOMPARE(snapToEdges(QPoint(797, 300), size, z), QPoint(800, 300));
-    z = edgeZones(QPoint(797, 598), size);
-    // In the corner the bottom move wins: on the bottom edge at the pressed x.
-    QCOMPARE(snapToEdges(QPoint(797, 598), size, z), QPoint(797, 600));
-    z = edgeZones(QPoint(400, 300), size);
-    QVERIFY(!z.left && !z.top && !z.right && !z.bottom);
-}
-
-void PracticeLogicTest::pointerShapes_data()
-{
-    QTest::addColumn<QPoint>("pos");
-    QTest::addColumn<bool>("held");
-    QTest::addColumn<int>("shape");
-    QTest::newRow("middle up") << QPoint(400, 300) << false << int(Qt::ArrowCursor);
-    QTest::newRow("right edge") << QPoint(797, 300) << true << int(Qt::SizeHorCursor);
-    QTest::newRow("bottom edge") << QPoint(400, 598) << true << int(Qt::SizeVerCursor);
-    QTest::newRow("bottom right") << QPoint(797, 598) << true << int(Qt::SizeFDiagCursor);
-    QTest::newRow("top left") << QPoint(2, 2) << false << int(Qt::SizeFDiagCursor);
-    QTest::newRow("bottom left") << QPoint(2, 598) << true << int(Qt::SizeBDiagCursor);
-    QTest::newRow("top right") << QPoint(797, 2) << true << int(Qt::SizeBDiagCursor);
-}
-
-void PracticeLogicTest::pointerShapes()
-{
-    QFETCH(QPoint, pos);
-    QFETCH(bool, held);
-    QFETCH(int, shape);
-    QCOMPARE(int(pointerShape(pos, QSize(800, 600), held, Qt::ArrowCursor)), shape);
+    QCOMPARE(practiceToolbarIdentity(5).disabled, QStringLiteral("back_disabled.bmp"));
+    QCOMPARE(practiceToolbarIdentity(6).disabled, QStringLiteral("forward_disabled.bmp"));
+    QCOMPARE(practiceToolbarIdentity(6).on, QStringLiteral("forward_on.bmp"));
+    QCOMPARE(practiceToolbarIdentity(1).toolTip, QStringLiteral("Save paper"));
+    QVERIFY(practiceToolbarIdentity(4).disabled.isEmpty()); // Close is never disabled
 }
 
 QTEST_APPLESS_MAIN(PracticeLogicTest)

@@ -2,6 +2,7 @@
 // temporary item folder, the data folder in a temporary LARKSPUR_HOME and dialog answers preset
 // through the message dialog's test hook.
 
+#include "practice/documentguard.h"
 #include "practice/practice.h"
 #include "practice/practicewindow.h"
 #include "practice/questionviewer.h"
@@ -113,6 +114,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void documentGuardRefusesCopying();
 
     void firstTakeWritesEveryFile();
     void reopenMarkedPaper();
@@ -184,7 +186,7 @@ private:
 
     QTemporaryDir items_;
     QTemporaryDir home_;
-    home::HomeState state_;
+    results::PaperPlace place_;
     QPointer<PracticeWindow> window_;
     int unloads_ = 0;
 };
@@ -232,15 +234,15 @@ void PracticeWindowTest::init()
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write(results::makeTemplate(f, {16, 5}));
     }
-    state_ = home::HomeState{};
-    state_.dataFolder = home_.path();
-    state_.LChose = 1;
-    state_.lblCOD = QStringLiteral("TC");
-    state_.TtPapersCon = 2;
-    state_.TopicCount = 1;
-    state_.SubH1 = QStringLiteral("Tiny topic");
-    state_.subjectName = QStringLiteral("Tiny subject");
-    state_.TakeNum = 1;
+    place_ = results::PaperPlace{};
+    place_.dataFolder = home_.path();
+    place_.subject = 1;
+    place_.code = QStringLiteral("TC");
+    place_.paperCount = 2;
+    place_.topicFirst = 1;
+    place_.topicName = QStringLiteral("Tiny topic");
+    place_.subjectName = QStringLiteral("Tiny subject");
+    place_.take = 1;
     unloads_ = 0;
     chrome::takePopUpCalls();
     chrome::setNextPopUpAnswers({});
@@ -256,8 +258,8 @@ void PracticeWindowTest::cleanup()
 
 PracticeWindow *PracticeWindowTest::open(int paper)
 {
-    state_.PaperNum = paper;
-    window_ = static_cast<PracticeWindow *>(openPracticeWindow(state_, [this] { ++unloads_; }));
+    place_.paperNumber = paper;
+    window_ = static_cast<PracticeWindow *>(openPracticeWindow(place_, [this] { ++unloads_; }));
     if (window_)
         window_->setProgressStepInterval(1);
     return window_;
@@ -296,7 +298,7 @@ void PracticeWindowTest::firstTakeWritesEveryFile()
     QCOMPARE(calls.size(), 1);
     QCOMPARE(calls[0].Title, QStringLiteral("Marking"));
     QCOMPARE(calls[0].Msg, QStringLiteral("Do you want to mark your practice now?"));
-    QCOMPARE(state_.PopUpResponse, QStringLiteral("True"));
+    QVERIFY(calls[0].answer);
 
     const QString taken = window_->findChild<QLabel *>("LTime")->text();
     QVERIFY2(taken == "1:2:3" || taken == "1:2:4", qPrintable(taken));
@@ -776,10 +778,10 @@ void PracticeWindowTest::staysWithItsSubject()
     QVERIFY(open(102));
     QTest::keyClicks(box(1), "2");
     // The pupil clicks another subject's tab on the home window: another subject, fewer papers.
-    state_.LChose = 2;
-    state_.TtPapersCon = 1;
-    state_.PaperNum = 101;
-    state_.SubH1 = QStringLiteral("Other topic");
+    place_.subject = 2;
+    place_.paperCount = 1;
+    place_.paperNumber = 101;
+    place_.topicName = QStringLiteral("Other topic");
     chrome::takePopUpCalls();
     window_->ShowQuestion(2);
     QCOMPARE(window_->QSCount(), 2);
@@ -853,7 +855,7 @@ void PracticeWindowTest::fullDiskSaveFailsAndKeepsTheFile()
         delete window_.data();
         ::umount2(mountPoint.constData(), MNT_DETACH);
     });
-    state_.dataFolder = disk.path();
+    place_.dataFolder = disk.path();
     const QString answers =
         results::resultFilePath(disk.path(), results::ResultFile::FirstAnswers, 1, "TC");
     for (results::ResultFile f : results::AllResultFiles) {
@@ -1077,14 +1079,14 @@ void PracticeWindowTest::markFirstTakeOf101()
     // What the second-take file holds for blank 1 gives way to the first take's right answer.
     writeFile(results::ResultFile::SecondAnswers,
               crlf({"#101#>zzz>b>>>>>>>>>>>>>>", "#102#>>>>>"}));
-    state_.TakeNum = 2;
+    place_.take = 2;
 }
 
 void PracticeWindowTest::secondTakeCarriesOver()
 {
     {
         // Until a paper is loaded the second-take window carries its design caption.
-        PracticeWindow bare(state_, Take::Second, {});
+        PracticeWindow bare(place_, Take::Second, {});
         QCOMPARE(bare.windowTitle(), QStringLiteral("Try Again"));
         QCOMPARE(bare.findChild<QLabel *>("Title")->text(), QStringLiteral("Try Again"));
     }
@@ -1239,7 +1241,7 @@ void PracticeWindowTest::secondTakeShowsMarkingFlags()
               "#101#>>>>>>>>>>>>>>>>\r\n#102#>\xfc>\xfb>\xfb>\xfb>\xfb\r\n");
     writeFile(results::ResultFile::Summary, crlf({"#FSE#>>20", "#SSE#>>", "#LTM#>>0:1:0",
                                                   "#CDD#>>1/2/24", "#FST#>0>1", "#SST#>0>0"}));
-    state_.TakeNum = 2;
+    place_.take = 2;
     QVERIFY(open(102));
     window_->ShowQuestion(2);
     QTest::keyClicks(box(1), "cat");
@@ -1488,6 +1490,31 @@ void PracticeWindowTest::accessibleNamesAndTabOrder()
     for (const chrome::PopUpCall &c : chrome::takePopUpCalls())
         titles << c.Title;
     QCOMPARE(titles, QStringList({"Larkspur", "Marking", "Close Practice"}));
+}
+
+void PracticeWindowTest::documentGuardRefusesCopying()
+{
+    // Key and mouse events that would copy the question are eaten and told; typing passes.
+    QStringList told;
+    DocumentGuard::setMessageHook([&](const QString &, const QString &text) { told << text; });
+    const auto restore = qScopeGuard([] { DocumentGuard::setMessageHook({}); });
+    QLineEdit first, second;
+    DocumentGuard guard;
+    guard.guard(&first);
+    QTest::keyClick(&first, Qt::Key_A);
+    QCOMPARE(first.text(), QStringLiteral("a"));
+    first.selectAll();
+    QTest::keyClick(&first, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(first.text(), QStringLiteral("a")); // not cut
+    QTest::mouseClick(&first, Qt::RightButton);
+    QCOMPARE(told, (QStringList{"Invalid operation", "Invalid operation"}));
+    // A new target: the old one is free again.
+    guard.guard(&second);
+    QCOMPARE(guard.guarded(), &second);
+    first.selectAll();
+    QTest::keyClick(&first, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(first.text(), QString());
+    QCOMPARE(told.size(), 2);
 }
 
 QTEST_MAIN(PracticeWindowTest)

@@ -47,24 +47,24 @@ class PaperOnlyInterceptor final : public QWebEngineUrlRequestInterceptor
 {
 public:
     explicit PaperOnlyInterceptor(QObject *parent) : QWebEngineUrlRequestInterceptor(parent) {}
-    void setPaperFile(const QString &path) { paperFile_ = path; }
+    void setPaperFile(const QString &path) { m_paperFile = path; }
     void interceptRequest(QWebEngineUrlRequestInfo &info) override
     {
-        if (!allowedAddress(info.requestUrl(), paperFile_))
+        if (!allowedAddress(info.requestUrl(), m_paperFile))
             info.block(true);
     }
 
 private:
-    QString paperFile_;
+    QString m_paperFile;
 };
 
 // A page that stays on the paper: links, form posts and redirects elsewhere go nowhere.
 class PaperPage final : public QWebEnginePage
 {
 public:
-    PaperPage() : interceptor_(new PaperOnlyInterceptor(this))
+    PaperPage() : m_interceptor(new PaperOnlyInterceptor(this))
     {
-        setUrlRequestInterceptor(interceptor_);
+        setUrlRequestInterceptor(m_interceptor);
         QWebEngineSettings *s = settings();
         // Question pages are documents: no script, no plug-ins, no storage, no fetching of
         // other local files or remote addresses, nothing dropped onto them opened.
@@ -86,20 +86,20 @@ public:
     }
     void setPaperFile(const QString &path)
     {
-        paperFile_ = path;
-        interceptor_->setPaperFile(path);
+        m_paperFile = path;
+        m_interceptor->setPaperFile(path);
     }
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType, bool) override
     {
-        return allowedAddress(url, paperFile_);
+        return allowedAddress(url, m_paperFile);
     }
     QWebEnginePage *createWindow(WebWindowType) override { return nullptr; }
 
 private:
-    PaperOnlyInterceptor *interceptor_;
-    QString paperFile_;
+    PaperOnlyInterceptor *m_interceptor;
+    QString m_paperFile;
 };
 
 // A spare page, made when the engine warms up: its renderer is already running, so a paper's first
@@ -114,10 +114,10 @@ public:
     // engine's context and profile, then the spare page. True once both are done.
     bool makeStep()
     {
-        if (!engineStarted_ && QCoreApplication::instance()) {
+        if (!m_engineStarted && QCoreApplication::instance()) {
             setUpEngine();
             QWebEngineProfile::defaultProfile();
-            engineStarted_ = true;
+            m_engineStarted = true;
             return false;
         }
         make();
@@ -126,20 +126,20 @@ public:
 
     void make()
     {
-        if (page_ || !QCoreApplication::instance())
+        if (m_page || !QCoreApplication::instance())
             return;
         setUpEngine();
-        page_ = new PaperPage;
-        page_->load(QUrl(QStringLiteral("about:blank")));
+        m_page = new PaperPage;
+        m_page->load(QUrl(QStringLiteral("about:blank")));
         // Pages must go before the engine shuts down at the end of the run.
-        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, page_.data(),
-                         [page = page_] { delete page.data(); });
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                         m_page.data(), [page = m_page] { delete page.data(); });
     }
 
     // The spare page for a new view, now owned by the view; nullptr when there is none.
     PaperPage *takeFor(QWebEngineView *view)
     {
-        PaperPage *page = std::exchange(page_, nullptr);
+        PaperPage *page = std::exchange(m_page, nullptr);
         if (!page)
             return nullptr;
         page->setParent(view);
@@ -151,8 +151,8 @@ public:
     }
 
 private:
-    QPointer<PaperPage> page_;
-    bool engineStarted_ = false;
+    QPointer<PaperPage> m_page;
+    bool m_engineStarted = false;
 };
 
 SparePage &sparePage()
@@ -164,77 +164,78 @@ SparePage &sparePage()
 class WebQuestionViewer final : public practice::QuestionViewer
 {
 public:
-    explicit WebQuestionViewer(QWidget *parent) : view_((setUpEngine(), new QWebEngineView(parent)))
+    explicit WebQuestionViewer(QWidget *parent)
+        : m_view((setUpEngine(), new QWebEngineView(parent)))
     {
-        PaperPage *page = sparePage().takeFor(view_);
+        PaperPage *page = sparePage().takeFor(m_view);
         if (!page) {
             page = new PaperPage;
-            page->setParent(view_);
+            page->setParent(m_view);
         }
-        view_->setPage(page);
-        page_ = page;
-        view_->setObjectName(QStringLiteral("brwWebBrowser"));
+        m_view->setPage(page);
+        m_page = page;
+        m_view->setObjectName(QStringLiteral("brwWebBrowser"));
         // The window shows its own message on a right-click; no menu of the engine's.
-        view_->setContextMenuPolicy(Qt::NoContextMenu);
-        view_->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
-        QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool) {
-            if (onComplete_)
-                onComplete_();
+        m_view->setContextMenuPolicy(Qt::NoContextMenu);
+        m_view->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
+        QObject::connect(m_view, &QWebEngineView::loadFinished, m_view, [this](bool) {
+            if (m_onComplete)
+                m_onComplete();
         });
-        QObject::connect(view_, &QWebEngineView::printFinished, view_, [this](bool ok) {
-            if (auto done = std::exchange(onPrinted_, {}))
+        QObject::connect(m_view, &QWebEngineView::printFinished, m_view, [this](bool ok) {
+            if (auto done = std::exchange(m_onPrinted, {}))
                 done(ok);
         });
     }
 
     ~WebQuestionViewer() override
     {
-        if (view_)
-            delete view_.data();
+        if (m_view)
+            delete m_view.data();
     }
 
-    QWidget *widget() override { return view_; }
+    QWidget *widget() override { return m_view; }
 
     void navigate(const QString &filePath) override
     {
-        if (!view_)
+        if (!m_view)
             return;
         const QUrl url = QUrl::fromLocalFile(filePath);
-        if (page_)
-            page_->setPaperFile(url.toLocalFile());
-        view_->load(url);
+        if (m_page)
+            m_page->setPaperFile(url.toLocalFile());
+        m_view->load(url);
     }
 
     void setDocumentCompleteHandler(std::function<void()> handler) override
     {
-        onComplete_ = std::move(handler);
+        m_onComplete = std::move(handler);
     }
 
     QWidget *eventTarget() override
     {
-        if (!view_)
+        if (!m_view)
             return nullptr;
         // Key and mouse events of the page arrive at the view's focus proxy, the engine's
         // render widget; before the first load the view itself stands in.
-        return view_->focusProxy() ? view_->focusProxy() : view_.data();
+        return m_view->focusProxy() ? m_view->focusProxy() : m_view.data();
     }
 
     void print(QPrinter *printer, std::function<void(bool)> done) override
     {
-        if (!view_ || onPrinted_) {
+        if (!m_view || m_onPrinted) {
             if (done)
                 done(false);
             return;
         }
-        onPrinted_ = std::move(done);
-        view_->print(printer);
+        m_onPrinted = std::move(done);
+        m_view->print(printer);
     }
 
 private:
-    QPointer<QWebEngineView> view_;
-    QPointer<PaperPage> page_;
-    std::function<void()> onComplete_;
-    std::function<void(bool)> onPrinted_;
+    QPointer<QWebEngineView> m_view;
+    QPointer<PaperPage> m_page;
+    std::function<void()> m_onComplete;
+    std::function<void(bool)> m_onPrinted;
 };
 
 class WebQuestionViewerFactory final : public QObject, public practice::QuestionViewerFactory
