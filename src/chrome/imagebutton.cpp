@@ -152,6 +152,16 @@ void ImageButton::setCaptionText(const QString &text)
         setAccessibleName(text);
 }
 
+void announceSelectionChange(QWidget *widget)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(widget, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 void ImageButton::setKeyboardFocusable(bool on)
 {
     setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
@@ -162,12 +172,7 @@ void ImageButton::setAccessibleSelected(bool selected)
     if (m_selected == selected)
         return;
     m_selected = selected;
-    if (QAccessible::isActive()) {
-        QAccessible::State changed;
-        changed.selected = true;
-        QAccessibleStateChangeEvent event(this, changed);
-        QAccessible::updateAccessibility(&event);
-    }
+    announceSelectionChange(this);
 }
 
 void ImageButton::setToolTips(const QString &tip)

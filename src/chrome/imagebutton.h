@@ -122,5 +122,7 @@ private:
 // control's edge, in the title bar's navy so that it belongs to the skin, lined with white.
 QColor focusRingColour();
 void paintFocusRing(QPainter &painter, const QRect &rect);
+// Tells a screen reader that `widget` was selected or unselected (a page tab, a list item).
+void announceSelectionChange(QWidget *widget);
 
 } // namespace chrome

@@ -98,12 +98,7 @@ void ClickLabel::setSelected(bool selected)
     if (m_selected == selected)
         return;
     m_selected = selected;
-    if (QAccessible::isActive()) {
-        QAccessible::State changed;
-        changed.selected = true;
-        QAccessibleStateChangeEvent event(this, changed);
-        QAccessible::updateAccessibility(&event);
-    }
+    chrome::announceSelectionChange(this);
 }
 
 void ClickLabel::paintEvent(QPaintEvent *event)
