@@ -7,6 +7,7 @@
 #include "app/coursestart.h"
 #include "app/datafolder.h"
 #include "app/selftest.h"
+#include "chrome/firstframe.h"
 #include "chrome/timing.h"
 
 #include <QApplication>
@@ -66,6 +67,7 @@ int main(int argc, char *argv[])
 
     home::HomeWindow contents(folder.path);
     chrome::timing::stamp("window-built");
+    chrome::afterFirstFrame(&contents, [] { chrome::timing::stamp("first-frame"); });
     contents.setPracticeOpener(
         [](const results::PaperPlace &place, std::function<void()> onUnload) -> QWidget * {
             return practice::openPracticeWindow(place, std::move(onUnload));

@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+
 namespace chrome {
 
 namespace {
@@ -34,7 +36,49 @@ private:
     std::function<void()> m_work;
 };
 
+class WhenActive final : public QObject
+{
+public:
+    WhenActive(QWidget *window, int timeoutMs, std::function<void()> work)
+        : QObject(window), m_work(std::move(work))
+    {
+        window->installEventFilter(this);
+        QTimer::singleShot(timeoutMs, this, [this] { run(); });
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        // After the activation's own repaint, which follows on the same turn.
+        if (event->type() == QEvent::WindowActivate)
+            QTimer::singleShot(0, this, [this] { run(); });
+        return false;
+    }
+
+private:
+    void run()
+    {
+        if (auto work = std::exchange(m_work, {})) {
+            parent()->removeEventFilter(this);
+            deleteLater();
+            work();
+        }
+    }
+
+    std::function<void()> m_work;
+};
+
 } // namespace
+
+void whenActiveOrAfter(QWidget *window, int timeoutMs, std::function<void()> work)
+{
+    if (!window || window->isActiveWindow())
+        QTimer::singleShot(0,
+                           window ? static_cast<QObject *>(window) : QCoreApplication::instance(),
+                           std::move(work));
+    else
+        new WhenActive(window, timeoutMs, std::move(work));
+}
 
 void afterFirstFrame(QWidget *window, std::function<void()> work)
 {

@@ -12,4 +12,9 @@ namespace chrome {
 // runs if the window goes first. Without a window, the work runs on the next turn.
 void afterFirstFrame(QWidget *window, std::function<void()> work);
 
+// Runs `work` once `window` is the active window (at once when it already is), or after
+// `timeoutMs` where it does not become active, whichever comes first; once, and not at all if the
+// window goes first.
+void whenActiveOrAfter(QWidget *window, int timeoutMs, std::function<void()> work);
+
 } // namespace chrome

@@ -231,6 +231,11 @@ void warmUpViewer()
     chrome::timing::stamp("viewer-warm");
 }
 
+// The first frame is not yet the finished one: the window becomes active a moment later and
+// paints its keyboard focus. The engine's first step holds the GUI thread for tens of
+// milliseconds, so it waits for that, or this long where no activation comes.
+constexpr int FinishingFrameMs = 150;
+
 } // namespace
 
 void preloadViewer(QWidget *window)
@@ -238,7 +243,9 @@ void preloadViewer(QWidget *window)
     // The engine (which takes the GUI thread for moments) loads once the window's first frame
     // is on screen. The plugin and the engine must be made on the GUI thread.
     if (window && window->isVisible())
-        chrome::afterFirstFrame(window, warmUpViewer);
+        chrome::afterFirstFrame(window, [window] {
+            chrome::whenActiveOrAfter(window, FinishingFrameMs, warmUpViewer);
+        });
     else
         QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
 }
