@@ -163,9 +163,9 @@ void TestApp::folderChoice_data()
     QTest::newRow("under home") << "~/marks/../results"
                                 << "/home/pupil/results" << true;
     QTest::newRow("relative") << "results"
-                              << "/work/here/results" << true;
+                              << "/school/desk/results" << true;
     QTest::newRow("dot") << "."
-                         << "/work/here" << true;
+                         << "/school/desk" << true;
     QTest::newRow("empty") << ""
                            << "" << false;
     QTest::newRow("blank") << "  "
@@ -186,7 +186,7 @@ void TestApp::folderChoice()
 
     const app::FolderChoice choice =
         app::resolveFolderChoice(given, QStringLiteral("LARKSPUR_HOME"),
-                                 QStringLiteral("/work/here"), QStringLiteral("/home/pupil"));
+                                 QStringLiteral("/school/desk"), QStringLiteral("/home/pupil"));
     QCOMPARE(choice.path, path);
     QCOMPARE(choice.refusal.isEmpty(), !path.isEmpty());
     QCOMPARE(!choice.note.isEmpty(), noted);
