@@ -145,6 +145,10 @@ UpdateOutcome keepResultsAcrossUpdate(const QString &dataFolder,
         QStringList current;
         for (const PaperLayout &l : layouts)
             current.append(l.fingerprint);
+        // The usual start: the layouts recorded last time are today's, and the result files
+        // need not be read at all.
+        if (stored == current)
+            continue;
 
         // The stored files; a damaged one leaves the subject to the damaged-file handling.
         std::array<std::optional<StoredFile>, 4> files;
@@ -210,13 +214,10 @@ UpdateOutcome keepResultsAcrossUpdate(const QString &dataFolder,
                 archived.append(100 + p);
         }
         if (!reshaped) {
-            if (stored != current) {
-                const QByteArray bytes =
-                    records::encodeLines({records::composeRecord(LayoutKey, current, P)});
-                if (const records::SaveResult r = records::writeFileAtomically(layoutPath, bytes);
-                    !r)
-                    outcome.errors.append(QStringLiteral("%1: %2").arg(layoutPath, r.error));
-            }
+            const QByteArray bytes =
+                records::encodeLines({records::composeRecord(LayoutKey, current, P)});
+            if (const records::SaveResult r = records::writeFileAtomically(layoutPath, bytes); !r)
+                outcome.errors.append(QStringLiteral("%1: %2").arg(layoutPath, r.error));
             continue;
         }
 
