@@ -56,7 +56,6 @@ void PracticeWindow::MarkPaper()
         return;
     // The answers are saved whatever the pupil answers below; the list follows them as it
     // does after Save.
-    m_remQns->clear();
     BuildRemainingList();
     const QString question =
         m_take == Take::First

@@ -156,6 +156,8 @@ void PracticeWindow::ShowAnswerRows()
 
 void PracticeWindow::BuildRemainingList()
 {
+    // Built afresh each time: every caller wants the list as the stored answers make it now.
+    m_remQns->clear();
     m_remQns->addItems(
         remainingQuestions(m_paper.answers, m_paper.blanksPerQuestion, m_paper.blankCount));
     // The first entry on show would read like a count ("Qns left: 4"); the list shows its

@@ -197,7 +197,6 @@ bool PracticeWindow::LoadPaper()
     FillAnswerSheet();
     ShowAnswerRows();
     showScore();
-    m_remQns->clear();
     BuildRemainingList();
     if (m_paper.isMarked())
         MarkPaper();
@@ -276,7 +275,6 @@ void PracticeWindow::ShowQuestion(int number)
     ShowAnswerRows();
     discardQuestionFile();
     showDocument();
-    m_remQns->clear();
     BuildRemainingList();
     m_rows[openRow().value_or(1) - 1]->answer->setFocus();
 }
@@ -308,7 +306,6 @@ void PracticeWindow::SavePaper()
     if (!SaveAnswers())
         return;
     // The list follows the stored answers, as after a move.
-    m_remQns->clear();
     BuildRemainingList();
     notify(QStringLiteral("Larkspur"), QStringLiteral("Paper saved"));
 }
