@@ -2,8 +2,10 @@
 
 #include "records/records.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QResource>
 
 namespace content {
 
@@ -119,6 +121,30 @@ std::optional<QByteArray> itemBytes(int number)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
+}
+
+QByteArray itemStamp(int number)
+{
+    if (number <= 0)
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const bool fromCourse = courseStorage() && number >= FirstCourseItem;
+    const QResource resource(itemRoot() + u'/' + QString::number(number));
+    if (!fromCourse && resource.isValid() && resource.data()) {
+        // The packing is part of the identity: the same bytes packed otherwise get a new stamp,
+        // which costs one slow check, never a wrong "unchanged".
+        hash.addData(QByteArray("packed:") +
+                     QByteArray::number(int(resource.compressionAlgorithm())));
+        hash.addData(QByteArrayView(reinterpret_cast<const char *>(resource.data()),
+                                    qsizetype(resource.size())));
+    } else {
+        const std::optional<QByteArray> bytes = itemBytes(number);
+        if (!bytes)
+            return {};
+        hash.addData(QByteArrayView("plain:"));
+        hash.addData(*bytes);
+    }
+    return hash.result().toHex().left(24);
 }
 
 int ExtractItem(int number, const QString &type, const QString &path, records::Keep keep)

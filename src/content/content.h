@@ -40,6 +40,11 @@ bool courseFromFile();
 // The bytes of item `number`, or nullopt when the package has no such item.
 std::optional<QByteArray> itemBytes(int number);
 
+// A short identity of item `number` as stored (hex digits; empty when the item is missing).
+// Equal stamps mean equal bytes; it is cheap to take at every start because a built-in item's
+// packed bytes are hashed as they are, without being unpacked.
+QByteArray itemStamp(int number);
+
 // Result codes of ExtractItem; callers only test for 0.
 inline constexpr int ExtractOk = 0;
 inline constexpr int ExtractItemMissing = 1;

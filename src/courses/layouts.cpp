@@ -18,6 +18,25 @@ using results::ResultFile;
 constexpr std::array<ResultFile, 4> PaperFiles{ResultFile::FirstAnswers, ResultFile::SecondAnswers,
                                                ResultFile::FirstResults, ResultFile::SecondResults};
 const QString LayoutKey = QStringLiteral("LAY");
+// The stamps of the tables the layouts were taken from: while they are unchanged, the layouts
+// are too, and a start need not unpack and read the tables.
+const QString SourceKey = QStringLiteral("SRC");
+
+QStringList tableStamps(int subject)
+{
+    return {QString::fromLatin1(
+                content::itemStamp(content::tableItem(subject, content::PaperTable::PaperList))),
+            QString::fromLatin1(
+                content::itemStamp(content::tableItem(subject, content::PaperTable::AnswerTypes)))};
+}
+
+QByteArray layoutFileBytes(const QStringList &layouts, const QStringList &stamps)
+{
+    QStringList lines{records::composeRecord(LayoutKey, layouts, int(layouts.size()))};
+    if (!stamps.contains(QString()))
+        lines.append(records::composeRecord(SourceKey, stamps, int(stamps.size())));
+    return records::encodeLines(lines);
+}
 
 std::optional<Table> itemTable(int item)
 {
@@ -126,29 +145,42 @@ QString archiveFolderPath(const QString &dataFolder)
     return dataFolder + QStringLiteral("/Archive");
 }
 
-UpdateOutcome keepResultsAcrossUpdate(const QString &dataFolder,
-                                      const content::CourseDescriptor &course, const QDate &today)
+namespace {
+
+UpdateOutcome keepSubjectsAcrossUpdate(const QString &dataFolder,
+                                       const content::CourseDescriptor &course, int first, int last,
+                                       const QDate &today)
 {
     UpdateOutcome outcome;
-    for (int s = 1; s <= 3; ++s) {
+    for (int s = std::max(first, 1); s <= std::min(last, 3); ++s) {
         const content::SubjectInfo &info = course.subjects[std::size_t(s - 1)];
         if (!info.exists() || info.paperCount < 1)
             continue;
         const int P = info.paperCount;
+        const QString layoutPath = layoutFilePath(dataFolder, s, course.code);
+        const bool recorded = QFile::exists(layoutPath);
+        const QStringList stored =
+            recorded ? records::ReadAllFields(layoutPath, LayoutKey) : QStringList();
+        const QStringList stamps = tableStamps(s);
+        // The usual start: the tables are the ones the recorded layouts came from.
+        if (recorded && stored.size() == P && !stored.contains(QString()) &&
+            !stamps.contains(QString()) && records::ReadAllFields(layoutPath, SourceKey) == stamps)
+            continue;
         const QList<PaperLayout> layouts = paperLayouts(s, P);
         if (layouts.size() != P)
             continue; // the paper load reports a broken table; nothing to compare with
-        const QString layoutPath = layoutFilePath(dataFolder, s, course.code);
-        const QStringList stored = QFile::exists(layoutPath)
-                                       ? records::ReadAllFields(layoutPath, LayoutKey)
-                                       : QStringList();
         QStringList current;
         for (const PaperLayout &l : layouts)
             current.append(l.fingerprint);
-        // The usual start: the layouts recorded last time are today's, and the result files
-        // need not be read at all.
-        if (stored == current)
+        // The layouts recorded last time are today's: the result files need not be read at all,
+        // and the tables' stamps are recorded for the next start.
+        if (stored == current) {
+            if (const records::SaveResult r =
+                    records::writeFileAtomically(layoutPath, layoutFileBytes(current, stamps));
+                !r)
+                outcome.errors.append(QStringLiteral("%1: %2").arg(layoutPath, r.error));
             continue;
+        }
 
         // The stored files; a damaged one leaves the subject to the damaged-file handling.
         std::array<std::optional<StoredFile>, 4> files;
@@ -214,8 +246,7 @@ UpdateOutcome keepResultsAcrossUpdate(const QString &dataFolder,
                 archived.append(100 + p);
         }
         if (!reshaped) {
-            const QByteArray bytes =
-                records::encodeLines({records::composeRecord(LayoutKey, current, P)});
+            const QByteArray bytes = layoutFileBytes(current, stamps);
             if (const records::SaveResult r = records::writeFileAtomically(layoutPath, bytes); !r)
                 outcome.errors.append(QStringLiteral("%1: %2").arg(layoutPath, r.error));
             continue;
@@ -293,8 +324,7 @@ UpdateOutcome keepResultsAcrossUpdate(const QString &dataFolder,
             continue;
         }
         writes.append({summaryPath, summaryBytes});
-        writes.append(
-            {layoutPath, records::encodeLines({records::composeRecord(LayoutKey, current, P)})});
+        writes.append({layoutPath, layoutFileBytes(current, stamps)});
         const records::TogetherResult written =
             records::writeFilesTogether(results::journalPath(dataFolder), writes);
         if (!written.written) {
@@ -305,6 +335,21 @@ UpdateOutcome keepResultsAcrossUpdate(const QString &dataFolder,
             outcome.archived.append({s, info.name, archived, archivePath});
     }
     return outcome;
+}
+
+} // namespace
+
+UpdateOutcome keepResultsAcrossUpdate(const QString &dataFolder,
+                                      const content::CourseDescriptor &course, const QDate &today)
+{
+    return keepSubjectsAcrossUpdate(dataFolder, course, 1, 3, today);
+}
+
+UpdateOutcome keepResultsAcrossUpdate(const QString &dataFolder,
+                                      const content::CourseDescriptor &course, int subject,
+                                      const QDate &today)
+{
+    return keepSubjectsAcrossUpdate(dataFolder, course, subject, subject, today);
 }
 
 } // namespace courses

@@ -63,4 +63,10 @@ UpdateOutcome keepResultsAcrossUpdate(const QString &dataFolder,
                                       const content::CourseDescriptor &course,
                                       const QDate &today = QDate::currentDate());
 
+// The same for one subject (1 to 3) alone, so a start can settle the subject it shows first
+// and the others later.
+UpdateOutcome keepResultsAcrossUpdate(const QString &dataFolder,
+                                      const content::CourseDescriptor &course, int subject,
+                                      const QDate &today = QDate::currentDate());
+
 } // namespace courses

@@ -31,6 +31,10 @@ constexpr double WindowTopTwips = 60;
 constexpr double WindowWidthTwips = 6070;
 constexpr double WindowHeightTwips = 7380;
 
+// How long the work after the first frame waits for the window to become active (a window
+// manager may never make it so).
+constexpr int ActivationWaitMs = 150;
+
 // The tab strip, in window coordinates (pixels).
 constexpr int StripTop = 60;
 constexpr int StripLeft = 2;
@@ -53,12 +57,17 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
         return item > 0 ? content::itemBytes(item).value_or(QByteArray()) : QByteArray();
     });
     LoadHomeGraphics();
+    // What nothing on screen needs waits for the finished frame: the first frame, then the
+    // repaint that shows the keyboard focus once the window is active. Each job takes a turn
+    // of its own, so a click in between is answered at once.
     chrome::afterFirstFrame(this, [this, graphics] {
-        content::ExtractGraphics(graphics);
-        // The pages off screen, each on a turn of its own, so they are ready when asked for.
-        QTimer::singleShot(0, this, [this] { reportPage(); });
-        QTimer::singleShot(0, this, [this] { trashPage(); });
-        QTimer::singleShot(0, this, [this] { aboutPage(); });
+        chrome::whenActiveOrAfter(this, ActivationWaitMs, [this, graphics] {
+            QTimer::singleShot(0, this, [this] { settleAllResultFiles(); });
+            QTimer::singleShot(0, this, [graphics] { content::ExtractGraphics(graphics); });
+            QTimer::singleShot(0, this, [this] { reportPage(); });
+            QTimer::singleShot(0, this, [this] { trashPage(); });
+            QTimer::singleShot(0, this, [this] { aboutPage(); });
+        });
     });
 
     // Placed before anything is laid out: the frame and the outline follow the size.
@@ -88,10 +97,27 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
                                   "anything else of that name elsewhere), then start Larkspur "
                                   "again.")
                        .arg(recovery.failedPath, recovery.error));
-    results::EnsureAllResultFiles(folder, m_course);
     // A course update: results of papers whose blanks changed go to an archive, the others
-    // stay, before any of them is read.
-    m_courseUpdateNotice = courseUpdateText(courses::keepResultsAcrossUpdate(folder, m_course));
+    // stay, before any of them is read. A subject without any result file (a first start, a
+    // subject new to the course) has nothing to keep: its files are written after the first
+    // frame, unless it is the one shown first, or as soon as its tab is opened.
+    const int first = firstNamedSubject(
+        {m_course.subjects[0].name, m_course.subjects[1].name, m_course.subjects[2].name});
+    courses::UpdateOutcome update;
+    for (int s = 1; s <= SubjectCount; ++s) {
+        if (!m_course.subjects[std::size_t(s - 1)].exists())
+            continue;
+        if (s != first && !results::anyResultFile(folder, s, m_course.code)) {
+            m_filesPending[std::size_t(s - 1)] = true;
+            continue;
+        }
+        results::EnsureResultFiles(folder, s, m_course.code);
+        const courses::UpdateOutcome outcome =
+            courses::keepResultsAcrossUpdate(folder, m_course, s);
+        update.archived += outcome.archived;
+        update.errors += outcome.errors;
+    }
+    m_courseUpdateNotice = courseUpdateText(update);
 
     // The tabs are named after the course's subjects.
     for (int s = 0; s < SubjectCount; ++s) {
@@ -110,8 +136,6 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     layoutTabs();
 
     // The first named subject, so that the pupil starts where there is something to do.
-    const int first = firstNamedSubject(
-        {m_course.subjects[0].name, m_course.subjects[1].name, m_course.subjects[2].name});
     if (first == 0)
         return StartUpStatus::NoSubject;
     // Its tab opens the home page (toolbar position 1, report panel 1), which loads the subject
@@ -136,6 +160,24 @@ QString HomeWindow::startUpFailureText(StartUpStatus status)
         return QStringLiteral("This course has no subjects, so there is nothing to practise.");
     }
     return {};
+}
+
+void HomeWindow::settleResultFiles(int s)
+{
+    if (s < 1 || s > SubjectCount || !std::exchange(m_filesPending[std::size_t(s - 1)], false))
+        return;
+    results::EnsureResultFiles(m_state.dataFolder, s, m_course.code);
+    // Nothing stored could be archived; only a failure to record the layouts can be told.
+    const QString trouble =
+        courseUpdateText(courses::keepResultsAcrossUpdate(m_state.dataFolder, m_course, s));
+    if (!trouble.isEmpty())
+        showNotice(QStringLiteral("Larkspur"), trouble);
+}
+
+void HomeWindow::settleAllResultFiles()
+{
+    for (int s = 1; s <= SubjectCount; ++s)
+        settleResultFiles(s);
 }
 
 void HomeWindow::showCourseUpdateNotice()

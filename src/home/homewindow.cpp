@@ -193,6 +193,7 @@ void HomeWindow::LoadSubject()
     m_state.TtPapersCon = m_paperCount;
     m_state.subjectName = subject.name;
 
+    settleResultFiles(s);
     m_summary = readSummaryNow();
 
     m_homePanel->setTopics(m_topicNames, m_topicCount);
@@ -482,6 +483,7 @@ void HomeWindow::eraseResults()
         trashPage()->setState(TrashState::Offer);
         return;
     }
+    settleAllResultFiles();
     trashPage()->showOutcome(
         eraseWithSafetyCopy(m_state.dataFolder, m_course, QDateTime::currentDateTime()));
 }

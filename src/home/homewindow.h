@@ -153,6 +153,10 @@ private:
     void layoutTabs();
     void updateTabLooks();
     void showNotice(const QString &title, const QString &message);
+    // Makes subject s's missing result files and brings them to the course's shape, once; the
+    // start leaves this to after the first frame for subjects that have no result file yet.
+    void settleResultFiles(int s);
+    void settleAllResultFiles();
 
     // Keyboard groups, in Tab order; only controls on show are in them.
     enum class FocusGroup
@@ -175,6 +179,7 @@ private:
     content::CourseDescriptor m_course;
     bool m_courseLoaded = false;
     QString m_courseUpdateNotice;
+    std::array<bool, 3> m_filesPending{}; // by subject - 1
 
     int m_topicCount = 0;
     int m_paperCount = 0;

@@ -233,6 +233,13 @@ QList<ResultFile> EnsureResultFiles(const QString &dataFolder, int subject, cons
     return stillMissing;
 }
 
+bool anyResultFile(const QString &dataFolder, int subject, const QString &code)
+{
+    return std::any_of(AllResultFiles.begin(), AllResultFiles.end(), [&](ResultFile f) {
+        return QFile::exists(resultFilePath(dataFolder, f, subject, code));
+    });
+}
+
 QList<FileRef> EnsureAllResultFiles(const QString &dataFolder,
                                     const content::CourseDescriptor &course)
 {

@@ -96,6 +96,9 @@ BackupOutcome BackupResults(const QString &dataFolder, const content::CourseDesc
 QList<ResultFile> EnsureResultFiles(const QString &dataFolder, int subject, const QString &code);
 
 // EnsureResultFiles for every named subject of the course.
+// Whether any of subject's result files is in the data folder.
+bool anyResultFile(const QString &dataFolder, int subject, const QString &code);
+
 QList<FileRef> EnsureAllResultFiles(const QString &dataFolder,
                                     const content::CourseDescriptor &course);
 

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 using namespace content;
 
 namespace {
@@ -63,6 +65,40 @@ private slots:
         // Every test starts from an empty data folder.
         QDir(m_data.path()).removeRecursively();
         QDir().mkpath(m_data.path());
+    }
+
+    // --- Item stamps: equal exactly when the stored bytes are ------------------------------
+
+    void itemStampFollowsTheBytes_data()
+    {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<bool>("equal");
+        QTest::newRow("same bytes") << kTypes << kTypes << true;
+        QTest::newRow("one type changed")
+            << kTypes << QByteArray(kTypes).replace("#23003#>Q", "#23003#>T") << false;
+        QTest::newRow("a record added") << kTypes << kTypes + "\r\n#23004#>N" << false;
+    }
+
+    void itemStampFollowsTheBytes()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, second);
+        QFETCH(bool, equal);
+        writeItem(30024, first);
+        const QByteArray before = itemStamp(30024);
+        QVERIFY(!before.isEmpty());
+        writeItem(30024, second);
+        QCOMPARE(itemStamp(30024) == before, equal);
+        // A course file's items are stamped by the same rule.
+        auto items = std::make_shared<QMap<int, QByteArray>>();
+        items->insert(30024, first);
+        setCourseItems(items);
+        const QByteArray fromFile = itemStamp(30024);
+        setCourseItems(nullptr);
+        QCOMPARE(fromFile, before);
+        removeItem(30024);
+        QCOMPARE(itemStamp(30024), QByteArray());
     }
 
     // --- Text beside the answer gaps --------------------------------------------------------

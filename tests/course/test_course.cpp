@@ -16,6 +16,7 @@ class TestCourse : public QObject
 private slots:
     void initTestCase();
     void shippedSubjects();
+    void tableStampsTellTablesApart();
     void everyPaperScoresFullMarks_data();
     void everyPaperScoresFullMarks();
     void everyQuestionDocumentIsPresent();
@@ -54,6 +55,24 @@ void TestCourse::shippedSubjects()
     }
     QVERIFY(!m_course.name.isEmpty());
     QVERIFY(!m_course.code.isEmpty());
+}
+
+// A start skips reading the paper tables while their stamps match the recorded ones, so every
+// table must have a stamp of its own, the same at every call.
+void TestCourse::tableStampsTellTablesApart()
+{
+    QSet<QByteArray> seen;
+    for (int s = 1; s <= 3; ++s) {
+        for (content::PaperTable table :
+             {content::PaperTable::PaperList, content::PaperTable::AnswerTypes}) {
+            const int item = content::tableItem(s, table);
+            const QByteArray stamp = content::itemStamp(item);
+            QVERIFY2(!stamp.isEmpty(), qPrintable(QString::number(item)));
+            QCOMPARE(content::itemStamp(item), stamp);
+            QVERIFY2(!seen.contains(stamp), qPrintable(QString::number(item)));
+            seen.insert(stamp);
+        }
+    }
 }
 
 void TestCourse::everyPaperScoresFullMarks_data()

@@ -32,6 +32,7 @@ private slots:
     void cleanup();
 
     void firstStartWritesEveryFileBeforeReading();
+    void tabOpenedBeforeTheFirstFrameHasItsFiles();
     void missingFilesOnlyAreWritten_data();
     void missingFilesOnlyAreWritten();
     void unnamedSecondSubject();
@@ -105,6 +106,20 @@ std::unique_ptr<HomeWindow> TestHomeWindow::start(const TestCourse &course)
     if (status != HomeWindow::StartUpStatus::Ok)
         qWarning("start-up failed");
     w->show();
+    // Subjects without result files get theirs once the first frame is on screen.
+    const QString folder = m_data->path();
+    const bool settled = QTest::qWaitFor([&] {
+        for (int s = 1; s <= 3; ++s) {
+            if (course.subjects[std::size_t(s - 1)].name.isEmpty())
+                continue;
+            for (const QString &base : resultBases())
+                if (!QFile::exists(resultFile(folder, base, s)))
+                    return false;
+        }
+        return true;
+    });
+    if (!settled)
+        qWarning("result files still missing after the first frame");
     return w;
 }
 
@@ -115,12 +130,17 @@ void TestHomeWindow::firstStartWritesEveryFileBeforeReading()
     const QString folder = m_data->path();
     int reads = 0;
     QStringList missingAtFirstRead;
+    QStringList writtenBeforeFrame; // of the subjects not on show
     w.setSummaryReadObserver([&](const QString &path) {
         if (reads++ == 0) {
             for (int s = 1; s <= 3; ++s)
-                for (const QString &base : resultBases())
-                    if (!QFile::exists(resultFile(folder, base, s)))
+                for (const QString &base : resultBases()) {
+                    const bool there = QFile::exists(resultFile(folder, base, s));
+                    if (s == 1 && !there)
                         missingAtFirstRead << resultFile(folder, base, s);
+                    if (s > 1 && there)
+                        writtenBeforeFrame << resultFile(folder, base, s);
+                }
         }
         QCOMPARE(path, resultFile(folder, QStringLiteral("marks"), 1));
     });
@@ -129,11 +149,34 @@ void TestHomeWindow::firstStartWritesEveryFileBeforeReading()
     QCOMPARE(missingAtFirstRead, QStringList{});
     // The summary came from the template just written: 30 papers, every status "0".
     QCOMPARE(w.summary().records[4], QStringList(30, QStringLiteral("0")));
-    QCOMPARE(readBytes(resultFile(folder, QStringLiteral("marks"), 2)), summaryTemplate(35));
-    QCOMPARE(readBytes(resultFile(folder, QStringLiteral("trend"), 3)), QByteArray("#TRD#\r\n"));
+    // The other subjects' files wait for the first frame, then are written whole.
+    QCOMPARE(writtenBeforeFrame, QStringList{});
+    w.show();
+    QTRY_COMPARE(readBytes(resultFile(folder, QStringLiteral("marks"), 2)), summaryTemplate(35));
+    QTRY_COMPARE(readBytes(resultFile(folder, QStringLiteral("trend"), 3)),
+                 QByteArray("#TRD#\r\n"));
     // The temporary descriptor is gone; the graphics folder exists.
     QVERIFY(!QFile::exists(folder + QStringLiteral("/temptext30000.txt")));
     QVERIFY(QDir(folder + QStringLiteral("/Graphics")).exists());
+}
+
+void TestHomeWindow::tabOpenedBeforeTheFirstFrameHasItsFiles()
+{
+    writeCourse(m_items->path(), TestCourse{});
+    HomeWindow w(m_data->path());
+    const QString folder = m_data->path();
+    QCOMPARE(w.startUp(), HomeWindow::StartUpStatus::Ok);
+    QVERIFY(!QFile::exists(resultFile(folder, QStringLiteral("marks"), 2)));
+    QStringList missingAtRead;
+    w.setSummaryReadObserver([&](const QString &) {
+        for (const QString &base : resultBases())
+            if (!QFile::exists(resultFile(folder, base, 2)))
+                missingAtRead << base;
+    });
+    QTest::mouseClick(child(w, QStringLiteral("Tab02")), Qt::LeftButton);
+    QCOMPARE(w.state().LChose, 2);
+    QCOMPARE(missingAtRead, QStringList{});
+    QCOMPARE(w.summary().records[4], QStringList(35, QStringLiteral("0")));
 }
 
 void TestHomeWindow::missingFilesOnlyAreWritten_data()
