@@ -87,7 +87,9 @@ int main(int argc, char *argv[])
         return app::selfTestReport(contents);
     contents.showCourseUpdateNotice();
 
-    // The question viewer's engine loads once the window's first frame is on screen.
-    practice::preloadViewer(&contents);
+    // The question viewer's engine loads once the window is on screen and settled: its
+    // libraries' loading holds any other library load (an image reader's, for one) meanwhile.
+    QObject::connect(&contents, &home::HomeWindow::startUpSettled, &contents,
+                     [] { practice::preloadViewer(nullptr); });
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <utility>
 
 namespace chrome {
@@ -78,6 +79,25 @@ void whenActiveOrAfter(QWidget *window, int timeoutMs, std::function<void()> wor
                            std::move(work));
     else
         new WhenActive(window, timeoutMs, std::move(work));
+}
+
+namespace {
+void runNext(QObject *context, std::shared_ptr<std::vector<std::function<void()>>> jobs,
+             std::size_t next)
+{
+    if (next >= jobs->size())
+        return;
+    // A timer's turn comes after the events already queued are taken.
+    QTimer::singleShot(0, context, [context, jobs, next] {
+        (*jobs)[next]();
+        runNext(context, jobs, next + 1);
+    });
+}
+} // namespace
+
+void oneATurn(QObject *context, std::vector<std::function<void()>> jobs)
+{
+    runNext(context, std::make_shared<std::vector<std::function<void()>>>(std::move(jobs)), 0);
 }
 
 void afterFirstFrame(QWidget *window, std::function<void()> work)

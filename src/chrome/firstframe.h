@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
+class QObject;
 class QWidget;
 
 namespace chrome {
@@ -16,5 +18,10 @@ void afterFirstFrame(QWidget *window, std::function<void()> work);
 // `timeoutMs` where it does not become active, whichever comes first; once, and not at all if the
 // window goes first.
 void whenActiveOrAfter(QWidget *window, int timeoutMs, std::function<void()> work);
+
+// Runs `jobs` in order, one a turn of the event loop, each after the loop has taken what was
+// waiting (a key, a click, a repaint), so no answer to the pupil waits for more than one job.
+// The jobs stop if `context` goes.
+void oneATurn(QObject *context, std::vector<std::function<void()>> jobs);
 
 } // namespace chrome

@@ -62,11 +62,10 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     // of its own, so a click in between is answered at once.
     chrome::afterFirstFrame(this, [this, graphics] {
         chrome::whenActiveOrAfter(this, ActivationWaitMs, [this, graphics] {
-            QTimer::singleShot(0, this, [this] { settleAllResultFiles(); });
-            QTimer::singleShot(0, this, [graphics] { content::ExtractGraphics(graphics); });
-            QTimer::singleShot(0, this, [this] { reportPage(); });
-            QTimer::singleShot(0, this, [this] { trashPage(); });
-            QTimer::singleShot(0, this, [this] { aboutPage(); });
+            chrome::oneATurn(this, {[this] { settleAllResultFiles(); },
+                                    [graphics] { content::ExtractGraphics(graphics); },
+                                    [this] { reportPage(); }, [this] { trashPage(); },
+                                    [this] { aboutPage(); }, [this] { emit startUpSettled(); }});
         });
     });
 

@@ -67,6 +67,12 @@ public:
     const QString &courseUpdateNotice() const { return m_courseUpdateNotice; }
     void showCourseUpdateNotice();
 
+signals:
+    // The work start-up leaves until the window is on screen and active (other subjects' new
+    // result files, the graphics folder, the pages off screen) is done: heavier loads may start.
+    void startUpSettled();
+
+public:
     HomeState &state() { return m_state; }
     const HomeState &state() const { return m_state; }
     const content::CourseDescriptor &course() const { return m_course; }

@@ -185,38 +185,54 @@ QString pluginToLoad()
     return {};
 }
 
+// A GL context made on the calling thread, handed to the GUI thread, shared with the engine.
+// Made here, off the GUI thread where the platform allows: loading the GL stack (a software
+// renderer with its compiler libraries) held the GUI thread for tens of milliseconds.
+void shareGlContextFromThisThread()
+{
+    if (QOpenGLContext::globalShareContext())
+        return;
+    auto *context = new QOpenGLContext;
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    context->create();
+    context->moveToThread(QCoreApplication::instance()->thread());
+    qt_gl_set_global_share_context(context);
+}
+
 // The engine loads in steps, each on its own turn of the event loop, so a pupil's click during
-// the preload waits for one step at most instead of the whole load. The first step, mapping the
-// engine's libraries, runs on a thread of its own; the GUI thread then finds them loaded.
+// the preload waits for one step at most instead of the whole load. The first step, making the
+// shared GL context and mapping the engine's libraries, runs on a thread of its own; the GUI
+// thread then finds them made and loaded.
 void warmUpViewer()
 {
     static int turn = 0;
     const int step = turn++;
-    if (step == 0 && !host().overridden && !host().tried && !pluginToLoad().isEmpty()) {
-        // The engine checks for the shared GL context as its libraries load.
-        shareGlContextsForEngine();
-        chrome::timing::stamp("viewer-gl");
-        QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
+    const QString path = host().overridden || host().tried ? QString() : pluginToLoad();
+    if (step == 0 && !path.isEmpty()) {
+        chrome::timing::stamp("viewer-start");
+        // Not QOpenGLContext::supportsThreadedOpenGL(): to answer, it loads the GL stack on this
+        // thread. The context is only made on the other thread, never made current there.
+        QThread *loading = QThread::create([path] {
+            // The engine checks for the shared GL context as its libraries load.
+            shareGlContextFromThisThread();
+            // Kept loaded for the run, as the plugin loader keeps it.
+            static QLibrary library;
+            library.setFileName(path);
+            library.load();
+        });
+        QObject::connect(loading, &QThread::finished, QCoreApplication::instance(), [] {
+            if (QOpenGLContext *context = QOpenGLContext::globalShareContext();
+                context && !context->parent())
+                context->setParent(QCoreApplication::instance());
+            chrome::timing::stamp("viewer-gl");
+            warmUpViewer();
+        });
+        QObject::connect(loading, &QThread::finished, loading, &QObject::deleteLater);
+        loading->start(QThread::LowPriority);
         return;
     }
-    if (step == 1 && !host().overridden && !host().tried) {
-        const QString path = pluginToLoad();
-        if (!path.isEmpty()) {
-            QThread *loading = QThread::create([path] {
-                // Kept loaded for the run, as the plugin loader keeps it.
-                static QLibrary library;
-                library.setFileName(path);
-                library.load();
-            });
-            QObject::connect(loading, &QThread::finished, QCoreApplication::instance(),
-                             warmUpViewer);
-            QObject::connect(loading, &QThread::finished, loading, &QObject::deleteLater);
-            loading->start(QThread::LowPriority);
-            return;
-        }
-    }
     QuestionViewerFactory *f = viewerFactory();
-    if (step <= 2) {
+    if (step <= 1) {
         chrome::timing::stamp("viewer-plugin");
         if (f) {
             QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
