@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/practicewindow.h"
 
+#include "practice/answersheet.h"
 #include "practice/documentguard.h"
+#include "practice/papersummary.h"
 #include "practice/practicetoolbar.h"
 #include "practice/questionviewer.h"
+#include "practice/statusstrip.h"
 #include "practice/viewerhost.h"
 
 #include "chrome/border.h"
@@ -65,24 +68,17 @@ void PracticeWindow::MarkPaper()
         return;
     // The bar fills in fifteen steps on a timer, so the window keeps painting meanwhile.
     m_marking = true;
-    m_progress = 0;
-    for (auto *bar : m_bars)
-        bar->hide();
-    m_remPanel->hide();
-    m_markPanel->show();
-    m_markPanel->raise();
+    m_status->startProgress();
     m_progressTimer->start(m_progressStepMs);
 }
 
 void PracticeWindow::progressStep()
 {
-    if (m_progress < 15)
-        m_bars[m_progress++]->show();
-    if (m_progress < 15) {
+    if (m_status->advanceProgress()) {
         m_progressTimer->start(m_progressStepMs);
         return;
     }
-    m_markPanel->hide();
+    m_status->hideProgress();
     finishMarking();
 }
 
@@ -96,7 +92,7 @@ void PracticeWindow::finishMarking()
     if (f) {
         reportWriteFailure(*f);
         if (!m_paper.isMarked()) {
-            m_remPanel->show();
+            m_status->showRemaining(true);
             return;
         }
     }
@@ -107,39 +103,15 @@ void PracticeWindow::finishMarking()
 
 void PracticeWindow::ShowMarkedState()
 {
-    for (AnswerRow *row : m_rows) {
-        row->answer->setReadOnly(true);
-        if (m_take == Take::First) {
-            row->result->show();
-        } else {
-            // The second take's own marks replace the first take's.
-            row->second->show();
-            row->result->hide();
-        }
-    }
-    m_remPanel->hide();
-    FillAnswerSheet();
-    ShowAnswerRows();
-    if (m_take == Take::First) {
-        m_clockLabel->hide();
-        m_timeTakenLabel->show();
-        m_dateLabel->hide();
-        m_dateDoneLabel->show();
-    }
+    m_sheet->lockForReview();
+    m_status->showRemaining(false);
+    m_sheet->FillAnswerSheet(m_paper, m_qsCount);
+    m_summary->showMarked();
 }
 
 void PracticeWindow::showScore()
 {
-    if (m_take == Take::First) {
-        m_timeTakenLabel->setText(m_paper.timeTaken);
-        m_dateDoneLabel->setText(m_paper.dateDone);
-        m_scoreLabel->setText(m_paper.percent.isEmpty() ? QString() : m_paper.percent + u'%');
-    } else {
-        m_scoreLabel->setText(m_paper.percent); // its "%" is the label beside it
-    }
-    m_scoreLabel->setAccessibleDescription(m_paper.percent.isEmpty()
-                                               ? QStringLiteral("Not marked yet")
-                                               : m_paper.percent + QStringLiteral(" percent"));
+    m_summary->setScore(m_paper.percent, m_paper.timeTaken, m_paper.dateDone);
 }
 
 void PracticeWindow::PaperClock()
@@ -151,8 +123,8 @@ void PracticeWindow::PaperClock()
     for (int i = 0; i < 6; ++i)
         m_tools[i]->setEnabled(enabled[i]);
     if (m_take == Take::First)
-        m_clockLabel->setText(clockText(m_startTime.secsTo(QDateTime::currentDateTime())));
-    m_answeredLabel->setText(QString::number(answeredCount(m_paper.answers, m_paper.blankCount)));
+        m_summary->setClock(clockText(m_startTime.secsTo(QDateTime::currentDateTime())));
+    m_summary->setAnswered(answeredCount(m_paper.answers, m_paper.blankCount));
 }
 
 void PracticeWindow::reportWriteFailure(const WriteFailure &failure)

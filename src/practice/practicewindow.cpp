@@ -1,8 +1,11 @@
 #include "practice/practicewindow.h"
 
+#include "practice/answersheet.h"
 #include "practice/documentguard.h"
+#include "practice/papersummary.h"
 #include "practice/practicetoolbar.h"
 #include "practice/questionviewer.h"
+#include "practice/statusstrip.h"
 #include "practice/viewerhost.h"
 
 #include "chrome/border.h"
@@ -139,38 +142,6 @@ void PracticeWindow::scrollDocument(int key)
     m_scrolling = false;
 }
 
-void PracticeWindow::showHintLine()
-{
-    const int b = std::clamp(m_paper.blanksOn(m_qsCount), 0, AnswerRowCount);
-    QStringList rowHints;
-    int focused = 0;
-    QWidget *focus = QApplication::focusWidget();
-    for (int k = 1; k <= b; ++k) {
-        rowHints.append(m_hints[k - 1]);
-        if (focus && (focus == m_rows[k - 1]->answer || focus == m_rows[k - 1]->model))
-            focused = k;
-    }
-    const QString line = hintLine(rowHints, focused);
-    if (m_hintLabel->text() != line)
-        m_hintLabel->setText(line);
-    m_hintLabel->setVisible(!line.isEmpty());
-    placeHintLine();
-}
-
-void PracticeWindow::placeHintLine()
-{
-    if (!m_hintLabel)
-        return;
-    // Just below the last row on show, across the sheet.
-    int top = 0;
-    for (AnswerRow *row : m_rows)
-        if (!row->isHidden())
-            top = std::max(top, row->geometry().bottom() + 1);
-    const int width = std::max(0, m_answerBox->width() - 16);
-    m_hintLabel->setGeometry(8, top + 8, width, m_hintLabel->heightForWidth(width));
-    m_hintLabel->raise();
-}
-
 bool PracticeWindow::LoadPaper()
 {
     placeWindow();
@@ -194,8 +165,7 @@ bool PracticeWindow::LoadPaper()
     showDocument();
     m_paper.loadRecords();
     tellKeptCopies();
-    FillAnswerSheet();
-    ShowAnswerRows();
+    m_sheet->FillAnswerSheet(m_paper, m_qsCount);
     showScore();
     BuildRemainingList();
     if (m_paper.isMarked())
@@ -203,12 +173,11 @@ bool PracticeWindow::LoadPaper()
     m_answerSheetShown = true;
     m_startTime = QDateTime::currentDateTime();
     m_loaded = true;
-    m_totalLabel->setText(QString::number(m_paper.blankCount));
-    if (m_dateLabel)
-        m_dateLabel->setText(results::shortDateText(m_startTime.date()));
+    m_summary->setTotal(m_paper.blankCount);
+    m_summary->setStartDate(m_startTime.date());
     PaperClock();
     if (const std::optional<int> k = openRow())
-        m_rows[*k - 1]->answer->setFocus();
+        m_sheet->focusRow(*k);
     return true;
 }
 
@@ -234,12 +203,14 @@ void PracticeWindow::attachDocument()
 
 void PracticeWindow::StoreAnswers()
 {
-    const int b = m_paper.blanksOn(m_qsCount);
-    const int offset = m_paper.offsetOf(m_qsCount);
-    for (int k = 1; k <= AnswerRowCount; ++k) {
-        if (b > k - 1 && offset + k - 1 < m_paper.answers.size())
-            m_paper.answers[offset + k - 1] = m_rows[k - 1]->answer->text();
-    }
+    m_sheet->StoreAnswers(m_paper);
+}
+
+void PracticeWindow::BuildRemainingList()
+{
+    // Built afresh each time: every caller wants the list as the stored answers make it now.
+    m_status->setRemaining(
+        remainingQuestions(m_paper.answers, m_paper.blanksPerQuestion, m_paper.blankCount));
 }
 
 bool PracticeWindow::SaveAnswers()
@@ -271,24 +242,11 @@ void PracticeWindow::ShowQuestion(int number)
     QToolTip::hideText();
     m_questionTitle->setText(QStringLiteral("Question %1").arg(m_qsCount));
     m_questionTitle->adjustSize();
-    FillAnswerSheet();
-    ShowAnswerRows();
+    m_sheet->FillAnswerSheet(m_paper, m_qsCount);
     discardQuestionFile();
     showDocument();
     BuildRemainingList();
-    m_rows[openRow().value_or(1) - 1]->answer->setFocus();
-}
-
-marking::GapSurroundings PracticeWindow::besideGap(int k)
-{
-    // Read from the question's document once per question.
-    const QString id = m_paper.questionIds.value(m_qsCount - 1);
-    if (id != m_gapsQuestion) {
-        m_gapsQuestion = id;
-        m_gaps = content::GapTexts(content::itemBytes(id.toInt()).value_or(QByteArray()));
-    }
-    const content::GapText g = m_gaps.value(k - 1);
-    return {g.before, g.after};
+    m_sheet->focusRow(openRow().value_or(1));
 }
 
 std::optional<int> PracticeWindow::openRow() const
