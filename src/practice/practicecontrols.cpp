@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/practicewindow.h"
 
-#include "chrome/look.h"
-
 #include "practice/answersheet.h"
 #include "practice/documentguard.h"
 #include "practice/papersummary.h"
@@ -11,38 +9,15 @@
 #include "practice/statusstrip.h"
 #include "practice/viewerhost.h"
 
-#include "chrome/border.h"
-#include "chrome/geometry.h"
-#include "chrome/imagebutton.h"
+#include "chrome/look.h"
 #include "chrome/picturebox.h"
-#include "chrome/popup.h"
 #include "chrome/timing.h"
-#include "content/content.h"
-#include "content/gaps.h"
-#include "marking/hint.h"
-#include "marking/marking.h"
-#include "results/results.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QCursor>
-#include <QFile>
-#include <QFileInfo>
-#include <QFontMetrics>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QShortcut>
-#include <QTimer>
-#include <QToolTip>
-
-#include <algorithm>
 
 // The practice window's controls: what it is made of, where each part stands and how the parts
 // follow the window's size.
@@ -50,38 +25,10 @@ namespace practice {
 
 void PracticeWindow::buildControls()
 {
-    using chrome::ImageButton;
     using chrome::PictureBox;
 
-    m_toolStrip = new QWidget(this);
-    m_toolStrip->setObjectName(QStringLiteral("ScnTabBG"));
-    chrome::setBackground(m_toolStrip, chrome::palette::Panel);
-
-    for (int i = 0; i < 6; ++i) {
-        const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QChar(u'0'));
-        auto *b = new ImageButton(QStringLiteral("ToolBar") + n, m_toolStrip);
-        b->setAutoSize(false);
-        b->setTracksPress(true);
-        b->caption(QStringLiteral("lblTB") + n);
-        b->setIdentity(practiceToolbarIdentity(i + 1));
-        m_tools[i] = b;
-    }
-    connect(m_tools[0], &ImageButton::clicked, this, &PracticeWindow::SavePaper);
-    connect(m_tools[1], &ImageButton::clicked, this, &PracticeWindow::MarkPaper);
-    connect(m_tools[2], &ImageButton::clicked, this, &PracticeWindow::PrintQuestion);
-    connect(m_tools[3], &ImageButton::clicked, this, &PracticeWindow::ClosePaper);
-    connect(m_tools[4], &ImageButton::clicked, this, [this] { ShowQuestion(m_qsCount - 1); });
-    connect(m_tools[5], &ImageButton::clicked, this, [this] { ShowQuestion(m_qsCount + 1); });
-    // Every command also has its keys; the tool tips name them.
-    const Command toolCommands[6] = {Command::Save,  Command::Mark, Command::Print,
-                                     Command::Close, Command::Back, Command::Next};
-    for (int i = 0; i < 6; ++i) {
-        const chrome::ButtonIdentity id = practiceToolbarIdentity(i + 1);
-        const QString tip = toolTipWithKey(id.toolTip, toolCommands[i]);
-        m_tools[i]->setToolTips(tip);
-        m_tools[i]->setAccessibleName(id.caption);
-        m_tools[i]->setAccessibleDescription(tip);
-    }
+    m_toolBar = new PracticeToolBar(this);
+    connect(m_toolBar, &PracticeToolBar::commandChosen, this, &PracticeWindow::runCommand);
     for (const CommandKey &key : commandKeys()) {
         auto *shortcut = new QShortcut(key.keys, this);
         connect(shortcut, &QShortcut::activated, this, [this, key] { runCommand(key.command); });
@@ -98,7 +45,7 @@ void PracticeWindow::buildControls()
     describe(maximiseButton(), QStringLiteral("Maximise"),
              QStringLiteral("Maximise or restore the window"));
 
-    m_summary = new PaperSummary(m_take, m_toolStrip);
+    m_summary = new PaperSummary(m_take, m_toolBar);
     m_sheet = new AnswerSheet(m_take, this);
 
     m_handleStrip = new QWidget(this);
@@ -170,12 +117,7 @@ void PracticeWindow::applyLayout()
     const PracticeLayout l = layoutPractice(size(), m_answerSheetShown, m, m_take);
 
     m_sizer->setGeometry(l.sizer);
-    m_toolStrip->setGeometry(l.toolStrip);
-    for (int i = 0; i < 6; ++i) {
-        m_tools[i]->setGeometry(l.tools[i]);
-        if (QLabel *c = m_tools[i]->captionLabel())
-            c->setGeometry(0, l.tools[i].height() - 15, l.tools[i].width(), 14);
-    }
+    m_toolBar->place(l);
     m_summary->setGeometry(l.paperSum);
     m_sheet->place(l.answerBox, l.instructionTop);
     m_handleStrip->setGeometry(l.handleStrip);

@@ -2,45 +2,12 @@
 #include "practice/practicewindow.h"
 
 #include "practice/answersheet.h"
-#include "practice/documentguard.h"
 #include "practice/papersummary.h"
 #include "practice/practicetoolbar.h"
-#include "practice/questionviewer.h"
 #include "practice/statusstrip.h"
-#include "practice/viewerhost.h"
 
-#include "chrome/border.h"
-#include "chrome/geometry.h"
-#include "chrome/imagebutton.h"
-#include "chrome/picturebox.h"
-#include "chrome/popup.h"
-#include "chrome/timing.h"
-#include "content/content.h"
-#include "content/gaps.h"
-#include "marking/hint.h"
-#include "marking/marking.h"
-#include "results/results.h"
-
-#include <QApplication>
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QCursor>
-#include <QFile>
 #include <QFileInfo>
-#include <QFontMetrics>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QScreen>
-#include <QShortcut>
 #include <QTimer>
-#include <QToolTip>
-
-#include <algorithm>
 
 // Marking a paper in the practice window: the confirmation, the progress, the score and what
 // the pupil is told when a file cannot be written.
@@ -119,9 +86,7 @@ void PracticeWindow::PaperClock()
     if (!m_loaded)
         return;
     const ToolbarState s = toolbarState(m_paper.statusNumber(), m_qsCount, m_paper.questionCount());
-    const bool enabled[6] = {s.save, s.mark, s.print, s.close, s.back, s.next};
-    for (int i = 0; i < 6; ++i)
-        m_tools[i]->setEnabled(enabled[i]);
+    m_toolBar->setToolsEnabled(s);
     if (m_take == Take::First)
         m_summary->setClock(clockText(m_startTime.secsTo(QDateTime::currentDateTime())));
     m_summary->setAnswered(answeredCount(m_paper.answers, m_paper.blankCount));
@@ -129,34 +94,7 @@ void PracticeWindow::PaperClock()
 
 void PracticeWindow::reportWriteFailure(const WriteFailure &failure)
 {
-    const QString reason = failure.error.isEmpty() ? failure.path : failure.error;
-    QString message;
-    switch (failure.file) {
-    case WriteFailure::File::Answers:
-        message = QStringLiteral("Your answers could not be saved (%1). They are still on the "
-                                 "screen; please try again.");
-        break;
-    case WriteFailure::File::Outcomes:
-    case WriteFailure::File::Summary:
-        message = QStringLiteral("Your paper could not be marked because its results could not "
-                                 "be saved (%1). Your answers are still on the screen; please try "
-                                 "again.");
-        break;
-    case WriteFailure::File::Unfinished:
-        message = QStringLiteral("Your paper is marked, but its results could not all be written "
-                                 "(%1). Larkspur will finish writing them when it next starts.");
-        break;
-    case WriteFailure::File::Pending:
-        message = QStringLiteral("Your paper could not be marked: an earlier mark is still to be "
-                                 "finished, and %2 could not be written (%1). Please make sure "
-                                 "%2 is a file Larkspur may write (move anything else of that "
-                                 "name elsewhere), then mark the paper again. Your answers are "
-                                 "still on the screen.");
-        break;
-    }
-    notify(QStringLiteral("Larkspur"), failure.file == WriteFailure::File::Pending
-                                           ? message.arg(reason, failure.path)
-                                           : message.arg(reason));
+    notify(QStringLiteral("Larkspur"), writeFailureMessage(failure));
 }
 
 void PracticeWindow::tellKeptCopies()

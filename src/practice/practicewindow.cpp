@@ -1,41 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/practicewindow.h"
 
 #include "practice/answersheet.h"
 #include "practice/documentguard.h"
 #include "practice/papersummary.h"
-#include "practice/practicetoolbar.h"
 #include "practice/questionviewer.h"
 #include "practice/statusstrip.h"
-#include "practice/viewerhost.h"
 
-#include "chrome/border.h"
-#include "chrome/geometry.h"
-#include "chrome/imagebutton.h"
-#include "chrome/picturebox.h"
 #include "chrome/popup.h"
-#include "chrome/timing.h"
 #include "content/content.h"
-#include "content/gaps.h"
-#include "marking/hint.h"
 #include "marking/marking.h"
-#include "results/results.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCursor>
 #include <QFile>
-#include <QFileInfo>
-#include <QFontMetrics>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 #include <QToolTip>
 

@@ -26,6 +26,7 @@ namespace practice {
 class AnswerSheet;
 class DocumentGuard;
 class PaperSummary;
+class PracticeToolBar;
 class QuestionViewer;
 class StatusStrip;
 
@@ -124,8 +125,7 @@ private:
     DocumentGuard *m_guard; // the document against copying
     std::unique_ptr<QPrinter> m_printer;
 
-    QWidget *m_toolStrip = nullptr;
-    std::array<chrome::ImageButton *, 6> m_tools{};
+    PracticeToolBar *m_toolBar = nullptr;
     PaperSummary *m_summary = nullptr;
     AnswerSheet *m_sheet = nullptr;
     QWidget *m_handleStrip = nullptr;
