@@ -6,6 +6,7 @@
 #include "practice/papersummary.h"
 #include "practice/practicetoolbar.h"
 #include "practice/questionviewer.h"
+#include "practice/sheethandle.h"
 #include "practice/statusstrip.h"
 #include "practice/viewerhost.h"
 
@@ -48,15 +49,8 @@ void PracticeWindow::buildControls()
     m_summary = new PaperSummary(m_take, m_toolBar);
     m_sheet = new AnswerSheet(m_take, this);
 
-    m_handleStrip = new QWidget(this);
-    m_handleStrip->setObjectName(QStringLiteral("PicHideAns"));
-    chrome::setBackground(m_handleStrip, chrome::palette::Panel);
-    m_handle = new PictureBox(QStringLiteral("ImgHandle"), m_handleStrip, PictureBox::Fit::Stretch);
-    m_handle->setPicture(QStringLiteral("Handle.bmp"));
-    m_handle->setToolTip(toolTipWithKey(QStringLiteral("Hide answer sheet"), Command::ToggleSheet));
-    m_handle->setAccessibleName(QStringLiteral("Answer sheet handle"));
-    m_handle->setCursor(Qt::PointingHandCursor);
-    m_handle->installEventFilter(this);
+    m_handle = new SheetHandle(m_take, this);
+    connect(m_handle, &SheetHandle::toggleRequested, this, &PracticeWindow::toggleAnswerSheet);
 
     m_viewer.reset(createViewer(this));
     m_viewer->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
@@ -120,8 +114,7 @@ void PracticeWindow::applyLayout()
     m_toolBar->place(l);
     m_summary->setGeometry(l.paperSum);
     m_sheet->place(l.answerBox, l.instructionTop);
-    m_handleStrip->setGeometry(l.handleStrip);
-    m_handle->setGeometry(0, px(1440), px(handleImageWidthTwips(m_take)), px(600));
+    m_handle->place(l.handleStrip);
     m_viewer->widget()->setGeometry(l.viewer);
     m_questionTitleBg->setGeometry(l.questionTitle);
     m_questionTitle->resize(l.questionTitle.width() - 16, l.questionTitle.height() - 6);

@@ -5,15 +5,16 @@
 #include "practice/documentguard.h"
 #include "practice/papersummary.h"
 #include "practice/questionviewer.h"
+#include "practice/sheethandle.h"
 #include "practice/statusstrip.h"
 
+#include "chrome/cornerdrag.h"
 #include "chrome/popup.h"
 #include "content/content.h"
 #include "marking/marking.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -49,7 +50,7 @@ PracticeWindow::PracticeWindow(const PaperPlace &place, Take take, std::function
     setAttribute(Qt::WA_DeleteOnClose);
     // The window manager's own resizing (keys, its frame) keeps to the corner drag's limits.
     setMinimumSize(minimumWindowSize());
-    setMouseTracking(true);
+    new chrome::CornerDrag(this); // the frame's own resizing, by the corner
     buildControls();
     connect(this, &SkinnedWindow::ticked, this, &PracticeWindow::PaperClock);
     connect(this, &SkinnedWindow::closeRequested, this, &PracticeWindow::ClosePaper);
@@ -299,9 +300,7 @@ void PracticeWindow::PrintQuestion()
 void PracticeWindow::toggleAnswerSheet()
 {
     m_answerSheetShown = !m_answerSheetShown;
-    m_handle->setToolTip(toolTipWithKey(m_answerSheetShown ? QStringLiteral("Hide answer sheet")
-                                                           : QStringLiteral("Show answer sheet"),
-                                        Command::ToggleSheet));
+    m_handle->setSheetShown(m_answerSheetShown);
     applyLayout();
 }
 
@@ -337,58 +336,6 @@ void PracticeWindow::unload()
     discardQuestionFile();
     if (m_onUnload)
         m_onUnload();
-}
-
-void PracticeWindow::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton) {
-        chrome::SkinnedWindow::mousePressEvent(event);
-        return;
-    }
-    const QPoint pos = event->position().toPoint();
-    const EdgeZones zones = edgeZones(pos, size());
-    if (zones.left || zones.top || zones.right || zones.bottom)
-        QCursor::setPos(mapToGlobal(snapToEdges(pos, size(), zones)));
-    // Only the bottom-right corner band resizes.
-    m_resizing = zones.corner();
-    event->accept();
-}
-
-void PracticeWindow::mouseMoveEvent(QMouseEvent *event)
-{
-    const QPoint pos = event->position().toPoint();
-    const bool held = event->buttons() & Qt::LeftButton;
-    setCursor(pointerShape(pos, size(), held, cursor().shape()));
-    if (m_resizing && held && !isMaximized()) {
-        const ResizeStep step = resizeStep(chrome::pxToTwips(pos.x()), chrome::pxToTwips(pos.y()),
-                                           chrome::pxToTwips(EdgeBandPx));
-        QSize s = size();
-        if (step.widthTwips)
-            s.setWidth(px(*step.widthTwips));
-        if (step.heightTwips)
-            s.setHeight(px(*step.heightTwips));
-        if (s != size())
-            resize(s);
-    }
-    event->accept();
-}
-
-void PracticeWindow::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_resizing = false;
-    event->accept();
-}
-
-bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_handle && event->type() == QEvent::MouseButtonRelease) {
-        auto *me = static_cast<QMouseEvent *>(event);
-        if (me->button() == Qt::LeftButton && m_handle->rect().contains(me->position().toPoint()))
-            toggleAnswerSheet();
-        return true;
-    }
-    return chrome::SkinnedWindow::eventFilter(watched, event);
 }
 
 bool PracticeWindow::ask(const QString &title, const QString &message)

@@ -28,6 +28,7 @@ class DocumentGuard;
 class PaperSummary;
 class PracticeToolBar;
 class QuestionViewer;
+class SheetHandle;
 class StatusStrip;
 
 // The practice window: Test1 for a first take, Test2 for a second take ("Try Again").
@@ -77,10 +78,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -118,7 +115,6 @@ private:
     bool m_answerSheetShown = true;
     bool m_marking = false;
     int m_progressStepMs = 200;
-    bool m_resizing = false;
     bool m_scrolling = false; // a Page Up or Page Down on its way to the document
 
     std::unique_ptr<QuestionViewer> m_viewer;
@@ -128,8 +124,7 @@ private:
     PracticeToolBar *m_toolBar = nullptr;
     PaperSummary *m_summary = nullptr;
     AnswerSheet *m_sheet = nullptr;
-    QWidget *m_handleStrip = nullptr;
-    chrome::PictureBox *m_handle = nullptr;
+    SheetHandle *m_handle = nullptr;
     QWidget *m_questionTitleBg = nullptr;
     QLabel *m_questionTitle = nullptr;
     StatusStrip *m_status = nullptr;
