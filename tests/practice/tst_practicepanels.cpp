@@ -4,6 +4,7 @@
 #include "practice/answersheet.h"
 #include "practice/paper.h"
 #include "practice/papersummary.h"
+#include "practice/sheethandle.h"
 #include "practice/statusstrip.h"
 
 #include "marking/marking.h"
@@ -28,6 +29,8 @@ private slots:
     void sheetStoresTypedAnswersAtQuestionOffset();
     void sheetReturnSkipsLockedBoxes_data();
     void sheetReturnSkipsLockedBoxes();
+    void handleToggles_data();
+    void handleToggles();
 };
 
 void TestPracticePanels::summaryShowsScore_data()
@@ -221,6 +224,33 @@ void TestPracticePanels::sheetReturnSkipsLockedBoxes()
     sheet.focusRow(from);
     QTest::keyClick(sheet.row(from)->answer, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), sheet.row(to)->answer);
+}
+
+void TestPracticePanels::handleToggles_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QPoint>("release"); // where the button is let go, on the handle
+    QTest::addColumn<int>("toggles");
+    QTest::newRow("left click") << int(Qt::LeftButton) << QPoint(2, 2) << 1;
+    QTest::newRow("right click") << int(Qt::RightButton) << QPoint(2, 2) << 0;
+    QTest::newRow("let go off the handle") << int(Qt::LeftButton) << QPoint(2, -30) << 0;
+}
+
+void TestPracticePanels::handleToggles()
+{
+    QFETCH(int, button);
+    QFETCH(QPoint, release);
+    QFETCH(int, toggles);
+    QWidget host;
+    SheetHandle handle(Take::Second, &host);
+    handle.place(QRect(0, 0, 20, 400));
+    auto *image = handle.findChild<QWidget *>(QStringLiteral("ImgHandle"));
+    QVERIFY(image && image->width() > 2);
+    QSignalSpy toggled(&handle, &SheetHandle::toggleRequested);
+    QTest::mouseRelease(image, Qt::MouseButton(button), {}, release);
+    QCOMPARE(toggled.size(), toggles);
+    handle.setSheetShown(false);
+    QCOMPARE(image->toolTip(), QStringLiteral("Show answer sheet (Ctrl+H)"));
 }
 
 QTEST_MAIN(TestPracticePanels)
