@@ -1,4 +1,5 @@
 #pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "practice/paper.h"
 #include "practice/practicelogic.h"
@@ -6,9 +7,7 @@
 #include "chrome/skinnedwindow.h"
 
 #include <QDateTime>
-#include <QPointer>
 
-#include <array>
 #include <functional>
 #include <memory>
 
@@ -17,7 +16,6 @@ class QPrinter;
 class QTimer;
 
 namespace chrome {
-class ImageButton;
 class PictureBox;
 } // namespace chrome
 
