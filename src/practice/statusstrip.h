@@ -36,7 +36,6 @@ public:
     void startProgress();
     bool advanceProgress();
     void hideProgress();
-    int progress() const { return m_progress; }
 
 signals:
     void questionChosen(int number);
