@@ -35,11 +35,25 @@ void setColour(QWidget *w, QPalette::ColorRole role, const QColor &colour)
     w->setPalette(p);
 }
 
-QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent, const QFont &font,
-                  Qt::Alignment align)
+void setBackground(QWidget *w, const QColor &colour)
+{
+    w->setAutoFillBackground(true);
+    setColour(w, QPalette::Window, colour);
+}
+
+QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent, const QString &toolTip)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
+    if (!toolTip.isEmpty())
+        label->setToolTip(toolTip);
+    return label;
+}
+
+QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent, const QFont &font,
+                  Qt::Alignment align)
+{
+    QLabel *label = makeLabel(name, text, parent);
     label->setFont(font);
     label->setAlignment(align);
     return label;

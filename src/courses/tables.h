@@ -1,6 +1,7 @@
 #pragma once
 
-// Keyed record items read strictly and in memory, for the checks and the layouts.
+// Keyed record items read strictly and in memory, for the checks and the layouts; and the
+// checks' way of quoting what they found.
 
 #include <QByteArray>
 #include <QHash>
@@ -33,6 +34,12 @@ struct Table
 };
 
 bool isFillerLine(QStringView line);
+
+// A text quoted in a problem, cut to what a message line can hold.
+inline QString shortened(const QString &text)
+{
+    return text.size() > 60 ? text.left(57) + QStringLiteral("...") : text;
+}
 
 // nullopt, and `problem` naming `what` and the line, when a line is neither.
 std::optional<Table> parseTable(const QByteArray &bytes, const QString &what, QString &problem);

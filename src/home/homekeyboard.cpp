@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "home/homekeyboard.h"
+
 #include "home/homewindow.h"
 
 #include "chrome/imagebutton.h"
@@ -11,11 +14,11 @@
 
 #include <algorithm>
 
-// The home window by keyboard: the groups Tab goes through, the arrows within a group, and the
-// shortcuts that switch tabs.
 namespace home {
 
-void HomeWindow::buildShortcuts()
+HomeKeyboard::HomeKeyboard(HomeWindow *window, const std::array<chrome::ImageButton *, 4> &tabs,
+                           HomeToolBar *tools, HomePanel *homePanel)
+    : QObject(window), m_window(window), m_tabs(tabs), m_tools(tools), m_homePanel(homePanel)
 {
     // Ctrl+Tab and Ctrl+Shift+Tab go through the tabs as in any tabbed window; Ctrl+1..3
     // pick a subject.
@@ -23,36 +26,42 @@ void HomeWindow::buildShortcuts()
     const QList<QKeySequence> previous{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
                                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)};
     for (const QKeySequence &keys : next)
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { switchTab(1); });
+        connect(new QShortcut(keys, window), &QShortcut::activated, this, [this] { switchTab(1); });
     for (const QKeySequence &keys : previous)
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { switchTab(-1); });
+        connect(new QShortcut(keys, window), &QShortcut::activated, this,
+                [this] { switchTab(-1); });
     for (int s = 1; s <= SubjectCount; ++s)
-        connect(new QShortcut(QKeySequence(Qt::CTRL | (Qt::Key_0 + s)), this),
+        connect(new QShortcut(QKeySequence(Qt::CTRL | (Qt::Key_0 + s)), window),
                 &QShortcut::activated, this, [this, s] { selectSubjectKey(s); });
 }
 
-void HomeWindow::switchTab(int step)
+bool HomeKeyboard::subjectNamed(int subject) const
+{
+    return m_window->course().subjects[subject - 1].exists();
+}
+
+void HomeKeyboard::switchTab(int step)
 {
     QList<int> tabs;
     for (int n = 1; n <= 4; ++n) {
-        if (n == 4 || m_course.subjects[n - 1].exists())
+        if (n == 4 || subjectNamed(n))
             tabs << n;
     }
-    const qsizetype at = tabs.indexOf(m_state.txtTabPos);
+    const qsizetype at = tabs.indexOf(m_window->state().txtTabPos);
     const int n = tabs[((at < 0 ? 0 : at) + step + tabs.size()) % tabs.size()];
-    clickTab(n);
+    m_window->clickTab(n);
     m_tabs[n - 1]->setFocus(Qt::TabFocusReason);
 }
 
-void HomeWindow::selectSubjectKey(int s)
+void HomeKeyboard::selectSubjectKey(int s)
 {
-    if (s < 1 || s > SubjectCount || !m_course.subjects[s - 1].exists())
+    if (s < 1 || s > SubjectCount || !subjectNamed(s))
         return;
-    clickTab(s);
+    m_window->clickTab(s);
     m_tabs[s - 1]->setFocus(Qt::TabFocusReason);
 }
 
-HomeWindow::FocusGroup HomeWindow::focusGroupOf(const QWidget *w) const
+HomeKeyboard::FocusGroup HomeKeyboard::focusGroupOf(const QWidget *w) const
 {
     if (!w)
         return FocusGroup::None;
@@ -61,20 +70,20 @@ HomeWindow::FocusGroup HomeWindow::focusGroupOf(const QWidget *w) const
     };
     if (in(m_tabs))
         return FocusGroup::Tabs;
-    if (in(m_toolArea->buttons()))
+    if (in(m_tools->buttons()))
         return FocusGroup::Tools;
     if (in(m_homePanel->topicControls()))
         return FocusGroup::Topics;
     if (in(m_homePanel->paperControls()))
         return FocusGroup::Papers;
-    for (const QWidget *p = w->parentWidget(); p && p != this; p = p->parentWidget()) {
-        if (p->parentWidget() == this && p->objectName().startsWith(QLatin1String("Body_")))
+    for (const QWidget *p = w->parentWidget(); p && p != m_window; p = p->parentWidget()) {
+        if (p->parentWidget() == m_window && p->objectName().startsWith(QLatin1String("Body_")))
             return FocusGroup::Page;
     }
     return FocusGroup::None;
 }
 
-QList<std::pair<HomeWindow::FocusGroup, QList<QWidget *>>> HomeWindow::focusGroups() const
+QList<std::pair<HomeKeyboard::FocusGroup, QList<QWidget *>>> HomeKeyboard::focusGroups() const
 {
     auto usable = [](QWidget *w) {
         return w && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus);
@@ -88,7 +97,7 @@ QList<std::pair<HomeWindow::FocusGroup, QList<QWidget *>>> HomeWindow::focusGrou
     QList<QWidget *> tabs;
     for (int i = 0; i < 4; ++i) {
         // An unnamed subject's tab is parked off the window.
-        if (usable(m_tabs[i]) && (i == 3 || m_course.subjects[i].exists()))
+        if (usable(m_tabs[i]) && (i == 3 || subjectNamed(i + 1)))
             tabs << m_tabs[i];
     }
     add(FocusGroup::Tabs, tabs);
@@ -107,7 +116,7 @@ QList<std::pair<HomeWindow::FocusGroup, QList<QWidget *>>> HomeWindow::focusGrou
         add(FocusGroup::Papers, papers);
     } else {
         // Another page: its keyboard controls in the order they were made.
-        for (QWidget *page : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        for (QWidget *page : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             if (!page->isVisible() || !page->objectName().startsWith(QLatin1String("Body_")))
                 continue;
             QList<QWidget *> controls;
@@ -120,7 +129,7 @@ QList<std::pair<HomeWindow::FocusGroup, QList<QWidget *>>> HomeWindow::focusGrou
     }
 
     QList<QWidget *> tools;
-    for (chrome::ImageButton *b : m_toolArea->buttons()) {
+    for (chrome::ImageButton *b : m_tools->buttons()) {
         if (usable(b))
             tools << b;
     }
@@ -128,23 +137,25 @@ QList<std::pair<HomeWindow::FocusGroup, QList<QWidget *>>> HomeWindow::focusGrou
     return groups;
 }
 
-QWidget *HomeWindow::groupEntry(FocusGroup group, const QList<QWidget *> &members) const
+QWidget *HomeKeyboard::groupEntry(FocusGroup group, const QList<QWidget *> &members) const
 {
     // Into the tabs at the selected tab, into the topics at the selected topic.
     QWidget *preferred = nullptr;
-    if (group == FocusGroup::Tabs && m_state.txtTabPos >= 1 && m_state.txtTabPos <= 4)
-        preferred = m_tabs[m_state.txtTabPos - 1];
-    if (group == FocusGroup::Topics && m_selectedTopic >= 1 && m_selectedTopic <= MaxTopics)
-        preferred = m_homePanel->topicControls()[m_selectedTopic - 1];
+    const int tab = m_window->state().txtTabPos;
+    const int topic = m_window->selectedTopic();
+    if (group == FocusGroup::Tabs && tab >= 1 && tab <= 4)
+        preferred = m_tabs[tab - 1];
+    if (group == FocusGroup::Topics && topic >= 1 && topic <= MaxTopics)
+        preferred = m_homePanel->topicControls()[topic - 1];
     return members.contains(preferred) ? preferred : members.first();
 }
 
-bool HomeWindow::focusNextPrevChild(bool next)
+bool HomeKeyboard::focusNextPrevChild(bool next)
 {
     const auto groups = focusGroups();
     if (groups.isEmpty())
         return false;
-    QWidget *current = focusWidget();
+    QWidget *current = m_window->focusWidget();
     const FocusGroup kind = focusGroupOf(current);
     qsizetype at = -1;
     for (qsizetype i = 0; i < groups.size(); ++i) {
@@ -166,7 +177,7 @@ bool HomeWindow::focusNextPrevChild(bool next)
     return true;
 }
 
-void HomeWindow::keyPressEvent(QKeyEvent *event)
+bool HomeKeyboard::keyPress(QKeyEvent *event)
 {
     const bool plain =
         event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
@@ -189,15 +200,13 @@ void HomeWindow::keyPressEvent(QKeyEvent *event)
     default:
         break;
     }
-    if (!plain || step == 0) {
-        chrome::SkinnedWindow::keyPressEvent(event);
-        return;
-    }
+    if (!plain || step == 0)
+        return false;
     event->accept();
     const auto groups = focusGroups();
     if (groups.isEmpty())
-        return;
-    QWidget *current = focusWidget();
+        return true;
+    QWidget *current = m_window->focusWidget();
     const FocusGroup kind = focusGroupOf(current);
     for (const auto &[group, members] : groups) {
         const qsizetype at = members.indexOf(current);
@@ -205,10 +214,11 @@ void HomeWindow::keyPressEvent(QKeyEvent *event)
             continue;
         const qsizetype to = std::clamp<qsizetype>(at + step, 0, members.size() - 1);
         members[to]->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-        return;
+        return true;
     }
     // Nothing focused yet: an arrow starts where Tab would.
     groupEntry(groups.first().first, groups.first().second)->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 } // namespace home

@@ -8,6 +8,7 @@
 #include "chrome/popup.h"
 #include "chrome/units.h"
 #include "home/aboutpage.h"
+#include "home/homekeyboard.h"
 #include "home/homelogic.h"
 #include "home/homepanel.h"
 #include "home/hometoolbar.h"
@@ -49,7 +50,7 @@ HomeWindow::HomeWindow(const QString &dataFolder, QWidget *parent)
     // The report card, trash and about pages are built when first shown: nobody sees them at
     // start, and building them would hold up the first frame.
     updateToolBar(); // its buttons come after the home page's in the keyboard's order
-    buildShortcuts();
+    m_keyboard = new HomeKeyboard(this, m_tabs, m_toolArea, m_homePanel);
 
     connect(this, &chrome::SkinnedWindow::ticked, this, [this] {
         updateTabLooks();
@@ -521,6 +522,17 @@ void HomeWindow::showWarning(const QString &title, const QString &text)
 void HomeWindow::showNotice(const QString &title, const QString &message)
 {
     chrome::tell(title, message, this);
+}
+
+bool HomeWindow::focusNextPrevChild(bool next)
+{
+    return m_keyboard->focusNextPrevChild(next);
+}
+
+void HomeWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_keyboard->keyPress(event))
+        chrome::SkinnedWindow::keyPressEvent(event);
 }
 
 } // namespace home

@@ -24,6 +24,7 @@ class ImageButton;
 namespace home {
 
 class AboutPage;
+class HomeKeyboard;
 class HomePanel;
 class HomeToolBar;
 class ReportPage;
@@ -164,23 +165,6 @@ private:
     void settleResultFiles(int s);
     void settleAllResultFiles();
 
-    // Keyboard groups, in Tab order; only controls on show are in them.
-    enum class FocusGroup
-    {
-        None,
-        Tabs,
-        Topics,
-        Papers,
-        Page, // the controls of the report, trash or about page
-        Tools
-    };
-    QList<std::pair<FocusGroup, QList<QWidget *>>> focusGroups() const;
-    FocusGroup focusGroupOf(const QWidget *w) const;
-    QWidget *groupEntry(FocusGroup group, const QList<QWidget *> &members) const;
-    void buildShortcuts();
-    void switchTab(int step);     // Ctrl+Tab, Ctrl+Shift+Tab: the next or previous tab
-    void selectSubjectKey(int s); // Ctrl+1..3
-
     HomeState m_state;
     content::CourseDescriptor m_course;
     bool m_courseLoaded = false;
@@ -207,6 +191,7 @@ private:
     ReportPage *m_report = nullptr;
     TrashPage *m_trash = nullptr;
     AboutPage *m_about = nullptr;
+    HomeKeyboard *m_keyboard = nullptr;
 
     // Printing, web page and closing
     std::unique_ptr<QPrinter> m_printer;

@@ -3,6 +3,7 @@
 
 #include "chrome/border.h"
 #include "chrome/geometry.h"
+#include "chrome/look.h"
 #include "marking/marking.h"
 
 #include <QPainter>
@@ -10,11 +11,6 @@
 namespace practice {
 
 namespace {
-
-// The expected answer beside a wrong one must not be taken for the pupil's own: dark green text
-// on a pale green ground, like a teacher's correction.
-const QColor ExpectedGround(226, 244, 226);
-const QColor ExpectedText(0, 100, 0);
 
 QRect toPx(const QRect &twips)
 {
@@ -46,10 +42,9 @@ QLabel *makeMarkLabel(const QString &name, QWidget *parent)
 void showMark(QLabel *label, const QString &outcome)
 {
     label->setText(outcomeSymbol(outcome));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText,
-                 outcome == QString(marking::RightMark) ? QColor(0, 128, 0) : QColor(200, 0, 0));
-    label->setPalette(pal);
+    chrome::setColour(label, QPalette::WindowText,
+                      outcome == QString(marking::RightMark) ? chrome::palette::RightMark
+                                                             : chrome::palette::WrongMark);
 }
 
 } // namespace
@@ -73,8 +68,8 @@ AnswerRow::AnswerRow(int k, Take take, QWidget *parent) : QWidget(parent)
     model->setToolTip(QStringLiteral("Expected answer"));
     model->setAccessibleDescription(QStringLiteral("Expected answer"));
     QPalette expected = model->palette();
-    expected.setColor(QPalette::Base, ExpectedGround);
-    expected.setColor(QPalette::Text, ExpectedText);
+    expected.setColor(QPalette::Base, chrome::palette::ExpectedGround);
+    expected.setColor(QPalette::Text, chrome::palette::ExpectedText);
     model->setPalette(expected);
     QFont bold = model->font();
     bold.setBold(true);

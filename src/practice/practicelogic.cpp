@@ -1,5 +1,7 @@
 #include "practice/practicelogic.h"
 
+#include "practice/paper.h"
+
 #include "marking/marking.h"
 #include "records/records.h"
 #include "results/results.h"
@@ -383,6 +385,37 @@ PracticeLayout layoutPractice(QSize inner, bool answerSheetShown, const FrameMet
     // which lies over the sheet's bottom-right corner.
     l.instructionTop = l.sizer.top() - qRound(bodyTop) - 2 - px(1335);
     return l;
+}
+
+QString writeFailureMessage(const WriteFailure &failure)
+{
+    const QString reason = failure.error.isEmpty() ? failure.path : failure.error;
+    QString message;
+    switch (failure.file) {
+    case WriteFailure::File::Answers:
+        message = QStringLiteral("Your answers could not be saved (%1). They are still on the "
+                                 "screen; please try again.");
+        break;
+    case WriteFailure::File::Outcomes:
+    case WriteFailure::File::Summary:
+        message = QStringLiteral("Your paper could not be marked because its results could not "
+                                 "be saved (%1). Your answers are still on the screen; please try "
+                                 "again.");
+        break;
+    case WriteFailure::File::Unfinished:
+        message = QStringLiteral("Your paper is marked, but its results could not all be written "
+                                 "(%1). Larkspur will finish writing them when it next starts.");
+        break;
+    case WriteFailure::File::Pending:
+        message = QStringLiteral("Your paper could not be marked: an earlier mark is still to be "
+                                 "finished, and %2 could not be written (%1). Please make sure "
+                                 "%2 is a file Larkspur may write (move anything else of that "
+                                 "name elsewhere), then mark the paper again. Your answers are "
+                                 "still on the screen.");
+        break;
+    }
+    return failure.file == WriteFailure::File::Pending ? message.arg(reason, failure.path)
+                                                       : message.arg(reason);
 }
 
 } // namespace practice

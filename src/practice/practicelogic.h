@@ -19,6 +19,8 @@
 
 namespace practice {
 
+struct WriteFailure;
+
 // The window's design lengths are kept in twips or HIMETRIC so they can be checked against the
 // design; the chrome's unit helpers are the only place they become pixels.
 using chrome::himetricToPx;
@@ -175,6 +177,9 @@ struct CommandKey
 QList<CommandKey> commandKeys();
 // A tool tip naming the command's first key: "Save paper (Ctrl+S)".
 QString toolTipWithKey(const QString &toolTip, Command command);
+
+// What the pupil is told when a write of the paper failed: what is kept, and what to do.
+QString writeFailureMessage(const WriteFailure &failure);
 
 // --- Characters an answer may hold ------------------------------------------------------------
 

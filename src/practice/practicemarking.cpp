@@ -1,43 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/practicewindow.h"
 
-#include "practice/documentguard.h"
+#include "practice/answersheet.h"
+#include "practice/papersummary.h"
 #include "practice/practicetoolbar.h"
-#include "practice/questionviewer.h"
-#include "practice/viewerhost.h"
+#include "practice/statusstrip.h"
 
-#include "chrome/border.h"
-#include "chrome/geometry.h"
-#include "chrome/imagebutton.h"
-#include "chrome/picturebox.h"
-#include "chrome/popup.h"
-#include "chrome/timing.h"
-#include "content/content.h"
-#include "content/gaps.h"
-#include "marking/hint.h"
-#include "marking/marking.h"
-#include "results/results.h"
-
-#include <QApplication>
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QCursor>
-#include <QFile>
 #include <QFileInfo>
-#include <QFontMetrics>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QScreen>
-#include <QShortcut>
 #include <QTimer>
-#include <QToolTip>
-
-#include <algorithm>
 
 // Marking a paper in the practice window: the confirmation, the progress, the score and what
 // the pupil is told when a file cannot be written.
@@ -65,24 +35,17 @@ void PracticeWindow::MarkPaper()
         return;
     // The bar fills in fifteen steps on a timer, so the window keeps painting meanwhile.
     m_marking = true;
-    m_progress = 0;
-    for (auto *bar : m_bars)
-        bar->hide();
-    m_remPanel->hide();
-    m_markPanel->show();
-    m_markPanel->raise();
+    m_status->startProgress();
     m_progressTimer->start(m_progressStepMs);
 }
 
 void PracticeWindow::progressStep()
 {
-    if (m_progress < 15)
-        m_bars[m_progress++]->show();
-    if (m_progress < 15) {
+    if (m_status->advanceProgress()) {
         m_progressTimer->start(m_progressStepMs);
         return;
     }
-    m_markPanel->hide();
+    m_status->hideProgress();
     finishMarking();
 }
 
@@ -96,7 +59,7 @@ void PracticeWindow::finishMarking()
     if (f) {
         reportWriteFailure(*f);
         if (!m_paper.isMarked()) {
-            m_remPanel->show();
+            m_status->showRemaining(true);
             return;
         }
     }
@@ -107,39 +70,15 @@ void PracticeWindow::finishMarking()
 
 void PracticeWindow::ShowMarkedState()
 {
-    for (AnswerRow *row : m_rows) {
-        row->answer->setReadOnly(true);
-        if (m_take == Take::First) {
-            row->result->show();
-        } else {
-            // The second take's own marks replace the first take's.
-            row->second->show();
-            row->result->hide();
-        }
-    }
-    m_remPanel->hide();
-    FillAnswerSheet();
-    ShowAnswerRows();
-    if (m_take == Take::First) {
-        m_clockLabel->hide();
-        m_timeTakenLabel->show();
-        m_dateLabel->hide();
-        m_dateDoneLabel->show();
-    }
+    m_sheet->lockForReview();
+    m_status->showRemaining(false);
+    m_sheet->FillAnswerSheet(m_paper, m_qsCount);
+    m_summary->showMarked();
 }
 
 void PracticeWindow::showScore()
 {
-    if (m_take == Take::First) {
-        m_timeTakenLabel->setText(m_paper.timeTaken);
-        m_dateDoneLabel->setText(m_paper.dateDone);
-        m_scoreLabel->setText(m_paper.percent.isEmpty() ? QString() : m_paper.percent + u'%');
-    } else {
-        m_scoreLabel->setText(m_paper.percent); // its "%" is the label beside it
-    }
-    m_scoreLabel->setAccessibleDescription(m_paper.percent.isEmpty()
-                                               ? QStringLiteral("Not marked yet")
-                                               : m_paper.percent + QStringLiteral(" percent"));
+    m_summary->setScore(m_paper.percent, m_paper.timeTaken, m_paper.dateDone);
 }
 
 void PracticeWindow::PaperClock()
@@ -147,44 +86,15 @@ void PracticeWindow::PaperClock()
     if (!m_loaded)
         return;
     const ToolbarState s = toolbarState(m_paper.statusNumber(), m_qsCount, m_paper.questionCount());
-    const bool enabled[6] = {s.save, s.mark, s.print, s.close, s.back, s.next};
-    for (int i = 0; i < 6; ++i)
-        m_tools[i]->setEnabled(enabled[i]);
+    m_toolBar->setToolsEnabled(s);
     if (m_take == Take::First)
-        m_clockLabel->setText(clockText(m_startTime.secsTo(QDateTime::currentDateTime())));
-    m_answeredLabel->setText(QString::number(answeredCount(m_paper.answers, m_paper.blankCount)));
+        m_summary->setClock(clockText(m_startTime.secsTo(QDateTime::currentDateTime())));
+    m_summary->setAnswered(answeredCount(m_paper.answers, m_paper.blankCount));
 }
 
 void PracticeWindow::reportWriteFailure(const WriteFailure &failure)
 {
-    const QString reason = failure.error.isEmpty() ? failure.path : failure.error;
-    QString message;
-    switch (failure.file) {
-    case WriteFailure::File::Answers:
-        message = QStringLiteral("Your answers could not be saved (%1). They are still on the "
-                                 "screen; please try again.");
-        break;
-    case WriteFailure::File::Outcomes:
-    case WriteFailure::File::Summary:
-        message = QStringLiteral("Your paper could not be marked because its results could not "
-                                 "be saved (%1). Your answers are still on the screen; please try "
-                                 "again.");
-        break;
-    case WriteFailure::File::Unfinished:
-        message = QStringLiteral("Your paper is marked, but its results could not all be written "
-                                 "(%1). Larkspur will finish writing them when it next starts.");
-        break;
-    case WriteFailure::File::Pending:
-        message = QStringLiteral("Your paper could not be marked: an earlier mark is still to be "
-                                 "finished, and %2 could not be written (%1). Please make sure "
-                                 "%2 is a file Larkspur may write (move anything else of that "
-                                 "name elsewhere), then mark the paper again. Your answers are "
-                                 "still on the screen.");
-        break;
-    }
-    notify(QStringLiteral("Larkspur"), failure.file == WriteFailure::File::Pending
-                                           ? message.arg(reason, failure.path)
-                                           : message.arg(reason));
+    notify(QStringLiteral("Larkspur"), writeFailureMessage(failure));
 }
 
 void PracticeWindow::tellKeptCopies()

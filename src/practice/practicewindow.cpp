@@ -1,38 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/practicewindow.h"
 
+#include "practice/answersheet.h"
 #include "practice/documentguard.h"
-#include "practice/practicetoolbar.h"
+#include "practice/papersummary.h"
 #include "practice/questionviewer.h"
-#include "practice/viewerhost.h"
+#include "practice/sheethandle.h"
+#include "practice/statusstrip.h"
 
-#include "chrome/border.h"
-#include "chrome/geometry.h"
-#include "chrome/imagebutton.h"
-#include "chrome/picturebox.h"
+#include "chrome/cornerdrag.h"
 #include "chrome/popup.h"
-#include "chrome/timing.h"
 #include "content/content.h"
-#include "content/gaps.h"
-#include "marking/hint.h"
 #include "marking/marking.h"
-#include "results/results.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QCursor>
 #include <QFile>
-#include <QFileInfo>
-#include <QFontMetrics>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 #include <QToolTip>
 
@@ -63,7 +50,7 @@ PracticeWindow::PracticeWindow(const PaperPlace &place, Take take, std::function
     setAttribute(Qt::WA_DeleteOnClose);
     // The window manager's own resizing (keys, its frame) keeps to the corner drag's limits.
     setMinimumSize(minimumWindowSize());
-    setMouseTracking(true);
+    new chrome::CornerDrag(this); // the frame's own resizing, by the corner
     buildControls();
     connect(this, &SkinnedWindow::ticked, this, &PracticeWindow::PaperClock);
     connect(this, &SkinnedWindow::closeRequested, this, &PracticeWindow::ClosePaper);
@@ -139,38 +126,6 @@ void PracticeWindow::scrollDocument(int key)
     m_scrolling = false;
 }
 
-void PracticeWindow::showHintLine()
-{
-    const int b = std::clamp(m_paper.blanksOn(m_qsCount), 0, AnswerRowCount);
-    QStringList rowHints;
-    int focused = 0;
-    QWidget *focus = QApplication::focusWidget();
-    for (int k = 1; k <= b; ++k) {
-        rowHints.append(m_hints[k - 1]);
-        if (focus && (focus == m_rows[k - 1]->answer || focus == m_rows[k - 1]->model))
-            focused = k;
-    }
-    const QString line = hintLine(rowHints, focused);
-    if (m_hintLabel->text() != line)
-        m_hintLabel->setText(line);
-    m_hintLabel->setVisible(!line.isEmpty());
-    placeHintLine();
-}
-
-void PracticeWindow::placeHintLine()
-{
-    if (!m_hintLabel)
-        return;
-    // Just below the last row on show, across the sheet.
-    int top = 0;
-    for (AnswerRow *row : m_rows)
-        if (!row->isHidden())
-            top = std::max(top, row->geometry().bottom() + 1);
-    const int width = std::max(0, m_answerBox->width() - 16);
-    m_hintLabel->setGeometry(8, top + 8, width, m_hintLabel->heightForWidth(width));
-    m_hintLabel->raise();
-}
-
 bool PracticeWindow::LoadPaper()
 {
     placeWindow();
@@ -194,8 +149,7 @@ bool PracticeWindow::LoadPaper()
     showDocument();
     m_paper.loadRecords();
     tellKeptCopies();
-    FillAnswerSheet();
-    ShowAnswerRows();
+    m_sheet->FillAnswerSheet(m_paper, m_qsCount);
     showScore();
     BuildRemainingList();
     if (m_paper.isMarked())
@@ -203,12 +157,11 @@ bool PracticeWindow::LoadPaper()
     m_answerSheetShown = true;
     m_startTime = QDateTime::currentDateTime();
     m_loaded = true;
-    m_totalLabel->setText(QString::number(m_paper.blankCount));
-    if (m_dateLabel)
-        m_dateLabel->setText(results::shortDateText(m_startTime.date()));
+    m_summary->setTotal(m_paper.blankCount);
+    m_summary->setStartDate(m_startTime.date());
     PaperClock();
     if (const std::optional<int> k = openRow())
-        m_rows[*k - 1]->answer->setFocus();
+        m_sheet->focusRow(*k);
     return true;
 }
 
@@ -234,12 +187,14 @@ void PracticeWindow::attachDocument()
 
 void PracticeWindow::StoreAnswers()
 {
-    const int b = m_paper.blanksOn(m_qsCount);
-    const int offset = m_paper.offsetOf(m_qsCount);
-    for (int k = 1; k <= AnswerRowCount; ++k) {
-        if (b > k - 1 && offset + k - 1 < m_paper.answers.size())
-            m_paper.answers[offset + k - 1] = m_rows[k - 1]->answer->text();
-    }
+    m_sheet->StoreAnswers(m_paper);
+}
+
+void PracticeWindow::BuildRemainingList()
+{
+    // Built afresh each time: every caller wants the list as the stored answers make it now.
+    m_status->setRemaining(
+        remainingQuestions(m_paper.answers, m_paper.blanksPerQuestion, m_paper.blankCount));
 }
 
 bool PracticeWindow::SaveAnswers()
@@ -271,24 +226,11 @@ void PracticeWindow::ShowQuestion(int number)
     QToolTip::hideText();
     m_questionTitle->setText(QStringLiteral("Question %1").arg(m_qsCount));
     m_questionTitle->adjustSize();
-    FillAnswerSheet();
-    ShowAnswerRows();
+    m_sheet->FillAnswerSheet(m_paper, m_qsCount);
     discardQuestionFile();
     showDocument();
     BuildRemainingList();
-    m_rows[openRow().value_or(1) - 1]->answer->setFocus();
-}
-
-marking::GapSurroundings PracticeWindow::besideGap(int k)
-{
-    // Read from the question's document once per question.
-    const QString id = m_paper.questionIds.value(m_qsCount - 1);
-    if (id != m_gapsQuestion) {
-        m_gapsQuestion = id;
-        m_gaps = content::GapTexts(content::itemBytes(id.toInt()).value_or(QByteArray()));
-    }
-    const content::GapText g = m_gaps.value(k - 1);
-    return {g.before, g.after};
+    m_sheet->focusRow(openRow().value_or(1));
 }
 
 std::optional<int> PracticeWindow::openRow() const
@@ -358,9 +300,7 @@ void PracticeWindow::PrintQuestion()
 void PracticeWindow::toggleAnswerSheet()
 {
     m_answerSheetShown = !m_answerSheetShown;
-    m_handle->setToolTip(toolTipWithKey(m_answerSheetShown ? QStringLiteral("Hide answer sheet")
-                                                           : QStringLiteral("Show answer sheet"),
-                                        Command::ToggleSheet));
+    m_handle->setSheetShown(m_answerSheetShown);
     applyLayout();
 }
 
@@ -396,58 +336,6 @@ void PracticeWindow::unload()
     discardQuestionFile();
     if (m_onUnload)
         m_onUnload();
-}
-
-void PracticeWindow::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton) {
-        chrome::SkinnedWindow::mousePressEvent(event);
-        return;
-    }
-    const QPoint pos = event->position().toPoint();
-    const EdgeZones zones = edgeZones(pos, size());
-    if (zones.left || zones.top || zones.right || zones.bottom)
-        QCursor::setPos(mapToGlobal(snapToEdges(pos, size(), zones)));
-    // Only the bottom-right corner band resizes.
-    m_resizing = zones.corner();
-    event->accept();
-}
-
-void PracticeWindow::mouseMoveEvent(QMouseEvent *event)
-{
-    const QPoint pos = event->position().toPoint();
-    const bool held = event->buttons() & Qt::LeftButton;
-    setCursor(pointerShape(pos, size(), held, cursor().shape()));
-    if (m_resizing && held && !isMaximized()) {
-        const ResizeStep step = resizeStep(chrome::pxToTwips(pos.x()), chrome::pxToTwips(pos.y()),
-                                           chrome::pxToTwips(EdgeBandPx));
-        QSize s = size();
-        if (step.widthTwips)
-            s.setWidth(px(*step.widthTwips));
-        if (step.heightTwips)
-            s.setHeight(px(*step.heightTwips));
-        if (s != size())
-            resize(s);
-    }
-    event->accept();
-}
-
-void PracticeWindow::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_resizing = false;
-    event->accept();
-}
-
-bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_handle && event->type() == QEvent::MouseButtonRelease) {
-        auto *me = static_cast<QMouseEvent *>(event);
-        if (me->button() == Qt::LeftButton && m_handle->rect().contains(me->position().toPoint()))
-            toggleAnswerSheet();
-        return true;
-    }
-    return chrome::SkinnedWindow::eventFilter(watched, event);
 }
 
 bool PracticeWindow::ask(const QString &title, const QString &message)

@@ -1,36 +1,33 @@
 #pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "practice/answerrow.h"
 #include "practice/paper.h"
 #include "practice/practicelogic.h"
 
 #include "chrome/skinnedwindow.h"
-#include "content/gaps.h"
-#include "marking/hint.h"
 
 #include <QDateTime>
-#include <QLineEdit>
-#include <QPointer>
-#include <QValidator>
 
-#include <array>
 #include <functional>
 #include <memory>
 
-class QComboBox;
 class QLabel;
 class QPrinter;
 class QTimer;
 
 namespace chrome {
-class ImageButton;
 class PictureBox;
 } // namespace chrome
 
 namespace practice {
 
+class AnswerSheet;
 class DocumentGuard;
+class PaperSummary;
+class PracticeToolBar;
 class QuestionViewer;
+class SheetHandle;
+class StatusStrip;
 
 // The practice window: Test1 for a first take, Test2 for a second take ("Try Again").
 class PracticeWindow : public chrome::SkinnedWindow
@@ -79,10 +76,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -90,9 +83,6 @@ private:
     void applyLayout();
     void StoreAnswers();
     bool SaveAnswers(); // false after telling the pupil of a failed write
-    void FillAnswerSheet();
-    void FillAnswerRow(int k, int blank);
-    void ShowAnswerRows();
     void BuildRemainingList();
     void ShowMarkedState();
     void showScore();
@@ -106,13 +96,9 @@ private:
     void reportWriteFailure(const WriteFailure &failure);
     void tellKeptCopies(); // once per copy of a damaged file, after the write that made it
     void discardQuestionFile();
-    void focusNextRow(int k);
-    std::optional<int> openRow() const;        // the first row the pupil can type in
-    marking::GapSurroundings besideGap(int k); // what the page prints beside row k's gap
+    std::optional<int> openRow() const; // the first row the pupil can type in
     void runCommand(Command command);
     void scrollDocument(int key); // Page Up or Page Down, sent to the document
-    void showHintLine();
-    void placeHintLine();
 
     PaperPlace m_place; // where the paper belongs, as the home window handed it over
     std::function<void()> m_onUnload;
@@ -126,44 +112,22 @@ private:
     bool m_unloaded = false;
     bool m_answerSheetShown = true;
     bool m_marking = false;
-    int m_progress = 0;
     int m_progressStepMs = 200;
-    bool m_resizing = false;
     bool m_scrolling = false; // a Page Up or Page Down on its way to the document
 
     std::unique_ptr<QuestionViewer> m_viewer;
     DocumentGuard *m_guard; // the document against copying
     std::unique_ptr<QPrinter> m_printer;
 
-    QWidget *m_toolStrip = nullptr;
-    std::array<chrome::ImageButton *, 6> m_tools{};
-    chrome::PictureBox *m_paperSum = nullptr;
-    QLabel *m_answeredLabel = nullptr, *m_totalLabel = nullptr, *m_slashLabel = nullptr;
-    QLabel *m_scoreLabel = nullptr;
-    // First take only: the clock, today's date, and after marking the time taken and the date.
-    QLabel *m_clockLabel = nullptr, *m_dateLabel = nullptr;
-    QLabel *m_timeTakenLabel = nullptr, *m_dateDoneLabel = nullptr;
-    // Second take only: the heading and the "%" after the score.
-    QLabel *m_headingLabel = nullptr, *m_percentLabel = nullptr;
-    QWidget *m_answerBox = nullptr;
-    std::array<AnswerRow *, AnswerRowCount> m_rows{};
-    chrome::PictureBox *m_instruction = nullptr;
-    QWidget *m_handleStrip = nullptr;
-    chrome::PictureBox *m_handle = nullptr;
+    PracticeToolBar *m_toolBar = nullptr;
+    PaperSummary *m_summary = nullptr;
+    AnswerSheet *m_sheet = nullptr;
+    SheetHandle *m_handle = nullptr;
     QWidget *m_questionTitleBg = nullptr;
     QLabel *m_questionTitle = nullptr;
-    QWidget *m_statusBar = nullptr;
-    std::array<chrome::PictureBox *, 3> m_bots{}; // Bot1..Bot3; the second take has no Bot2
-    chrome::PictureBox *m_remPanel = nullptr;
-    QComboBox *m_remQns = nullptr;
-    chrome::PictureBox *m_markPanel = nullptr;
-    std::array<chrome::PictureBox *, 15> m_bars{};
+    StatusStrip *m_status = nullptr;
     chrome::PictureBox *m_sizer = nullptr;
     QTimer *m_progressTimer = nullptr;
-    QLabel *m_hintLabel = nullptr; // the hint line, under the answer rows once marked
-    std::array<QString, AnswerRowCount> m_hints{}; // each row's hint on the question on view
-    QString m_gapsQuestion;                        // the question whose gap texts m_gaps holds
-    QList<content::GapText> m_gaps;
 };
 
 } // namespace practice

@@ -20,11 +20,6 @@ namespace records {
 
 namespace {
 
-SaveResult refused(const QString &why)
-{
-    return SaveResult{false, why};
-}
-
 #ifdef Q_OS_UNIX
 QString systemReason(int error)
 {
@@ -63,7 +58,7 @@ SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes, Kee
     // until the rename the old file is untouched.
     const QFileInfo target(path);
     if (target.isDir())
-        return refused(QStringLiteral("%1 is a folder").arg(path));
+        return SaveResult::refused(QStringLiteral("%1 is a folder").arg(path));
     const QString folder = target.absolutePath();
     int fd = -1;
     QByteArray temp;
@@ -72,16 +67,17 @@ SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes, Kee
                                  QString::number(QRandomGenerator::global()->generate(), 36));
         fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)
-            return refused(systemReason(errno));
+            return SaveResult::refused(systemReason(errno));
     }
     if (fd < 0)
-        return refused(QStringLiteral("no temporary file could be made beside %1").arg(path));
+        return SaveResult::refused(
+            QStringLiteral("no temporary file could be made beside %1").arg(path));
 
     const auto fail = [&](int error) {
         if (fd >= 0)
             ::close(fd);
         ::unlink(temp.constData());
-        return refused(systemReason(error));
+        return SaveResult::refused(systemReason(error));
     };
     // A new file is the pupil's alone (0600, whatever the umask); a file being replaced keeps
     // its permissions, so that a mode the pupil chose survives every rewrite.
@@ -108,12 +104,12 @@ SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes, Kee
     const int dir =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0)
-        return refused(systemReason(errno));
+        return SaveResult::refused(systemReason(errno));
     const int synced = ::fsync(dir);
     const int error = errno;
     ::close(dir);
     if (synced != 0)
-        return refused(systemReason(error));
+        return SaveResult::refused(systemReason(error));
     return SaveResult{true, {}};
 }
 #else
@@ -124,14 +120,14 @@ SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes, Kee
     Q_UNUSED(keep);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return refused(file.errorString());
+        return SaveResult::refused(file.errorString());
     if (file.write(bytes) != bytes.size()) {
         const QString why = file.errorString();
         file.cancelWriting();
-        return refused(why);
+        return SaveResult::refused(why);
     }
     if (!file.commit())
-        return refused(file.errorString());
+        return SaveResult::refused(file.errorString());
     return SaveResult{true, {}};
 }
 #endif

@@ -20,6 +20,8 @@ struct SaveResult
     QString error; // why the write failed (system reason or the refused content); empty on success
     QString keptCopy; // a damaged file was copied aside here before it was rewritten
     explicit operator bool() const { return ok; }
+    // A write that did not happen, and why.
+    static SaveResult refused(QString why) { return SaveResult(false, std::move(why)); }
 };
 
 // The one write routine of the program: replaces the file at `path` with `bytes` atomically.

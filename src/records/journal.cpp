@@ -17,11 +17,6 @@ namespace records {
 
 namespace {
 
-SaveResult refused(const QString &why)
-{
-    return SaveResult{false, why};
-}
-
 constexpr QByteArrayView JournalHead = "LARKSPUR JOURNAL 1\n";
 constexpr QByteArrayView JournalEnd = "END ";
 
@@ -102,14 +97,16 @@ SaveResult composeJournal(const QString &journalPath, const QList<FileWrite> &wr
     for (const FileWrite &w : writes) {
         const QFileInfo info(w.path);
         if (info.absolutePath() != folder || !plainFileName(info.fileName()))
-            return refused(QStringLiteral("%1 is not in the journal's folder").arg(w.path));
+            return SaveResult::refused(
+                QStringLiteral("%1 is not in the journal's folder").arg(w.path));
         journal += info.fileName().toUtf8() + '\n' + QByteArray::number(w.bytes.size()) + '\n' +
                    w.bytes + '\n';
     }
     journal += JournalEnd.toByteArray() + journalDigest(journal) + '\n';
     // Start-up drops a larger journal unread; a set that large is refused here instead.
     if (journal.size() > MaxJournalSize)
-        return refused(QStringLiteral("the files are too large to be written together"));
+        return SaveResult::refused(
+            QStringLiteral("the files are too large to be written together"));
     bytes = journal;
     return SaveResult{true, {}};
 }

@@ -1,5 +1,6 @@
 // The practice window's decisions, without a window.
 
+#include "practice/paper.h"
 #include "practice/practicelogic.h"
 #include "practice/practicetoolbar.h"
 
@@ -11,6 +12,8 @@ class PracticeLogicTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void writeFailureWording_data();
+    void writeFailureWording();
     void rowStacking_data();
     void rowStacking();
     void longRowGeometry();
@@ -508,6 +511,42 @@ void PracticeLogicTest::practiceToolbarDisabledPictures()
     QCOMPARE(practiceToolbarIdentity(6).on, QStringLiteral("forward_on.bmp"));
     QCOMPARE(practiceToolbarIdentity(1).toolTip, QStringLiteral("Save paper"));
     QVERIFY(practiceToolbarIdentity(4).disabled.isEmpty()); // Close is never disabled
+}
+
+void PracticeLogicTest::writeFailureWording_data()
+{
+    QTest::addColumn<int>("file");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("expected"); // a part of the message
+    QTest::addColumn<int>("pathCount");    // how often the file's name is in it
+    using F = WriteFailure::File;
+    QTest::newRow("answers, with a reason") << int(F::Answers) << "disk full"
+                                            << "answers could not be saved (disk full)" << 0;
+    // Without a reason the file itself is named, never an empty "()".
+    QTest::newRow("answers, no reason") << int(F::Answers) << ""
+                                        << "answers could not be saved (/d/a.txt)" << 1;
+    QTest::newRow("outcomes") << int(F::Outcomes) << "denied"
+                              << "could not be marked" << 0;
+    QTest::newRow("summary") << int(F::Summary) << "denied"
+                             << "still on the screen" << 0;
+    QTest::newRow("unfinished") << int(F::Unfinished) << "denied"
+                                << "when it next starts" << 0;
+    // The pupil is told which file is in the way, twice: what failed and what to move.
+    QTest::newRow("pending") << int(F::Pending) << "denied"
+                             << "/d/a.txt could not be written" << 2;
+}
+
+void PracticeLogicTest::writeFailureWording()
+{
+    QFETCH(int, file);
+    QFETCH(QString, error);
+    QFETCH(QString, expected);
+    QFETCH(int, pathCount);
+    const WriteFailure failure{WriteFailure::File(file), QStringLiteral("/d/a.txt"), error};
+    const QString message = writeFailureMessage(failure);
+    QVERIFY2(message.contains(expected), qPrintable(message));
+    QCOMPARE(message.count(QStringLiteral("/d/a.txt")), pathCount);
+    QVERIFY(!message.contains(u'%')); // every place holder filled
 }
 
 QTEST_APPLESS_MAIN(PracticeLogicTest)
