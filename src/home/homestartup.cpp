@@ -8,11 +8,12 @@
 #include "chrome/popup.h"
 #include "chrome/units.h"
 #include "content/graphics.h"
-#include "home/aboutpage.h"
 #include "home/courseupdate.h"
 #include "home/homelogic.h"
+#include "home/homepages.h"
 #include "home/homepanel.h"
 #include "home/homewidgets.h"
+#include "home/subjecttabs.h"
 
 #include <QDir>
 #include <QTimer>
@@ -62,10 +63,11 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     // of its own, so a click in between is answered at once.
     chrome::afterFirstFrame(this, [this, graphics] {
         chrome::whenActiveOrAfter(this, ActivationWaitMs, [this, graphics] {
-            chrome::oneATurn(this, {[this] { settleAllResultFiles(); },
-                                    [graphics] { content::ExtractGraphics(graphics); },
-                                    [this] { reportPage(); }, [this] { trashPage(); },
-                                    [this] { aboutPage(); }, [this] { emit startUpSettled(); }});
+            chrome::oneATurn(this,
+                             {[this] { settleAllResultFiles(); },
+                              [graphics] { content::ExtractGraphics(graphics); },
+                              [this] { m_pages->report(); }, [this] { m_pages->trash(); },
+                              [this] { m_pages->about(); }, [this] { emit startUpSettled(); }});
         });
     });
 
@@ -73,7 +75,7 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     placeWindow();
 
     // The tab strip paints its colour and its line itself; the pages hang from it.
-    m_strip->setGeometry(StripLeft, StripTop, width() - 2 * StripLeft, StripHeight);
+    m_tabs->strip()->setGeometry(StripLeft, StripTop, width() - 2 * StripLeft, StripHeight);
 
     // The course descriptor. Without it there is no subject and no result file to read.
     std::optional<content::CourseDescriptor> descriptor = content::LoadDescriptor(folder);
@@ -119,20 +121,14 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     m_courseUpdateNotice = courseUpdateText(update);
 
     // The tabs are named after the course's subjects.
-    for (int s = 0; s < SubjectCount; ++s) {
-        const QString &name = m_course.subjects[s].name;
-        m_tabs[s]->setCaptionText(name);
-        m_tabs[s]->setToolTips(subjectTabToolTip(name));
-    }
-    m_tabs[3]->setCaptionText(QStringLiteral("Help"));
-    m_tabs[3]->setToolTips(QStringLiteral("Help"));
+    m_tabs->setSubjectNames(
+        {m_course.subjects[0].name, m_course.subjects[1].name, m_course.subjects[2].name});
     setTitle(m_course.name);
-    if (m_about)
-        m_about->setProgramName(m_course.name);
+    m_pages->setProgramName(m_course.name);
     m_state.lblCOD = m_course.code;
 
     // Unnamed subjects' tabs are parked, so the tabs and pages are laid out only now.
-    layoutTabs();
+    layOut();
 
     // The first named subject, so that the pupil starts where there is something to do.
     if (first == 0)
@@ -142,7 +138,7 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     clickTab(first);
     // The keyboard starts on that tab (not on the first control made, which may be the parked
     // tab of an unnamed subject).
-    m_tabs[first - 1]->setFocus(Qt::OtherFocusReason);
+    m_tabs->buttons()[std::size_t(first - 1)]->setFocus(Qt::OtherFocusReason);
     return StartUpStatus::Ok;
 }
 

@@ -1,41 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "home/homewindow.h"
 
-#include "chrome/identities.h"
-#include "chrome/imagebutton.h"
 #include "chrome/look.h"
-#include "chrome/picturebox.h"
-#include "chrome/pictures.h"
 #include "chrome/popup.h"
-#include "chrome/units.h"
 #include "home/aboutpage.h"
 #include "home/homekeyboard.h"
 #include "home/homelogic.h"
+#include "home/homepages.h"
 #include "home/homepanel.h"
 #include "home/hometoolbar.h"
 #include "home/homewidgets.h"
 #include "home/reportpage.h"
 #include "home/resultsprint.h"
+#include "home/subjecttabs.h"
 #include "home/trashpage.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
-#include <QLabel>
 #include <QMessageBox>
-#include <QPrinter>
 #include <QUrl>
 
 namespace home {
-
-namespace {
-
-// Design of the parts the old forms leave open, in pixels.
-constexpr int TabWidth = 79;
-
-} // namespace
 
 HomeWindow::HomeWindow(const QString &dataFolder, QWidget *parent)
     : chrome::SkinnedWindow(Kind::Home, parent)
@@ -45,15 +31,17 @@ HomeWindow::HomeWindow(const QString &dataFolder, QWidget *parent)
     setAutoFillBackground(true);
     chrome::setColour(this, QPalette::Window, chrome::palette::Window);
 
-    buildTabs();
-    buildHomePage();
-    // The report card, trash and about pages are built when first shown: nobody sees them at
-    // start, and building them would hold up the first frame.
+    m_tabs = new SubjectTabs(this);
+    connect(m_tabs, &SubjectTabs::tabClicked, this, &HomeWindow::clickTab);
+    // The foot of the window, where the toolbar stands.
+    m_toolArea = new HomeToolBar(this);
+    connect(m_toolArea, &HomeToolBar::commandClicked, this, &HomeWindow::clickToolBar);
+    buildPages();
     updateToolBar(); // its buttons come after the home page's in the keyboard's order
-    m_keyboard = new HomeKeyboard(this, m_tabs, m_toolArea, m_homePanel);
+    m_keyboard = new HomeKeyboard(this, m_tabs->buttons(), m_toolArea, m_homePanel);
 
     connect(this, &chrome::SkinnedWindow::ticked, this, [this] {
-        updateTabLooks();
+        m_tabs->showSelected(m_state.txtTabPos);
         updateToolBar();
     });
     connect(this, &chrome::SkinnedWindow::closeRequested, this, &HomeWindow::CloseProgram);
@@ -68,113 +56,41 @@ HomeWindow::~HomeWindow()
 
 QPrinter &HomeWindow::printer()
 {
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *m_printer;
+    return m_printing.printer();
 }
 
 // ---- Building the controls -------------------------------------------------------------------
 
-void HomeWindow::buildTabs()
+void HomeWindow::buildPages()
 {
-    m_strip = new TabStrip(this);
-    for (int i = 0; i < 4; ++i) {
-        const int n = i + 1;
-        auto *tab = new chrome::ImageButton(QStringLiteral("Tab0%1").arg(n), this);
-        tab->setAutoSize(false);
-        tab->resize(TabWidth, 26);
-        const chrome::ButtonIdentity look = chrome::tabIdentity(false);
-        tab->setPictures(look.off, look.on);
-        tab->setKeyboardFocusable(true);
-        tab->setAccessibleRole(QAccessible::PageTab);
-        QLabel *label = tab->caption(QStringLiteral("Tab0%1lbl").arg(n));
-        label->setFont(chrome::pageFont(8.25, true));
-        label->setGeometry(3, 4, TabWidth - 6, 20);
-        connect(tab, &chrome::ImageButton::clicked, this, [this, n] { clickTab(n); });
-        m_tabs[i] = tab;
-    }
-    // The foot of the window, where the toolbar stands.
-    m_toolArea = new HomeToolBar(this);
-    connect(m_toolArea, &HomeToolBar::commandClicked, this, &HomeWindow::clickToolBar);
-}
-
-void HomeWindow::buildHomePage()
-{
-    m_homePanel = new HomePanel(this);
+    m_pages = new HomePages(this, [this] { return pageRect(); });
+    m_homePanel = m_pages->home();
     connect(m_homePanel, &HomePanel::topicClicked, this, &HomeWindow::clickTopic);
     connect(m_homePanel, &HomePanel::paperRequested, this, &HomeWindow::OpenPaper);
+    connect(m_pages, &HomePages::reportPanelChosen, this,
+            [this](int n) { m_state.txtReportPos = n; });
+    connect(m_pages, &HomePages::eraseConfirmed, this, &HomeWindow::eraseResults);
+    connect(m_pages, &HomePages::webPageRequested, this, &HomeWindow::OpenWebPage);
 }
 
-ReportPage *HomeWindow::reportPage()
-{
-    if (!m_report) {
-        m_report = new ReportPage(this);
-        m_report->hide();
-        m_report->setGeometry(pageRect());
-        connect(m_report, &ReportPage::barClicked, this, [this](int n) {
-            m_state.txtReportPos = n;
-            m_report->ArrangeReportPanels(m_state.txtReportPos);
-        });
-    }
-    return m_report;
-}
-
-TrashPage *HomeWindow::trashPage()
-{
-    if (!m_trash) {
-        m_trash = new TrashPage(this);
-        connect(m_trash, &TrashPage::eraseConfirmed, this, &HomeWindow::eraseResults);
-        decorateTextPage(m_trash);
-    }
-    return m_trash;
-}
-
-AboutPage *HomeWindow::aboutPage()
-{
-    if (!m_about) {
-        m_about = new AboutPage(this);
-        connect(m_about, &AboutPage::linkClicked, this, &HomeWindow::OpenWebPage);
-        decorateTextPage(m_about);
-        if (m_courseLoaded)
-            m_about->setProgramName(m_course.name);
-    }
-    return m_about;
-}
-
-void HomeWindow::decorateTextPage(QWidget *page)
-{
-    page->setAutoFillBackground(true);
-    chrome::setColour(page, QPalette::Window, chrome::palette::Page);
-    chrome::setColour(page, QPalette::WindowText, Qt::black);
-    page->setFont(chrome::pageFont(9));
-    page->hide();
-}
-
-void HomeWindow::layoutTabs()
+void HomeWindow::layOut()
 {
     std::array<bool, SubjectCount> named{};
-    std::array<int, 4> widths{};
-    for (int i = 0; i < 4; ++i)
-        widths[i] = m_tabs[i]->width();
     for (int s = 0; s < SubjectCount; ++s)
         named[s] = m_course.subjects[s].exists();
-    const std::array<int, 4> lefts = tabLefts(named, widths, m_strip->x());
-    for (int i = 0; i < 4; ++i)
-        m_tabs[i]->move(lefts[i], tabTop(m_strip->y(), m_tabs[i]->height(), false));
-
+    m_tabs->layOut(named);
+    m_pages->layOut();
     const QRect page = pageRect();
-    m_homePanel->setGeometry(page);
-    if (m_report)
-        m_report->setGeometry(page);
     m_toolArea->setGeometry(page.left(), page.bottom() + 1, page.width(),
                             clientRect().bottom() - page.bottom());
 }
 
 QRect HomeWindow::pageRect() const
 {
-    const int top = m_strip->y() + m_strip->height();
+    const QWidget *strip = m_tabs->strip();
+    const int top = strip->y() + strip->height();
     const int bottom = clientRect().bottom() + 1 - HomeToolBar::Height;
-    return QRect(m_strip->x(), top, m_strip->width(), bottom - top);
+    return QRect(strip->x(), top, strip->width(), bottom - top);
 }
 
 // ---- Subject and topic selection -------------------------------------------------------------
@@ -276,26 +192,12 @@ void HomeWindow::clickTab(int tab)
     m_state.txtTabPos = tab;
     m_state.txtToolBarPos = 1;
     m_state.txtReportPos = 1;
-    RaiseTab(tab);
+    m_tabs->raiseTab(tab);
     if (tab <= SubjectCount)
         m_state.LChose = tab;
     ShowPage();
     updateToolBar();
     tick();
-}
-
-void HomeWindow::RaiseTab(int tab)
-{
-    for (int i = 3; i >= 0; --i)
-        m_tabs[i]->raise();
-    m_strip->raise();
-    if (tab >= 1 && tab <= 4)
-        m_tabs[tab - 1]->raise();
-    updateTabLooks();
-    for (int i = 0; i < 4; ++i) {
-        chrome::ImageButton *t = m_tabs[i];
-        t->move(t->x(), tabTop(m_strip->y(), t->height(), i + 1 == tab));
-    }
 }
 
 void HomeWindow::clickToolBar(int position)
@@ -311,7 +213,7 @@ void HomeWindow::ShowPage()
     switch (pageCommand(m_state.txtTabPos, m_state.txtToolBarPos)) {
     case PageCommand::HomePage:
         LoadSubject();
-        showPageWidget(m_homePanel);
+        m_pages->show(m_homePanel);
         break;
     case PageCommand::ReportPage:
         showReportCard();
@@ -323,11 +225,11 @@ void HomeWindow::ShowPage()
         CloseProgram();
         break;
     case PageCommand::AboutPage:
-        showPageWidget(aboutPage());
+        m_pages->show(m_pages->about());
         break;
     case PageCommand::TrashPage:
-        trashPage()->setState(TrashState::Offer);
-        showPageWidget(trashPage());
+        m_pages->trash()->setState(TrashState::Offer);
+        m_pages->show(m_pages->trash());
         break;
     case PageCommand::PrintSetup:
         PrintSetup();
@@ -355,11 +257,7 @@ void HomeWindow::showReportCard()
     source.trendEntries = results::ReadTrend(
         results::resultFilePath(m_state.dataFolder, results::ResultFile::Trend, s, m_state.lblCOD));
 
-    ReportPage *report = reportPage();
-    report->setGeometry(pageRect());
-    report->BuildReportCard(source);
-    report->ArrangeReportPanels(m_state.txtReportPos);
-    showPageWidget(report);
+    m_pages->showReport(source, m_state.txtReportPos);
 }
 
 results::Summary HomeWindow::readSummaryNow() const
@@ -369,18 +267,6 @@ results::Summary HomeWindow::readSummaryNow() const
     if (m_summaryObserver)
         m_summaryObserver(path);
     return results::ReadSummary(path, m_paperCount);
-}
-
-void HomeWindow::showPageWidget(QWidget *page)
-{
-    page->setGeometry(pageRect());
-    page->raise();
-    page->show();
-    // One page at a time: the others are hidden, not merely covered.
-    for (QWidget *other : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (other != page && other->objectName().startsWith(QLatin1String("Body_")))
-            other->hide();
-    }
 }
 
 // ---- Commands --------------------------------------------------------------------------------
@@ -396,33 +282,12 @@ void HomeWindow::PrintResults()
     const QStringList lines =
         resultsPrintLines(m_course.name, m_topicNames, m_topicCount, summary[results::FSE],
                           summary[results::LTM], summary[results::CDD], summary[results::SSE]);
-    if (!printTextLines(printer(), lines)) {
-        showNotice(QStringLiteral("Print"),
-                   QStringLiteral("Your results could not be printed. Please check the printer "
-                                  "(Setup on the Help tab) and try again."));
-        return;
-    }
-    // Without a word the pupil cannot tell a print from a click that did nothing.
-    const QPrinter &used = printer();
-    showNotice(QStringLiteral("Print"),
-               used.outputFormat() == QPrinter::PdfFormat
-                   ? QStringLiteral("Your results have been printed to the file %1.")
-                         .arg(QDir::toNativeSeparators(used.outputFileName()))
-               : used.printerName().isEmpty()
-                   ? QStringLiteral("Your results have been sent to the printer.")
-                   : QStringLiteral("Your results have been sent to the printer %1.")
-                         .arg(used.printerName()));
+    showNotice(QStringLiteral("Print"), m_printing.print(lines));
 }
 
 void HomeWindow::PrintSetup()
 {
-    // The dialog works on a copy, so that cancelling it leaves the program's printer as it was.
-    auto chosen = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    copyPrinterSettings(printer(), *chosen);
-    const bool accepted =
-        m_setupHook ? m_setupHook(chosen.get()) : runPrintSetupDialog(chosen.get(), this);
-    if (accepted)
-        m_printer = std::move(chosen);
+    m_printing.setUp(this);
 }
 
 bool HomeWindow::closePractice()
@@ -481,30 +346,15 @@ void HomeWindow::eraseResults()
         showNotice(QStringLiteral("Trash"),
                    QStringLiteral("Please close the paper you are practising first, then erase "
                                   "your results."));
-        trashPage()->setState(TrashState::Offer);
+        m_pages->trash()->setState(TrashState::Offer);
         return;
     }
     settleAllResultFiles();
-    trashPage()->showOutcome(
+    m_pages->trash()->showOutcome(
         eraseWithSafetyCopy(m_state.dataFolder, m_course, QDateTime::currentDateTime()));
 }
 
 // ---- Looks and notices -----------------------------------------------------------------------
-
-void HomeWindow::updateTabLooks()
-{
-    // HoverTab: the selected tab wears the front pictures, the others the back ones.
-    for (int i = 0; i < 4; ++i) {
-        const bool front = m_state.txtTabPos == i + 1;
-        m_tabs[i]->setAccessibleSelected(front);
-        const chrome::ButtonIdentity look = chrome::tabIdentity(front);
-        if (m_tabs[i]->pictureFor(chrome::Look::Off) == look.off)
-            continue;
-        m_tabs[i]->setPictures(look.off, look.on);
-        m_tabs[i]->resize(TabWidth, front ? 27 : 26);
-        m_tabs[i]->move(m_tabs[i]->x(), tabTop(m_strip->y(), m_tabs[i]->height(), front));
-    }
-}
 
 void HomeWindow::updateToolBar()
 {

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "chrome/skinnedwindow.h"
 #include "content/content.h"
 #include "home/homestate.h"
+#include "home/resultsprinter.h"
 #include "results/paperplace.h"
 #include "results/results.h"
 
@@ -11,25 +13,18 @@
 
 #include <array>
 #include <functional>
-#include <memory>
 
 class QKeyEvent;
 class QPrinter;
 class QUrl;
 
-namespace chrome {
-class ImageButton;
-} // namespace chrome
-
 namespace home {
 
-class AboutPage;
 class HomeKeyboard;
+class HomePages;
 class HomePanel;
 class HomeToolBar;
-class ReportPage;
-class TabStrip;
-class TrashPage;
+class SubjectTabs;
 
 // The home window `Contents`: start-up, the subject tabs, the toolbar and the pages under the
 // tabs (the home page, report card, trash and about pages), and the hand-over of a paper to a
@@ -105,7 +100,10 @@ public:
 
     // Tests: stand-ins for the platform's print set-up dialog (true = accepted; it may change
     // the printer it is given), for opening a web address and for the platform's warning box.
-    void setPrintSetupHook(std::function<bool(QPrinter *)> hook) { m_setupHook = std::move(hook); }
+    void setPrintSetupHook(std::function<bool(QPrinter *)> hook)
+    {
+        m_printing.setSetupHook(std::move(hook));
+    }
     void setUrlOpener(std::function<bool(const QUrl &)> opener) { m_urlOpener = std::move(opener); }
     void setWarningHook(std::function<void(const QString &title, const QString &text)> hook)
     {
@@ -132,7 +130,6 @@ private:
     void clickTopic(int topic); // a click on Topic<topic>
     void TopicChoosing(int first);
     void OpenPaper(int offset, int take);
-    void RaiseTab(int tab);
     void ShowPage();
     void PrintResults();
     void PrintSetup();
@@ -140,25 +137,16 @@ private:
     void OpenWebPage();
     // The trash page's "Yes": a dated safety copy, then every named subject's files anew.
     void eraseResults();
-    // Brings a page to the front in the page area.
-    void showPageWidget(QWidget *page);
 
     void LoadHomeGraphics();
     void placeWindow();
-    void buildTabs();
-    void buildHomePage();
-    // The pages off screen at start, built on first use.
-    ReportPage *reportPage();
-    TrashPage *trashPage();
-    AboutPage *aboutPage();
-    void decorateTextPage(QWidget *page);
+    void buildPages();
     void updateToolBar();
     bool closePractice(); // false when the practice window stays open
     // The selected subject's summary file as it is now, not the home page's copy.
     results::Summary readSummaryNow() const;
     void showWarning(const QString &title, const QString &text);
-    void layoutTabs();
-    void updateTabLooks();
+    void layOut();
     void showNotice(const QString &title, const QString &message);
     // Makes subject s's missing result files and brings them to the course's shape, once; the
     // start leaves this to after the first frame for subjects that have no result file yet.
@@ -184,18 +172,14 @@ private:
     std::function<void(const QString &)> m_summaryObserver;
 
     // Tabs and pages
-    TabStrip *m_strip = nullptr;
-    std::array<chrome::ImageButton *, 4> m_tabs{};
+    SubjectTabs *m_tabs = nullptr;
     HomeToolBar *m_toolArea = nullptr;
-    HomePanel *m_homePanel = nullptr;
-    ReportPage *m_report = nullptr;
-    TrashPage *m_trash = nullptr;
-    AboutPage *m_about = nullptr;
+    HomePages *m_pages = nullptr;
+    HomePanel *m_homePanel = nullptr; // the home page, made with the other pages
     HomeKeyboard *m_keyboard = nullptr;
 
     // Printing, web page and closing
-    std::unique_ptr<QPrinter> m_printer;
-    std::function<bool(QPrinter *)> m_setupHook;
+    ResultsPrinter m_printing;
     std::function<bool(const QUrl &)> m_urlOpener;
     std::function<void(const QString &, const QString &)> m_warningHook;
     bool m_closing = false; // true while CloseProgram closes the window itself
