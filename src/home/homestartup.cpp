@@ -8,11 +8,11 @@
 #include "chrome/popup.h"
 #include "chrome/units.h"
 #include "content/graphics.h"
-#include "home/courseupdate.h"
 #include "home/homelogic.h"
 #include "home/homepages.h"
 #include "home/homepanel.h"
 #include "home/homewidgets.h"
+#include "home/subjectfiles.h"
 #include "home/subjecttabs.h"
 
 #include <QDir>
@@ -104,21 +104,7 @@ HomeWindow::StartUpStatus HomeWindow::startUp()
     // frame, unless it is the one shown first, or as soon as its tab is opened.
     const int first = firstNamedSubject(
         {m_course.subjects[0].name, m_course.subjects[1].name, m_course.subjects[2].name});
-    courses::UpdateOutcome update;
-    for (int s = 1; s <= SubjectCount; ++s) {
-        if (!m_course.subjects[std::size_t(s - 1)].exists())
-            continue;
-        if (s != first && !results::anyResultFile(folder, s, m_course.code)) {
-            m_filesPending[std::size_t(s - 1)] = true;
-            continue;
-        }
-        results::EnsureResultFiles(folder, s, m_course.code);
-        const courses::UpdateOutcome outcome =
-            courses::keepResultsAcrossUpdate(folder, m_course, s);
-        update.archived += outcome.archived;
-        update.errors += outcome.errors;
-    }
-    m_courseUpdateNotice = courseUpdateText(update);
+    m_courseUpdateNotice = m_files.start(folder, m_course, first);
 
     // The tabs are named after the course's subjects.
     m_tabs->setSubjectNames(
@@ -159,12 +145,7 @@ QString HomeWindow::startUpFailureText(StartUpStatus status)
 
 void HomeWindow::settleResultFiles(int s)
 {
-    if (s < 1 || s > SubjectCount || !std::exchange(m_filesPending[std::size_t(s - 1)], false))
-        return;
-    results::EnsureResultFiles(m_state.dataFolder, s, m_course.code);
-    // Nothing stored could be archived; only a failure to record the layouts can be told.
-    const QString trouble =
-        courseUpdateText(courses::keepResultsAcrossUpdate(m_state.dataFolder, m_course, s));
+    const QString trouble = m_files.settle(s);
     if (!trouble.isEmpty())
         showNotice(QStringLiteral("Larkspur"), trouble);
 }

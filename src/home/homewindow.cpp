@@ -51,12 +51,7 @@ HomeWindow::~HomeWindow()
 {
     // The practice window's unload must not refresh a page that is going away.
     m_destroying = true;
-    delete m_practice.data();
-}
-
-QPrinter &HomeWindow::printer()
-{
-    return m_printing.printer();
+    m_practice.discard();
 }
 
 // ---- Building the controls -------------------------------------------------------------------
@@ -151,10 +146,10 @@ void HomeWindow::OpenPaper(int offset, int take)
 
     // At most one practice window: the open one goes first, and its unload refreshes the page
     // before the next paper opens. When it stays open, the new paper is not opened over it.
-    if (!closePractice())
+    if (!m_practice.close())
         return;
 
-    if (!m_opener) {
+    if (!m_practice.canOpen()) {
         showNotice(QStringLiteral("Larkspur"),
                    QStringLiteral("Papers cannot be opened in this version."));
         return;
@@ -170,7 +165,7 @@ void HomeWindow::OpenPaper(int offset, int take)
     place.subjectName = m_state.subjectName;
     place.paperNumber = m_state.PaperNum;
     place.take = m_state.TakeNum;
-    m_practice = m_opener(place, [self] {
+    m_practice.open(place, [self] {
         if (self && !self->m_destroying) {
             self->RefreshContents();
             // The keyboard comes back to the home page, at the paper it opened, even where no
@@ -179,8 +174,6 @@ void HomeWindow::OpenPaper(int offset, int take)
                 self->activateWindow();
         }
     });
-    if (m_practice && !m_practice->isVisible())
-        m_practice->show();
 }
 
 // ---- Tabs and pages --------------------------------------------------------------------------
@@ -290,24 +283,9 @@ void HomeWindow::PrintSetup()
     m_printing.setUp(this);
 }
 
-bool HomeWindow::closePractice()
-{
-    if (!m_practice)
-        return true;
-    // Typing not yet saved is the pupil's to give up, not ours: the practice window asks.
-    if (m_closeQuery && !m_closeQuery(m_practice))
-        return false;
-    QWidget *practice = m_practice;
-    if (!practice->close())
-        return false;
-    m_practice = nullptr;
-    delete practice; // unloaded now, before anything that follows reads the results
-    return true;
-}
-
 void HomeWindow::CloseProgram()
 {
-    if (!closePractice())
+    if (!m_practice.close())
         return;
     m_closing = true;
     close();
@@ -342,7 +320,7 @@ void HomeWindow::eraseResults()
 {
     // An open paper keeps its subject's records in memory and writes them back whole on its
     // next save, which would undo the erasing.
-    if (m_practice) {
+    if (m_practice.window()) {
         showNotice(QStringLiteral("Trash"),
                    QStringLiteral("Please close the paper you are practising first, then erase "
                                   "your results."));

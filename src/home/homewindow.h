@@ -4,7 +4,9 @@
 #include "chrome/skinnedwindow.h"
 #include "content/content.h"
 #include "home/homestate.h"
+#include "home/practicelink.h"
 #include "home/resultsprinter.h"
+#include "home/subjectfiles.h"
 #include "results/paperplace.h"
 #include "results/results.h"
 
@@ -33,14 +35,10 @@ class HomeWindow : public chrome::SkinnedWindow
 {
     Q_OBJECT
 public:
-    // Creates (and shows) the practice window for the paper and take of `place`; the window
-    // must call `onUnload` when it unloads, so that the home page shows the new scores.
-    using PracticeOpener =
-        std::function<QWidget *(const results::PaperPlace &place, std::function<void()> onUnload)>;
-
-    // Asked before the program closes the practice window: true when it may close (it asks the
-    // pupil itself when answers would be lost), false to keep it and the program open.
-    using PracticeCloseQuery = std::function<bool(QWidget *practice)>;
+    // The practice window's unload makes the home page show the new scores. A practice window
+    // that stays open keeps the program open.
+    using PracticeOpener = PracticeLink::Opener;
+    using PracticeCloseQuery = PracticeLink::CloseQuery;
 
     enum class StartUpStatus
     {
@@ -82,9 +80,12 @@ public:
     // The highlighted topic (1..10), 0 while none is.
     int selectedTopic() const { return m_selectedTopic; }
 
-    void setPracticeOpener(PracticeOpener opener) { m_opener = std::move(opener); }
-    void setPracticeCloseQuery(PracticeCloseQuery query) { m_closeQuery = std::move(query); }
-    QWidget *practiceWindow() const { return m_practice; }
+    void setPracticeOpener(PracticeOpener opener) { m_practice.setOpener(std::move(opener)); }
+    void setPracticeCloseQuery(PracticeCloseQuery query)
+    {
+        m_practice.setCloseQuery(std::move(query));
+    }
+    QWidget *practiceWindow() const { return m_practice.window(); }
     // Called with the path of every summary file the window reads, just before reading it.
     void setSummaryReadObserver(std::function<void(const QString &)> observer)
     {
@@ -96,7 +97,7 @@ public:
     void clickToolBar(int position); // a click on ToolBar0<position> or its caption
 
     // The program's printer: the system's default printer until PrintSetup chooses another.
-    QPrinter &printer();
+    QPrinter &printer() { return m_printing.printer(); }
 
     // Tests: stand-ins for the platform's print set-up dialog (true = accepted; it may change
     // the printer it is given), for opening a web address and for the platform's warning box.
@@ -142,7 +143,6 @@ private:
     void placeWindow();
     void buildPages();
     void updateToolBar();
-    bool closePractice(); // false when the practice window stays open
     // The selected subject's summary file as it is now, not the home page's copy.
     results::Summary readSummaryNow() const;
     void showWarning(const QString &title, const QString &text);
@@ -157,7 +157,7 @@ private:
     content::CourseDescriptor m_course;
     bool m_courseLoaded = false;
     QString m_courseUpdateNotice;
-    std::array<bool, 3> m_filesPending{}; // by subject - 1
+    SubjectFiles m_files;
 
     int m_topicCount = 0;
     int m_paperCount = 0;
@@ -165,9 +165,7 @@ private:
     results::Summary m_summary;
     int m_selectedTopic = 0;
 
-    PracticeOpener m_opener;
-    PracticeCloseQuery m_closeQuery;
-    QPointer<QWidget> m_practice;
+    PracticeLink m_practice;
     bool m_destroying = false;
     std::function<void(const QString &)> m_summaryObserver;
 
