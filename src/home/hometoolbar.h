@@ -1,5 +1,5 @@
-#pragma once
 // SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
 
 #include "chrome/imagebutton.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "home/reportlogic.h"
@@ -31,7 +32,7 @@ struct ReportSource
 // The report card page `Body_Report`: three panels stacked like an accordion under the header
 // bars RCBar1..RCBar3 (overall results, topical results, trend). The home window asks it to
 // rebuild and to open a panel; a click on a header bar is reported through `barClicked`, and the
-// home window, which keeps the open panel's number, answers with ArrangeReportPanels.
+// page stack answers with ArrangeReportPanels while the home window keeps the panel's number.
 class ReportPage : public QWidget
 {
     Q_OBJECT
