@@ -667,7 +667,9 @@ int main(int argc, char **argv)
             r.waitFor([&] { return r.mapped > 0; }, 15000);
             r.watch(r.mappedRegion);
             r.waitFor([&] { return r.damageAfter(r.mapped).has_value(); }, 15000);
-            r.waitFor([&] { return r.programHasKeyboard(); }, 5000);
+            // Presses count once the window holds the keyboard and has drawn its first frame; a
+            // press before that may go nowhere.
+            r.waitFor([&] { return r.programHasKeyboard() && r.stamp("first-frame"); }, 5000);
             Series probes;
             int during = 0; // presses made while the engine was loading
             for (int k = 0; k < 400 && !r.stamp("viewer-warm"); ++k) {
