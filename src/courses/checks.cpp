@@ -137,7 +137,8 @@ QStringList checkCourseItems(const Items &items, const CourseInfo *info)
     if (info && (info->name != name || info->code != code))
         problem(QStringLiteral("the course's details (\"%1\", %2) differ from its descriptor "
                                "(\"%3\", %4)")
-                    .arg(shortened(info->name), shortened(info->code), shortened(name), shortened(code)));
+                    .arg(shortened(info->name), shortened(info->code), shortened(name),
+                         shortened(code)));
 
     QSet<int> expected{content::DescriptorItem};
     int named = 0;
@@ -148,7 +149,8 @@ QStringList checkCourseItems(const Items &items, const CourseInfo *info)
         if (subjectName.isEmpty())
             continue;
         ++named;
-        const QString subject = QStringLiteral("subject %1 (%2)").arg(digit, shortened(subjectName));
+        const QString subject =
+            QStringLiteral("subject %1 (%2)").arg(digit, shortened(subjectName));
         if (!isLabel(subjectName, 60)) {
             problem(QStringLiteral("%1: the name is unusable").arg(subject));
             continue;

@@ -388,7 +388,8 @@ std::optional<QString> checkQuestionPage(const QByteArray &bytes)
                 .arg(p + 1)
                 .arg(shortened(type));
         if (encoding != u"base64")
-            return QStringLiteral("picture \"%1\" is not encoded as base64").arg(shortened(location));
+            return QStringLiteral("picture \"%1\" is not encoded as base64")
+                .arg(shortened(location));
         QByteArray compact = partBody;
         compact.replace("\r", "").replace("\n", "");
         const QByteArray::FromBase64Result picture =
