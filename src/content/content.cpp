@@ -17,9 +17,6 @@ std::shared_ptr<const QMap<int, QByteArray>> &courseStorage()
     return items;
 }
 
-// Items from here on are the course's; below are the interface pictures.
-constexpr int FirstCourseItem = 10000;
-
 QString &rootStorage()
 {
     static QString root = QStringLiteral(":/items");

@@ -25,6 +25,9 @@ namespace content {
 // Items
 
 inline constexpr int DescriptorItem = 30000;
+// Items below this number are the program's own (the interface pictures); a course file's
+// items start here.
+inline constexpr int FirstCourseItem = 10000;
 
 // Where items are found: a folder (resource or disk) holding one file per item, named by its
 // number. ":/items" by default; tests point it at a folder of their own.

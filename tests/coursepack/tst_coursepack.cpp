@@ -91,6 +91,7 @@ private slots:
     void descriptorAndTablesReadBack();
     void staleItemsAreRemoved();
     void picturesAreAddedByNumber();
+    void startItemsAreListedApart();
     void listSummarisesTheCourse();
     void flagsTravelInTheirOwnTable();
     void guideFlagExamplesBuild();
@@ -357,7 +358,7 @@ void TestCoursepack::faults()
     const QString output = dir.filePath(QStringLiteral("items"));
     writeAll(output + QStringLiteral("/30000"), "old descriptor");
 
-    const coursepack::PackResult result = coursepack::packCourse({source, output, {}, {}});
+    const coursepack::PackResult result = coursepack::packCourse({source, output, {}, {}, {}});
     QStringList texts;
     for (const coursepack::Fault &f : result.faults)
         texts.append(f.text());
@@ -381,7 +382,7 @@ void TestCoursepack::faultsAreAllCollected()
     writeAll(dir.filePath(QStringLiteral("numbers/mock/mock.html")),
              "<blank type=\"T\" mark=\"-1\">a</blank>\n");
     const coursepack::PackResult result =
-        coursepack::packCourse({dir.path(), dir.filePath(QStringLiteral("out")), {}, {}});
+        coursepack::packCourse({dir.path(), dir.filePath(QStringLiteral("out")), {}, {}, {}});
     QCOMPARE(result.faults.size(), 3);
     QCOMPARE(result.faults.at(0).line, 1);
     QCOMPARE(result.faults.at(1).line, 2);
@@ -416,7 +417,7 @@ void TestCoursepack::programExitsNonZeroOnFault()
 void TestCoursepack::tablesAndTemplatesByteForByte()
 {
     QTemporaryDir dir;
-    const coursepack::PackResult result = coursepack::packCourse({kTiny, dir.path(), {}, {}});
+    const coursepack::PackResult result = coursepack::packCourse({kTiny, dir.path(), {}, {}, {}});
     QVERIFY(result.ok());
     auto item = [&](int n) { return readBytes(dir.filePath(QString::number(n))); };
     auto lines = [](std::initializer_list<const char *> l) {
@@ -492,7 +493,7 @@ void TestCoursepack::tablesAndTemplatesByteForByte()
 void TestCoursepack::questionDocumentsAreMimeWithTheirPictures()
 {
     QTemporaryDir dir;
-    QVERIFY(coursepack::packCourse({kTiny, dir.path(), {}, {}}).ok());
+    QVERIFY(coursepack::packCourse({kTiny, dir.path(), {}, {}, {}}).ok());
     const QByteArray star = readBytes(kTiny + QStringLiteral("/words/spelling/star.svg"));
     const QByteArray dot = readBytes(kTiny + QStringLiteral("/words/spelling/dot.png"));
     QList<int> ids;
@@ -551,7 +552,7 @@ void TestCoursepack::questionDocumentsAreMimeWithTheirPictures()
 void TestCoursepack::gapsAreLabelledAndKeysStayHidden()
 {
     QTemporaryDir dir;
-    QVERIFY(coursepack::packCourse({kTiny, dir.path(), {}, {}}).ok());
+    QVERIFY(coursepack::packCourse({kTiny, dir.path(), {}, {}, {}}).ok());
     auto page = [&](int id) {
         return records::fromWindows1252(
             parseMime(readBytes(dir.filePath(QString::number(id)))).parts.value(0).body);
@@ -583,7 +584,7 @@ void TestCoursepack::descriptorAndTablesReadBack()
 {
     QTemporaryDir items;
     QTemporaryDir data;
-    QVERIFY(coursepack::packCourse({kTiny, items.path(), {}, {}}).ok());
+    QVERIFY(coursepack::packCourse({kTiny, items.path(), {}, {}, {}}).ok());
     const QString previousRoot = content::itemRoot();
     content::setItemRoot(items.path());
     const std::optional<content::CourseDescriptor> d = content::LoadDescriptor(data.path());
@@ -621,7 +622,7 @@ void TestCoursepack::staleItemsAreRemoved()
     QTemporaryDir dir;
     writeAll(dir.filePath(QStringLiteral("19999")), "a question of a bigger course");
     writeAll(dir.filePath(QStringLiteral("notes.txt")), "not an item");
-    QVERIFY(coursepack::packCourse({kTiny, dir.path(), {}, {}}).ok());
+    QVERIFY(coursepack::packCourse({kTiny, dir.path(), {}, {}, {}}).ok());
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("19999"))));
     QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("notes.txt"))));
 }
@@ -634,7 +635,7 @@ void TestCoursepack::picturesAreAddedByNumber()
     writeAll(pictures.filePath(QStringLiteral("instruction.gif")), "GIF89a-instruction");
     const QString qrc = out.filePath(QStringLiteral("items.qrc"));
     const coursepack::PackResult result = coursepack::packCourse(
-        {kTiny, out.filePath(QStringLiteral("items")), pictures.path(), qrc});
+        {kTiny, out.filePath(QStringLiteral("items")), pictures.path(), qrc, {}});
     QVERIFY(result.ok());
     QCOMPARE(readBytes(out.filePath(QStringLiteral("items/1"))), QByteArray("BM-about"));
     QCOMPARE(readBytes(out.filePath(QStringLiteral("items/90"))), QByteArray("GIF89a-instruction"));
@@ -650,10 +651,40 @@ void TestCoursepack::picturesAreAddedByNumber()
     QCOMPARE(list.count("<file "), 40);
 }
 
+void TestCoursepack::startItemsAreListedApart()
+{
+    QTemporaryDir pictures;
+    QTemporaryDir out;
+    writeAll(pictures.filePath(QStringLiteral("about_off.bmp")), "BM-about");
+    const QString qrc = out.filePath(QStringLiteral("items.qrc"));
+    const QString start = out.filePath(QStringLiteral("start.qrc"));
+    QVERIFY(coursepack::packCourse(
+                {kTiny, out.filePath(QStringLiteral("items")), pictures.path(), qrc, start})
+                .ok());
+    const QByteArray rest = readBytes(qrc);
+    const QByteArray first = readBytes(start);
+    QVERIFY(first.contains("prefix=\"/items\""));
+    // Every item is listed once, in one of the two lists.
+    const QStringList items = QDir(out.filePath(QStringLiteral("items"))).entryList(QDir::Files);
+    QCOMPARE(rest.count("<file ") + first.count("<file "), items.size());
+    for (const QString &item : items) {
+        const QByteArray entry = "<file alias=\"" + item.toLatin1() + "\">";
+        const bool atStart = coursepack::readAtStart(item.toInt());
+        QVERIFY2(first.contains(entry) == atStart, qPrintable(item));
+        QVERIFY2(rest.contains(entry) != atStart, qPrintable(item));
+    }
+    // What a start reads: the pictures, the descriptor, the tables, the result templates; not
+    // the questions.
+    for (int n : {1, 30000, 30012, 30111, 30136})
+        QVERIFY2(coursepack::readAtStart(n), qPrintable(QString::number(n)));
+    for (int n : {11001, 29999, 30200, 31001})
+        QVERIFY2(!coursepack::readAtStart(n), qPrintable(QString::number(n)));
+}
+
 void TestCoursepack::listSummarisesTheCourse()
 {
     QTemporaryDir dir;
-    QVERIFY(coursepack::packCourse({kTiny, dir.path(), {}, {}}).ok());
+    QVERIFY(coursepack::packCourse({kTiny, dir.path(), {}, {}, {}}).ok());
     QString text;
     QVERIFY(coursepack::listCourse(dir.path(), text));
     QVERIFY2(text.contains(QStringLiteral("Subject 1 \"Words\": 1 topic, 5 papers, 6 questions, "
@@ -684,7 +715,7 @@ void TestCoursepack::flagsTravelInTheirOwnTable()
              "<p>Name two: <blank type=\"G\" case=\"exact\">;light|sunlight|the sun;water;"
              "Air|oxygen</blank> <blank type=\"G\"> </blank> <blank type=\"T\">cat</blank></p>\n");
     const QString items = dir.filePath(QStringLiteral("items"));
-    const coursepack::PackResult result = coursepack::packCourse({source, items, {}, {}});
+    const coursepack::PackResult result = coursepack::packCourse({source, items, {}, {}, {}});
     QVERIFY2(result.ok(), result.faults.isEmpty() ? "" : qPrintable(result.faults.first().text()));
     const auto lines = [](std::initializer_list<const char *> l) {
         QByteArray out;
@@ -742,7 +773,7 @@ void TestCoursepack::guideFlagExamplesBuild()
     QVERIFY2(examples >= 6, qPrintable(QString::number(examples)));
     writeAll(source + QStringLiteral("/words/spelling/paper2.txt"), paper);
     const QString items = dir.filePath(QStringLiteral("items"));
-    const coursepack::PackResult result = coursepack::packCourse({source, items, {}, {}});
+    const coursepack::PackResult result = coursepack::packCourse({source, items, {}, {}, {}});
     QVERIFY2(result.ok(), result.faults.isEmpty() ? qPrintable(result.writeError)
                                                   : qPrintable(result.faults.first().text()));
 
@@ -811,7 +842,7 @@ void TestCoursepack::passageIsShownOnEveryPageThatNamesIt()
     writeAll(source + QStringLiteral("/words/spelling/simple.html"), question);
     writeAll(source + QStringLiteral("/words/spelling/words.html"), question);
     const QString output = dir.filePath(QStringLiteral("items"));
-    const coursepack::PackResult result = coursepack::packCourse({source, output, {}, {}});
+    const coursepack::PackResult result = coursepack::packCourse({source, output, {}, {}, {}});
     QVERIFY(result.ok());
 
     int shown = 0;

@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
         "      Check a course file as Larkspur does when it opens one.\n"
         "  coursepack --list COURSE.larkspur|ITEMS_DIR\n"
         "      Print each subject's topics and papers: questions, blanks, marks, answer types.\n"
-        "  coursepack SOURCE_DIR ITEMS_DIR [--pictures DIR] [--qrc FILE]\n"
+        "  coursepack SOURCE_DIR ITEMS_DIR [--pictures DIR] [--qrc FILE [--start-qrc FILE]]\n"
         "      Write the course's content items, one file per item named by its number\n"
         "      (how the program's own build embeds its course).\n"
         "\n"
@@ -80,7 +80,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption qrc(QStringLiteral("qrc"),
                                  QStringLiteral("Also write a Qt resource list of the items."),
                                  QStringLiteral("FILE"));
-    parser.addOptions({list, file, check, version, pictures, qrc});
+    const QCommandLineOption startQrc(
+        QStringLiteral("start-qrc"),
+        QStringLiteral("List the items every start reads in FILE instead (with --qrc)."),
+        QStringLiteral("FILE"));
+    parser.addOptions({list, file, check, version, pictures, qrc, startQrc});
     parser.addPositionalArgument(QStringLiteral("SOURCE_DIR"),
                                  QStringLiteral("The course folder (holding course.json)."));
     parser.addPositionalArgument(QStringLiteral("ITEMS_DIR"),
@@ -124,7 +128,8 @@ int main(int argc, char *argv[])
         return report(result, parser.value(file));
     }
     if (args.size() != 2) {
-        err << "usage: coursepack SOURCE_DIR OUTPUT_DIR [--pictures DIR] [--qrc FILE]\n";
+        err << "usage: coursepack SOURCE_DIR OUTPUT_DIR [--pictures DIR] [--qrc FILE [--start-qrc "
+               "FILE]]\n";
         return 2;
     }
     coursepack::PackOptions options;
@@ -132,5 +137,6 @@ int main(int argc, char *argv[])
     options.outputDir = args.at(1);
     options.picturesDir = parser.value(pictures);
     options.qrcFile = parser.value(qrc);
+    options.startQrcFile = parser.value(startQrc);
     return report(coursepack::packCourse(options), options.outputDir);
 }

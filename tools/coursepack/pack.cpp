@@ -2,6 +2,7 @@
 
 #include "items.h"
 
+#include "content/content.h"
 #include "content/graphics.h"
 #include "records/records.h"
 
@@ -11,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <functional>
 #include <map>
 
 namespace coursepack {
@@ -36,12 +38,15 @@ bool writeIfChanged(const QString &path, const QByteArray &bytes, QString &error
     return writeWhole(path, bytes, error);
 }
 
+// The resource list of the items `take` accepts.
 QByteArray qrcText(const QMap<int, QByteArray> &items, const QString &itemsDir,
-                   const QString &qrcFile)
+                   const QString &qrcFile, const std::function<bool(int)> &take)
 {
     const QDir qrcDir = QFileInfo(qrcFile).absoluteDir();
     QByteArray out = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/items\">\n";
     for (auto it = items.constBegin(); it != items.constEnd(); ++it) {
+        if (!take(it.key()))
+            continue;
         const QString file =
             qrcDir.relativeFilePath(QDir(itemsDir).absoluteFilePath(QString::number(it.key())));
         out += "  <file alias=\"" + QByteArray::number(it.key()) + "\">" +
@@ -51,6 +56,14 @@ QByteArray qrcText(const QMap<int, QByteArray> &items, const QString &itemsDir,
 }
 
 } // namespace
+
+bool readAtStart(int number)
+{
+    // Below the course's items: the interface pictures; from the descriptor to the result
+    // templates of the last subject: what start-up and the home page read.
+    return number < content::FirstCourseItem ||
+           (number >= content::DescriptorItem && number < content::DescriptorItem + 200);
+}
 
 PackResult packCourse(const PackOptions &options)
 {
@@ -93,12 +106,18 @@ PackResult packCourse(const PackOptions &options)
         if (!writeIfChanged(out.filePath(QString::number(it.key())), it.value(), result.writeError))
             return result;
     }
-    if (!options.qrcFile.isEmpty()) {
-        // Always rewritten, so that the build sees the step as done.
-        if (!writeWhole(options.qrcFile, qrcText(items, out.absolutePath(), options.qrcFile),
-                        result.writeError))
-            return result;
-    }
+    // Always rewritten, so that the build sees the step as done.
+    const bool split = !options.startQrcFile.isEmpty();
+    if (!options.qrcFile.isEmpty() &&
+        !writeWhole(options.qrcFile,
+                    qrcText(items, out.absolutePath(), options.qrcFile,
+                            [split](int n) { return !split || !readAtStart(n); }),
+                    result.writeError))
+        return result;
+    if (split && !writeWhole(options.startQrcFile,
+                             qrcText(items, out.absolutePath(), options.startQrcFile, readAtStart),
+                             result.writeError))
+        return result;
     result.itemCount = int(items.size());
     return result;
 }

@@ -13,7 +13,14 @@ struct PackOptions
     QString outputDir;
     QString picturesDir; // empty: no interface pictures
     QString qrcFile;     // empty: no resource list
+    // When set, the items a start reads (the interface pictures, the descriptor, its tables and
+    // the result templates) are listed here instead of in qrcFile: packed as a resource of their
+    // own they lie together, and a start touches one short stretch of the program's data.
+    QString startQrcFile;
 };
+
+// Whether item `number` is read at every start (see PackOptions::startQrcFile).
+bool readAtStart(int number);
 
 struct PackResult
 {
