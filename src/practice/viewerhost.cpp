@@ -17,6 +17,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <mutex>
+
 // Exported by Qt GUI (it is what the application object calls when AA_ShareOpenGLContexts is
 // set before it is made); not in a public header.
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
@@ -56,13 +58,22 @@ QString pluginFileName()
 // just before the engine is loaded, which is all the engine checks for.
 void shareGlContextsForEngine()
 {
+    // The preload makes it on its loading thread while a paper opened meanwhile may ask for it
+    // on the GUI thread: one of them makes it, the other finds it.
+    static std::mutex making;
+    const std::lock_guard<std::mutex> lock(making);
     if (QOpenGLContext::globalShareContext())
         return;
     // Set even when it cannot be created (no GL on the platform), as the application object
     // would: the engine asks it for its format either way, and draws in software without it.
-    auto *context = new QOpenGLContext(QCoreApplication::instance());
+    auto *context = new QOpenGLContext;
     context->setFormat(QSurfaceFormat::defaultFormat());
     context->create();
+    QObject *app = QCoreApplication::instance();
+    if (QThread::currentThread() == app->thread())
+        context->setParent(app);
+    else
+        context->moveToThread(app->thread()); // parented once the loading thread has ended
     qt_gl_set_global_share_context(context);
 }
 
@@ -185,20 +196,6 @@ QString pluginToLoad()
     return {};
 }
 
-// A GL context made on the calling thread, handed to the GUI thread, shared with the engine.
-// Made here, off the GUI thread where the platform allows: loading the GL stack (a software
-// renderer with its compiler libraries) held the GUI thread for tens of milliseconds.
-void shareGlContextFromThisThread()
-{
-    if (QOpenGLContext::globalShareContext())
-        return;
-    auto *context = new QOpenGLContext;
-    context->setFormat(QSurfaceFormat::defaultFormat());
-    context->create();
-    context->moveToThread(QCoreApplication::instance()->thread());
-    qt_gl_set_global_share_context(context);
-}
-
 // The engine loads in steps, each on its own turn of the event loop, so a pupil's click during
 // the preload waits for one step at most instead of the whole load. The first step, making the
 // shared GL context and mapping the engine's libraries, runs on a thread of its own; the GUI
@@ -210,11 +207,13 @@ void warmUpViewer()
     const QString path = host().overridden || host().tried ? QString() : pluginToLoad();
     if (step == 0 && !path.isEmpty()) {
         chrome::timing::stamp("viewer-start");
-        // Not QOpenGLContext::supportsThreadedOpenGL(): to answer, it loads the GL stack on this
-        // thread. The context is only made on the other thread, never made current there.
+        // The shared GL context is made on the loading thread too: loading the GL stack (a
+        // software renderer with its compiler libraries) held the GUI thread for tens of
+        // milliseconds. It is only made there, never made current. (Not asked first whether the
+        // platform supports GL on threads: answering loads the GL stack on this thread.)
         QThread *loading = QThread::create([path] {
             // The engine checks for the shared GL context as its libraries load.
-            shareGlContextFromThisThread();
+            shareGlContextsForEngine();
             // Kept loaded for the run, as the plugin loader keeps it.
             static QLibrary library;
             library.setFileName(path);
