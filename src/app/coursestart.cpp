@@ -78,6 +78,9 @@ CourseStart startCourse(const CommandLine &line, const QString &dataFolder, cons
     }
 
     const QList<courses::CourseEntry> files = courses::findCourseFiles(courses::courseFolders());
+    // No course file installed: the built-in course, with nothing to ask or to remember.
+    if (files.isEmpty())
+        return start;
     const QString remembered = courses::rememberedChoice(dataFolder);
     std::optional<courses::CourseEntry> chosen = line.chooseCourse && !files.isEmpty()
                                                      ? std::nullopt

@@ -12,7 +12,6 @@
 #include <QStyleHints>
 #include <QTimer>
 #include <QWindow>
-#include <cmath>
 
 namespace chrome {
 

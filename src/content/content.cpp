@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QResource>
 
 namespace content {
@@ -118,6 +119,15 @@ std::optional<QByteArray> itemBytes(int number)
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
+}
+
+bool hasItem(int number)
+{
+    if (number <= 0)
+        return false;
+    if (const auto &course = courseStorage(); course && number >= FirstCourseItem)
+        return course->contains(number);
+    return QFileInfo(itemRoot() + u'/' + QString::number(number)).isFile();
 }
 
 QByteArray itemStamp(int number)
@@ -274,7 +284,7 @@ PaperLoad LoadPaperTables(const QString &dataFolder, int subject, int paperNumbe
 
     // Answer flags, where the subject has them; a question without a record has none.
     t.answerFlags = QStringList(t.blankCount);
-    if (itemBytes(tableItem(subject, PaperTable::AnswerFlags))) {
+    if (hasItem(tableItem(subject, PaperTable::AnswerFlags))) {
         QStringList flags;
         QList<int> counts;
         QList<bool> flagged;

@@ -42,6 +42,8 @@ bool courseFromFile();
 
 // The bytes of item `number`, or nullopt when the package has no such item.
 std::optional<QByteArray> itemBytes(int number);
+// Whether the package has item `number`, without reading (or unpacking) it.
+bool hasItem(int number);
 
 // A short identity of item `number` as stored (hex digits; empty when the item is missing).
 // Equal stamps mean equal bytes; it is cheap to take at every start because a built-in item's

@@ -30,6 +30,13 @@ QStringList tableStamps(int subject)
                 content::itemStamp(content::tableItem(subject, content::PaperTable::AnswerTypes)))};
 }
 
+// Every field of the record `key` among `lines` (none when there is no such record).
+QStringList recordFields(const QStringList &lines, const QString &key)
+{
+    const QString line = records::findRecord(lines, key);
+    return records::SplitLine(line, records::countFields(line));
+}
+
 QByteArray layoutFileBytes(const QStringList &layouts, const QStringList &stamps)
 {
     QStringList lines{records::composeRecord(LayoutKey, layouts, int(layouts.size()))};
@@ -158,13 +165,12 @@ UpdateOutcome keepSubjectsAcrossUpdate(const QString &dataFolder,
             continue;
         const int P = info.paperCount;
         const QString layoutPath = layoutFilePath(dataFolder, s, course.code);
-        const bool recorded = QFile::exists(layoutPath);
-        const QStringList stored =
-            recorded ? records::ReadAllFields(layoutPath, LayoutKey) : QStringList();
+        const QStringList layoutLines = records::readLines(layoutPath).value_or(QStringList());
+        const QStringList stored = recordFields(layoutLines, LayoutKey);
         const QStringList stamps = tableStamps(s);
         // The usual start: the tables are the ones the recorded layouts came from.
-        if (recorded && stored.size() == P && !stored.contains(QString()) &&
-            !stamps.contains(QString()) && records::ReadAllFields(layoutPath, SourceKey) == stamps)
+        if (stored.size() == P && !stored.contains(QString()) && !stamps.contains(QString()) &&
+            recordFields(layoutLines, SourceKey) == stamps)
             continue;
         const QList<PaperLayout> layouts = paperLayouts(s, P);
         if (layouts.size() != P)

@@ -206,8 +206,9 @@ void HomePanel::ShowPaperRows()
     for (int i = 0; i < PapersPerTopic; ++i) {
         QLabel *a = m_msa[i];
         QLabel *b = m_msb[i];
-        // A damaged first score still offers the second take: the paper was marked.
-        const QString stored = a->text().isEmpty() ? m_storedFirst[i] : a->text();
+        // A damaged first score still offers the second take: the paper was marked. (The label
+        // shows the stored score when it is a number, and nothing otherwise.)
+        const QString &stored = m_storedFirst[i];
         if (!stored.isEmpty()) {
             m_pb[i]->setVisible(secondTakeVisible(stored));
             a->resize(a->sizeHint().width(), a->height());

@@ -5,7 +5,6 @@
 #include "chrome/imagebutton.h"
 #include "chrome/picturebox.h"
 #include "chrome/pictures.h"
-#include "chrome/popup.h"
 #include "chrome/units.h"
 #include "content/graphics.h"
 #include "home/homelogic.h"
@@ -16,7 +15,6 @@
 #include "home/subjecttabs.h"
 
 #include <QDir>
-#include <QTimer>
 
 #include <utility>
 
@@ -164,9 +162,8 @@ void HomeWindow::showCourseUpdateNotice()
 
 void HomeWindow::LoadHomeGraphics()
 {
-    // A fresh graphics folder: forget pictures kept from before it was written, and have every
-    // control that already names a picture read it again.
-    chrome::Pictures::clear();
+    // The controls made before the pictures' source was set (which forgets every picture kept)
+    // read their pictures again.
     for (chrome::PictureBox *box : findChildren<chrome::PictureBox *>()) {
         const QString name = box->pictureName();
         box->setPicture({});

@@ -11,7 +11,6 @@
 #include "home/hometoolbar.h"
 #include "home/homewidgets.h"
 #include "home/reportpage.h"
-#include "home/resultsprint.h"
 #include "home/subjecttabs.h"
 #include "home/trashpage.h"
 

@@ -99,7 +99,6 @@ void AnswerRow::applyGeometry(const RowGeometry &g)
 
 void AnswerRow::setOutcome(const QString &outcome)
 {
-    m_outcome = outcome;
     showMark(result, outcome);
 }
 

@@ -32,7 +32,6 @@ public:
     const RowGeometry &geometryTwips() const { return m_geometry; }
     void setOutcome(const QString &outcome);       // FR k
     void setSecondOutcome(const QString &outcome); // SR k
-    QString outcome() const { return m_outcome; }
 
     QLineEdit *answer;
     QLineEdit *model;
@@ -44,7 +43,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString m_outcome;
     RowGeometry m_geometry;
 };
 

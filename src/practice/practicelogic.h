@@ -4,7 +4,6 @@
 // states, the remaining-questions list, the marking question and the caption. None of them
 // touches a widget, so each is tested without a window.
 
-#include "chrome/frameresize.h"
 #include "chrome/units.h"
 
 #include <QChar>
@@ -29,10 +28,6 @@ using chrome::twipsToPx;
 inline int px(double twips)
 {
     return chrome::twipsToWholePx(twips);
-}
-inline int pxHimetric(double himetric)
-{
-    return chrome::himetricToWholePx(himetric);
 }
 
 enum class Take
@@ -237,17 +232,5 @@ struct StatusPiece
     QString picture;
 };
 QList<StatusPiece> statusBarPieces(Take take);
-
-// The window frame's resize rules, shared with the other windows.
-using chrome::EdgeBandPx;
-using chrome::EdgeZones;
-using chrome::edgeZones;
-using chrome::minimumWindowSize;
-using chrome::MinResizeHeightTwips;
-using chrome::MinResizeWidthTwips;
-using chrome::pointerShape;
-using chrome::ResizeStep;
-using chrome::resizeStep;
-using chrome::snapToEdges;
 
 } // namespace practice

@@ -9,6 +9,7 @@
 #include "practice/statusstrip.h"
 
 #include "chrome/cornerdrag.h"
+#include "chrome/frameresize.h"
 #include "chrome/popup.h"
 #include "content/content.h"
 #include "marking/marking.h"
@@ -49,7 +50,7 @@ PracticeWindow::PracticeWindow(const PaperPlace &place, Take take, std::function
         setTitle(QString::fromLatin1(SecondTakeCaption)); // until the paper's own caption
     setAttribute(Qt::WA_DeleteOnClose);
     // The window manager's own resizing (keys, its frame) keeps to the corner drag's limits.
-    setMinimumSize(minimumWindowSize());
+    setMinimumSize(chrome::minimumWindowSize());
     new chrome::CornerDrag(this); // the frame's own resizing, by the corner
     buildControls();
     connect(this, &SkinnedWindow::ticked, this, &PracticeWindow::PaperClock);
@@ -170,9 +171,9 @@ void PracticeWindow::showDocument()
     const QString id = m_qsCount >= 1 && m_qsCount <= m_paper.questionIds.size()
                            ? m_paper.questionIds[m_qsCount - 1]
                            : QString();
-    m_currentQuestionId = id.toInt();
+    const int questionItem = id.toInt();
     m_questionFilePath = content::questionFilePath(m_paper.place().dataFolder, id);
-    if (content::ExtractItem(m_currentQuestionId, QStringLiteral("Custom"), m_questionFilePath,
+    if (content::ExtractItem(questionItem, QStringLiteral("Custom"), m_questionFilePath,
                              records::Keep::Temporary) == 0)
         m_viewer->navigate(m_questionFilePath);
 }

@@ -60,8 +60,6 @@ public:
     int QSCount() const { return m_qsCount; }
     bool answerSheetShown() const { return m_answerSheetShown; }
     bool isMarking() const { return m_marking; }
-    QDateTime startTime() const { return m_startTime; }
-    QuestionViewer *viewer() const { return m_viewer.get(); }
 
     // Tests: how long one of the fifteen progress steps lasts (200 ms normally).
     void setProgressStepInterval(int ms) { m_progressStepMs = ms; }
@@ -106,7 +104,6 @@ private:
     Paper m_paper;
     int m_qsCount = 1;
     QString m_questionFilePath;
-    int m_currentQuestionId = 0;
     QDateTime m_startTime;
     bool m_loaded = false;
     bool m_unloaded = false;

@@ -154,17 +154,24 @@ QString viewerMissingText()
                           "shown here. You can still type, save and mark your answers.");
 }
 
+namespace {
+// Where the plugin is looked for, in order: the file set by the program, then the usual places.
+QStringList pluginCandidates()
+{
+    QStringList candidates;
+    if (!host().pluginPath.isEmpty())
+        candidates << host().pluginPath;
+    return candidates + viewerPluginCandidates(QCoreApplication::applicationDirPath());
+}
+} // namespace
+
 QuestionViewerFactory *viewerFactory()
 {
     Host &h = host();
     if (h.overridden || h.tried)
         return h.factory;
     h.tried = true;
-    QStringList candidates;
-    if (!h.pluginPath.isEmpty())
-        candidates << h.pluginPath;
-    candidates << viewerPluginCandidates(QCoreApplication::applicationDirPath());
-    for (const QString &path : candidates) {
+    for (const QString &path : pluginCandidates()) {
         if ((h.factory = loadFrom(path))) {
             h.loadedFrom = path;
             break;
@@ -184,12 +191,7 @@ namespace {
 // The plugin's file: the one set by the program, else the first of the usual places that exists.
 QString pluginToLoad()
 {
-    const Host &h = host();
-    QStringList candidates;
-    if (!h.pluginPath.isEmpty())
-        candidates << h.pluginPath;
-    candidates << viewerPluginCandidates(QCoreApplication::applicationDirPath());
-    for (const QString &path : std::as_const(candidates)) {
+    for (const QString &path : pluginCandidates()) {
         if (QFileInfo::exists(path))
             return path;
     }
@@ -204,8 +206,8 @@ void warmUpViewer()
 {
     static int turn = 0;
     const int step = turn++;
-    const QString path = host().overridden || host().tried ? QString() : pluginToLoad();
-    if (step == 0 && !path.isEmpty()) {
+    const QString path = step > 0 || host().overridden || host().tried ? QString() : pluginToLoad();
+    if (!path.isEmpty()) {
         chrome::timing::stamp("viewer-start");
         // The shared GL context is made on the loading thread too: loading the GL stack (a
         // software renderer with its compiler libraries) held the GUI thread for tens of

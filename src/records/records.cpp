@@ -218,11 +218,6 @@ QString recordProblem(const QString &key, const QStringList &fields, int n)
     return {};
 }
 
-SaveResult refused(const QString &why)
-{
-    return SaveResult{false, why};
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -466,28 +461,29 @@ SaveResult composePaperLines(const QStringList &lines, const QStringList &fields
     bool isNumber = false;
     const int index = lineIndexText.trimmed().toInt(&isNumber);
     if (lineCount < 1 || lineCount > PaperCapacity)
-        return refused(QStringLiteral("%1 lines cannot be read back (at most %2)")
-                           .arg(lineCount)
-                           .arg(PaperCapacity));
+        return SaveResult::refused(QStringLiteral("%1 lines cannot be read back (at most %2)")
+                                       .arg(lineCount)
+                                       .arg(PaperCapacity));
     if (!isNumber || index < 1 || index > lineCount)
-        return refused(
+        return SaveResult::refused(
             QStringLiteral("line %1 is not within 1..%2").arg(lineIndexText).arg(lineCount));
     if (fieldCount < 0 || fieldCount > AnswerCapacity)
-        return refused(QStringLiteral("%1 fields cannot be read back (at most %2)")
-                           .arg(fieldCount)
-                           .arg(AnswerCapacity));
+        return SaveResult::refused(QStringLiteral("%1 fields cannot be read back (at most %2)")
+                                       .arg(fieldCount)
+                                       .arg(AnswerCapacity));
     if (const QString why = recordProblem(key, fields, fieldCount); !why.isEmpty())
-        return refused(why);
+        return SaveResult::refused(why);
 
     QStringList result = lines.mid(0, lineCount);
     while (result.size() < lineCount)
         result.append(QString());
     for (const QString &line : std::as_const(result)) {
         if (hasLineBreak(line))
-            return refused(QStringLiteral("a line to be written holds a line break"));
+            return SaveResult::refused(QStringLiteral("a line to be written holds a line break"));
         // It would read back as two records, the second one's marker inside a field.
         if (holdsSecondMarker(line))
-            return refused(QStringLiteral("a line to be written holds two record markers"));
+            return SaveResult::refused(
+                QStringLiteral("a line to be written holds two record markers"));
     }
     result[index - 1] = composeRecord(key, fields, fieldCount);
     updated = result;
@@ -518,12 +514,12 @@ SaveResult composeSummaryFile(const std::array<QStringList, 6> &values,
                               const std::array<QString, 6> &keys, int n, QByteArray &bytes)
 {
     if (n < 0 || n > FieldCapacity)
-        return refused(
+        return SaveResult::refused(
             QStringLiteral("%1 fields cannot be read back (at most %2)").arg(n).arg(FieldCapacity));
     QStringList lines;
     for (std::size_t j = 0; j < keys.size(); ++j) {
         if (const QString why = recordProblem(keys[j], values[j], n); !why.isEmpty())
-            return refused(why);
+            return SaveResult::refused(why);
         lines.append(composeRecord(keys[j], values[j], n));
     }
     bytes = encodeLines(lines);

@@ -115,7 +115,8 @@ QString leftoversFolderPath(const QString &dataFolder)
 
 namespace {
 
-// The names isOwnTemporary accepts.
+// The names of the temporary files the program itself makes in the data folder of a course with
+// this code (see RecoverDataFolder).
 QRegularExpression ownTemporaries(const QString &code)
 {
     QStringList bases;
@@ -139,11 +140,6 @@ QRegularExpression ownTemporaries(const QString &code)
 }
 
 } // namespace
-
-bool isOwnTemporary(const QString &name, const QString &code)
-{
-    return !code.isEmpty() && ownTemporaries(code).match(name).hasMatch();
-}
 
 Recovery RecoverDataFolder(const QString &dataFolder, const QString &code)
 {

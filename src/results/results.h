@@ -95,10 +95,10 @@ BackupOutcome BackupResults(const QString &dataFolder, const content::CourseDesc
 // missing because their template could not be written; empty when all six exist.
 QList<ResultFile> EnsureResultFiles(const QString &dataFolder, int subject, const QString &code);
 
-// EnsureResultFiles for every named subject of the course.
 // Whether any of subject's result files is in the data folder.
 bool anyResultFile(const QString &dataFolder, int subject, const QString &code);
 
+// EnsureResultFiles for every named subject of the course.
 QList<FileRef> EnsureAllResultFiles(const QString &dataFolder,
                                     const content::CourseDescriptor &course);
 
@@ -253,15 +253,12 @@ struct Recovery
 // program's: dataFolder + "/Leftovers".
 QString leftoversFolderPath(const QString &dataFolder);
 
-// True when `name` is a temporary file the program itself makes in the data folder of a course
-// with this code: "temptext.txt", "temptext30000.txt", "temppaper<number>.mht", or the
-// temporary file of an atomic write of one of those, of the 18 result files, of a damaged
-// copy or of the journal ("<name>.part-<base 36 number>").
-bool isOwnTemporary(const QString &name, const QString &code);
-
 // Start-up, before anything reads a result file: finishes a mark a crash interrupted (or drops
 // one that never began to be written), then removes the temporary files that a crash leaves
-// (isOwnTemporary) and moves other files of the same look to leftoversFolderPath().
+// ("temptext.txt", "temptext30000.txt", "temppaper<number>.mht", or the temporary file of an
+// atomic write of one of those, of the 18 result files, of a damaged copy or of the journal:
+// "<name>.part-<base 36 number>") and moves other files of the same look to
+// leftoversFolderPath().
 Recovery RecoverDataFolder(const QString &dataFolder, const QString &code);
 
 // ---------------------------------------------------------------------------------------------
