@@ -581,13 +581,24 @@ int main(int argc, char **argv)
     Series bareViewPss, bareNext, openQuestion, nextQuestion, openRatio, nextRatio;
     ScreenArea viewRegion; // where the program's question view stands, learnt in the first round
 
+    // Starts a program with the pointer out of the way and watches its window from its map on.
+    const auto launch = [](Run &r, const std::vector<std::string> &argv,
+                           const std::map<std::string, std::string> &env, double mapTimeoutMs) {
+        r.pointer(RestX, RestY);
+        r.start(argv, env);
+        r.waitFor([&] { return r.mapped > 0; }, mapTimeoutMs);
+        r.watch(r.mappedRegion);
+    };
+    const auto launchLarkspur = [&](Run &r, const fs::path &home) {
+        auto env = commonEnv(display);
+        env["LARKSPUR_HOME"] = home.string();
+        launch(r, {o.larkspur}, env, 15000);
+    };
+
     // The bare window: mapped, first finished frame, memory at map.
     auto runBare = [&](Series &map, Series &frame, Series &pss) {
         Run r(dpy, damageEvent);
-        r.pointer(RestX, RestY);
-        r.start({o.bareWindow}, commonEnv(display));
-        r.waitFor([&] { return r.mapped > 0; }, 10000);
-        r.watch(r.mappedRegion);
+        launch(r, {o.bareWindow}, commonEnv(display), 10000);
         const auto finished = r.firstFinishedFrame(r.start_);
         map.add(since(r.start_, r.mapped));
         frame.add(since(r.start_, finished));
@@ -604,12 +615,7 @@ int main(int argc, char **argv)
         std::optional<double> openMs, nextMs;
         {
             Run r(dpy, damageEvent);
-            auto env = commonEnv(display);
-            env["LARKSPUR_HOME"] = warmHome.string();
-            r.pointer(RestX, RestY);
-            r.start({o.larkspur}, env);
-            r.waitFor([&] { return r.mapped > 0; }, 15000);
-            r.watch(r.mappedRegion);
+            launchLarkspur(r, warmHome);
             r.pointer(RestX, RestY);
             const auto finished = r.firstFinishedFrame(r.start_);
             const auto m = since(r.start_, r.mapped), f = since(r.start_, finished);
@@ -660,12 +666,7 @@ int main(int argc, char **argv)
         // focus moves leave the window in a look no finished frame of the start would show.
         {
             Run r(dpy, damageEvent);
-            auto env = commonEnv(display);
-            env["LARKSPUR_HOME"] = warmHome.string();
-            r.pointer(RestX, RestY);
-            r.start({o.larkspur}, env);
-            r.waitFor([&] { return r.mapped > 0; }, 15000);
-            r.watch(r.mappedRegion);
+            launchLarkspur(r, warmHome);
             r.waitFor([&] { return r.damageAfter(r.mapped).has_value(); }, 15000);
             // Presses count once the window holds the keyboard and has drawn its first frame; a
             // press before that may go nowhere.
@@ -705,12 +706,7 @@ int main(int argc, char **argv)
             const auto bf2 = runBare(ignoredMap, ignoredFrame, ignoredPss).second;
             const fs::path fresh = makeTempDir("larkspur-bench-fresh-");
             Run r(dpy, damageEvent);
-            auto env = commonEnv(display);
-            env["LARKSPUR_HOME"] = fresh.string();
-            r.pointer(RestX, RestY);
-            r.start({o.larkspur}, env);
-            r.waitFor([&] { return r.mapped > 0; }, 15000);
-            r.watch(r.mappedRegion);
+            launchLarkspur(r, fresh);
             const auto f = since(r.start_, r.firstFinishedFrame(r.start_));
             r.stop();
             if (counted) {

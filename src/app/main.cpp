@@ -90,6 +90,6 @@ int main(int argc, char *argv[])
     // The question viewer's engine loads once the window is on screen and settled: its
     // libraries' loading holds any other library load (an image reader's, for one) meanwhile.
     QObject::connect(&contents, &home::HomeWindow::startUpSettled, &contents,
-                     [] { practice::preloadViewer(nullptr); });
+                     [] { practice::preloadViewer(); });
     return app.exec();
 }

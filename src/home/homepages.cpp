@@ -61,8 +61,7 @@ void HomePages::setProgramName(const QString &name)
 
 void HomePages::decorateTextPage(QWidget *page)
 {
-    page->setAutoFillBackground(true);
-    chrome::setColour(page, QPalette::Window, chrome::palette::Page);
+    chrome::setBackground(page, chrome::palette::Page);
     chrome::setColour(page, QPalette::WindowText, Qt::black);
     page->setFont(chrome::pageFont(9));
     page->hide();

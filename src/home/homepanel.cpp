@@ -35,8 +35,7 @@ const QColor SelectedTopic(128, 128, 128); // mid grey 8421504
 HomePanel::HomePanel(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Body_Home"));
-    setAutoFillBackground(true);
-    chrome::setColour(this, QPalette::Window, chrome::palette::Page);
+    chrome::setBackground(this, chrome::palette::Page);
     chrome::setColour(this, QPalette::WindowText, Qt::black);
     buildTopics();
     buildPapers();
@@ -102,8 +101,7 @@ void HomePanel::buildPapers()
         if (i > 0) {
             auto *rule = new QWidget(this);
             rule->setObjectName(QStringLiteral("PaperRule%1").arg(n));
-            rule->setAutoFillBackground(true);
-            chrome::setColour(rule, QPalette::Window, chrome::palette::Rule);
+            chrome::setBackground(rule, chrome::palette::Rule);
             rule->setGeometry(x0 + 4, y - 5, PaperColumnWidth - 8, 1);
         }
         chrome::makeLabel(QStringLiteral("LblP%1").arg(n), QStringLiteral("Paper %1").arg(n), this,

@@ -70,8 +70,7 @@ chrome::ButtonIdentity homeToolbarIdentity(int position, bool helpTab)
 HomeToolBar::HomeToolBar(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ToolBarArea"));
-    setAutoFillBackground(true);
-    chrome::setColour(this, QPalette::Window, chrome::palette::Panel);
+    chrome::setBackground(this, chrome::palette::Panel);
 }
 
 void HomeToolBar::showFor(bool helpTab)

@@ -27,8 +27,7 @@ HomeWindow::HomeWindow(const QString &dataFolder, QWidget *parent)
 {
     setObjectName(QStringLiteral("Contents"));
     m_state.dataFolder = dataFolder;
-    setAutoFillBackground(true);
-    chrome::setColour(this, QPalette::Window, chrome::palette::Window);
+    chrome::setBackground(this, chrome::palette::Window);
 
     m_tabs = new SubjectTabs(this);
     connect(m_tabs, &SubjectTabs::tabClicked, this, &HomeWindow::clickTab);

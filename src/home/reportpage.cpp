@@ -276,8 +276,7 @@ private:
 ReportPage::ReportPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Body_Report"));
-    setAutoFillBackground(true);
-    chrome::setColour(this, QPalette::Window, chrome::palette::Panel);
+    chrome::setBackground(this, chrome::palette::Panel);
 
     buildSummary();
     buildTopical();
@@ -358,8 +357,7 @@ void ReportPage::buildTopical()
             auto *back = new TrackBox(QStringLiteral("TBack%1%2").arg(t).arg(suffix), panel);
             bar = new QLabel(back);
             bar->setObjectName(QStringLiteral("TBar%1%2").arg(t).arg(suffix));
-            bar->setAutoFillBackground(true);
-            chrome::setColour(bar, QPalette::Window, colour);
+            chrome::setBackground(bar, colour);
             mark = colouredLabel(QStringLiteral("TMark%1%2").arg(t).arg(suffix), QString(), panel,
                                  chrome::pageFont(8, true), BodyText);
             return back;
@@ -390,8 +388,7 @@ void ReportPage::buildTrend()
                                 chrome::pageFont(9), SoftText, Qt::AlignCenter);
     m_plotEmpty->setWordWrap(true);
     m_plotEmpty->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_plotEmpty->setAutoFillBackground(true);
-    chrome::setColour(m_plotEmpty, QPalette::Window, chrome::palette::Page);
+    chrome::setBackground(m_plotEmpty, chrome::palette::Page);
 }
 
 // ---- Filling ---------------------------------------------------------------------------------

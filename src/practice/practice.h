@@ -21,9 +21,8 @@ QWidget *openPracticeWindow(const results::PaperPlace &place, std::function<void
 // save). True for any other widget.
 bool mayClose(QWidget *practiceWindow);
 
-// Loads the question viewer once `window` has painted its first frame (without a window: at the
-// next turn of the event loop), so the first paper opens without waiting for the HTML engine and
-// the window's first frame does not wait for the engine either.
-void preloadViewer(QWidget *window = nullptr);
+// Loads the question viewer in steps from the next turn of the event loop on, so the first paper
+// opens without waiting for the HTML engine. The program calls it once its window has settled.
+void preloadViewer();
 
 } // namespace practice

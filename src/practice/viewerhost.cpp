@@ -2,7 +2,6 @@
 
 #include "practice/practice.h"
 
-#include "chrome/firstframe.h"
 #include "chrome/timing.h"
 
 #include <QCoreApplication>
@@ -248,23 +247,13 @@ void warmUpViewer()
     chrome::timing::stamp("viewer-warm");
 }
 
-// The first frame is not yet the finished one: the window becomes active a moment later and
-// paints its keyboard focus. The engine's first step holds the GUI thread for tens of
-// milliseconds, so it waits for that, or this long where no activation comes.
-constexpr int FinishingFrameMs = 150;
-
 } // namespace
 
-void preloadViewer(QWidget *window)
+void preloadViewer()
 {
-    // The engine (which takes the GUI thread for moments) loads once the window's first frame
-    // is on screen. The plugin and the engine must be made on the GUI thread.
-    if (window && window->isVisible())
-        chrome::afterFirstFrame(window, [window] {
-            chrome::whenActiveOrAfter(window, FinishingFrameMs, warmUpViewer);
-        });
-    else
-        QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
+    // The plugin and the engine must be made on the GUI thread, which the engine takes for
+    // moments: the caller chooses when nothing on screen is waiting.
+    QTimer::singleShot(0, QCoreApplication::instance(), warmUpViewer);
 }
 
 void setViewerFactory(QuestionViewerFactory *factory)

@@ -1,5 +1,6 @@
 #include "items.h"
 
+#include "content/content.h"
 #include "records/records.h"
 
 namespace coursepack {
@@ -153,14 +154,15 @@ QMap<int, QByteArray> courseItems(const Course &course)
         if (!subject.exists())
             continue;
         const int s = int(i) + 1;
-        items.insert(30000 + 10 * s + 2, paperListItem(subject));
-        items.insert(30000 + 10 * s + 3, answerKeyItem(subject));
-        items.insert(30000 + 10 * s + 4, answerTypeItem(subject));
-        items.insert(30000 + 10 * s + 5, markItem(subject));
+        using content::PaperTable;
+        items.insert(content::tableItem(s, PaperTable::PaperList), paperListItem(subject));
+        items.insert(content::tableItem(s, PaperTable::AnswerKey), answerKeyItem(subject));
+        items.insert(content::tableItem(s, PaperTable::AnswerTypes), answerTypeItem(subject));
+        items.insert(content::tableItem(s, PaperTable::Marks), markItem(subject));
         // Only a subject that uses a flag gets the table, so a course without flags is packed
         // exactly as before.
         if (hasAnswerFlags(subject))
-            items.insert(30000 + 10 * s + 6, answerFlagsItem(subject));
+            items.insert(content::tableItem(s, PaperTable::AnswerFlags), answerFlagsItem(subject));
         items.insert(30100 + 10 * s + 1, summaryTemplate(subject));
         const QByteArray perPaper = paperTemplate(subject);
         for (int f = 2; f <= 5; ++f)

@@ -197,10 +197,13 @@ bool listCourse(const QString &itemsDir, QString &text)
         const int topics = descriptor.value(QStringLiteral("TT%1").arg(s)).toInt();
         const int papers = descriptor.value(QStringLiteral("TP%1").arg(s)).toInt();
         const QStringList topicNames = descriptor.fields(QStringLiteral("TN%1").arg(s));
-        const Records paperList = readRecords(dir.filePath(QString::number(30000 + 10 * s + 2)));
-        const Records keys = readRecords(dir.filePath(QString::number(30000 + 10 * s + 3)));
-        const Records types = readRecords(dir.filePath(QString::number(30000 + 10 * s + 4)));
-        const Records marks = readRecords(dir.filePath(QString::number(30000 + 10 * s + 5)));
+        const auto table = [&](content::PaperTable t) {
+            return readRecords(dir.filePath(QString::number(content::tableItem(s, t))));
+        };
+        const Records paperList = table(content::PaperTable::PaperList);
+        const Records keys = table(content::PaperTable::AnswerKey);
+        const Records types = table(content::PaperTable::AnswerTypes);
+        const Records marks = table(content::PaperTable::Marks);
         std::map<QString, int> typeUse;
         int questionTotal = 0;
         int blankTotal = 0;
