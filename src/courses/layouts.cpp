@@ -33,8 +33,7 @@ QStringList tableStamps(int subject)
 // Every field of the record `key` among `lines` (none when there is no such record).
 QStringList recordFields(const QStringList &lines, const QString &key)
 {
-    const QString line = records::findRecord(lines, key);
-    return records::SplitLine(line, records::countFields(line));
+    return records::allFields(records::findRecord(lines, key));
 }
 
 QByteArray layoutFileBytes(const QStringList &layouts, const QStringList &stamps)

@@ -340,6 +340,11 @@ QStringList ReadAllFields(const QString &path, const QString &key)
     return allFieldsFrom(line, fieldStartForKey(line, key));
 }
 
+QStringList allFields(const QString &line)
+{
+    return allFieldsFrom(line, fieldStartOfLine(line));
+}
+
 int countFields(const QString &line)
 {
     return fieldCountFrom(line, fieldStartOfLine(line));

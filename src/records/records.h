@@ -113,6 +113,9 @@ QStringList ReadAllFields(const QString &path, const QString &key);
 // The number of fields of a record line held in memory (0 when it is no record).
 int countFields(const QString &line);
 
+// Every field of a record line held in memory (none when it is no record).
+QStringList allFields(const QString &line);
+
 // ---------------------------------------------------------------------------------------------
 // Sequential readers: one pass over the file; the search for each key starts on the line after
 // the previous key's record, so keys are asked for in file order. A key that is not found

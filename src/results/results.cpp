@@ -100,14 +100,6 @@ records::SaveResult rewriteKeepingDamaged(bool damaged, const QString &path,
     return saved;
 }
 
-// True when the file exists but cannot be read: rewriting it would lose what it holds.
-// Every field of a record found in memory (empty when it has none).
-QStringList allFieldsOf(const QString &record)
-{
-    const qsizetype first = record.indexOf(u'>');
-    return first < 0 ? QStringList() : record.mid(first + 1).split(u'>');
-}
-
 } // namespace
 
 QString baseName(ResultFile file)
@@ -399,7 +391,7 @@ records::SaveResult keepDamagedCopy(const QString &path, QString &copyPath, cons
 QStringList ReadTrend(const QString &path)
 {
     const std::optional<QStringList> lines = records::readLines(path);
-    return lines ? allFieldsOf(records::findRecord(*lines, u"TRD")) : QStringList();
+    return lines ? records::allFields(records::findRecord(*lines, u"TRD")) : QStringList();
 }
 
 records::SaveResult composeTrend(const QString &path, const QString &percentText, QByteArray &bytes,
@@ -412,7 +404,8 @@ records::SaveResult composeTrend(const QString &path, const QString &percentText
     if (!lines && QFile::exists(path))
         return records::SaveResult{false, QStringLiteral("the file could not be read")};
     damaged = lines && fileDamaged(*lines, FileShape::Trend, 0);
-    QStringList entries = lines ? allFieldsOf(records::findRecord(*lines, u"TRD")) : QStringList();
+    QStringList entries =
+        lines ? records::allFields(records::findRecord(*lines, u"TRD")) : QStringList();
     entries.append(percentText);
     const QString line =
         records::composeRecord(QStringLiteral("TRD"), entries, int(entries.size()));

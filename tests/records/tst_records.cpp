@@ -276,6 +276,23 @@ private slots:
         QCOMPARE(answerLine ? SplitAnswerLine(line, n) : SplitLine(line, n), fields);
     }
 
+    void allFieldsInMemory_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("fields");
+        QTest::newRow("fields") << "#TRD#>80>90" << QStringList{"80", "90"};
+        QTest::newRow("no fields") << "#TRD#" << QStringList{};
+        QTest::newRow("one empty field") << "#TRD#>" << QStringList{""};
+        QTest::newRow("no record") << QString() << QStringList{};
+        QTest::newRow("more than 50") << "#LAY#" + QString(55, u'>') << repeated({}, 55);
+    }
+    void allFieldsInMemory()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, fields);
+        QCOMPARE(allFields(line), fields);
+    }
+
     void readAllFields_data()
     {
         QTest::addColumn<QByteArray>("file");
