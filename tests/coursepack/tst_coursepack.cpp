@@ -322,6 +322,10 @@ void TestCoursepack::faults_data()
         << simpleShowing("<passage src=\"story.passage.html\"/>",
                          "<p>One</p>\n<p>Two</p>\n<p>x \xe2\x88\x9a 2</p>\n")
         << passage + ":3: \"\u221a\" (U+221a) cannot be held in Windows-1252";
+    QTest::newRow("character beyond the first plane in a passage")
+        << simpleShowing("<passage src=\"story.passage.html\"/>",
+                         "<p>One</p>\n<p>Star \xf0\x9f\x8c\x9f</p>\n")
+        << passage + ":2: \"\U0001f31f\" (U+1f31f) cannot be held in Windows-1252";
     QTest::newRow("fault below a passage keeps its line")
         << simpleShowing("<passage src=\"story.passage.html\"/>\n<blank type=\"Q\">7</blank>",
                          "<p>One</p>\n<p>Two</p>\n<p>Three</p>\n")

@@ -18,6 +18,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <functional>
 
 namespace coursepack {
 
@@ -143,6 +144,9 @@ private:
     void loadPaper(Paper &paper, const QString &absolutePath, const QString &citeFile,
                    int citeLine);
     void loadQuestion(Question &question, const QString &absolutePath);
+    // Reports, once a line, each character of `src` that Windows-1252 cannot hold, except where
+    // `skip` says so; true when there is none.
+    bool reportUnheld(const SourceText &src, const std::function<bool(qsizetype)> &skip);
     void expandPassages(SourceText &src, const QString &questionDir);
     QString loadPassage(const QString &name, const QString &questionDir, const QString &file,
                         int line);
@@ -653,32 +657,7 @@ void Loader::loadQuestion(Question &question, const QString &absolutePath)
     }
 
     // The page is stored in Windows-1252: every character outside the blanks must fit.
-    int lastReported = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (canHold(c) || insideBlank(i))
-            continue;
-        const int line = src.lineAt(i);
-        if (line == lastReported)
-            continue;
-        lastReported = line;
-        if (c.isHighSurrogate() && i + 1 < text.size()) {
-            const char32_t u = QChar::surrogateToUcs4(c, text.at(i + 1));
-            fault(src.path, line,
-                  QStringLiteral("\"%1\" (U+%2) cannot be held in Windows-1252; write it as "
-                                 "&#%3; or use plain text")
-                      .arg(text.mid(i, 2))
-                      .arg(uint(u), 4, 16, QChar(u'0'))
-                      .arg(uint(u)));
-        } else {
-            fault(src.path, line,
-                  QStringLiteral("\"%1\" (U+%2) cannot be held in Windows-1252; write it as "
-                                 "&#%3; or use plain text")
-                      .arg(QString(c))
-                      .arg(c.unicode(), 4, 16, QChar(u'0'))
-                      .arg(c.unicode()));
-        }
-    }
+    reportUnheld(src, insideBlank);
 
     std::sort(replacements.begin(), replacements.end(),
               [](const Replacement &a, const Replacement &b) { return a.from > b.from; });
@@ -941,6 +920,32 @@ void Loader::expandPassages(SourceText &src, const QString &questionDir)
     src.index();
 }
 
+bool Loader::reportUnheld(const SourceText &src, const std::function<bool(qsizetype)> &skip)
+{
+    bool held = true;
+    int lastReported = 0;
+    for (qsizetype i = 0; i < src.text.size(); ++i) {
+        const QChar c = src.text.at(i);
+        if (canHold(c) || skip(i))
+            continue;
+        const int line = src.lineAt(i);
+        if (line == lastReported)
+            continue;
+        lastReported = line;
+        held = false;
+        // A character beyond the first plane is shown whole, not as half a pair.
+        const bool pair = c.isHighSurrogate() && i + 1 < src.text.size();
+        const char32_t u = pair ? QChar::surrogateToUcs4(c, src.text.at(i + 1)) : c.unicode();
+        fault(src.path, line,
+              QStringLiteral("\"%1\" (U+%2) cannot be held in Windows-1252; write it as &#%3; or "
+                             "use plain text")
+                  .arg(src.text.mid(i, pair ? 2 : 1))
+                  .arg(uint(u), 4, 16, QChar(u'0'))
+                  .arg(uint(u)));
+    }
+    return held;
+}
+
 QString Loader::loadPassage(const QString &name, const QString &questionDir, const QString &file,
                             int line)
 {
@@ -968,21 +973,8 @@ QString Loader::loadPassage(const QString &name, const QString &questionDir, con
                   .arg(m.captured(1).toLower()));
         ok = false;
     }
-    int lastReported = 0;
-    for (qsizetype i = 0; i < passage.text.size(); ++i) {
-        const QChar c = passage.text.at(i);
-        const int at = passage.lineAt(i);
-        if (canHold(c) || at == lastReported)
-            continue;
-        lastReported = at;
-        fault(passage.path, at,
-              QStringLiteral("\"%1\" (U+%2) cannot be held in Windows-1252; write it as &#%3; or "
-                             "use plain text")
-                  .arg(QString(c))
-                  .arg(c.unicode(), 4, 16, QChar(u'0'))
-                  .arg(c.unicode()));
+    if (!reportUnheld(passage, [](qsizetype) { return false; }))
         ok = false;
-    }
     if (!ok)
         return {};
     QString body = passage.text;
