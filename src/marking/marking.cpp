@@ -35,14 +35,21 @@ bool isContinuation(const QStringList &keys, int i)
     return keys.value(i) == ContinuationKey;
 }
 
+// The text as the flags compare it: a sentence's spaces folded (others' trimmed), and lower
+// case unless case counts.
+QString folded(const QString &text, const BlankFlags &flags)
+{
+    const QString t = flags.sentence ? foldedSentence(text) : trimSpaces(text);
+    return flags.caseExact ? t : t.toLower();
+}
+
 // The text the flags compare, or nullopt when a sentence's optional final mark makes the
 // comparison more than equality (MatchText decides then).
 std::optional<QString> comparable(const QString &text, const BlankFlags &flags)
 {
     if (flags.sentence && !flags.punctuationCounts)
         return std::nullopt;
-    const QString t = flags.sentence ? foldedSentence(text) : trimSpaces(text);
-    return flags.caseExact ? t : t.toLower();
+    return folded(text, flags);
 }
 
 // The sets of a group with the ones already used marked. A set whose forms are all empty text
@@ -251,12 +258,8 @@ QString foldedSentence(const QString &text)
 
 TextMatch MatchText(const QString &answer, const QString &accepted, const BlankFlags &flags)
 {
-    QString a = flags.sentence ? foldedSentence(answer) : trimSpaces(answer);
-    QString k = flags.sentence ? foldedSentence(accepted) : trimSpaces(accepted);
-    if (!flags.caseExact) {
-        a = a.toLower();
-        k = k.toLower();
-    }
+    const QString a = folded(answer, flags);
+    const QString k = folded(accepted, flags);
     if (a.isEmpty())
         return {};
     if (a == k)
